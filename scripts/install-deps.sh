@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Idempotent: packages already present are not touched, and apt is skipped
+# altogether when nothing is missing.
+set -euo pipefail
+
+BUILD_PKGS=(
+  g++ cmake ninja-build pkg-config make
+  qt6-base-dev libgl-dev
+  libx11-dev libxtst-dev libxfixes-dev libxcb1-dev
+  libssl-dev libsimpleini-dev libicu-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libcanberra-dev
+)
+RUN_PKGS=(
+  xvfb xauth openbox tint2 x11-utils xdotool xclip xterm imagemagick
+  fonts-dejavu-core procps
+)
+
+missing=()
+for p in "${BUILD_PKGS[@]}" "${RUN_PKGS[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq || true
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,158 @@
+#include "core/app/Engine.h"
+
+#include "core/ports/TextMeasure.h"
+#include "core/ports/Ui.h"
+#include "core/window/Caption.h"
+#include "core/window/Layout.h"
+
+namespace cvd {
+
+Engine::Engine(const Ports& ports, Directories dirs) : ports_(ports), dirs_(std::move(dirs)) {
+  EventLoop& loop = *ports_.loop;
+  // All timers start disabled; start-up and the parts that own them enable them.
+  targetTimer_ = loop.CreateTimer(100, false, [this] { TargetTimerTimer(); });
+  copyTimer_ = loop.CreateTimer(50, false, [this] { copyTimer_->Stop(); });
+  copyDelayTimer_ = loop.CreateTimer(25, true, [] {});
+  shortCutTimer_ = loop.CreateTimer(25, true, [] {});
+  shareTimer_ = loop.CreateTimer(50, true, [] {});
+  fadeTimer_ = loop.CreateTimer(60000, false, [] {});
+  minuteTimer_ = loop.CreateTimer(60000, false, [] {});
+}
+
+Engine::~Engine() = default;
+
+void Engine::MakeDefaultTable() {
+  table_ = GroupTable{};
+  table_.Groups.resize(2);
+  table_.MakeNewGroup(1, "Default", dirs_.ProgramDir);
+  table_.CurrentGroup = 1;
+  table_.CurrentButton = 1;
+}
+
+void Engine::FormCreate() {
+  pasting_ = true;
+  // Settings and the data file are read here once they are stored; until
+  // then every start has the default table.
+  MakeDefaultTable();
+  // Shortcut keys are registered here.
+  Display();
+  SetPasteCount();
+  ShowButtonWindow();
+  ports_.loop->ProcessEvents();
+  copyTimer_->Start();
+  targetTimer_->Start();
+  // The clipboard listener is registered here.
+  pasting_ = false;
+  ports_.loop->ProcessEvents();
+  minuteTimer_->Start();
+}
+
+void Engine::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  targetTimer_->Stop();
+  copyTimer_->Stop();
+  copyDelayTimer_->Stop();
+  shortCutTimer_->Stop();
+  shareTimer_->Stop();
+  fadeTimer_->Stop();
+  minuteTimer_->Stop();
+}
+
+void Engine::MenuExitClick() {
+  targetTimer_->Stop();
+  FormDestroy();
+  if (quit_) quit_();
+}
+
+void Engine::Display() {
+  if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;
+  WindowLayout layout = LayoutGroup(table_.Current());
+  rolledUp_ = false;
+  ports_.ui->ApplyLayout(layout);
+}
+
+std::string Engine::MakeCaption(const std::string& text) {
+  return cvd::MakeCaption(text, *ports_.measure, table_.Current().ButtonWidth - 15);
+}
+
+void Engine::SetPasteCount() { activeButton_ = PasteCountFor(table_.Current()); }
+
+void Engine::ColorButton(int button) { ports_.ui->SetCaptionColor(button, clFuchsia); }
+
+void Engine::RestoreColorButton(int button) {
+  ports_.ui->SetCaptionColor(button, StandardFontColor(table_.Current(), button, activeButton_));
+}
+
+void Engine::TargetTimerTimer() {
+  // The clipboard link check runs before the hint step and target tracking after it.
+  HoverHintStep();
+}
+
+void Engine::HoverHintStep() {
+  const TGroup& group = table_.Current();
+  if (!group.ShowHints) return;
+  int b = ports_.ui->ButtonUnderPointer();
+  if (b > group.TotalButtons()) b = -1;
+  switch (HoverStep(hint_, b)) {
+    case HintAction::None:
+      return;
+    case HintAction::Hide:
+      ports_.ui->HideHint();
+      return;
+    case HintAction::Show:
+      break;
+  }
+  const std::string text = HintText(group, b);
+  Size size = ports_.measure->HintSize(text, MaxHintWidth);
+  if (size.height > MaxHintHeight) size.height = MaxHintHeight;
+  const Point where =
+      HintPosition(group.HintType, ports_.ui->ButtonWindowFrame(), ports_.ui->PointerPosition(), size);
+  ports_.ui->ShowHint(text, Rect{where.x, where.y, size.width, size.height});
+}
+
+void Engine::WindowMoved() {
+  const Rect frame = ports_.ui->ButtonWindowFrame();
+  TGroup& group = table_.Current();
+  group.WindowLeft = frame.left;
+  group.WindowTop = frame.top;
+}
+
+void Engine::CloseButtonWindow() {
+  ports_.ui->HideHint();
+  ports_.ui->HideButtonWindow();
+}
+
+void Engine::ShowButtonWindow() { ports_.ui->ShowButtonWindow(); }
+
+void Engine::HandleSystemCommand(int command) {
+  if (command == scAlreadyRunning) {
+    ShowButtonWindow();
+    ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);
+  }
+}
+
+void Engine::GroupListChange(int position) {
+  if (position < 0 || position >= static_cast<int>(table_.GroupList.size())) return;
+  const int index = table_.FindGroup(table_.GroupList[position]);
+  if (index > 0) SwitchToGroup(index);
+}
+
+void Engine::SwitchToGroup(int groupIndex) {
+  const Rect frame = ports_.ui->ButtonWindowFrame();
+  TGroup& old = table_.Current();
+  old.WindowLeft = frame.left;
+  old.WindowTop = frame.top;
+  table_.CurrentGroup = groupIndex;
+  hint_ = HintState{};
+  ports_.ui->HideHint();
+  SetPasteCount();
+  Display();
+  const TGroup& group = table_.Current();
+  if (group.RememberPos) {
+    ports_.ui->MoveButtonWindow(
+        KeepOnScreen(Point{group.WindowLeft, group.WindowTop}, ports_.ui->DisplayOfButtonWindow()));
+  }
+}
+
+}  // namespace cvd

@@ -1,0 +1,101 @@
+#pragma once
+// The button window's module: program-wide state, the timers, start-up and
+// shut-down, and the operations other parts call (Display, MakeCaption...).
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/app/Ports.h"
+#include "core/data/GroupTable.h"
+#include "core/ports/EventLoop.h"
+#include "core/window/Hints.h"
+
+namespace cvd {
+
+// System-menu command ids of the button window.
+enum SystemCommand : int { scRollUp = 1000, scAlreadyRunning = 1001, scSearch = 1008, scSettings = 1009 };
+
+inline constexpr const char* kAppTitle = "Corvinade";
+inline constexpr const char* kAlreadyRunningText =
+    "Corvinade is already running. You can click on the clipboard icon at any time to pop up the button window.";
+
+struct Directories {
+  std::string ProgramDir;  // all with a trailing "/"
+  std::string DataDir;
+};
+
+class Engine {
+ public:
+  Engine(const Ports& ports, Directories dirs);
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // The start-up sequence of the button window.
+  void FormCreate();
+  // Shut-down: saves and releases what start-up took. Idempotent.
+  void FormDestroy();
+  // Ends the program as the tray menu's "Exit" does; `quit` ends the event loop.
+  void SetQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+  void MenuExitClick();
+
+  // Lays the button window out for the current group.
+  void Display();
+  // A button's caption from its text, measured against the group on screen.
+  std::string MakeCaption(const std::string& text);
+  void SetPasteCount();
+  void ColorButton(int button);
+  void RestoreColorButton(int button);
+
+  // Events from the view.
+  void TargetTimerTimer();
+  void WindowMoved();
+  void CloseButtonWindow();
+  void HandleSystemCommand(int command);
+  // The user picked list position `position` in the group selector.
+  void GroupListChange(int position);
+  void ShowButtonWindow();
+
+  GroupTable& Table() { return table_; }
+  const GroupTable& Table() const { return table_; }
+  const Directories& Dirs() const { return dirs_; }
+  const Ports& GetPorts() const { return ports_; }
+  int ActiveButton() const { return activeButton_; }
+  bool RolledUp() const { return rolledUp_; }
+  bool Pasting() const { return pasting_; }
+  const HintState& Hint() const { return hint_; }
+
+  // The timers, for the parts that drive them and for tests.
+  Timer& TargetTimer() { return *targetTimer_; }
+  Timer& CopyTimer() { return *copyTimer_; }
+  Timer& CopyDelayTimer() { return *copyDelayTimer_; }
+  Timer& ShortCutTimer() { return *shortCutTimer_; }
+  Timer& ShareTimer() { return *shareTimer_; }
+  Timer& FadeTimer() { return *fadeTimer_; }
+  Timer& MinuteTimer() { return *minuteTimer_; }
+
+ private:
+  void MakeDefaultTable();
+  void HoverHintStep();
+  void SwitchToGroup(int groupIndex);
+
+  Ports ports_;
+  Directories dirs_;
+  GroupTable table_;
+  HintState hint_;
+  int activeButton_ = 1;
+  bool rolledUp_ = false;
+  bool pasting_ = true;  // set from start until the end of start-up
+  bool destroyed_ = false;
+  std::function<void()> quit_;
+
+  std::unique_ptr<Timer> targetTimer_;
+  std::unique_ptr<Timer> copyTimer_;
+  std::unique_ptr<Timer> copyDelayTimer_;
+  std::unique_ptr<Timer> shortCutTimer_;
+  std::unique_ptr<Timer> shareTimer_;
+  std::unique_ptr<Timer> fadeTimer_;
+  std::unique_ptr<Timer> minuteTimer_;
+};
+
+}  // namespace cvd

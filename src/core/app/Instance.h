@@ -1,0 +1,21 @@
+#pragma once
+// The per-user socket that makes the program a single instance and answers
+// corvinade-tool. Requests are one line; the answer is the rest of the stream.
+#include <optional>
+#include <string>
+
+namespace cvd {
+
+inline constexpr const char* kInstanceName = "CvdSemaphore";
+inline constexpr const char* kRequestShow = "1001";
+inline constexpr const char* kRequestState = "state";
+inline constexpr const char* kRequestQuit = "quit";
+
+// "$XDG_RUNTIME_DIR/CvdSemaphore", else "/tmp/CvdSemaphore-<uid>".
+std::string InstanceSocketPath();
+
+// Sends `request` to the running copy and returns its answer, or nothing
+// when no copy answers within `timeoutMs`.
+std::optional<std::string> SendInstanceRequest(const std::string& request, int timeoutMs);
+
+}  // namespace cvd

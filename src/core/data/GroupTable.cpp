@@ -1,0 +1,61 @@
+#include "core/data/GroupTable.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/util/Text.h"
+
+namespace cvd {
+
+TButton EmptyClipButton() {
+  TButton button;
+  button.Name = kEmptyCaption;
+  return button;
+}
+
+void TGroup::ResizeButtons() {
+  const int length = NumClipButtons + NumPermButtons + 1;
+  Buttons.resize(length > 1 ? static_cast<std::size_t>(length) : 1u, EmptyClipButton());
+}
+
+TGroup NewGroupDefaults(const std::string& name, const std::string& programDir) {
+  TGroup group;
+  group.Name = name;
+  group.SoundFile = programDir + "copy.wav";
+  std::error_code error;
+  group.PlaySound = std::filesystem::is_regular_file(group.SoundFile, error);
+  group.Buttons.assign(7, EmptyClipButton());
+  group.Buttons[0] = TButton{};
+  TButton& example = group.Buttons[6];
+  example.Name = "Permanent";
+  example.Text = "This is an example of a permanent button";
+  example.FontColor = clRed;
+  example.Color = clBtnFace;
+  return group;
+}
+
+int GroupTable::MakeNewGroup(int index, const std::string& name, const std::string& programDir) {
+  Groups.at(index) = NewGroupDefaults(name, programDir);
+  GroupList.push_back(name);
+  return static_cast<int>(GroupList.size()) - 1;
+}
+
+int GroupTable::FindGroup(const std::string& name) const {
+  const std::string wanted = UpperAscii(name);
+  int found = -1;
+  for (int i = 1; i < static_cast<int>(Groups.size()); ++i) {
+    if (UpperAscii(Groups[i].Name) == wanted) found = i;
+  }
+  return found;
+}
+
+int GroupTable::CurrentListPosition() const {
+  if (CurrentGroup < 1 || CurrentGroup >= static_cast<int>(Groups.size())) return -1;
+  const std::string wanted = UpperAscii(Groups[CurrentGroup].Name);
+  for (int i = 0; i < static_cast<int>(GroupList.size()); ++i) {
+    if (UpperAscii(GroupList[i]) == wanted) return i;
+  }
+  return -1;
+}
+
+}  // namespace cvd

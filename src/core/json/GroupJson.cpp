@@ -1,0 +1,59 @@
+#include "core/json/GroupJson.h"
+
+#include "core/util/Text.h"
+
+namespace cvd {
+
+using json = nlohmann::ordered_json;
+
+json ButtonToJson(const TButton& button) {
+  return json{{"Name", ValidUtf8(button.Name)}, {"Hint", ValidUtf8(button.Hint)}, {"Text", ValidUtf8(button.Text)},
+              {"Used", button.Used},           {"FontColor", button.FontColor},   {"Color", button.Color}};
+}
+
+json GroupToJson(const TGroup& g) {
+  json styles = json::array();
+  if (g.FontStyle & fsBold) styles.push_back("bold");
+  if (g.FontStyle & fsItalic) styles.push_back("italic");
+  json buttons = json::array();
+  for (std::size_t i = 1; i < g.Buttons.size(); ++i) buttons.push_back(ButtonToJson(g.Buttons[i]));
+  // Keys in the order of the group record.
+  json j = json::object();
+  j["Name"] = ValidUtf8(g.Name);
+  j["NumClipButtons"] = g.NumClipButtons;
+  j["NumPermButtons"] = g.NumPermButtons;
+  j["WindowLeft"] = g.WindowLeft;
+  j["WindowTop"] = g.WindowTop;
+  j["RememberPos"] = g.RememberPos;
+  j["MonitorApplication"] = ValidUtf8(g.MonitorApplication);
+  j["MonitorWindow"] = ValidUtf8(g.MonitorWindow);
+  j["NumColumns"] = g.NumColumns;
+  j["Shared"] = g.Shared;
+  j["ButtonWidth"] = g.ButtonWidth;
+  j["ButtonHeight"] = g.ButtonHeight;
+  j["FillMode"] = g.FillMode;
+  j["PlaySound"] = g.PlaySound;
+  j["SoundFile"] = ValidUtf8(g.SoundFile);
+  j["FontName"] = ValidUtf8(g.FontName);
+  j["FontSize"] = g.FontSize;
+  j["FontStyle"] = styles;
+  j["CopyDups"] = g.CopyDups;
+  j["TrackUsed"] = g.TrackUsed;
+  j["ShowHints"] = g.ShowHints;
+  j["HintType"] = g.HintType;
+  j["PasteKeyMode"] = g.PasteKeyMode;
+  j["PasteDelay"] = g.PasteDelay;
+  j["Buttons"] = std::move(buttons);
+  return j;
+}
+
+json GroupsInListOrder(const GroupTable& table) {
+  json groups = json::array();
+  for (const std::string& name : table.GroupList) {
+    const int index = table.FindGroup(name);
+    if (index > 0) groups.push_back(GroupToJson(table.Groups[index]));
+  }
+  return groups;
+}
+
+}  // namespace cvd

@@ -1,0 +1,11 @@
+#pragma once
+#include <nlohmann/json.hpp>
+
+namespace cvd {
+
+class Engine;
+
+// The snapshot `corvinade-tool state` prints.
+nlohmann::ordered_json StateJson(Engine& engine);
+
+}  // namespace cvd

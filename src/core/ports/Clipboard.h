@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace cvd {
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // The clipboard's text (UTF-8), or nothing when it holds no text or its
+  // owner does not answer in time.
+  virtual std::optional<std::string> Text() = 0;
+  // Puts `text` on the clipboard (and the primary selection).
+  virtual void SetText(const std::string& text) = 0;
+  // A number that changes with every clipboard change.
+  virtual std::uint32_t SequenceNumber() = 0;
+  // Starts (or restarts) change notifications; false when unavailable.
+  virtual bool Subscribe(std::function<void()> onChange) = 0;
+  virtual void Unsubscribe() = 0;
+};
+
+}  // namespace cvd

@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace cvd {
+
+// A timer of the button window. An interval of 0 never fires.
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  // Enables the timer; a full interval starts now (also when already active).
+  virtual void Start() = 0;
+  virtual void Stop() = 0;
+  virtual bool IsActive() const = 0;
+  // Changing the interval of an active timer starts a new full interval.
+  virtual void SetInterval(int ms) = 0;
+  virtual int Interval() const = 0;
+};
+
+class EventLoop {
+ public:
+  virtual ~EventLoop() = default;
+  virtual std::unique_ptr<Timer> CreateTimer(int intervalMs, bool singleShot, std::function<void()> onTimeout) = 0;
+  // Runs `fn` later on the event loop.
+  virtual void Post(std::function<void()> fn) = 0;
+  // Runs pending events, due timers and posted calls, then returns.
+  virtual void ProcessEvents() = 0;
+  // A plain sleep that processes nothing.
+  virtual void Sleep(int ms) = 0;
+  // Milliseconds on a monotonic clock.
+  virtual std::int64_t NowMs() const = 0;
+};
+
+}  // namespace cvd

@@ -1,0 +1,55 @@
+#pragma once
+// What the core asks of the user interface: questions and messages at the
+// pointer, and the button window as a humble view.
+#include <optional>
+#include <string>
+
+#include "core/data/Colors.h"
+#include "core/window/Geometry.h"
+#include "core/window/Layout.h"
+
+namespace cvd {
+
+enum class MsgKind { Warning, Error, Information, Confirmation };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct AskResult {
+  MsgResult result = MsgResult::Cancel;
+  bool dontAskAgain = false;
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // Message box placed at the mouse pointer.
+  virtual MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) = 0;
+  // The same with a "Don't ask again." check box.
+  virtual AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) = 0;
+  // Balloon message of the tray icon.
+  virtual void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) = 0;
+
+  // The button window.
+  virtual void ApplyLayout(const WindowLayout& layout) = 0;
+  virtual void SetCaptionColor(int button, TColor color) = 0;
+  virtual void SetButtonCaption(int button, const std::string& caption) = 0;
+  virtual void ShowButtonWindow() = 0;
+  virtual void HideButtonWindow() = 0;
+  virtual bool ButtonWindowVisible() = 0;
+  virtual void SetOpacity(int alpha) = 0;
+  virtual int Opacity() = 0;
+  // Rolled up: only the group selector shows.
+  virtual void SetClientSize(Size size) = 0;
+  virtual Rect ButtonWindowFrame() = 0;
+  virtual void MoveButtonWindow(Point topLeft) = 0;
+  // The work area of the display that holds the button window.
+  virtual Rect DisplayOfButtonWindow() = 0;
+  virtual Point PointerPosition() = 0;
+  // The visible button under the pointer, or -1.
+  virtual int ButtonUnderPointer() = 0;
+  virtual void ShowHint(const std::string& text, const Rect& where) = 0;
+  virtual void HideHint() = 0;
+};
+
+}  // namespace cvd

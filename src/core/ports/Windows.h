@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/window/Geometry.h"
+
+namespace cvd {
+
+// A top-level window of any program; 0 is "no window".
+using WindowId = std::uint64_t;
+
+class Windows {
+ public:
+  virtual ~Windows() = default;
+  virtual WindowId Foreground() = 0;
+  virtual std::string Title(WindowId window) = 0;
+  virtual bool IsMinimized(WindowId window) = 0;
+  // Docks and panels stand for the taskbar.
+  virtual bool IsTaskbar(WindowId window) = 0;
+  virtual bool IsOurs(WindowId window) = 0;
+  // File name of the program that owns the window, empty when unknown.
+  virtual std::string ExecutableName(WindowId window) = 0;
+  virtual bool Activate(WindowId window) = 0;
+  virtual WindowId WindowUnderPointer() = 0;
+};
+
+}  // namespace cvd

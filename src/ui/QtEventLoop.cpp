@@ -1,0 +1,67 @@
+#include "ui/QtEventLoop.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+
+namespace cvd::ui {
+namespace {
+
+class QtTimer : public Timer {
+ public:
+  QtTimer(int intervalMs, bool singleShot, std::function<void()> onTimeout) : interval_(intervalMs) {
+    timer_.setSingleShot(singleShot);
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(intervalMs);
+    QObject::connect(&timer_, &QTimer::timeout, [fn = std::move(onTimeout)] { fn(); });
+  }
+  void Start() override {
+    active_ = true;
+    // A zero interval means "never fires" here, not "fire on every loop pass".
+    if (interval_ > 0) timer_.start(interval_);
+  }
+  void Stop() override {
+    active_ = false;
+    timer_.stop();
+  }
+  bool IsActive() const override { return active_ && (interval_ <= 0 || timer_.isActive() || !timer_.isSingleShot()); }
+  void SetInterval(int ms) override {
+    interval_ = ms;
+    if (ms > 0) timer_.setInterval(ms);
+    if (active_) Start();
+  }
+  int Interval() const override { return interval_; }
+
+ private:
+  QTimer timer_;
+  int interval_;
+  bool active_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Timer> QtEventLoop::CreateTimer(int intervalMs, bool singleShot, std::function<void()> onTimeout) {
+  return std::make_unique<QtTimer>(intervalMs, singleShot, std::move(onTimeout));
+}
+
+void QtEventLoop::Post(std::function<void()> fn) {
+  QTimer::singleShot(0, QCoreApplication::instance(), std::move(fn));
+}
+
+void QtEventLoop::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtEventLoop::Sleep(int ms) {
+  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+std::int64_t QtEventLoop::NowMs() const {
+  static QElapsedTimer clock = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return clock.elapsed();
+}
+
+}  // namespace cvd::ui

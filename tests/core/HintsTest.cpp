@@ -1,0 +1,72 @@
+#include "core/window/Hints.h"
+
+#include <gtest/gtest.h>
+
+namespace cvd {
+namespace {
+
+std::vector<HintAction> Ticks(HintState& state, const std::vector<int>& ticks) {
+  std::vector<HintAction> actions;
+  for (int b : ticks) actions.push_back(HoverStep(state, b));
+  return actions;
+}
+
+using A = HintAction;
+
+TEST(HoverStep, HintAfterFiveTicksOnOneButton) {
+  HintState state;
+  EXPECT_EQ(Ticks(state, {2, 2, 2, 2}), (std::vector<A>{A::None, A::None, A::None, A::None}));
+  EXPECT_EQ(HoverStep(state, 2), A::Show);
+  EXPECT_EQ(state.HintButton, 2);
+  EXPECT_EQ(Ticks(state, {2, 2}), (std::vector<A>{A::None, A::None}));  // shown once
+}
+
+TEST(HoverStep, MovingWhileShowingSwitchesAtTheNextTick) {
+  HintState state;
+  Ticks(state, {1, 1, 1, 1, 1});
+  EXPECT_EQ(HoverStep(state, 3), A::Show);
+  EXPECT_EQ(state.HintButton, 3);
+}
+
+TEST(HoverStep, MovingBeforeTheHintRestartsTheCount) {
+  HintState state;
+  EXPECT_EQ(Ticks(state, {1, 1, 1, 2, 2, 2, 2}), std::vector<A>(7, A::None));
+  EXPECT_EQ(HoverStep(state, 2), A::Show);
+}
+
+TEST(HoverStep, LeavingTheButtonsHidesAndResets) {
+  HintState state;
+  Ticks(state, {1, 1, 1, 1, 1});
+  EXPECT_EQ(HoverStep(state, -1), A::Hide);
+  EXPECT_EQ(state.HintButton, -1);
+  EXPECT_EQ(state.HoverCount, 0);
+  EXPECT_EQ(Ticks(state, {1, 1, 1, 1}), std::vector<A>(4, A::None));
+  EXPECT_EQ(HoverStep(state, 1), A::Show);
+}
+
+TEST(HintText, FallsBackFromHintToTextToEmptyNotice) {
+  TGroup g = NewGroupDefaults("G", "/x/");
+  g.Buttons[1].Hint = "my hint";
+  g.Buttons[1].Text = "ignored";
+  g.Buttons[2].Text = "a\tb";
+  g.Buttons[2].Text += std::string(2000, 'c');
+  g.Buttons[6].Text.clear();
+  EXPECT_EQ(HintText(g, 1), "my hint");
+  EXPECT_EQ(HintText(g, 2).substr(0, 4), "a bc");
+  EXPECT_EQ(HintText(g, 2).size(), 1000u);
+  EXPECT_EQ(HintText(g, 3), "Empty, updated by clipboard, Right click for options.");
+  EXPECT_EQ(HintText(g, 6), "Empty, Right click for options.");
+}
+
+TEST(HintPosition, ThreePlaces) {
+  const Rect window{100, 200, 90, 140};
+  const Point pointer{150, 250};
+  const Size hint{120, 40};
+  EXPECT_EQ(HintPosition(1, window, pointer, hint), (Point{100 - 10 - 120, 260}));
+  EXPECT_EQ(HintPosition(2, window, pointer, hint), (Point{190 + 10, 260}));
+  EXPECT_EQ(HintPosition(3, window, pointer, hint), (Point{150, 340 + 10}));
+  EXPECT_EQ(HintPosition(7, window, pointer, hint), (Point{150, 350}));
+}
+
+}  // namespace
+}  // namespace cvd

@@ -1,0 +1,43 @@
+#pragma once
+// An event loop in virtual time: Sleep advances the clock without running
+// anything, ProcessEvents runs posted calls and the timers that are due, and
+// AdvanceBy moves time forward, firing timers at their exact due times.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/ports/EventLoop.h"
+
+namespace cvd::testing {
+
+class FakeEventLoop : public EventLoop {
+ public:
+  FakeEventLoop();
+  ~FakeEventLoop() override;
+
+  std::unique_ptr<Timer> CreateTimer(int intervalMs, bool singleShot, std::function<void()> onTimeout) override;
+  void Post(std::function<void()> fn) override;
+  void ProcessEvents() override;
+  void Sleep(int ms) override;
+  std::int64_t NowMs() const override { return now_; }
+
+  // Runs everything due up to now + ms, in time order.
+  void AdvanceBy(int ms);
+  // Calls to Sleep, for tests of the mandated pauses.
+  const std::vector<int>& Sleeps() const { return sleeps_; }
+
+  struct TimerState;
+
+ private:
+  bool RunOneDue(std::int64_t until);
+  void RunPosted();
+
+  std::int64_t now_ = 0;
+  std::vector<std::function<void()>> posted_;
+  std::vector<TimerState*> timers_;
+  std::vector<int> sleeps_;
+  std::shared_ptr<bool> alive_;
+};
+
+}  // namespace cvd::testing

@@ -1,0 +1,69 @@
+#pragma once
+// A user interface for tests: questions are answered from a queue (an
+// unexpected question fails the test), and the button window is a record of
+// what the core asked it to show.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/ports/Ui.h"
+
+namespace cvd::testing {
+
+struct ShownMessage {
+  std::string text;
+  MsgKind kind;
+  MsgButtons buttons;
+};
+
+class ScriptedUi : public Ui {
+ public:
+  // Queues the answer for the next question.
+  void Answer(MsgResult result, bool dontAskAgain = false) { answers_.push_back({result, dontAskAgain}); }
+  bool AllAnswersUsed() const { return answers_.empty(); }
+
+  MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
+  AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
+  void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) override;
+
+  void ApplyLayout(const WindowLayout& layout) override;
+  void SetCaptionColor(int button, TColor color) override { captionColors[button] = color; }
+  void SetButtonCaption(int button, const std::string& caption) override { captions[button] = caption; }
+  void ShowButtonWindow() override { visible = true; }
+  void HideButtonWindow() override { visible = false; }
+  bool ButtonWindowVisible() override { return visible; }
+  void SetOpacity(int alpha) override { opacity = alpha; }
+  int Opacity() override { return opacity; }
+  void SetClientSize(Size size) override { frame.width = size.width; frame.height = size.height; }
+  Rect ButtonWindowFrame() override { return frame; }
+  void MoveButtonWindow(Point topLeft) override { frame.left = topLeft.x; frame.top = topLeft.y; }
+  Rect DisplayOfButtonWindow() override { return display; }
+  Point PointerPosition() override { return pointer; }
+  int ButtonUnderPointer() override { return buttonUnderPointer; }
+  void ShowHint(const std::string& text, const Rect& where) override;
+  void HideHint() override { hintVisible = false; }
+
+  // What the view shows.
+  std::vector<ShownMessage> messages;
+  std::vector<std::string> balloons;
+  std::vector<WindowLayout> layouts;
+  std::map<int, TColor> captionColors;
+  std::map<int, std::string> captions;
+  bool visible = false;
+  int opacity = 255;
+  Rect frame{0, 0, 90, 140};
+  Rect display{0, 0, 1920, 1080};
+  Point pointer{0, 0};
+  int buttonUnderPointer = -1;
+  bool hintVisible = false;
+  std::string hintText;
+  Rect hintRect;
+  int hintShows = 0;
+
+ private:
+  AskResult NextAnswer(const std::string& text);
+  std::deque<AskResult> answers_;
+};
+
+}  // namespace cvd::testing

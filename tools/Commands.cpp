@@ -1,0 +1,12 @@
+#include "tools/Commands.h"
+
+namespace cvd::tool {
+
+std::map<std::string, Command> AllCommands() {
+  return {
+      {"state", StateCommand},
+      {"quit", QuitCommand},
+  };
+}
+
+}  // namespace cvd::tool

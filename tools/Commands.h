@@ -1,0 +1,18 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace cvd::tool {
+
+// A command gets its arguments (after the command name) and returns the exit status.
+using Command = std::function<int(const std::vector<std::string>& args)>;
+
+std::map<std::string, Command> AllCommands();
+
+// Commands that talk to the running program.
+int StateCommand(const std::vector<std::string>& args);
+int QuitCommand(const std::vector<std::string>& args);
+
+}  // namespace cvd::tool
