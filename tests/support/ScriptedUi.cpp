@@ -29,6 +29,30 @@ void ScriptedUi::Balloon(const std::string& title, const std::string& text, int)
   balloons.push_back(title + ": " + text);
 }
 
+std::optional<std::string> ScriptedUi::BrowseForFolder(const std::string& title, const std::string& startFolder,
+                                                       bool canCreate) {
+  folderDialogs.push_back({title, startFolder, "", canCreate});
+  if (folderAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected folder dialog: " << title;
+    return std::nullopt;
+  }
+  auto answer = folderAnswers_.front();
+  folderAnswers_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::OpenFileDialog(const std::string& title, const std::string& startFolder,
+                                                      const std::string& filter) {
+  fileDialogs.push_back({title, startFolder, filter, false});
+  if (fileAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected file dialog: " << title;
+    return std::nullopt;
+  }
+  auto answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  return answer;
+}
+
 void ScriptedUi::ApplyLayout(const WindowLayout& layout) {
   layouts.push_back(layout);
   frame.width = layout.client.width;

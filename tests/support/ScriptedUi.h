@@ -4,12 +4,21 @@
 // what the core asked it to show.
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/ports/Ui.h"
 
 namespace cvd::testing {
+
+// A folder or file dialog the core opened.
+struct ShownDialog {
+  std::string title;
+  std::string startFolder;
+  std::string filter;  // file dialogs only
+  bool canCreate = false;  // folder dialogs only
+};
 
 struct ShownMessage {
   std::string text;
@@ -21,11 +30,19 @@ class ScriptedUi : public Ui {
  public:
   // Queues the answer for the next question.
   void Answer(MsgResult result, bool dontAskAgain = false) { answers_.push_back({result, dontAskAgain}); }
-  bool AllAnswersUsed() const { return answers_.empty(); }
+  // Queues the result of the next folder or file dialog (nothing: cancelled).
+  void AnswerFolder(std::optional<std::string> folder) { folderAnswers_.push_back(std::move(folder)); }
+  void AnswerFile(std::optional<std::string> file) { fileAnswers_.push_back(std::move(file)); }
+  bool AllAnswersUsed() const { return answers_.empty() && folderAnswers_.empty() && fileAnswers_.empty(); }
 
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder,
+                                             bool canCreate) override;
+  std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& startFolder,
+                                            const std::string& filter) override;
+  ScreenGeometry Screen() override { return screen; }
 
   void ApplyLayout(const WindowLayout& layout) override;
   void SetCaptionColor(int button, TColor color) override { captionColors[button] = color; }
@@ -47,6 +64,9 @@ class ScriptedUi : public Ui {
   // What the view shows.
   std::vector<ShownMessage> messages;
   std::vector<std::string> balloons;
+  std::vector<ShownDialog> folderDialogs;
+  std::vector<ShownDialog> fileDialogs;
+  ScreenGeometry screen;
   std::vector<WindowLayout> layouts;
   std::map<int, TColor> captionColors;
   std::map<int, std::string> captions;
@@ -64,6 +84,8 @@ class ScriptedUi : public Ui {
  private:
   AskResult NextAnswer(const std::string& text);
   std::deque<AskResult> answers_;
+  std::deque<std::optional<std::string>> folderAnswers_;
+  std::deque<std::optional<std::string>> fileAnswers_;
 };
 
 }  // namespace cvd::testing

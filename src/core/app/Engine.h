@@ -8,6 +8,7 @@
 #include "core/app/Ports.h"
 #include "core/data/GroupTable.h"
 #include "core/ports/EventLoop.h"
+#include "core/settings/Directories.h"
 #include "core/window/Hints.h"
 
 namespace cvd {
@@ -18,11 +19,6 @@ enum SystemCommand : int { scRollUp = 1000, scAlreadyRunning = 1001, scSearch = 
 inline constexpr const char* kAppTitle = "Corvinade";
 inline constexpr const char* kAlreadyRunningText =
     "Corvinade is already running. You can click on the clipboard icon at any time to pop up the button window.";
-
-struct Directories {
-  std::string ProgramDir;  // all with a trailing "/"
-  std::string DataDir;
-};
 
 class Engine {
  public:

@@ -30,6 +30,19 @@ class Ui {
   // Balloon message of the tray icon.
   virtual void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) = 0;
 
+  // The system folder browser (file-system folders only) opened on
+  // `startFolder`, showing the path of the selected folder under the title.
+  // With `canCreate` the user may make a new folder (after a question).
+  // Nothing when cancelled.
+  virtual std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder,
+                                                     bool canCreate) = 0;
+  // An open-file dialog; `filter` is "Description (pattern)|pattern".
+  // Nothing when cancelled.
+  virtual std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& startFolder,
+                                                    const std::string& filter) = 0;
+  // Screen sizes for placing windows whose positions were stored.
+  virtual ScreenGeometry Screen() = 0;
+
   // The button window.
   virtual void ApplyLayout(const WindowLayout& layout) = 0;
   virtual void SetCaptionColor(int button, TColor color) = 0;

@@ -24,4 +24,12 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// The screens as window placement sees them.
+struct ScreenGeometry {
+  int width = 1920;  // the primary screen
+  int height = 1080;
+  Rect virtualDesktop{0, 0, 1920, 1080};  // all monitors together
+  bool operator==(const ScreenGeometry&) const = default;
+};
+
 }  // namespace cvd

@@ -1,0 +1,130 @@
+#include "core/settings/IniFile.h"
+
+#include <SimpleIni.h>
+
+#include "core/util/Files.h"
+
+namespace cvd {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A value must stay on its line, and blanks at its ends would be trimmed on
+// reading: such values are written in double quotes, as are values that
+// already start and end with one, so every value reads back as written.
+std::string EncodeValue(const std::string& value) {
+  std::string line = value;
+  for (char& c : line) {
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  }
+  const bool quote = !line.empty() && (IsBlank(line.front()) || IsBlank(line.back()) ||
+                                       (line.size() >= 2 && line.front() == '"' && line.back() == '"'));
+  return quote ? '"' + line + '"' : line;
+}
+
+std::string DecodeValue(const char* stored) {
+  std::string value = stored;
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  return value;
+}
+
+// Keys are trimmed by the reader and cannot hold line breaks.
+std::string KeyName(const std::string& key) {
+  std::string name = key;
+  for (char& c : name) {
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  }
+  std::size_t first = 0, last = name.size();
+  while (first < last && IsBlank(name[first])) ++first;
+  while (last > first && IsBlank(name[last - 1])) --last;
+  return name.substr(first, last - first);
+}
+
+}  // namespace
+
+struct IniFile::Impl {
+  Impl() : ini(/*isUtf8=*/true, /*multiKey=*/false, /*multiLine=*/false) {
+    ini.SetSpaces(false);
+    ini.SetQuotes(false);
+  }
+  CSimpleIniCaseA ini;
+};
+
+IniFile::IniFile() : impl_(std::make_unique<Impl>()) {}
+IniFile::~IniFile() = default;
+
+bool IniFile::Load(const std::string& path) {
+  impl_ = std::make_unique<Impl>();
+  auto text = ReadWholeFile(path, kMaxFileBytes);
+  if (!text) return false;
+  LoadFromText(std::move(*text));
+  return true;
+}
+
+void IniFile::LoadFromText(std::string text) {
+  impl_ = std::make_unique<Impl>();
+  // A NUL byte would end the reader's scan; treat it as damage, not as the end.
+  for (char& c : text) {
+    if (c == '\0') c = ' ';
+  }
+  if (impl_->ini.LoadData(text.data(), text.size()) < 0) impl_ = std::make_unique<Impl>();
+}
+
+std::string IniFile::ToText() const {
+  std::string raw;
+  impl_->ini.Save(raw, /*addSignature=*/false);
+  std::string text;
+  text.reserve(raw.size() + raw.size() / 16);
+  for (char c : raw) {
+    if (c == '\r') continue;
+    if (c == '\n') text += "\r\n";
+    else text += c;
+  }
+  return text;
+}
+
+bool IniFile::Save(const std::string& path, std::string& error) const {
+  return ReplaceFileAtomically(path, ToText(), error);
+}
+
+std::optional<std::string> IniFile::Value(const std::string& section, const std::string& key) const {
+  const char* stored = impl_->ini.GetValue(section.c_str(), KeyName(key).c_str(), nullptr);
+  if (!stored) return std::nullopt;
+  return DecodeValue(stored);
+}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
+  return Value(section, key).value_or(def);
+}
+
+int IniFile::ReadInteger(const std::string& section, const std::string& key, int def) const {
+  const auto value = Value(section, key);
+  if (!value) return def;
+  return ParseInteger(*value).value_or(def);
+}
+
+bool IniFile::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  const auto value = Value(section, key);
+  if (!value) return def;
+  return ParseFlag(*value).value_or(def);
+}
+
+TColor IniFile::ReadColor(const std::string& section, const std::string& key, TColor def) const {
+  const auto value = Value(section, key);
+  if (!value) return def;
+  return StringToColor(*value).value_or(def);
+}
+
+TimeOfDay IniFile::ReadTime(const std::string& section, const std::string& key, const TimeOfDay& def) const {
+  const auto value = Value(section, key);
+  if (!value) return def;
+  return ParseTimeOfDay(*value).value_or(def);
+}
+
+void IniFile::EraseSection(const std::string& section) { impl_->ini.Delete(section.c_str(), nullptr); }
+
+void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  impl_->ini.SetValue(section.c_str(), KeyName(key).c_str(), EncodeValue(value).c_str());
+}
+
+}  // namespace cvd

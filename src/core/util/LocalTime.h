@@ -1,0 +1,29 @@
+#pragma once
+// Local calendar time, for the daily backup and the date suffixes of backup files.
+#include <string>
+
+namespace cvd {
+
+struct LocalDateTime {
+  int Year = 2000;
+  int Month = 1;  // 1..12
+  int Day = 1;    // 1..31
+  int Hour = 0;
+  int Minute = 0;
+  int Second = 0;
+  auto operator<=>(const LocalDateTime&) const = default;
+};
+
+LocalDateTime LocalNow();
+
+// "yymmdd", two digits each.
+std::string YyMmDd(const LocalDateTime& time);
+
+// The same day and time of day one calendar day earlier.
+LocalDateTime DayBefore(const LocalDateTime& time);
+
+inline bool SameDay(const LocalDateTime& a, const LocalDateTime& b) {
+  return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
+}
+
+}  // namespace cvd
