@@ -40,6 +40,29 @@ std::string KeyName(const std::string& key) {
   return name.substr(first, last - first);
 }
 
+// A section line without its closing bracket would make the reader take the
+// following lines as the section's name; keep such a line as a comment.
+// A NUL byte would end the reader's scan; it becomes a blank.
+std::string Repaired(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + 16);
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = text.size();
+    std::size_t first = pos;
+    while (first < end && IsBlank(text[first])) ++first;
+    if (first < end && text[first] == '[' && text.find(']', first) >= end) out += ';';
+    out.append(text, pos, end - pos);
+    while (end < text.size() && (text[end] == '\r' || text[end] == '\n')) out += text[end++];
+    pos = end;
+  }
+  for (char& c : out) {
+    if (c == '\0') c = ' ';
+  }
+  return out;
+}
+
 }  // namespace
 
 struct IniFile::Impl {
@@ -47,7 +70,7 @@ struct IniFile::Impl {
     ini.SetSpaces(false);
     ini.SetQuotes(false);
   }
-  CSimpleIniCaseA ini;
+  CSimpleIniA ini;  // the case-insensitive one
 };
 
 IniFile::IniFile() : impl_(std::make_unique<Impl>()) {}
@@ -63,22 +86,29 @@ bool IniFile::Load(const std::string& path) {
 
 void IniFile::LoadFromText(std::string text) {
   impl_ = std::make_unique<Impl>();
-  // A NUL byte would end the reader's scan; treat it as damage, not as the end.
-  for (char& c : text) {
-    if (c == '\0') c = ' ';
-  }
+  text = Repaired(text);
   if (impl_->ini.LoadData(text.data(), text.size()) < 0) impl_ = std::make_unique<Impl>();
 }
 
 std::string IniFile::ToText() const {
   std::string raw;
   impl_->ini.Save(raw, /*addSignature=*/false);
+  // CR LF line ends, and one blank line at most between sections.
   std::string text;
   text.reserve(raw.size() + raw.size() / 16);
+  bool lineEmpty = true;
+  bool previousBlank = true;
   for (char c : raw) {
     if (c == '\r') continue;
-    if (c == '\n') text += "\r\n";
-    else text += c;
+    if (c != '\n') {
+      text += c;
+      lineEmpty = false;
+      continue;
+    }
+    if (lineEmpty && previousBlank) continue;
+    text += "\r\n";
+    previousBlank = lineEmpty;
+    lineEmpty = true;
   }
   return text;
 }

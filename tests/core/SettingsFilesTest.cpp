@@ -1,0 +1,202 @@
+#include "core/settings/SettingsFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/settings/IniFile.h"
+#include "support/FakeDataStore.h"
+#include "support/ScriptedUi.h"
+#include "support/SettingsPrinter.h"
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+using testing::ReadTextFile;
+using testing::WriteTextFile;
+
+class SettingsFilesTest : public ::testing::Test {
+ protected:
+  SettingsFilesTest() : files(settings, dirs, table, ui, store) {
+    dirs.ProgramDir = tmp.Sub("prog");
+    dirs.DefaultDataDir = tmp.Sub("appdata");
+    table.Groups.resize(3);
+    table.MakeNewGroup(1, "One", dirs.ProgramDir);
+    table.MakeNewGroup(2, "Two", dirs.ProgramDir);
+  }
+
+  std::string Ini(const std::string& folder, const std::string& section, const std::string& key) {
+    IniFile ini;
+    ini.Load(folder);
+    return ini.ReadString(section, key, "<none>");
+  }
+
+  testing::TempDir tmp;
+  Settings settings;
+  Directories dirs;
+  GroupTable table;
+  testing::ScriptedUi ui;
+  testing::FakeDataStore store;
+  SettingsFiles files;
+};
+
+TEST_F(SettingsFilesTest, AFirstStartUsesTheDefaultFolderAndDefaults) {
+  files.LoadSettings();
+  EXPECT_EQ(dirs.DataDir, dirs.DefaultDataDir);
+  EXPECT_EQ(dirs.ShareDir, dirs.DefaultDataDir);
+  EXPECT_EQ(dirs.ExportDir, dirs.ProgramDir);
+  EXPECT_EQ(dirs.ImportDir, dirs.ProgramDir);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(store.loadedFrom, std::vector<std::string>{dirs.DefaultDataDir});
+  EXPECT_EQ(settings.PasteKeys, DefaultPasteKeys());
+  EXPECT_EQ(settings.QuickFixes, DefaultQuickFixes());
+  EXPECT_EQ(settings.BackupDirectory, dirs.DefaultDataDir);
+  EXPECT_EQ(settings.MainLeft, ui.screen.width - 300);
+}
+
+TEST_F(SettingsFilesTest, AMissingDataFolderIsReportedAndTheDefaultFolderUsed) {
+  WriteTextFile(dirs.DefaultDataDir + "Network.ini", "[Directories]\r\nDataDir=/gone/away\r\n");
+  WriteTextFile(dirs.DefaultDataDir + "corvinade.ini", "[Windows]\r\nMainTop=333\r\n");
+  files.LoadSettings();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Unable to access data directory:\n/gone/away/\n\nData directory changed to:\n" + dirs.DefaultDataDir);
+  EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+  EXPECT_EQ(dirs.DataDir, dirs.DefaultDataDir);
+  EXPECT_EQ(store.loadedFrom, std::vector<std::string>{dirs.DefaultDataDir});
+  EXPECT_EQ(settings.MainTop, 333);
+}
+
+TEST_F(SettingsFilesTest, NetworkSettingsNameTheFoldersAndSharing) {
+  const std::string data = tmp.Sub("data");
+  WriteTextFile(dirs.ProgramDir + "Network.ini",  // an older copy beside the program
+                "[Directories]\r\nDataDir=" + data.substr(0, data.size() - 1) +
+                    "\r\nExportDir=/ex\r\n[Share]\r\nShareDir=/share/\r\nShareLine=17\r\nEnabled=1\r\nStartup=1\r\n");
+  WriteTextFile(data + "corvinade.ini", "[Windows]\r\nMainTop=444\r\n");
+  files.SetShareFileLineCounter([](const std::string&) { return 99; });
+  files.LoadSettings();
+  EXPECT_EQ(ReadTextFile(dirs.DefaultDataDir + "Network.ini"), ReadTextFile(dirs.ProgramDir + "Network.ini"));
+  EXPECT_EQ(dirs.DataDir, data);
+  EXPECT_EQ(dirs.ExportDir, "/ex/");
+  EXPECT_EQ(dirs.ShareDir, "/share/");
+  EXPECT_EQ(settings.ShareLine, 17);  // shared clips are loaded on start: keep the stored line
+  EXPECT_TRUE(settings.ShareClipboard);
+  EXPECT_EQ(settings.MainTop, 444);
+  EXPECT_EQ(store.loadedFrom, std::vector<std::string>{data});
+
+  WriteTextFile(dirs.DefaultDataDir + "Network.ini", "[Share]\r\nShareDir=/share/\r\nShareLine=17\r\nStartup=0\r\n");
+  std::string counted;
+  files.SetShareFileLineCounter([&](const std::string& folder) {
+    counted = folder;
+    return 99;
+  });
+  files.LoadSettings();
+  EXPECT_EQ(counted, "/share/");
+  EXPECT_EQ(settings.ShareLine, 99);
+}
+
+TEST_F(SettingsFilesTest, ColoursFavouritesAndLegacyKeysAreReadOnlyWithADataFile) {
+  const std::string ini =
+      "[Colors]\r\nTextColor=clRed\r\n[Favorites]\r\nNumFavs=2\r\nTextColor1=clLime\r\n[Button]\r\nWidth=150\r\n";
+  WriteTextFile(dirs.DefaultDataDir + "corvinade.ini", ini);
+  files.LoadSettings();
+  EXPECT_EQ(settings.DefTextColor, clBlack);
+  EXPECT_EQ(settings.NumFavs, 1);
+  EXPECT_EQ(settings.FavTextColor[0], clMaroon);
+  EXPECT_EQ(store.lastLegacy.ButtonWidth, 100);
+
+  WriteTextFile(dirs.DefaultDataDir + "corvinade.dat", "x");
+  files.LoadSettings();
+  EXPECT_EQ(settings.DefTextColor, clRed);
+  EXPECT_EQ(settings.NumFavs, 2);
+  EXPECT_EQ(settings.FavTextColor[1], 0x00FF00);
+  EXPECT_EQ(store.lastLegacy.ButtonWidth, 150);
+  EXPECT_EQ(store.lastLegacy.SoundFile, dirs.ProgramDir + "copy.wav");
+}
+
+TEST_F(SettingsFilesTest, SavedSettingsLoadBackTheSame) {
+  files.LoadSettings();
+  settings.MainTop = 77;
+  settings.QuickFixes.push_back("Mine={Uppercase}");
+  settings.QuickFixHotKeys.push_back(600);
+  settings.PasteKeys.resize(1);
+  settings.ShareClipboard = true;
+  settings.ShareLine = 12;
+  dirs.ExportDir = "/export/";
+  table.CurrentGroup = 2;
+  ASSERT_TRUE(files.SaveSettings());
+  EXPECT_EQ(settings.LastGroup, 1);
+  const Settings saved = settings;
+
+  settings = Settings{};
+  files.LoadSettings();
+  EXPECT_EQ(settings, saved);
+  EXPECT_EQ(dirs.ExportDir, "/export/");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SettingsFilesTest, SavingWritesSettingsThenDataThenNetworkAndKeepsUnknownKeys) {
+  files.LoadSettings();
+  WriteTextFile(dirs.DataDir + "corvinade.ini", "[Mine]\r\nKeep=yes\r\n[Windows]\r\nMainTop=1\r\n");
+  settings.MainTop = 55;
+  bool sawSettings = false, sawNetwork = true;
+  store.onSave = [&] {
+    sawSettings = Ini(dirs.DataDir + "corvinade.ini", "Windows", "MainTop") == "55";
+    sawNetwork = std::filesystem::exists(dirs.DefaultDataDir + "Network.ini");
+  };
+  ASSERT_TRUE(files.SaveSettings());
+  EXPECT_TRUE(sawSettings);
+  EXPECT_FALSE(sawNetwork);
+  EXPECT_EQ(Ini(dirs.DataDir + "corvinade.ini", "Mine", "Keep"), "yes");
+  EXPECT_EQ(Ini(dirs.DefaultDataDir + "Network.ini", "Directories", "DataDir"), dirs.DataDir);
+  EXPECT_EQ(ReadTextFile(dirs.DataDir + "corvinade.dat"), store.contents);
+}
+
+TEST_F(SettingsFilesTest, AReadOnlyDataFolderIsReportedAndItsFilesStayWhole) {
+  const std::string data = tmp.Sub("data");
+  WriteTextFile(dirs.DefaultDataDir + "Network.ini", "[Directories]\r\nDataDir=" + data + "\r\n");
+  WriteTextFile(data + "corvinade.ini", "[Windows]\r\nMainTop=5\r\n");
+  WriteTextFile(data + "corvinade.dat", "old");
+  files.LoadSettings();
+  if (!testing::MakeFolderReadOnly(data)) GTEST_SKIP() << "cannot make a folder read-only here";
+  settings.MainTop = 6;
+  EXPECT_FALSE(files.SaveSettings());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  const std::string& text = ui.messages[0].text;
+  EXPECT_EQ(text.find("Cannot create file \"" + data + "corvinade.ini\". "), 0u) << text;
+  EXPECT_NE(text.find("\nCannot create file \"" + data + "corvinade.dat\". "), std::string::npos) << text;
+  EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "[Windows]\r\nMainTop=5\r\n");
+  EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data), std::filesystem::directory_iterator()), 2);
+  // Network.ini lives elsewhere and is still written.
+  EXPECT_EQ(Ini(dirs.DefaultDataDir + "Network.ini", "Directories", "DataDir"), data);
+}
+
+TEST_F(SettingsFilesTest, AVanishedDataFolderIsReportedNotCreated) {
+  const std::string data = tmp.Sub("data");
+  WriteTextFile(dirs.DefaultDataDir + "Network.ini", "[Directories]\r\nDataDir=" + data + "\r\n");
+  files.LoadSettings();
+  std::filesystem::remove_all(data);
+  EXPECT_FALSE(files.SaveSettings());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(data + "corvinade.ini"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(data));
+}
+
+TEST_F(SettingsFilesTest, TheSearchWindowWritesOnlyItsOwnSection) {
+  files.LoadSettings();
+  WriteTextFile(dirs.DataDir + "corvinade.ini", "[Windows]\r\nMainTop=5\r\n");
+  settings.MainTop = 99;
+  settings.SearchXPosition = 123;
+  settings.CaseSensitive = true;
+  ASSERT_TRUE(files.SaveSearchWindowSettings());
+  EXPECT_EQ(Ini(dirs.DataDir + "corvinade.ini", "Windows", "MainTop"), "5");
+  EXPECT_EQ(Ini(dirs.DataDir + "corvinade.ini", "SearchWindow", "XPosition"), "123");
+  EXPECT_EQ(Ini(dirs.DataDir + "corvinade.ini", "SearchWindow", "CaseSensitive"), "1");
+}
+
+}  // namespace
+}  // namespace cvd

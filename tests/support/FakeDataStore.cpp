@@ -1,0 +1,20 @@
+#include "support/FakeDataStore.h"
+
+#include "core/util/Files.h"
+#include "support/TempDir.h"
+
+namespace cvd::testing {
+
+void FakeDataStore::LoadData(const std::string& dataDir, const LegacyDisplay& legacy) {
+  loadedFrom.push_back(dataDir);
+  loadedContents.push_back(ReadTextFile(dataDir + kDataFileName));
+  lastLegacy = legacy;
+}
+
+bool FakeDataStore::SaveData(const std::string& dataDir, std::string& error) {
+  if (onSave) onSave();
+  savedTo.push_back(dataDir);
+  return ReplaceFileAtomically(dataDir + kDataFileName, contents, error);
+}
+
+}  // namespace cvd::testing

@@ -1,0 +1,35 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything
+// in it when the object goes.
+#include <string>
+
+namespace cvd::testing {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  // The folder, ending with "/".
+  const std::string& Path() const { return path_; }
+  // A subfolder (created) ending with "/".
+  std::string Sub(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// Makes `folder` refuse new files: mode 0500, and for root (whom modes do not
+// stop) the immutable attribute where the file system has one. False when
+// writing there still works, so the caller can skip its test.
+bool MakeFolderReadOnly(const std::string& folder);
+void MakeFolderWritable(const std::string& folder);
+
+// Writes `bytes` to `path`, creating or replacing the file.
+void WriteTextFile(const std::string& path, const std::string& bytes);
+// The file's bytes, or "<missing>" when it cannot be read.
+std::string ReadTextFile(const std::string& path);
+
+}  // namespace cvd::testing
