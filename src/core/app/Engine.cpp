@@ -68,6 +68,8 @@ void Engine::MenuExitClick() {
 void Engine::Display() {
   if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;
   WindowLayout layout = LayoutGroup(table_.Current());
+  layout.groupList = table_.GroupList;
+  layout.groupListIndex = table_.CurrentListPosition();
   rolledUp_ = false;
   ports_.ui->ApplyLayout(layout);
 }
@@ -124,6 +126,19 @@ void Engine::CloseButtonWindow() {
 }
 
 void Engine::ShowButtonWindow() { ports_.ui->ShowButtonWindow(); }
+
+void Engine::ButtonMouseDown(int, MouseButton) {
+  // Every press on a button hides the hint.
+  ports_.ui->HideHint();
+}
+
+void Engine::CoolTrayIconClick() {
+  if (ports_.ui->ButtonWindowVisible()) {
+    CloseButtonWindow();
+  } else {
+    ShowButtonWindow();
+  }
+}
 
 void Engine::HandleSystemCommand(int command) {
   if (command == scAlreadyRunning) {

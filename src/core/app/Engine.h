@@ -19,6 +19,8 @@ inline constexpr const char* kAppTitle = "Corvinade";
 inline constexpr const char* kAlreadyRunningText =
     "Corvinade is already running. You can click on the clipboard icon at any time to pop up the button window.";
 
+enum class MouseButton { Left, Right, Other };
+
 struct Directories {
   std::string ProgramDir;  // all with a trailing "/"
   std::string DataDir;
@@ -55,6 +57,9 @@ class Engine {
   // The user picked list position `position` in the group selector.
   void GroupListChange(int position);
   void ShowButtonWindow();
+  void ButtonMouseDown(int button, MouseButton which);
+  // Left click on the tray icon: show or hide the button window.
+  void CoolTrayIconClick();
 
   GroupTable& Table() { return table_; }
   const GroupTable& Table() const { return table_; }
