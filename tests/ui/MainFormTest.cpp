@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QPalette>
 #include <gtest/gtest.h>
 
@@ -90,6 +91,22 @@ TEST_F(MainFormTest, SwitchingToASmallerGroupHidesTheExtraControls) {
   EXPECT_EQ(form.ButtonControl(15), kept);
   for (int b = 1; b <= 20; ++b) EXPECT_EQ(form.ButtonControl(b)->isVisible(), b <= 6) << b;
   EXPECT_EQ(form.ClientSize(), QSize(90, 140));
+}
+
+TEST_F(MainFormTest, TheGroupSelectorDropsDownAndSwitches) {
+  engine.FormCreate();
+  GroupTable& table = engine.Table();
+  table.Groups.resize(3);
+  table.MakeNewGroup(2, "Second", "/nonexistent/");
+  engine.Display();
+  ASSERT_EQ(form.GroupList->count(), 2);
+  form.GroupButton->click();
+  EXPECT_TRUE(form.GroupList->isVisible());
+  emit form.GroupList->activated(1);
+  EXPECT_FALSE(form.GroupList->isVisible());
+  EXPECT_EQ(table.CurrentGroup, 2);
+  EXPECT_EQ(form.GroupBox->text(), "Second");
+  EXPECT_EQ(form.GroupList->currentIndex(), 1);
 }
 
 TEST_F(MainFormTest, CaptionColourHighlightAndRestore) {
