@@ -6,9 +6,12 @@
 
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
+#include "platform/x11/X11Clipboard.h"
+#include "platform/x11/X11Windows.h"
 #include "ui/HintWindow.h"
 #include "ui/InstanceServer.h"
 #include "ui/QtEventLoop.h"
+#include "ui/QtShell.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
 #include "ui/SignalBridge.h"
@@ -47,11 +50,17 @@ int main(int argc, char** argv) {
   cvd::ui::QtEventLoop loop;
   cvd::ui::QtUi ui(form, tray, hint);
   cvd::ui::QtTextMeasure measure(form, hint);
+  cvd::x11::X11Clipboard clipboard;
+  cvd::x11::X11Windows windows(cvd::x11::X11Windows::QtDisplay());
+  cvd::ui::QtShell shell;
 
   cvd::Ports ports;
   ports.loop = &loop;
   ports.ui = &ui;
   ports.measure = &measure;
+  ports.clipboard = &clipboard;
+  ports.windows = &windows;
+  ports.shell = &shell;
   cvd::Engine engine(ports, cvd::Directories{WithSlash(QCoreApplication::applicationDirPath().toStdString()),
                                              DefaultDataDir()});
   form.SetEngine(&engine);

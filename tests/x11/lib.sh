@@ -93,12 +93,32 @@ state() {
   "$TOOL" state
 }
 
-# A value from the state, by a Python expression on `s`.
+# A value from the state, by a jq filter (strings come out raw).
 state_get() {
-  state | python3 -c "import json,sys; s=json.load(sys.stdin); print($1)"
+  state | jq -r "$1"
 }
 
 # The id of the window that has the keyboard focus, in decimal.
 focused_window() {
   xdotool getwindowfocus 2>/dev/null
+}
+
+# Puts text on the CLIPBOARD selection with xclip (which keeps serving it).
+copy_text() {
+  printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1
+}
+
+# Waits until a jq filter on the state is true; fails after ~5 s.
+wait_for_state() {
+  local expr=$1 what=${2:-$1}
+  for _ in $(seq 100); do
+    [ "$(state_get "$expr" 2>/dev/null)" = true ] && return 0
+    sleep 0.05
+  done
+  fail "timed out waiting for: $what; state: $(state 2>&1 | head -c 2000)"
+}
+
+# The clip button texts of the first group, as one compact JSON list.
+clip_texts() {
+  state | jq -c '.groups[0] as $g | [$g.Buttons[:$g.NumClipButtons][].Text]'
 }

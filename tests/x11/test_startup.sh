@@ -19,9 +19,9 @@ echo "$net_state" | grep -q _NET_WM_STATE_ABOVE || fail "not above: $net_state"
 echo "$net_state" | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "not off the taskbar: $net_state"
 
 # The state the tool reports.
-[ "$(state_get 's["CurrentGroup"]')" = Default ] || fail "current group"
-[ "$(state_get 'len(s["groups"][0]["Buttons"])')" = 6 ] || fail "button count"
-[ "$(state_get 's["window"]["visible"]')" = True ] || fail "window not visible in state"
+[ "$(state_get .CurrentGroup)" = Default ] || fail "current group"
+[ "$(state_get '.groups[0].Buttons | length')" = 6 ] || fail "button count"
+[ "$(state_get .window.visible)" = true ] || fail "window not visible in state"
 
 # A click on the permanent button (the last row) leaves the focus in the xterm.
 focus_before=$(focused_window)
