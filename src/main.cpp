@@ -7,6 +7,7 @@
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "platform/x11/X11Clipboard.h"
+#include "platform/x11/X11Keyboard.h"
 #include "platform/x11/X11Windows.h"
 #include "ui/HintWindow.h"
 #include "ui/InstanceServer.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   cvd::ui::QtTextMeasure measure(form, hint);
   cvd::x11::X11Clipboard clipboard;
   cvd::x11::X11Windows windows(cvd::x11::X11Windows::QtDisplay());
+  cvd::x11::X11Keyboard keyboard(cvd::x11::X11Windows::QtDisplay());
   cvd::ui::QtShell shell;
 
   cvd::Ports ports;
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
   ports.measure = &measure;
   ports.clipboard = &clipboard;
   ports.windows = &windows;
+  ports.keyboard = &keyboard;
   ports.shell = &shell;
   cvd::Engine engine(ports, cvd::Directories{WithSlash(QCoreApplication::applicationDirPath().toStdString()),
                                              DefaultDataDir()});
