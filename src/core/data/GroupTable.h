@@ -94,6 +94,10 @@ class GroupTable {
   int CurrentListPosition() const;
 };
 
+// Moves button `from` to place `to` of the same group; the buttons between
+// move one place towards `from`'s old place. Numbers outside the group do nothing.
+void MoveButton(TGroup& group, int from, int to);
+
 // The defaults of a new group, with its six buttons.
 TGroup NewGroupDefaults(const std::string& name, const std::string& programDir);
 
