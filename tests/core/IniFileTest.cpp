@@ -1,6 +1,7 @@
 #include "core/settings/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/TempDir.h"
 
@@ -125,8 +126,10 @@ TEST(IniFileTest, MissingAndOversizedFilesReadAsEmpty) {
   }
   EXPECT_FALSE(ini.Load(dir.Path() + "huge.ini"));
   EXPECT_EQ(ini.ReadInteger("A", "B", 9), 9);
-  // A folder in place of the file.
+  // A folder or a pipe in place of the file.
   EXPECT_FALSE(ini.Load(dir.Sub("folder.ini")));
+  ASSERT_EQ(::mkfifo((dir.Path() + "pipe.ini").c_str(), 0600), 0);
+  EXPECT_FALSE(ini.Load(dir.Path() + "pipe.ini"));
 }
 
 TEST(IniFileTest, AFailedSaveLeavesTheOldFileWhole) {
