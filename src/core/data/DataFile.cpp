@@ -39,6 +39,19 @@ const TButton& ButtonOrEmpty(const TGroup& group, int b) {
   return b >= 0 && b < static_cast<int>(group.Buttons.size()) ? group.Buttons[b] : empty;
 }
 
+// Room for the whole file, so building it never moves what is written:
+// a value of n bytes takes about 4(n + 16)/3 characters.
+std::size_t EstimatedSize(const std::vector<const TGroup*>& groups) {
+  std::size_t size = 256;
+  for (const TGroup* g : groups) {
+    size += 1024 + g->MonitorApplication.size() + g->MonitorWindow.size() + g->SoundFile.size() + g->Name.size();
+    for (const TButton& button : g->Buttons) {
+      size += (button.Name.size() + button.Hint.size() + button.Text.size()) * 4 / 3 + 3 * 24 + 2 * 14;
+    }
+  }
+  return size;
+}
+
 TColor DefaultFontColor(const TGroup& group, int b) { return b > group.NumClipButtons ? clRed : clBlack; }
 
 // Thrown inside the reader when a value of the first blocks is unreadable.
@@ -191,6 +204,7 @@ std::string DamagedMessage(const std::string& path, const std::string& copy, con
 std::string WriteDataFile(const GroupTable& table) {
   const std::vector<const TGroup*> groups = GroupsInListOrder(table);
   LineWriter out;
+  out.Reserve(EstimatedSize(groups));
   out.Enciphered(kDataFileHeader);
   out.Number(static_cast<std::int32_t>(groups.size()));
   for (const TGroup* g : groups) {

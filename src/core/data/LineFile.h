@@ -36,6 +36,7 @@ class LineWriter {
   void Enciphered(std::string_view value);
   void Number(std::int32_t value) { Plain(std::to_string(value)); }
   void Flag(bool value) { Plain(value ? "TRUE" : "FALSE"); }
+  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
   const std::string& Bytes() const { return bytes_; }
   std::string& Bytes() { return bytes_; }
 
