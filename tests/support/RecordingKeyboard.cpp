@@ -1,60 +1,68 @@
 #include "support/RecordingKeyboard.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace cvd::testing {
 
 namespace {
-// US layout: the shifted characters of the number and punctuation keys.
-constexpr const char* kShiftedFrom = "~!@#$%^&*()_+{}|:\"<>?";
-constexpr const char* kShiftedTo = "`1234567890-=[]\\;',./";
+// US layout: characters typed with Shift, and the unshifted character on the same key.
+constexpr const char* kShifted = "~!@#$%^&*()_+{}|:\"<>?";
+constexpr const char* kUnshifted = "`1234567890-=[]\\;',./";
+constexpr int kCharacterBase = 0x100;
 }  // namespace
 
-std::string RecordingKeyboard::Name(VirtualKey key) {
-  static const char* const names[] = {"Enter", "Tab",      "Space", "Left",   "Right",  "Up",     "Down",
-                                      "Home",  "End",      "PageUp", "PageDown", "Insert", "Delete", "Backspace",
-                                      "Escape", "Shift",   "Control", "Alt",  "LeftWin", "CapsLock", "F1",
-                                      "F2",    "F3",       "F4",    "F5",     "F6",     "F7",     "F8",
-                                      "F9",    "F10",      "F11",   "F12"};
-  return names[static_cast<int>(key)];
+std::string RecordingKeyboard::KeyName(int key) {
+  switch (key) {
+    case vk::Tab: return "Tab";
+    case vk::Return: return "Return";
+    case vk::Shift: return "Shift_L";
+    case vk::Control: return "Control_L";
+    case vk::Menu: return "Alt_L";
+    case vk::Capital: return "Caps_Lock";
+    case vk::Space: return "space";
+    case vk::Prior: return "Prior";
+    case vk::Next: return "Next";
+    case vk::End: return "End";
+    case vk::Home: return "Home";
+    case vk::Left: return "Left";
+    case vk::Up: return "Up";
+    case vk::Right: return "Right";
+    case vk::Down: return "Down";
+    case vk::Insert: return "Insert";
+    case vk::LWin: return "Super_L";
+    default: break;
+  }
+  if (key > kCharacterBase) return std::string(1, static_cast<char>(key - kCharacterBase));
+  return "vk" + std::to_string(key);
 }
 
-void RecordingKeyboard::KeyDown(VirtualKey key, bool extended) {
-  events.push_back({loop_.NowMs(), true, Name(key), extended});
-  if (key == VirtualKey::CapsLock) capsLock = !capsLock;
-  held.push_back(key);
+void RecordingKeyboard::SendKeyEvent(int key, bool up, bool extended) {
+  events.push_back({loop_.NowMs(), up, KeyName(key), extended});
+  if (!up && key == vk::Capital) capsLock = !capsLock;
+  if (up) {
+    held.erase(std::remove(held.begin(), held.end(), key), held.end());
+  } else {
+    held.push_back(key);
+  }
 }
 
-void RecordingKeyboard::KeyUp(VirtualKey key, bool extended) {
-  events.push_back({loop_.NowMs(), false, Name(key), extended});
-  held.erase(std::remove(held.begin(), held.end(), key), held.end());
-}
-
-std::optional<CharacterKey> RecordingKeyboard::KeyForCharacter(char32_t c) {
-  if (c >= 'a' && c <= 'z') return CharacterKey{static_cast<int>(c), false};
-  if (c >= 'A' && c <= 'Z') return CharacterKey{static_cast<int>(c - 'A' + 'a'), true};
-  if (c >= '0' && c <= '9') return CharacterKey{static_cast<int>(c), false};
-  if (c == ' ') return CharacterKey{' ', false};
-  const std::string shiftedFrom = kShiftedFrom;
-  const std::string shiftedTo = kShiftedTo;
-  if (c < 128) {
-    const auto pos = shiftedFrom.find(static_cast<char>(c));
-    if (pos != std::string::npos) return CharacterKey{shiftedTo[pos], true};
-    if (shiftedTo.find(static_cast<char>(c)) != std::string::npos) return CharacterKey{static_cast<int>(c), false};
+std::optional<KeyScan> RecordingKeyboard::KeyForCharacter(char32_t c) {
+  if (c >= 'a' && c <= 'z') return KeyScan{kCharacterBase + static_cast<int>(c), 0};
+  if (c >= 'A' && c <= 'Z') return KeyScan{kCharacterBase + static_cast<int>(c - 'A' + 'a'), ssShift};
+  if (c >= '0' && c <= '9') return KeyScan{kCharacterBase + static_cast<int>(c), 0};
+  if (c == ' ') return KeyScan{vk::Space, 0};
+  if (c == '\t') return KeyScan{vk::Tab, 0};
+  if (c == '\r') return KeyScan{vk::Return, 0};
+  if (c > 0 && c < 128) {
+    if (const char* p = std::strchr(kShifted, static_cast<int>(c))) {
+      return KeyScan{kCharacterBase + kUnshifted[p - kShifted], ssShift};
+    }
+    if (std::strchr(kUnshifted, static_cast<int>(c))) return KeyScan{kCharacterBase + static_cast<int>(c), 0};
   }
   return std::nullopt;
 }
 
-void RecordingKeyboard::CharacterKeyDown(const CharacterKey& key) {
-  events.push_back({loop_.NowMs(), true, std::string(1, static_cast<char>(key.keyCode))});
-}
-
-void RecordingKeyboard::CharacterKeyUp(const CharacterKey& key) {
-  events.push_back({loop_.NowMs(), false, std::string(1, static_cast<char>(key.keyCode))});
-}
-
-bool RecordingKeyboard::IsKeyDown(VirtualKey key) {
-  return std::find(held.begin(), held.end(), key) != held.end();
-}
+bool RecordingKeyboard::IsKeyDown(int key) { return std::find(held.begin(), held.end(), key) != held.end(); }
 
 }  // namespace cvd::testing

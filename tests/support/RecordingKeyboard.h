@@ -1,6 +1,6 @@
 #pragma once
-// A keyboard that records every key event with its virtual time, on a fixed
-// US layout.
+// A keyboard on a fixed US layout that records every key event with its
+// virtual time. Caps Lock toggles on each Caps Lock key-down.
 #include <string>
 #include <vector>
 
@@ -11,8 +11,8 @@ namespace cvd::testing {
 
 struct KeyEvent {
   std::int64_t time;
-  bool down;
-  std::string key;  // virtual key name, or the character typed for character keys
+  bool up;
+  std::string key;  // a named key ("Return", "Shift_L", ...) or the character's base key ("a", "1", ";")
   bool extended = false;
   bool operator==(const KeyEvent&) const = default;
 };
@@ -21,19 +21,17 @@ class RecordingKeyboard : public Keyboard {
  public:
   explicit RecordingKeyboard(const EventLoop& loop) : loop_(loop) {}
 
-  void KeyDown(VirtualKey key, bool extended) override;
-  void KeyUp(VirtualKey key, bool extended) override;
-  std::optional<CharacterKey> KeyForCharacter(char32_t codePoint) override;
-  void CharacterKeyDown(const CharacterKey& key) override;
-  void CharacterKeyUp(const CharacterKey& key) override;
+  void SendKeyEvent(int key, bool up, bool extended) override;
+  std::optional<KeyScan> KeyForCharacter(char32_t character) override;
   bool CapsLockOn() override { return capsLock; }
-  bool IsKeyDown(VirtualKey key) override;
+  bool IsKeyDown(int key) override;
 
-  static std::string Name(VirtualKey key);
+  // The X keysym name of a named virtual key or a character key.
+  static std::string KeyName(int key);
 
   std::vector<KeyEvent> events;
   bool capsLock = false;
-  std::vector<VirtualKey> held;
+  std::vector<int> held;
 
  private:
   const EventLoop& loop_;

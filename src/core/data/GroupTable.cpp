@@ -1,5 +1,6 @@
 #include "core/data/GroupTable.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -32,6 +33,17 @@ TGroup NewGroupDefaults(const std::string& name, const std::string& programDir) 
   example.FontColor = clRed;
   example.Color = clBtnFace;
   return group;
+}
+
+void MoveButton(TGroup& group, int from, int to) {
+  const int last = static_cast<int>(group.Buttons.size()) - 1;
+  if (from < 1 || to < 1 || from > last || to > last || from == to) return;
+  auto begin = group.Buttons.begin();
+  if (from < to) {
+    std::rotate(begin + from, begin + from + 1, begin + to + 1);
+  } else {
+    std::rotate(begin + to, begin + from, begin + from + 1);
+  }
 }
 
 int GroupTable::MakeNewGroup(int index, const std::string& name, const std::string& programDir) {

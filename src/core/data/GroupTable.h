@@ -102,6 +102,10 @@ class GroupTable {
 // The table of a first start: one group "Default" with the example buttons.
 GroupTable DefaultGroupTable(const std::string& programDir);
 
+// Moves button `from` to place `to` of the same group; the buttons between
+// move one place towards `from`'s old place. Numbers outside the group do nothing.
+void MoveButton(TGroup& group, int from, int to);
+
 // The defaults of a new group, with its six buttons.
 TGroup NewGroupDefaults(const std::string& name, const std::string& programDir);
 
