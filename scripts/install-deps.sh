@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program and the tests need.
 # Idempotent: packages already present are not touched, and apt is skipped
-# altogether when nothing is missing.
+# altogether when nothing is missing. With the argument "fuzz" it also
+# installs what the fuzz targets need (make fuzz).
 set -euo pipefail
 
 BUILD_PKGS=(
@@ -16,9 +17,13 @@ RUN_PKGS=(
   xvfb xauth openbox tint2 x11-utils xdotool xclip xterm imagemagick jq
   fonts-dejavu-core procps
 )
+FUZZ_PKGS=(clang libclang-rt-14-dev)
+
+WANTED=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
+if [ "${1:-}" = "fuzz" ]; then WANTED+=("${FUZZ_PKGS[@]}"); fi
 
 missing=()
-for p in "${BUILD_PKGS[@]}" "${RUN_PKGS[@]}"; do
+for p in "${WANTED[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi

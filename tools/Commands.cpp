@@ -6,6 +6,9 @@ std::map<std::string, Command> AllCommands() {
   return {
       {"state", StateCommand},
       {"quit", QuitCommand},
+      {"encrypt", EncryptCommand},
+      {"decrypt", DecryptCommand},
+      {"dump", DumpCommand},
   };
 }
 

@@ -15,4 +15,9 @@ std::map<std::string, Command> AllCommands();
 int StateCommand(const std::vector<std::string>& args);
 int QuitCommand(const std::vector<std::string>& args);
 
+// Commands on the program's formats.
+int EncryptCommand(const std::vector<std::string>& args);
+int DecryptCommand(const std::vector<std::string>& args);
+int DumpCommand(const std::vector<std::string>& args);
+
 }  // namespace cvd::tool

@@ -15,7 +15,10 @@ void Usage() {
   std::cerr << "usage: corvinade-tool COMMAND [ARGS]\n"
                "commands:\n"
                "  state    print the running program's state as JSON\n"
-               "  quit     end the running program as its Exit command does\n";
+               "  quit     end the running program as its Exit command does\n"
+               "  encrypt [TEXT]  print the enciphered line of TEXT (or of standard input)\n"
+               "  decrypt [LINE]  print the plain bytes of an enciphered line\n"
+               "  dump FILE       print a data file or group file as JSON\n";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,6 +16,24 @@ namespace cvd::ui {
 namespace {
 QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 std::string S(const QString& text) { return text.toUtf8().toStdString(); }
+
+// "Description|*.ext|..." pairs in Qt's "Description (*.ext);;..." form.
+QString QtFilter(const std::string& filter) {
+  const QStringList parts = Q(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
+  return filters.join(";;");
+}
+
+std::optional<std::string> RunFileDialog(const FileDialogOptions& options, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(nullptr, Q(options.title), Q(options.initialDir), QtFilter(options.filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!options.defaultExt.empty()) dialog.setDefaultSuffix(Q(options.defaultExt));
+  if (!options.fileName.empty()) dialog.selectFile(Q(options.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
 }  // namespace
 
 MsgResult QtUi::CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) {
@@ -31,6 +50,22 @@ void QtUi::Balloon(const std::string& title, const std::string& text, int timeou
   tray_.Balloon(Q(title), Q(text), timeoutSeconds);
 }
 
+std::optional<std::string> QtUi::InputQuery(const std::string& caption, const std::string& prompt,
+                                            const std::string& initial) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(nullptr, Q(caption), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
+}
+
+std::optional<std::string> QtUi::SaveFileDialog(const FileDialogOptions& options) {
+  return RunFileDialog(options, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtUi::OpenFileDialog(const FileDialogOptions& options) {
+  return RunFileDialog(options, QFileDialog::AcceptOpen);
+}
+
 std::optional<std::string> QtUi::BrowseForFolder(const std::string& title, const std::string& startFolder,
                                                  bool canCreate) {
   QFileDialog::Options options = QFileDialog::ShowDirsOnly;
@@ -38,15 +73,6 @@ std::optional<std::string> QtUi::BrowseForFolder(const std::string& title, const
   const QString folder = QFileDialog::getExistingDirectory(nullptr, Q(title), Q(startFolder), options);
   if (folder.isEmpty()) return std::nullopt;
   return S(folder);
-}
-
-std::optional<std::string> QtUi::OpenFileDialog(const std::string& title, const std::string& startFolder,
-                                                const std::string& filter) {
-  // "Description (pattern)|pattern": Qt takes the part before the bar.
-  const QString qtFilter = Q(filter.substr(0, filter.find('|')));
-  const QString file = QFileDialog::getOpenFileName(nullptr, Q(title), Q(startFolder), qtFilter);
-  if (file.isEmpty()) return std::nullopt;
-  return S(file);
 }
 
 ScreenGeometry QtUi::Screen() {

@@ -15,10 +15,12 @@ class QtUi : public Ui {
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) override;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
   std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder,
                                              bool canCreate) override;
-  std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& startFolder,
-                                            const std::string& filter) override;
   ScreenGeometry Screen() override;
 
   void ApplyLayout(const WindowLayout& layout) override;

@@ -221,7 +221,7 @@ TEST_F(BackupTest, WithoutCandidatesTheUserMayChooseByHand) {
   actions.RestoreBackup();
   ASSERT_EQ(ui.fileDialogs.size(), 1u);
   EXPECT_EQ(ui.fileDialogs[0].title, "Restore buttons from backup file");
-  EXPECT_EQ(ui.fileDialogs[0].startFolder, backup);
+  EXPECT_EQ(ui.fileDialogs[0].initialDir, backup);
   EXPECT_EQ(ui.fileDialogs[0].filter, "Tessivar backup files (corvinade.dat*)|corvinade.dat*");
   EXPECT_EQ(redraws, 0);
   EXPECT_FALSE(fs::exists(backup + "corvinade.dat.restore.240315"));

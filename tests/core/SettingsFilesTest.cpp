@@ -200,3 +200,45 @@ TEST_F(SettingsFilesTest, TheSearchWindowWritesOnlyItsOwnSection) {
 
 }  // namespace
 }  // namespace cvd
+
+namespace cvd {
+namespace {
+
+TEST(GroupTableStoreTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFile) {
+  testing::TempDir tmp;
+  testing::ScriptedUi ui;
+  Settings settings;
+  Directories dirs;
+  dirs.ProgramDir = tmp.Sub("prog");
+  dirs.DefaultDataDir = tmp.Sub("appdata");
+  GroupTable table;
+  GroupTableStore store(table, dirs.ProgramDir, ui);
+  SettingsFiles files(settings, dirs, table, ui, store);
+  files.LoadSettings();
+  ASSERT_EQ(table.GroupList, std::vector<std::string>{"Default"});  // no data file yet
+  table.Current().Buttons[1].Text = "kept";
+  table.Current().ButtonWidth = 77;
+  ASSERT_TRUE(files.SaveSettings());
+
+  // A data file cut after its first block, as older versions wrote it.
+  const std::string path = dirs.DataDir + "corvinade.dat";
+  const std::string full = ReadTextFile(path);
+  std::size_t cut = 0;
+  for (int line = 0; line < 2 + 7 + 3 * 6 + 1; ++line) cut = full.find("\r\n", cut) + 2;
+  WriteTextFile(path, full.substr(0, cut));
+  IniFile ini;
+  ini.Load(dirs.DataDir + "corvinade.ini");
+  ini.WriteString("Button", "Width", "150");
+  std::string error;
+  ASSERT_TRUE(ini.Save(dirs.DataDir + "corvinade.ini", error));
+
+  table = GroupTable{};
+  files.LoadSettings();
+  ASSERT_EQ(table.GroupCount(), 1);
+  EXPECT_EQ(table.Groups[1].Buttons[1].Text, "kept");
+  EXPECT_EQ(table.Groups[1].ButtonWidth, 150);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace cvd

@@ -1,6 +1,6 @@
 #include "support/FakeDataStore.h"
 
-#include "core/util/Files.h"
+#include "core/data/AtomicFile.h"
 #include "support/TempDir.h"
 
 namespace cvd::testing {
@@ -14,7 +14,7 @@ void FakeDataStore::LoadData(const std::string& dataDir, const LegacyDisplay& le
 bool FakeDataStore::SaveData(const std::string& dataDir, std::string& error) {
   if (onSave) onSave();
   savedTo.push_back(dataDir);
-  return ReplaceFileAtomically(dataDir + kDataFileName, contents, error);
+  return WriteFileAtomically(dataDir + kDataFileName, contents, &error);
 }
 
 }  // namespace cvd::testing

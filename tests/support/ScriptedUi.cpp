@@ -29,27 +29,42 @@ void ScriptedUi::Balloon(const std::string& title, const std::string& text, int)
   balloons.push_back(title + ": " + text);
 }
 
-std::optional<std::string> ScriptedUi::BrowseForFolder(const std::string& title, const std::string& startFolder,
-                                                       bool canCreate) {
-  folderDialogs.push_back({title, startFolder, "", canCreate});
-  if (folderAnswers_.empty()) {
-    ADD_FAILURE() << "unexpected folder dialog: " << title;
+std::optional<std::string> ScriptedUi::InputQuery(const std::string& caption, const std::string& prompt,
+                                                  const std::string& initial) {
+  inputQueries.push_back(caption + "|" + prompt + "|" + initial);
+  if (inputs_.empty()) {
+    ADD_FAILURE() << "unexpected input box: " << prompt;
     return std::nullopt;
   }
-  auto answer = folderAnswers_.front();
-  folderAnswers_.pop_front();
+  auto answer = inputs_.front();
+  inputs_.pop_front();
   return answer;
 }
 
-std::optional<std::string> ScriptedUi::OpenFileDialog(const std::string& title, const std::string& startFolder,
-                                                      const std::string& filter) {
-  fileDialogs.push_back({title, startFolder, filter, false});
-  if (fileAnswers_.empty()) {
-    ADD_FAILURE() << "unexpected file dialog: " << title;
+std::optional<std::string> ScriptedUi::NextFile(const FileDialogOptions& options) {
+  fileDialogs.push_back(options);
+  if (files_.empty()) {
+    ADD_FAILURE() << "unexpected file dialog: " << options.title;
     return std::nullopt;
   }
-  auto answer = fileAnswers_.front();
-  fileAnswers_.pop_front();
+  auto answer = files_.front();
+  files_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::SaveFileDialog(const FileDialogOptions& options) { return NextFile(options); }
+
+std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogOptions& options) { return NextFile(options); }
+
+std::optional<std::string> ScriptedUi::BrowseForFolder(const std::string& title, const std::string& startFolder,
+                                                       bool canCreate) {
+  folderDialogs.push_back({title, startFolder, canCreate});
+  if (folders_.empty()) {
+    ADD_FAILURE() << "unexpected folder dialog: " << title;
+    return std::nullopt;
+  }
+  auto answer = folders_.front();
+  folders_.pop_front();
   return answer;
 }
 

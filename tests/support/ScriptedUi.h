@@ -12,12 +12,11 @@
 
 namespace cvd::testing {
 
-// A folder or file dialog the core opened.
-struct ShownDialog {
+// A folder dialog the core opened.
+struct ShownFolderDialog {
   std::string title;
   std::string startFolder;
-  std::string filter;  // file dialogs only
-  bool canCreate = false;  // folder dialogs only
+  bool canCreate = false;
 };
 
 struct ShownMessage {
@@ -30,18 +29,21 @@ class ScriptedUi : public Ui {
  public:
   // Queues the answer for the next question.
   void Answer(MsgResult result, bool dontAskAgain = false) { answers_.push_back({result, dontAskAgain}); }
-  // Queues the result of the next folder or file dialog (nothing: cancelled).
-  void AnswerFolder(std::optional<std::string> folder) { folderAnswers_.push_back(std::move(folder)); }
-  void AnswerFile(std::optional<std::string> file) { fileAnswers_.push_back(std::move(file)); }
-  bool AllAnswersUsed() const { return answers_.empty() && folderAnswers_.empty() && fileAnswers_.empty(); }
+  // Queues the answer of the next input box, file or folder dialog (nothing: Cancel).
+  void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+  void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+  void AnswerFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
+  bool AllAnswersUsed() const { return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty(); }
 
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) override;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
   std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder,
                                              bool canCreate) override;
-  std::optional<std::string> OpenFileDialog(const std::string& title, const std::string& startFolder,
-                                            const std::string& filter) override;
   ScreenGeometry Screen() override { return screen; }
 
   void ApplyLayout(const WindowLayout& layout) override;
@@ -64,8 +66,10 @@ class ScriptedUi : public Ui {
   // What the view shows.
   std::vector<ShownMessage> messages;
   std::vector<std::string> balloons;
-  std::vector<ShownDialog> folderDialogs;
-  std::vector<ShownDialog> fileDialogs;
+  // Input boxes as "caption|prompt|initial"; file and folder dialogs as they were asked.
+  std::vector<std::string> inputQueries;
+  std::vector<FileDialogOptions> fileDialogs;
+  std::vector<ShownFolderDialog> folderDialogs;
   ScreenGeometry screen;
   std::vector<WindowLayout> layouts;
   std::map<int, TColor> captionColors;
@@ -83,9 +87,11 @@ class ScriptedUi : public Ui {
 
  private:
   AskResult NextAnswer(const std::string& text);
+  std::optional<std::string> NextFile(const FileDialogOptions& options);
   std::deque<AskResult> answers_;
-  std::deque<std::optional<std::string>> folderAnswers_;
-  std::deque<std::optional<std::string>> fileAnswers_;
+  std::deque<std::optional<std::string>> inputs_;
+  std::deque<std::optional<std::string>> files_;
+  std::deque<std::optional<std::string>> folders_;
 };
 
 }  // namespace cvd::testing

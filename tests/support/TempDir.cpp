@@ -1,24 +1,22 @@
 #include "support/TempDir.h"
 
-#include <stdlib.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
+#include <stdlib.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace cvd::testing {
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "corvinade-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern + "/";
-}
 
 namespace {
 
@@ -57,12 +55,18 @@ void MakeFolderWritable(const std::string& folder) {
   ::chmod(folder.c_str(), 0700);
 }
 
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "corvinade-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
+  path_ = pattern + "/";
+}
+
 TempDir::~TempDir() {
   std::error_code error;
   // Tests make folders read-only; give write access back so they can go.
   for (auto it = std::filesystem::recursive_directory_iterator(path_, error);
        !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-    if (it->is_directory(error)) MakeFolderWritable(it->path().string());
+    if (it->is_directory(error) && !it->is_symlink(error)) MakeFolderWritable(it->path().string());
   }
   MakeFolderWritable(path_);
   std::filesystem::remove_all(path_, error);
@@ -70,8 +74,30 @@ TempDir::~TempDir() {
 
 std::string TempDir::Sub(const std::string& name) const {
   const std::string folder = path_ + name + "/";
-  std::filesystem::create_directories(folder);
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
   return folder;
+}
+
+void TempDir::Write(const std::string& name, const std::string& bytes) const { WriteTextFile(File(name), bytes); }
+
+std::string TempDir::Read(const std::string& name) const {
+  std::ifstream in(File(name), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool TempDir::Exists(const std::string& name) const {
+  std::error_code error;
+  return std::filesystem::exists(File(name), error);
+}
+
+std::string TempDir::Listing() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  std::string listing;
+  for (const auto& name : names) listing += (listing.empty() ? "" : " ") + name;
+  return listing;
 }
 
 void WriteTextFile(const std::string& path, const std::string& bytes) {

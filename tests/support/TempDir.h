@@ -1,6 +1,5 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes.
+// A fresh folder for one test, removed with everything in it afterwards.
 #include <string>
 
 namespace cvd::testing {
@@ -12,10 +11,18 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  // The folder, ending with "/".
+  // The folder, with a trailing "/".
   const std::string& Path() const { return path_; }
-  // A subfolder (created) ending with "/".
+  std::string File(const std::string& name) const { return path_ + name; }
+  // A subfolder (created), with a trailing "/".
   std::string Sub(const std::string& name) const;
+
+  // Whole-file helpers for checks.
+  void Write(const std::string& name, const std::string& bytes) const;
+  std::string Read(const std::string& name) const;
+  bool Exists(const std::string& name) const;
+  // Names in the folder, sorted.
+  std::string Listing() const;
 
  private:
   std::string path_;

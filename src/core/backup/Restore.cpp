@@ -3,6 +3,7 @@
 
 #include "core/backup/BackupActions.h"
 #include "core/ports/Ui.h"
+#include "core/data/AtomicFile.h"
 #include "core/util/Files.h"
 
 namespace cvd {
@@ -58,7 +59,11 @@ bool BackupActions::ChooseNewestBackup(std::string& suffix) {
 
 bool BackupActions::ChooseRestoreFile(std::string& folder, std::string& suffix) {
   Ui& ui = files_.GetUi();
-  const auto chosen = ui.OpenFileDialog(kRestoreDialogTitle, files_.Model().BackupDirectory, kRestoreFilter);
+  FileDialogOptions options;
+  options.title = kRestoreDialogTitle;
+  options.filter = kRestoreFilter;
+  options.initialDir = files_.Model().BackupDirectory;
+  const auto chosen = ui.OpenFileDialog(options);
   if (!chosen) return false;
   folder = FolderOf(*chosen);
   suffix = BackupSuffixOf(FileNameOf(*chosen));
@@ -93,8 +98,8 @@ void BackupActions::RestoreBackup() {
 
   // Read the chosen pair before the safety copies are made: restoring
   // today's safety copy must not restore the copy of the current files.
-  const auto settingsCopy = ReadWholeFile(folder + kSettingsFileName + suffix, std::size_t{1} << 30);
-  const auto dataCopy = ReadWholeFile(folder + kDataFileName + suffix, std::size_t{1} << 30);
+  const auto settingsCopy = ReadFileUpTo(folder + kSettingsFileName + suffix, kMaxCopyBytes);
+  const auto dataCopy = ReadFileUpTo(folder + kDataFileName + suffix, kMaxCopyBytes);
 
   const std::string restoreSuffix = ".restore." + YyMmDd(hooks_.now());
   std::string ignored;
@@ -102,8 +107,8 @@ void BackupActions::RestoreBackup() {
   CopyFileReplacing(dataDir + kDataFileName, backupDir + kDataFileName + restoreSuffix, ignored);
 
   // A missing source leaves that file as it was; the reload shows the result.
-  if (settingsCopy) ReplaceFileAtomically(dataDir + kSettingsFileName, *settingsCopy, ignored);
-  if (dataCopy) ReplaceFileAtomically(dataDir + kDataFileName, *dataCopy, ignored);
+  if (settingsCopy) WriteFileAtomically(dataDir + kSettingsFileName, *settingsCopy, nullptr);
+  if (dataCopy) WriteFileAtomically(dataDir + kDataFileName, *dataCopy, nullptr);
   Reload();
 }
 

@@ -52,6 +52,22 @@ int GroupTable::MakeNewGroup(int index, const std::string& name, const std::stri
   return static_cast<int>(GroupList.size()) - 1;
 }
 
+int GroupTable::AddGroup(const std::string& name, const std::string& programDir) {
+  Groups.emplace_back();
+  const int index = GroupCount();
+  MakeNewGroup(index, name, programDir);
+  return index;
+}
+
+GroupTable DefaultGroupTable(const std::string& programDir) {
+  GroupTable table;
+  table.Groups.resize(2);
+  table.MakeNewGroup(1, "Default", programDir);
+  table.CurrentGroup = 1;
+  table.CurrentButton = 1;
+  return table;
+}
+
 int GroupTable::FindGroup(const std::string& name) const {
   const std::string wanted = UpperAscii(name);
   int found = -1;

@@ -3,9 +3,13 @@
 // read and written, the data file code decides how.
 #include <string>
 
-#include "core/settings/Settings.h"
+#include "core/data/DataFile.h"
+#include "core/data/GroupTable.h"
+#include "core/data/LegacyDisplay.h"
 
 namespace cvd {
+
+class Ui;
 
 class DataFileStore {
  public:
@@ -19,6 +23,18 @@ class DataFileStore {
   virtual bool SaveData(const std::string& dataDir, std::string& error) = 0;
 };
 
-inline constexpr const char* kDataFileName = "corvinade.dat";
+// The program's own: the group table and the data file.
+class GroupTableStore : public DataFileStore {
+ public:
+  GroupTableStore(GroupTable& table, std::string programDir, Ui& ui)
+      : table_(table), programDir_(std::move(programDir)), ui_(ui) {}
+  void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) override;
+  bool SaveData(const std::string& dataDir, std::string& error) override;
+
+ private:
+  GroupTable& table_;
+  std::string programDir_;
+  Ui& ui_;
+};
 
 }  // namespace cvd

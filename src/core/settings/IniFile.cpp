@@ -2,6 +2,7 @@
 
 #include <SimpleIni.h>
 
+#include "core/data/AtomicFile.h"
 #include "core/util/Files.h"
 
 namespace cvd {
@@ -78,7 +79,7 @@ IniFile::~IniFile() = default;
 
 bool IniFile::Load(const std::string& path) {
   impl_ = std::make_unique<Impl>();
-  auto text = ReadWholeFile(path, kMaxFileBytes);
+  auto text = ReadFileUpTo(path, kMaxFileBytes);
   if (!text) return false;
   LoadFromText(std::move(*text));
   return true;
@@ -114,7 +115,7 @@ std::string IniFile::ToText() const {
 }
 
 bool IniFile::Save(const std::string& path, std::string& error) const {
-  return ReplaceFileAtomically(path, ToText(), error);
+  return WriteFileAtomically(path, ToText(), &error);
 }
 
 std::optional<std::string> IniFile::Value(const std::string& section, const std::string& key) const {

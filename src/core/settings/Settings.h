@@ -9,6 +9,7 @@
 
 #include "core/data/Colors.h"
 #include "core/data/GroupTable.h"
+#include "core/data/LegacyDisplay.h"
 #include "core/settings/ValueForms.h"
 
 namespace cvd {
@@ -27,24 +28,6 @@ struct Delimiter {
   std::string Name;
   std::string Value;
   bool operator==(const Delimiter&) const = default;
-};
-
-// Display settings that older settings files kept for all groups; they fill
-// every group when the data file has no display block.
-struct LegacyDisplay {
-  std::int32_t ButtonWidth = 100;
-  std::int32_t ButtonHeight = 22;
-  std::int32_t FillMode = 1;
-  bool PlaySound = true;
-  std::string SoundFile;
-  std::string FontName;
-  std::int32_t FontSize = 10;
-  TFontStyles FontStyle = 0;
-  std::int32_t CopyDups = 0;
-  bool TrackUsed = true;
-  bool ShowHints = true;
-  std::int32_t HintType = 2;
-  bool operator==(const LegacyDisplay&) const = default;
 };
 
 struct FixedHotKey {

@@ -5,33 +5,15 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "core/data/AtomicFile.h"
+
 namespace cvd {
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string ErrorText(int code) { return std::strerror(code); }
-
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-}  // namespace
 
 bool FileExists(const std::string& path) {
   std::error_code error;
@@ -43,7 +25,7 @@ bool DirectoryExists(const std::string& path) {
   return !path.empty() && fs::is_directory(path, error);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+std::optional<std::string> ReadFileUpTo(const std::string& path, std::size_t maxBytes) {
   // Non-blocking, so that a pipe in the file's place cannot stall the reader.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
@@ -68,55 +50,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
   return bytes;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
-  static std::atomic<unsigned> counter{0};
-  const std::string folder = FolderOf(path);
-  // A hidden name that no backup pattern ("corvinade.dat.*") can match.
-  const std::string stem = folder + "." + FileNameOf(path) + ".tmp" + std::to_string(::getpid()) + "-";
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = stem + std::to_string(counter++);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    error = ErrorText(errno);
-    return false;
-  }
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  int code = ok ? 0 : errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    code = errno;
-  }
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    code = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    error = ErrorText(code);
-    return false;
-  }
-  // Make the rename itself durable.
-  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
-}
-
 bool CopyFileReplacing(const std::string& from, const std::string& to, std::string& error) {
-  // Backups of settings and data files are small; a 1 GB limit only guards
-  // against reading something that is not one of them.
-  const auto bytes = ReadWholeFile(from, std::size_t{1} << 30);
+  const auto bytes = ReadFileUpTo(from, kMaxCopyBytes);
   if (!bytes) {
     error = "cannot read " + from;
     return false;
   }
-  return ReplaceFileAtomically(to, *bytes, error);
+  return WriteFileAtomically(to, *bytes, &error);
 }
 
 std::optional<std::int64_t> FileCreationTime(const std::string& path) {

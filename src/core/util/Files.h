@@ -12,15 +12,14 @@ bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
 // The whole file, or nothing when it is missing, unreadable, not a regular
-// file or larger than `maxBytes`.
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes);
+// file (a pipe never stalls the reader) or larger than `maxBytes`.
+std::optional<std::string> ReadFileUpTo(const std::string& path, std::size_t maxBytes);
 
-// Replaces `path` with `bytes` through a temporary file in the same folder
-// (flushed and synced before the rename), so the old file stays whole when
-// anything fails. False with `error` set on failure.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+// Backup copies and restored files are small; this bound only keeps
+// something else in their place from being read into memory.
+inline constexpr std::size_t kMaxCopyBytes = std::size_t{1} << 30;
 
-// Copies `from` over `to` (replacing it atomically).
+// Copies `from` over `to`, replacing it atomically (WriteFileAtomically).
 bool CopyFileReplacing(const std::string& from, const std::string& to, std::string& error);
 
 // Nanoseconds since the epoch at which the file was created: its birth time
