@@ -60,12 +60,13 @@ TEST(IniFileTest, LineBreaksInValuesAndKeysCannotSplitTheLine) {
 
 TEST(IniFileTest, DamagedLinesAreSkippedAndTheRestIsRead) {
   IniFile ini;
-  const std::string damaged("\xEF\xBB\xBF[A]\r\ngarbage line\r\n=novalue\r\nX=1\r\nY\0Z=2\r\n[broken\r\nQ=0\r\n[B]\r\nW=3", 69);
+  const std::string damaged("\xEF\xBB\xBF[A]\r\ngarbage line\r\n=novalue\r\nX=1\r\nY\0Z=2\r\n[broken\r\nQ=0\r\n\0[also broken\r\nR=0\r\n[B]\r\nW=3", 86);
   ini.LoadFromText(damaged);
   EXPECT_EQ(ini.ReadInteger("A", "X", 0), 1);  // the byte order mark does not hide [A]
   EXPECT_EQ(ini.ReadString("A", "Y Z", "-"), "2");  // a NUL byte does not end the file
   EXPECT_EQ(ini.ReadInteger("B", "W", 0), 3);
-  EXPECT_EQ(ini.ReadInteger("A", "Q", 5), 0);  // the broken section line is kept as a comment
+  EXPECT_EQ(ini.ReadInteger("A", "Q", 5), 0);  // the broken section lines are kept as comments
+  EXPECT_EQ(ini.ReadInteger("A", "R", 5), 0);
   // Written back and read again, the readable entries stay the same.
   IniFile again;
   again.LoadFromText(ini.ToText());

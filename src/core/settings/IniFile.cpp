@@ -44,7 +44,10 @@ std::string KeyName(const std::string& key) {
 // A section line without its closing bracket would make the reader take the
 // following lines as the section's name; keep such a line as a comment.
 // A NUL byte would end the reader's scan; it becomes a blank.
-std::string Repaired(const std::string& text) {
+std::string Repaired(std::string text) {
+  for (char& c : text) {
+    if (c == '\0') c = ' ';
+  }
   std::string out;
   out.reserve(text.size() + 16);
   std::size_t pos = 0;
@@ -57,9 +60,6 @@ std::string Repaired(const std::string& text) {
     out.append(text, pos, end - pos);
     while (end < text.size() && (text[end] == '\r' || text[end] == '\n')) out += text[end++];
     pos = end;
-  }
-  for (char& c : out) {
-    if (c == '\0') c = ' ';
   }
   return out;
 }
