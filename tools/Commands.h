@@ -15,4 +15,7 @@ std::map<std::string, Command> AllCommands();
 int StateCommand(const std::vector<std::string>& args);
 int QuitCommand(const std::vector<std::string>& args);
 
+// Dry run of a key macro: its key events as JSON.
+int MacroCommand(const std::vector<std::string>& args);
+
 }  // namespace cvd::tool

@@ -15,7 +15,10 @@ void Usage() {
   std::cerr << "usage: corvinade-tool COMMAND [ARGS]\n"
                "commands:\n"
                "  state    print the running program's state as JSON\n"
-               "  quit     end the running program as its Exit command does\n";
+               "  quit     end the running program as its Exit command does\n"
+               "  macro [--caps-lock] TEXT\n"
+               "           print the key events a key macro sends, with their times in ms,\n"
+               "           as JSON (US keyboard; nothing is typed)\n";
 }
 
 }  // namespace
