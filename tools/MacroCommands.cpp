@@ -45,16 +45,20 @@ class VirtualClock : public EventLoop {
 
 int MacroCommand(const std::vector<std::string>& args) {
   bool capsLock = false;
+  bool options = true;  // "--" ends them, for a macro that starts with "-"
   std::vector<std::string> rest;
   for (const std::string& arg : args) {
-    if (arg == "--caps-lock" && rest.empty()) {
+    if (options && arg == "--caps-lock") {
       capsLock = true;
+    } else if (options && arg == "--") {
+      options = false;
     } else {
+      options = false;
       rest.push_back(arg);
     }
   }
   if (rest.size() != 1) {
-    std::cerr << "usage: corvinade-tool macro [--caps-lock] TEXT\n";
+    std::cerr << "usage: corvinade-tool macro [--caps-lock] [--] TEXT\n";
     return 2;
   }
   VirtualClock clock;
