@@ -9,6 +9,7 @@ std::map<std::string, Command> AllCommands() {
       {"encrypt", EncryptCommand},
       {"decrypt", DecryptCommand},
       {"dump", DumpCommand},
+      {"macro", MacroCommand},
   };
 }
 

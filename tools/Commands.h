@@ -20,4 +20,7 @@ int EncryptCommand(const std::vector<std::string>& args);
 int DecryptCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);
 
+// Dry run of a key macro: its key events as JSON.
+int MacroCommand(const std::vector<std::string>& args);
+
 }  // namespace cvd::tool

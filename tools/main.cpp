@@ -18,7 +18,10 @@ void Usage() {
                "  quit     end the running program as its Exit command does\n"
                "  encrypt [TEXT]  print the enciphered line of TEXT (or of standard input)\n"
                "  decrypt [LINE]  print the plain bytes of an enciphered line\n"
-               "  dump FILE       print a data file or group file as JSON\n";
+               "  dump FILE       print a data file or group file as JSON\n"
+               "  macro [--caps-lock] TEXT\n"
+               "           print the key events a key macro sends, with their times in ms,\n"
+               "           as JSON (US keyboard; nothing is typed)\n";
 }
 
 }  // namespace

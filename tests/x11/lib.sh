@@ -122,3 +122,21 @@ wait_for_state() {
 clip_texts() {
   state | jq -c '.groups[0] as $g | [$g.Buttons[:$g.NumClipButtons][].Text]'
 }
+
+# Clicks button `number` of a one-column group in the button window `win`
+# (own caption, then the group selector, then one row per button).
+click_button() {
+  local win=$1 number=$2
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + 15 + 20 * number + 10)) click 1
+}
+
+# Waits until file $1 holds exactly $2; fails after ~5 s.
+wait_for_file_content() {
+  local file=$1 expected=$2
+  for _ in $(seq 100); do
+    [ -f "$file" ] && [ "$(cat "$file")" = "$expected" ] && return 0
+    sleep 0.05
+  done
+  fail "file $file holds '$(cat "$file" 2>/dev/null)', expected '$expected'"
+}

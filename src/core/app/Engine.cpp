@@ -135,9 +135,12 @@ void Engine::CloseButtonWindow() {
 
 void Engine::ShowButtonWindow() { ports_.ui->ShowButtonWindow(); }
 
-void Engine::ButtonMouseDown(int, MouseButton) {
+void Engine::ButtonMouseDown(int button, MouseButton which) {
   // Every press on a button hides the hint.
   ports_.ui->HideHint();
+  table_.CurrentButton = button;
+  // A left press pastes the button.
+  if (which == MouseButton::Left) ClickButton(table_.CurrentGroup, table_.CurrentButton);
 }
 
 void Engine::CoolTrayIconClick() {

@@ -7,6 +7,8 @@
 
 #include "core/app/Ports.h"
 #include "core/data/GroupTable.h"
+#include "core/paste/KeyMacroSender.h"
+#include "core/paste/PasteMethods.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Windows.h"
 #include "core/settings/Directories.h"
@@ -101,6 +103,19 @@ class Engine {
   int LastFillGroup() const { return lastFillGroup_; }
   const std::string& ComputerName() const { return computerName_; }
 
+  // Pasting (EnginePaste.cpp). Pastes button `button` of group `group`
+  // into the target window; out-of-range numbers do nothing.
+  void ClickButton(int group, int button);
+  // The setup dialog's test of a paste method against the title of the
+  // window the user picked: on a match the method's macro is sent with
+  // "Paste Test" on the clipboard; otherwise the user is told. Returns
+  // whether the title matched.
+  bool TestPasteMethod(const PasteMethod& method, const std::string& title);
+  // The paste methods, tried in order.
+  PasteMethods& PasteKeys() { return pasteKeys_; }
+  // The key macro interpreter and the keystroke primitives.
+  KeyMacroSender& Macros() { return macroSender_; }
+
   // The timers, for the parts that drive them and for tests.
   Timer& TargetTimer() { return *targetTimer_; }
   Timer& CopyTimer() { return *copyTimer_; }
@@ -145,6 +160,10 @@ class Engine {
   std::unique_ptr<Timer> shareTimer_;
   std::unique_ptr<Timer> fadeTimer_;
   std::unique_ptr<Timer> minuteTimer_;
+
+  // Pasting.
+  PasteMethods pasteKeys_ = DefaultPasteMethods();
+  KeyMacroSender macroSender_{ports_.keyboard, *ports_.loop};
 };
 
 }  // namespace cvd
