@@ -295,7 +295,7 @@ TEST(MainSettingsIniTest, WrongFormValuesGiveDefaultsOrTheirCorrection) {
   EXPECT_EQ(s.BackupTime, (TimeOfDay{12, 0, 0}));
   EXPECT_EQ(s.BackupDirectory, dir.Path());
   EXPECT_EQ(s.DefTextColor, clBlack);
-  EXPECT_EQ(s.PasteKeys, DefaultPasteKeys());
+  EXPECT_EQ(s.PasteKeys, DefaultPasteMethods());
   EXPECT_EQ(s.QuickFixes, DefaultQuickFixes());
   EXPECT_EQ(s.GestUp, 2);
   EXPECT_TRUE(s.HotKeysEnabled);

@@ -51,7 +51,7 @@ TEST_F(SettingsFilesTest, AFirstStartUsesTheDefaultFolderAndDefaults) {
   EXPECT_EQ(dirs.ImportDir, dirs.ProgramDir);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(store.loadedFrom, std::vector<std::string>{dirs.DefaultDataDir});
-  EXPECT_EQ(settings.PasteKeys, DefaultPasteKeys());
+  EXPECT_EQ(settings.PasteKeys, DefaultPasteMethods());
   EXPECT_EQ(settings.QuickFixes, DefaultQuickFixes());
   EXPECT_EQ(settings.BackupDirectory, dirs.DefaultDataDir);
   EXPECT_EQ(settings.MainLeft, ui.screen.width - 300);

@@ -101,7 +101,7 @@ void ReadPasteKeys(const IniFile& ini, Settings& s) {
                            ini.ReadString(kPasteKeys, Numbered("Key", i), "Error"),
                            ini.ReadInteger(kPasteKeys, Numbered("Delay", i), 200)});
   }
-  if (s.PasteKeys.empty()) s.PasteKeys = DefaultPasteKeys();
+  if (s.PasteKeys.empty()) s.PasteKeys = DefaultPasteMethods();
 }
 
 }  // namespace

@@ -38,13 +38,8 @@ Settings DefaultSettings() {
   s.QuickFixes = DefaultQuickFixes();
   s.QuickFixHotKeys.assign(s.QuickFixes.size(), 0);
   s.Delimiters = DefaultDelimiters();
-  s.PasteKeys = DefaultPasteKeys();
+  s.PasteKeys = DefaultPasteMethods();
   return s;
-}
-
-std::vector<PasteMethod> DefaultPasteKeys() {
-  const std::string macro = "{Alt {Space}}{Delay 100}ep";
-  return {{"Command Prompt", 1, macro, 200}, {"cmd.exe", 2, macro, 200}};
 }
 
 std::vector<std::string> DefaultQuickFixes() {

@@ -10,18 +10,10 @@
 #include "core/data/Colors.h"
 #include "core/data/GroupTable.h"
 #include "core/data/LegacyDisplay.h"
+#include "core/paste/PasteMethods.h"
 #include "core/settings/ValueForms.h"
 
 namespace cvd {
-
-// A window-specific paste method.
-struct PasteMethod {
-  std::string Title;
-  std::int32_t Match = 0;  // 0 beginning, 1 anywhere, 2 end, 3 exact
-  std::string KeyMacro;
-  std::int32_t Delay = 200;
-  bool operator==(const PasteMethod&) const = default;
-};
 
 // One row of the delimiter list: its name and its key macro.
 struct Delimiter {
@@ -38,7 +30,7 @@ struct FixedHotKey {
 inline constexpr int kNumFixedHotKeys = 20;
 extern const std::array<FixedHotKey, kNumFixedHotKeys> kFixedHotKeys;
 
-inline constexpr int kMaxPasteKeys = 50;
+inline constexpr int kMaxPasteKeys = kPasteKeysCapacity;
 inline constexpr int kMaxQuickFixes = 51;
 inline constexpr int kMaxFavorites = 11;
 // The delimiter list has no stated capacity; this bound keeps a damaged count
@@ -91,7 +83,7 @@ struct Settings {
   // [Delimiters]
   std::vector<Delimiter> Delimiters;
   // [PasteKeys]: PasteKeys[i - 1] is paste method i.
-  std::vector<PasteMethod> PasteKeys;
+  PasteMethods PasteKeys;
   // Network.ini [Share]; the folders are in Directories.
   std::int32_t ShareLine = 0;
   bool ShareClipboard = false;
@@ -109,7 +101,6 @@ struct Settings {
 // A model with every default that does not depend on the screen or folders.
 Settings DefaultSettings();
 
-std::vector<PasteMethod> DefaultPasteKeys();
 std::vector<std::string> DefaultQuickFixes();
 std::vector<Delimiter> DefaultDelimiters();
 
