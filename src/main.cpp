@@ -2,10 +2,9 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <cstdlib>
-
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
+#include "core/settings/AppDataFolder.h"
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/X11Windows.h"
@@ -19,21 +18,6 @@
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
-namespace {
-
-std::string WithSlash(std::string dir) {
-  if (dir.empty() || dir.back() != '/') dir += '/';
-  return dir;
-}
-
-std::string DefaultDataDir() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg && *xdg == '/') return WithSlash(xdg) + "Corvinade/";
-  const char* home = std::getenv("HOME");
-  return WithSlash(home ? home : "/tmp") + ".local/share/Corvinade/";
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // A running copy takes over: it shows its window and this start ends
@@ -64,8 +48,10 @@ int main(int argc, char** argv) {
   ports.windows = &windows;
   ports.keyboard = &keyboard;
   ports.shell = &shell;
-  cvd::Engine engine(ports, cvd::Directories{WithSlash(QCoreApplication::applicationDirPath().toStdString()),
-                                             DefaultDataDir()});
+  cvd::Directories dirs;
+  dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
+  dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
+  cvd::Engine engine(ports, dirs);
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
   engine.SetQuitHandler([] { QCoreApplication::quit(); });

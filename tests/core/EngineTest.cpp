@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include "core/json/StateJson.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakeShell.h"
 #include "support/FakeTextMeasure.h"
 #include "support/ScriptedUi.h"
 
@@ -12,7 +15,8 @@ namespace {
 
 class EngineTest : public ::testing::Test {
  protected:
-  EngineTest() : engine(Ports{&loop, &ui, &measure}, Directories{"/nonexistent/", "/tmp/"}) {}
+  testing::TempDir dir;  // data folder of the engine
+  EngineTest() : engine(Ports{&loop, &ui, &measure}, Directories{"/nonexistent/", dir.Path(), dir.Path()}) {}
   testing::FakeEventLoop loop;
   testing::ScriptedUi ui;
   testing::FakeTextMeasure measure;
@@ -92,6 +96,7 @@ TEST_F(EngineTest, SecondStartShowsTheWindowAndTheNotice) {
   engine.FormCreate();
   engine.CloseButtonWindow();
   EXPECT_FALSE(ui.visible);
+  ui.balloons.clear();
   engine.HandleSystemCommand(scAlreadyRunning);
   EXPECT_TRUE(ui.visible);
   ASSERT_EQ(ui.balloons.size(), 1u);
@@ -123,6 +128,34 @@ TEST_F(EngineTest, SwitchingGroupsKeepsPositionsAndLaysOutTheNewGroup) {
 
   engine.GroupListChange(7);  // no such entry: nothing changes
   EXPECT_EQ(table.CurrentGroup, 2);
+}
+
+TEST_F(EngineTest, FirstStartWelcomesAndExitKeepsEverything) {
+  testing::FakeShell shell;
+  Ports ports{&loop, &ui, &measure};
+  ports.shell = &shell;
+  {
+    Engine first(ports, Directories{"/prog/", dir.Path(), dir.Path()});
+    first.FormCreate();
+    EXPECT_EQ(ui.balloons, std::vector<std::string>{std::string("Corvinade: ") + kWelcomeText});
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"/prog/corvinade.chm"});
+    first.Table().Current().Buttons[1].Text = "kept";
+    first.GetSettings().DontCopy = true;
+    ui.frame.left = 345;
+    first.MenuExitClick();
+  }
+  EXPECT_TRUE(dir.Exists("corvinade.ini"));
+  EXPECT_TRUE(dir.Exists("corvinade.dat"));
+  EXPECT_TRUE(dir.Exists("Network.ini"));
+
+  ui.balloons.clear();
+  Engine second(ports, Directories{"/prog/", dir.Path(), dir.Path()});
+  second.FormCreate();
+  EXPECT_TRUE(ui.balloons.empty());  // welcomed once only
+  EXPECT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(second.Table().Current().Buttons[1].Text, "kept");
+  EXPECT_TRUE(second.GetSettings().DontCopy);
+  EXPECT_EQ(ui.frame.left, 345);
 }
 
 TEST_F(EngineTest, ExitStopsTimersAndQuits) {

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include "core/app/Engine.h"
 #include "ui/ColorMap.h"
 #include "ui/HintWindow.h"
@@ -22,7 +24,8 @@ namespace {
 
 class MainFormTest : public ::testing::Test {
  protected:
-  MainFormTest() : ui(form, tray, hint), measure(form, hint), engine(MakePorts(), Directories{"/nonexistent/", "/tmp/"}) {
+  testing::TempDir dir;  // data folder of the engine
+  MainFormTest() : ui(form, tray, hint), measure(form, hint), engine(MakePorts(), Directories{"/nonexistent/", dir.Path(), dir.Path()}) {
     form.SetEngine(&engine);
   }
   Ports MakePorts() {

@@ -1,5 +1,9 @@
 #include "core/app/Engine.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "core/app/Migration.h"
 #include "core/ports/Clipboard.h"
 #include "core/ports/Shell.h"
 #include "core/ports/TextMeasure.h"
@@ -9,7 +13,21 @@
 
 namespace cvd {
 
-Engine::Engine(const Ports& ports, Directories dirs) : ports_(ports), dirs_(std::move(dirs)) {
+namespace {
+
+BackupHooks MakeBackupHooks(Engine& engine) {
+  BackupHooks hooks;
+  hooks.redraw = [&engine] {
+    engine.SetPasteCount();
+    engine.Display();
+  };
+  return hooks;
+}
+
+}  // namespace
+
+Engine::Engine(const Ports& ports, Directories dirs)
+    : ports_(ports), dirs_(std::move(dirs)), backup_(files_, MakeBackupHooks(*this)) {
   EventLoop& loop = *ports_.loop;
   // All timers start disabled; start-up and the parts that own them enable them.
   targetTimer_ = loop.CreateTimer(100, false, [this] { TargetTimerTimer(); });
@@ -18,29 +36,32 @@ Engine::Engine(const Ports& ports, Directories dirs) : ports_(ports), dirs_(std:
   shortCutTimer_ = loop.CreateTimer(25, true, [] {});
   shareTimer_ = loop.CreateTimer(50, true, [] {});
   fadeTimer_ = loop.CreateTimer(60000, false, [] {});
-  minuteTimer_ = loop.CreateTimer(60000, false, [] {});
+  minuteTimer_ = loop.CreateTimer(60000, false, [this] { MinuteTimerTimer(); });
 }
 
 Engine::~Engine() = default;
 
-void Engine::MakeDefaultTable() {
-  table_ = GroupTable{};
-  table_.Groups.resize(2);
-  table_.MakeNewGroup(1, "Default", dirs_.ProgramDir);
-  table_.CurrentGroup = 1;
-  table_.CurrentButton = 1;
-}
-
 void Engine::FormCreate() {
   pasting_ = true;
+  // Files that older versions kept beside the program move to the data folder.
+  dirs_.DataDir = dirs_.DefaultDataDir;
+  MigrateFromProgramDir(dirs_, *ports_.ui);
   if (ports_.clipboard) lastSeqNo_ = ports_.clipboard->SequenceNumber();
-  // Settings and the data file are read here once they are stored; until
-  // then every start has the default table.
-  MakeDefaultTable();
+  LoadEverything();
+  const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
+  if (settings_.ShowOnStart) {
+    if (ports_.shell && ports_.shell->SessionLocked()) {
+      sessionLockHidden_ = true;
+    } else {
+      ShowButtonWindow();
+    }
+  }
+  if (firstRun) {
+    if (ports_.shell) ports_.shell->Open(dirs_.ProgramDir + "corvinade.chm");
+    ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
+  }
   // Shortcut keys are registered here.
   Display();
-  SetPasteCount();
-  ShowButtonWindow();
   ports_.loop->ProcessEvents();
   copyTimer_->Start();
   targetTimer_->Start();
@@ -49,6 +70,28 @@ void Engine::FormCreate() {
   pasting_ = false;
   ports_.loop->ProcessEvents();
   minuteTimer_->Start();
+  backup_.StartDailyBackup();
+}
+
+void Engine::LoadEverything() {
+  files_.LoadSettings();
+  ports_.ui->MoveButtonWindow(Point{settings_.MainLeft, settings_.MainTop});
+  if (table_.GroupCount() < 1) table_ = DefaultGroupTable(dirs_.ProgramDir);
+  const int position = StartListPosition(settings_.LastGroup, static_cast<int>(table_.GroupList.size()));
+  int index = position < static_cast<int>(table_.GroupList.size()) ? table_.FindGroup(table_.GroupList[position]) : -1;
+  if (index < 1) index = 1;
+  table_.CurrentGroup = index;
+  SetPasteCount();
+}
+
+void Engine::MinuteTimerTimer() { backup_.MinuteTimerTimer(); }
+
+bool Engine::FormCloseQuery() {
+  const Rect frame = ports_.ui->ButtonWindowFrame();
+  settings_.MainLeft = frame.left;
+  settings_.MainTop = frame.top;
+  settings_.LastGroup = std::max(0, table_.CurrentListPosition());
+  return files_.SaveSettings();
 }
 
 void Engine::FormDestroy() {
@@ -66,7 +109,9 @@ void Engine::FormDestroy() {
 }
 
 void Engine::MenuExitClick() {
+  if (destroyed_) return;
   targetTimer_->Stop();
+  FormCloseQuery();
   FormDestroy();
   if (quit_) quit_();
 }

@@ -11,7 +11,11 @@
 #include "core/paste/PasteMethods.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Windows.h"
+#include "core/backup/BackupActions.h"
+#include "core/settings/DataFileStore.h"
 #include "core/settings/Directories.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsFiles.h"
 #include "core/window/Hints.h"
 
 namespace cvd {
@@ -25,12 +29,8 @@ inline constexpr const char* kAlreadyRunningText =
 
 enum class MouseButton { Left, Right, Other };
 
-// Program-wide options that the setup dialog holds.
-struct Options {
-  bool DontCopy = false;       // no clips while the button window is hidden
-  bool RestoreOnCopy = true;   // a new clip brings the window back
-  bool AdvWinTrack = true;     // paste without taking the focus
-};
+inline constexpr const char* kWelcomeText =
+    "Thank you for using Corvinade! \nRight click on the notebook icon to access Setup.";
 
 class Engine {
  public:
@@ -41,8 +41,11 @@ class Engine {
 
   // The start-up sequence of the button window.
   void FormCreate();
-  // Shut-down: saves and releases what start-up took. Idempotent.
+  // Shut-down: releases what start-up took. Idempotent.
   void FormDestroy();
+  // Before the program ends: saves settings and data. False when a file
+  // could not be written (the user has been told).
+  bool FormCloseQuery();
   // Ends the program as the tray menu's "Exit" does; `quit` ends the event loop.
   void SetQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
   void MenuExitClick();
@@ -83,12 +86,16 @@ class Engine {
   GroupTable& Table() { return table_; }
   const GroupTable& Table() const { return table_; }
   const Directories& Dirs() const { return dirs_; }
+  Directories& Dirs() { return dirs_; }
   const Ports& GetPorts() const { return ports_; }
   int ActiveButton() const { return activeButton_; }
   bool RolledUp() const { return rolledUp_; }
   bool Pasting() const { return pasting_; }
   const HintState& Hint() const { return hint_; }
-  Options& GetOptions() { return options_; }
+  // Program-wide options and tables, as the settings files hold them.
+  Settings& GetSettings() { return settings_; }
+  SettingsFiles& Files() { return files_; }
+  BackupActions& Backup() { return backup_; }
   // Whether the button editor is open; clips are not taken while it is.
   void SetEditorVisibleQuery(std::function<bool()> fn) { editorVisible_ = std::move(fn); }
 
@@ -112,7 +119,7 @@ class Engine {
   // whether the title matched.
   bool TestPasteMethod(const PasteMethod& method, const std::string& title);
   // The paste methods, tried in order.
-  PasteMethods& PasteKeys() { return pasteKeys_; }
+  PasteMethods& PasteKeys() { return settings_.PasteKeys; }
   // The key macro interpreter and the keystroke primitives.
   KeyMacroSender& Macros() { return macroSender_; }
 
@@ -126,7 +133,8 @@ class Engine {
   Timer& MinuteTimer() { return *minuteTimer_; }
 
  private:
-  void MakeDefaultTable();
+  void LoadEverything();
+  void MinuteTimerTimer();
   void HoverHintStep();
   void SwitchToGroup(int groupIndex);
 
@@ -138,7 +146,7 @@ class Engine {
   bool rolledUp_ = false;
   bool pasting_ = true;  // set from start until the end of start-up
   bool destroyed_ = false;
-  Options options_;
+  bool sessionLockHidden_ = false;  // hidden because the session was locked
   std::function<bool()> editorVisible_;
   std::function<void(const std::string&, const std::string&, bool)> monitor_;
 
@@ -161,8 +169,12 @@ class Engine {
   std::unique_ptr<Timer> fadeTimer_;
   std::unique_ptr<Timer> minuteTimer_;
 
+  Settings settings_;
+  GroupTableStore dataStore_{table_, dirs_.ProgramDir, *ports_.ui};
+  SettingsFiles files_{settings_, dirs_, table_, *ports_.ui, dataStore_};
+  BackupActions backup_;
+
   // Pasting.
-  PasteMethods pasteKeys_ = DefaultPasteMethods();
   KeyMacroSender macroSender_{ports_.keyboard, *ports_.loop};
 };
 

@@ -29,7 +29,7 @@ void Engine::CopyFromClipboard() {
   try {
     const std::optional<std::string> text = ports_.clipboard->Text();
     const bool gateOpen = text.has_value() && !pasting_ && !copyTimer_->IsActive() &&
-                          !(options_.DontCopy && !ports_.ui->ButtonWindowVisible()) &&
+                          !(settings_.DontCopy && !ports_.ui->ButtonWindowVisible()) &&
                           !(editorVisible_ && editorVisible_());
     if (gateOpen && table_.CurrentGroup >= 1 && table_.CurrentGroup <= table_.GroupCount()) {
       copyTimer_->Start();
@@ -40,7 +40,7 @@ void Engine::CopyFromClipboard() {
         if (group.PlaySound && ports_.shell) ports_.shell->PlaySound(group.SoundFile);
         lastFillGroup_ = table_.CurrentGroup;
         Display();
-        if (options_.RestoreOnCopy && !ports_.ui->ButtonWindowVisible()) ShowButtonWindow();
+        if (settings_.RestoreOnCopy && !ports_.ui->ButtonWindowVisible()) ShowButtonWindow();
         ports_.ui->HideHint();
         hint_ = HintState{};
       }

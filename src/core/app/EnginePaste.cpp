@@ -45,7 +45,7 @@ void Engine::ClickButton(int group, int button) {
         // The paste goes on with whatever the clipboard holds.
       }
     }
-    if (!options_.AdvWinTrack && ports_.windows && lastTarget_ != 0) ports_.windows->Activate(lastTarget_);
+    if (!settings_.AdvWinTrack && ports_.windows && lastTarget_ != 0) ports_.windows->Activate(lastTarget_);
     loop.Sleep(kTargetSettleMs);
     loop.ProcessEvents();
 
@@ -54,7 +54,7 @@ void Engine::ClickButton(int group, int button) {
       const WindowId foreground = ports_.windows->Foreground();
       if (foreground != 0) title = TitleForMatching(ports_.windows->Title(foreground));
     }
-    if (const PasteMethod* method = FindPasteMethod(pasteKeys_, title)) {
+    if (const PasteMethod* method = FindPasteMethod(settings_.PasteKeys, title)) {
       const std::string macro = method->KeyMacro;  // the table may change while the macro runs
       loop.Sleep(std::max(0, method->Delay));
       loop.ProcessEvents();

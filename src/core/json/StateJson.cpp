@@ -3,6 +3,7 @@
 #include "core/app/Engine.h"
 #include "core/json/GroupJson.h"
 #include "core/ports/Ui.h"
+#include "core/settings/SettingsJson.h"
 #include "core/util/Text.h"
 
 namespace cvd {
@@ -25,6 +26,8 @@ nlohmann::ordered_json StateJson(Engine& engine) {
   state["LastFillGroup"] = fillGroup >= 1 && fillGroup <= table.GroupCount()
                                ? nlohmann::ordered_json(ValidUtf8(table.Groups[fillGroup].Name))
                                : nlohmann::ordered_json(nullptr);
+  state["settings"] = SettingsJson(engine.GetSettings(), engine.Dirs());
+  state["directories"] = DirectoriesJson(engine.Dirs());
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},

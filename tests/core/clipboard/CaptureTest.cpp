@@ -1,6 +1,8 @@
 // The capture timing and gate, in virtual time.
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include "core/app/Engine.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeEventLoop.h"
@@ -13,7 +15,8 @@ namespace {
 
 class CaptureTest : public ::testing::Test {
  protected:
-  CaptureTest() : engine(MakePorts(), Directories{"/nonexistent/", "/tmp/"}) {
+  testing::TempDir dir;  // data folder of the engine
+  CaptureTest() : engine(MakePorts(), Directories{"/nonexistent/", dir.Path(), dir.Path()}) {
     engine.FormCreate();
     loop.AdvanceBy(100);  // past the start-up lock-out
   }
@@ -95,8 +98,8 @@ TEST_F(CaptureTest, GateConditions) {
     SCOPED_TRACE(c.name);
     engine.SetPasting(c.pasting);
     ui.visible = !c.hidden;
-    engine.GetOptions().DontCopy = c.dontCopy;
-    engine.GetOptions().RestoreOnCopy = false;
+    engine.GetSettings().DontCopy = c.dontCopy;
+    engine.GetSettings().RestoreOnCopy = false;
     engine.SetEditorVisibleQuery([open = c.editorOpen] { return open; });
     engine.SetClipboardSeen(false);
     const std::string before = Clip(1);

@@ -1,6 +1,8 @@
 // Target tracking on the 100 ms timer.
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include "core/app/Engine.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeTextMeasure.h"
@@ -12,7 +14,8 @@ namespace {
 
 class TargetTest : public ::testing::Test {
  protected:
-  TargetTest() : engine(MakePorts(), Directories{"/nonexistent/", "/tmp/"}) {
+  testing::TempDir dir;  // data folder of the engine
+  TargetTest() : engine(MakePorts(), Directories{"/nonexistent/", dir.Path(), dir.Path()}) {
     windows.windows[1] = {"Terminal", "xterm"};
     windows.windows[2] = {"Editor - a.txt", "gedit"};
     windows.windows[3] = {"Corvinade", "corvinade", false, false, true};

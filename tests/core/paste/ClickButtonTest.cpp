@@ -2,6 +2,8 @@
 // paste method's macro, used marks, and the repair of a lost connection.
 #include <gtest/gtest.h>
 
+#include "support/TempDir.h"
+
 #include <stdexcept>
 
 #include "core/app/Engine.h"
@@ -31,7 +33,8 @@ class TitleFailingWindows : public testing::FakeWindows {
 
 class ClickButtonTest : public ::testing::Test {
  protected:
-  ClickButtonTest() : engine(MakePorts(), Directories{"/nonexistent/", "/tmp/"}) {
+  testing::TempDir dir;  // data folder of the engine
+  ClickButtonTest() : engine(MakePorts(), Directories{"/nonexistent/", dir.Path(), dir.Path()}) {
     windows.windows[kEditor] = {"notes.txt - Editor", "gedit"};
     windows.windows[kConsole] = {"C:\\Windows\\system32\\cmd.exe", "wineconsole"};
     windows.windows[kOurs] = {"Corvinade", "corvinade", false, false, true};
@@ -139,7 +142,7 @@ TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
   EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");  // our own title matches nothing
   EXPECT_TRUE(windows.activated.empty());
 
-  engine.GetOptions().AdvWinTrack = false;
+  engine.GetSettings().AdvWinTrack = false;
   windows.foreground = kOurs;
   EXPECT_EQ(Click(1, 1), "+Return -Return");  // the title is read after the activation
   EXPECT_EQ(windows.activated, std::vector<WindowId>{kEditor});
