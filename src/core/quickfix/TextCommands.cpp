@@ -1,0 +1,87 @@
+#include "core/quickfix/TextCommands.h"
+
+#include "core/quickfix/TextSearch.h"
+#include "core/util/Text.h"
+
+namespace cvd {
+
+namespace {
+
+bool IsWordChar(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The text with every occurrence of `pattern` replaced by `replacement`.
+std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement) {
+  const FoldedPattern folded(pattern);
+  if (folded.size() == 0) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  std::size_t copied = 0;
+  folded.ForEachOccurrence(text, [&](std::size_t start) {
+    out.append(text, copied, start - copied);
+    out.append(replacement);
+    copied = start + folded.size();
+  });
+  out.append(text, copied);
+  return out;
+}
+
+}  // namespace
+
+std::string LowercaseText(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Lower(c);
+  return out;
+}
+
+std::string UppercaseText(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = Upper(c);
+  return out;
+}
+
+std::string CapitalizeFirstLetters(std::string_view text) {
+  std::string out(text);
+  bool inWord = false;
+  for (char& c : out) {
+    c = Lower(c);
+    const bool word = IsWordChar(c);
+    if (word && !inWord) c = Upper(c);
+    inWord = word;
+  }
+  return out;
+}
+
+std::string SpecialChars(std::string_view argument) {
+  std::string out;
+  out.reserve(argument.size());
+  for (std::size_t i = 0; i < argument.size(); ++i) {
+    if (argument[i] == '\\' && i + 1 < argument.size()) {
+      const char letter = Lower(argument[i + 1]);
+      if (letter == 'r' || letter == 'n') {
+        out += letter == 'r' ? '\r' : '\n';
+        ++i;
+        continue;
+      }
+    }
+    out += argument[i];
+  }
+  return out;
+}
+
+std::string RemoveChars(std::string_view text, std::string_view chars) { return ReplaceAll(text, chars, {}); }
+
+std::string ReplaceChars(std::string_view text, std::string_view argument) {
+  const std::size_t comma = argument.find(',');
+  // Without a comma there is no old text, so nothing is replaced.
+  if (comma == std::string_view::npos) return std::string(text);
+  const std::string oldText = SpecialChars(argument.substr(0, comma));
+  const std::string_view rest = argument.substr(comma + 1);
+  const std::string newText = SpecialChars(rest.substr(0, Utf8PrefixBytes(rest, 255)));
+  return ReplaceAll(text, oldText, newText);
+}
+
+}  // namespace cvd
