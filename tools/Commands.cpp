@@ -6,6 +6,7 @@ std::map<std::string, Command> AllCommands() {
   return {
       {"state", StateCommand},
       {"quit", QuitCommand},
+      {"quickfix", QuickFixCommand},
   };
 }
 

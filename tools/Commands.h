@@ -15,4 +15,7 @@ std::map<std::string, Command> AllCommands();
 int StateCommand(const std::vector<std::string>& args);
 int QuitCommand(const std::vector<std::string>& args);
 
+// Runs a quick fix action on standard input and prints what it did as JSON.
+int QuickFixCommand(const std::vector<std::string>& args);
+
 }  // namespace cvd::tool

@@ -15,7 +15,11 @@ void Usage() {
   std::cerr << "usage: corvinade-tool COMMAND [ARGS]\n"
                "commands:\n"
                "  state    print the running program's state as JSON\n"
-               "  quit     end the running program as its Exit command does\n";
+               "  quit     end the running program as its Exit command does\n"
+               "  quickfix ACTION\n"
+               "           run a quick fix action on standard input; prints JSON:\n"
+               "           {\"text\": result or null (button unchanged), \"newClips\": [...],\n"
+               "            \"dialed\": [...], \"buttonColor\": [face, caption or null] or null}\n";
 }
 
 }  // namespace
