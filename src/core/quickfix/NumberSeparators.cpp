@@ -10,7 +10,7 @@ NumberSeparators SeparatorsFrom(const char* decimalPoint, const char* thousandsS
   if (thousandsSeparator != nullptr && *thousandsSeparator != '\0') {
     separators.grouping = thousandsSeparator;
   } else {
-    separators.grouping = separators.decimal == "," ? "." : ",";
+    separators.grouping.assign(1, separators.decimal == "," ? '.' : ',');
   }
   return separators;
 }

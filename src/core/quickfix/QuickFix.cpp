@@ -172,7 +172,10 @@ std::string_view CommandArgument(std::string_view command) {
 bool ActionSplits(std::string_view action) { return UpperAscii(action).find("{SPLIT") != std::string::npos; }
 
 std::string InvalidValueMessage(std::string_view value) {
-  return "'" + std::string(value) + "' is not a valid integer value.";
+  std::string message(1, '\'');
+  message.append(value);
+  message.append("' is not a valid integer value.");
+  return message;
 }
 
 QuickFixResult RunQuickFixAction(std::string_view action, std::string text, QuickFixEffects& effects,
