@@ -111,7 +111,7 @@ void BM_ManyCommands(benchmark::State& state) {
   std::string action;
   while (action.size() < static_cast<std::size_t>(state.range(0))) action += "}}{Unknown x}{";
   class NoEffects : public QuickFixEffects {
-    void FillNewButton(const std::string&) override {}
+    void FillNewButtons(std::vector<std::string>) override {}
     void Dial(const std::string&) override {}
     void SetButtonColor(TColor, std::optional<TColor>) override {}
   } effects;

@@ -16,9 +16,13 @@ RUN_PKGS=(
   xvfb xauth openbox tint2 x11-utils xdotool xclip xterm imagemagick
   fonts-dejavu-core procps
 )
+# Only with --fuzz: clang and its libFuzzer runtime for the fuzz targets.
+FUZZ_PKGS=(clang libclang-rt-dev)
+WANTED=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
+if [ "${1:-}" = "--fuzz" ]; then WANTED+=("${FUZZ_PKGS[@]}"); fi
 
 missing=()
-for p in "${BUILD_PKGS[@]}" "${RUN_PKGS[@]}"; do
+for p in "${WANTED[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi

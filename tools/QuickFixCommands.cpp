@@ -28,9 +28,9 @@ class ScratchEffects : public QuickFixEffects {
     group_.ResizeButtons();
   }
 
-  void FillNewButton(const std::string& text) override {
-    ShiftInNewClip(group_, text, [](const std::string& t) { return t; });
-    newClips.push_back(text);
+  void FillNewButtons(std::vector<std::string> texts) override {
+    newClips.insert(newClips.end(), texts.begin(), texts.end());
+    ShiftInNewClips(group_, std::move(texts), [](const std::string& t) { return t; });
   }
   void Dial(const std::string& dialString) override { dialed.push_back(dialString); }
   void SetButtonColor(TColor face, std::optional<TColor> fontColor) override { color = {face, fontColor}; }
@@ -64,8 +64,8 @@ int QuickFixCommand(const std::vector<std::string>& args) {
   const QuickFixList fixes{{MakeQuickFixEntry("Quick fix", args[0])}};
   ScratchEffects effects;
   const QuickFixResult result = DoQuickFix(fixes, 0, text, effects, SystemNumberSeparators());
-  if (result.invalidValue) {
-    std::cerr << *result.invalidValue << "\n";
+  if (result.error) {
+    std::cerr << *result.error << "\n";
     return 1;
   }
 

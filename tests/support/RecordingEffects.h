@@ -11,7 +11,9 @@ namespace cvd::testing {
 
 class RecordingEffects : public QuickFixEffects {
  public:
-  void FillNewButton(const std::string& text) override { newClips.push_back(text); }
+  void FillNewButtons(std::vector<std::string> texts) override {
+    newClips.insert(newClips.end(), texts.begin(), texts.end());
+  }
   void Dial(const std::string& dialString) override { dialed.push_back(dialString); }
   void SetButtonColor(TColor face, std::optional<TColor> fontColor) override { colors.emplace_back(face, fontColor); }
 

@@ -63,6 +63,12 @@ void WrapLine(std::string_view line, long long width, std::string& out) {
 
 }  // namespace
 
+std::size_t CountLines(std::string_view text) {
+  std::size_t count = 0;
+  ForEachLine(text, [&](std::string_view, bool) { ++count; });
+  return count;
+}
+
 std::string RemoveLeading(std::string_view text, std::string_view s) {
   if (s.empty()) return std::string(text);
   return MapLines(text, 0, [&](std::string& out, std::string_view line) {

@@ -24,6 +24,9 @@ void ForEachLine(std::string_view text, OnLine onLine) {
   }
 }
 
+// How many lines the text has.
+std::size_t CountLines(std::string_view text);
+
 // Each line loses `s` from its start (or end) for as long as it begins (or
 // ends) with it, compared exactly. An empty `s` changes nothing.
 std::string RemoveLeading(std::string_view text, std::string_view s);

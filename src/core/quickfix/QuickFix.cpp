@@ -1,7 +1,6 @@
 #include "core/quickfix/QuickFix.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <algorithm>
 #include <limits>
 
 #include "core/quickfix/Dial.h"
@@ -89,22 +88,32 @@ std::optional<long long> ReadInteger(std::string_view text) {
   return value;
 }
 
+// How a command ended: done, or stopped with a message.
 struct Step {
-  bool ok = true;
-  std::string invalidValue;  // when not ok: the offending value
+  std::optional<std::string> error;
 };
+
+Step Invalid(std::string_view value) { return Step{InvalidValueMessage(value)}; }
+Step TooLong() { return Step{kQuickFixTooLongText}; }
+
+// The size of the text after every line got `extra` more bytes.
+bool LinesGrowTooLong(std::string_view text, std::size_t extra, std::size_t maxText) {
+  if (extra == 0) return false;
+  const std::size_t lines = CountLines(text);
+  return lines > (maxText - std::min(maxText, text.size())) / extra;
+}
 
 Step SetButtonColorCommand(std::string_view argument, QuickFixEffects& effects) {
   const std::size_t comma = argument.find(',');
   const std::string_view faceText = argument.substr(0, comma);
   const auto face = StringToColor(std::string(faceText));
-  if (!face) return Step{false, std::string(faceText)};
+  if (!face) return Invalid(faceText);
   std::optional<TColor> font;
   if (comma != kNone) {
     const std::string_view rest = argument.substr(comma + 1);
     const std::string fontText(rest.substr(0, Utf8PrefixBytes(rest, 255)));
     font = StringToColor(fontText);
-    if (!font) return Step{false, fontText};
+    if (!font) return Invalid(fontText);
   }
   // Both colours are checked before either is applied, so a bad one
   // leaves the button as it was.
@@ -114,7 +123,7 @@ Step SetButtonColorCommand(std::string_view argument, QuickFixEffects& effects) 
 
 // Runs one command on `text`.
 Step RunCommand(std::string_view command, std::string& text, QuickFixEffects& effects,
-                const NumberSeparators& separators) {
+                const NumberSeparators& separators, std::size_t maxText) {
   const std::string upper = UpperAscii(command);
   const std::string_view argument = CommandArgument(command);
   if (upper == "{LOWERCASE}") {
@@ -130,19 +139,25 @@ Step RunCommand(std::string_view command, std::string& text, QuickFixEffects& ef
   } else if (Begins(upper, "{REMOVE")) {
     text = RemoveChars(text, SpecialChars(argument));
   } else if (Begins(upper, "{REPLACE")) {
-    text = ReplaceChars(text, argument);
-  } else if (Begins(upper, "{ADDPREFIX")) {
-    text = AddPrefix(text, SpecialChars(argument));
-  } else if (Begins(upper, "{ADDSUFFIX")) {
-    text = AddSuffix(text, SpecialChars(argument));
+    const ReplaceArgument replace = SplitReplaceArgument(argument);
+    if (replace.newText.size() > replace.oldText.size() && !replace.oldText.empty()) {
+      const std::size_t growth = replace.newText.size() - replace.oldText.size();
+      const std::size_t count = CountOccurrences(text, replace.oldText);
+      if (count > (maxText - std::min(maxText, text.size())) / growth) return TooLong();
+    }
+    text = ReplaceChars(text, replace);
+  } else if (Begins(upper, "{ADDPREFIX") || Begins(upper, "{ADDSUFFIX")) {
+    const std::string s = SpecialChars(argument);
+    if (LinesGrowTooLong(text, s.size(), maxText)) return TooLong();
+    text = Begins(upper, "{ADDPREFIX") ? AddPrefix(text, s) : AddSuffix(text, s);
   } else if (Begins(upper, "{LINELENGTH")) {
     const auto width = ReadInteger(argument);
-    if (!width) return Step{false, std::string(argument)};
+    if (!width) return Invalid(argument);
     text = SetLineLength(text, *width);
   } else if (Begins(upper, "{SPLIT")) {
     const auto lines = ReadInteger(argument);
     const long long perGroup = lines && *lines >= 1 ? *lines : kDefaultSplitLines;
-    for (const std::string& group : GroupLines(text, perGroup)) effects.FillNewButton(group);
+    effects.FillNewButtons(GroupLines(text, perGroup));
     text = NoChangeText;
   } else if (Begins(upper, "{NUMBER")) {
     text = FormatNumber(text, argument, separators);
@@ -179,15 +194,19 @@ std::string InvalidValueMessage(std::string_view value) {
 }
 
 QuickFixResult RunQuickFixAction(std::string_view action, std::string text, QuickFixEffects& effects,
-                                 const NumberSeparators& separators) {
+                                 const NumberSeparators& separators, std::size_t maxText) {
+  // A text that is already larger may keep its size, but not grow.
+  maxText = std::max(maxText, text.size());
   CommandScanner scanner(action);
   std::size_t from = 0;
   while (const auto span = scanner.Next(from)) {
     if (text == NoChangeText) break;
     if (span->start <= span->end) {
       const std::string_view command = action.substr(span->start, span->end - span->start + 1);
-      const Step step = RunCommand(command, text, effects, separators);
-      if (!step.ok) return QuickFixResult{std::move(text), InvalidValueMessage(step.invalidValue)};
+      Step step = RunCommand(command, text, effects, separators, maxText);
+      // The other commands grow a text at most threefold, so checking after them is enough.
+      if (!step.error && text.size() > maxText) step = TooLong();
+      if (step.error) return QuickFixResult{std::move(text), std::move(step.error)};
     }
     // Everything up to the command's end is used up, text outside commands
     // included.
@@ -197,8 +216,8 @@ QuickFixResult RunQuickFixAction(std::string_view action, std::string text, Quic
 }
 
 QuickFixResult DoQuickFix(const QuickFixList& fixes, int i, std::string text, QuickFixEffects& effects,
-                          const NumberSeparators& separators) {
-  return RunQuickFixAction(fixes.Action(i), std::move(text), effects, separators);
+                          const NumberSeparators& separators, std::size_t maxText) {
+  return RunQuickFixAction(fixes.Action(i), std::move(text), effects, separators, maxText);
 }
 
 }  // namespace cvd

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/data/Colors.h"
 #include "core/quickfix/NumberSeparators.h"
@@ -21,8 +22,9 @@ inline const std::string NoChangeText(1, '\0');
 class QuickFixEffects {
  public:
   virtual ~QuickFixEffects() = default;
-  // {Split}: one text into a new clip button of the current group.
-  virtual void FillNewButton(const std::string& text) = 0;
+  // {Split}: the texts, in order, each into a new clip button of the
+  // current group (as FillNewButton would one after the other).
+  virtual void FillNewButtons(std::vector<std::string> texts) = 0;
   // {Dial}: place a call to the dialling string.
   virtual void Dial(const std::string& dialString) = 0;
   // {ButtonColor}: face and caption colour; no caption colour keeps it.
@@ -31,20 +33,28 @@ class QuickFixEffects {
 
 struct QuickFixResult {
   std::string text;
-  // Set when an invalid value (a line length that is not an integer, an
-  // unknown colour) stopped the quick fix: the message for the user. The
-  // text is then not to be stored.
-  std::optional<std::string> invalidValue;
+  // Set when the quick fix was stopped: the message for the user. The text
+  // is then not to be stored. An invalid value (a line length that is not an
+  // integer, an unknown colour) stops it, and so does a text that would grow
+  // beyond the size limit.
+  std::optional<std::string> error;
 };
+
+// A quick fix stops before its text grows beyond this size (or beyond the
+// size of the text it started with, if that was larger): commands such as
+// {AddPrefix \r\n} or {Replace a,aa} double a text each time they run.
+inline constexpr std::size_t kMaxQuickFixText = 64u << 20;
+
+inline constexpr const char* kQuickFixTooLongText = "The quick fix was stopped because its result would be too long.";
 
 // Runs an action on a text.
 QuickFixResult RunQuickFixAction(std::string_view action, std::string text, QuickFixEffects& effects,
-                                 const NumberSeparators& separators);
+                                 const NumberSeparators& separators, std::size_t maxText = kMaxQuickFixText);
 
 // Runs the action of entry i of the list (an index outside the list runs
 // nothing and gives the text back).
 QuickFixResult DoQuickFix(const QuickFixList& fixes, int i, std::string text, QuickFixEffects& effects,
-                          const NumberSeparators& separators);
+                          const NumberSeparators& separators, std::size_t maxText = kMaxQuickFixText);
 
 // Where the next command of an action lies, searching from `from`: the first
 // "{" and the command's closing "}". A command may end in "}" ("{Remove }}"):

@@ -13,10 +13,8 @@ class QuickFixRunner::Effects : public QuickFixEffects {
  public:
   explicit Effects(QuickFixRunner& runner) : runner_(runner) {}
 
-  void FillNewButton(const std::string& text) override {
-    GroupTable* table = runner_.host_.table;
-    if (table == nullptr || table->CurrentGroup < 1 || table->CurrentGroup > table->GroupCount()) return;
-    ShiftInNewClip(table->Current(), text, runner_.host_.makeCaption);
+  void FillNewButtons(std::vector<std::string> texts) override {
+    if (TGroup* group = runner_.CurrentGroup()) ShiftInNewClips(*group, std::move(texts), runner_.host_.makeCaption);
   }
 
   void Dial(const std::string& dialString) override {
@@ -43,14 +41,23 @@ class QuickFixRunner::Effects : public QuickFixEffects {
 
 QuickFixRunner::QuickFixRunner(QuickFixHost host) : host_(std::move(host)) {}
 
-TButton* QuickFixRunner::CurrentGroupButton(int button) {
+TGroup* QuickFixRunner::CurrentGroup() {
   GroupTable* table = host_.table;
   if (table == nullptr || table->CurrentGroup < 1 || table->CurrentGroup > table->GroupCount()) return nullptr;
-  TGroup& group = table->Current();
-  if (button < 1 || button > group.TotalButtons() || static_cast<std::size_t>(button) >= group.Buttons.size()) {
+  return &table->Current();
+}
+
+TButton* QuickFixRunner::CurrentGroupButton(int button) {
+  TGroup* group = CurrentGroup();
+  if (group == nullptr || button < 1 || button > group->TotalButtons() ||
+      static_cast<std::size_t>(button) >= group->Buttons.size()) {
     return nullptr;
   }
-  return &group.Buttons[button];
+  return &group->Buttons[button];
+}
+
+void QuickFixRunner::FillNewButton(const std::string& text) {
+  if (TGroup* group = CurrentGroup()) ShiftInNewClip(*group, text, host_.makeCaption);
 }
 
 void QuickFixRunner::Redisplay(bool resetFade) {
@@ -62,9 +69,9 @@ std::optional<std::string> QuickFixRunner::DoQuickFix(int i, const std::string& 
   static const QuickFixList kNoFixes;
   Effects effects(*this);
   QuickFixResult result = cvd::DoQuickFix(host_.fixes != nullptr ? *host_.fixes : kNoFixes, i, text, effects,
-                                          separators_ ? *separators_ : SystemNumberSeparators());
-  if (result.invalidValue) {
-    if (host_.ui != nullptr) host_.ui->CursorMessageDlg(*result.invalidValue, MsgKind::Error, MsgButtons::Ok);
+                                          separators_ ? *separators_ : SystemNumberSeparators(), maxText_);
+  if (result.error) {
+    if (host_.ui != nullptr) host_.ui->CursorMessageDlg(*result.error, MsgKind::Error, MsgButtons::Ok);
     return std::nullopt;
   }
   return std::move(result.text);

@@ -58,9 +58,11 @@ class QuickFixRunner {
   void SetEditor(QuickFixEditor* editor) { editor_ = editor; }
   // Fixed separators instead of the user's locale (for tests and tools).
   void SetSeparators(std::optional<NumberSeparators> separators) { separators_ = std::move(separators); }
+  // A smaller size limit for the texts (for the fuzz tests).
+  void SetMaxText(std::size_t maxText) { maxText_ = maxText; }
 
-  // Runs quick fix i on a text. Nothing when an invalid value stopped it;
-  // the user has then been shown why.
+  // Runs quick fix i on a text. Nothing when it was stopped (an invalid
+  // value, a result too long); the user has then been shown why.
   std::optional<std::string> DoQuickFix(int i, const std::string& text);
 
   // A click on a quick fix entry of the button menu or the editor's menu.
@@ -77,17 +79,24 @@ class QuickFixRunner {
   // first. True when the button took a new text.
   bool ApplyToButton(int i, int button);
 
+  // Puts one text into a new clip button of the current group, as a
+  // clipboard capture makes a new clip, but without a duplicate test, sound,
+  // LastFilled or share file. {Split} does this for each of its parts.
+  void FillNewButton(const std::string& text);
+
   // Dials the number in a text with a prefix ("Dial selected number" passes none).
   void DialPhoneNumber(const std::string& text, const std::string& prefix);
 
  private:
   class Effects;
+  TGroup* CurrentGroup();
   TButton* CurrentGroupButton(int button);
   void Redisplay(bool resetFade);
 
   QuickFixHost host_;
   QuickFixEditor* editor_ = nullptr;
   std::optional<NumberSeparators> separators_;
+  std::size_t maxText_ = kMaxQuickFixText;
 };
 
 }  // namespace cvd

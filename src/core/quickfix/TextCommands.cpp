@@ -74,14 +74,26 @@ std::string SpecialChars(std::string_view argument) {
 
 std::string RemoveChars(std::string_view text, std::string_view chars) { return ReplaceAll(text, chars, {}); }
 
-std::string ReplaceChars(std::string_view text, std::string_view argument) {
+ReplaceArgument SplitReplaceArgument(std::string_view argument) {
   const std::size_t comma = argument.find(',');
   // Without a comma there is no old text, so nothing is replaced.
-  if (comma == std::string_view::npos) return std::string(text);
-  const std::string oldText = SpecialChars(argument.substr(0, comma));
+  if (comma == std::string_view::npos) return {};
   const std::string_view rest = argument.substr(comma + 1);
-  const std::string newText = SpecialChars(rest.substr(0, Utf8PrefixBytes(rest, 255)));
-  return ReplaceAll(text, oldText, newText);
+  return ReplaceArgument{SpecialChars(argument.substr(0, comma)), SpecialChars(rest.substr(0, Utf8PrefixBytes(rest, 255)))};
+}
+
+std::string ReplaceChars(std::string_view text, const ReplaceArgument& argument) {
+  return ReplaceAll(text, argument.oldText, argument.newText);
+}
+
+std::string ReplaceChars(std::string_view text, std::string_view argument) {
+  return ReplaceChars(text, SplitReplaceArgument(argument));
+}
+
+std::size_t CountOccurrences(std::string_view text, std::string_view pattern) {
+  std::size_t count = 0;
+  FoldedPattern(pattern).ForEachOccurrence(text, [&](std::size_t) { ++count; });
+  return count;
 }
 
 }  // namespace cvd

@@ -27,4 +27,15 @@ std::string RemoveChars(std::string_view text, std::string_view chars);
 // both have their escapes applied. An empty old changes nothing.
 std::string ReplaceChars(std::string_view text, std::string_view argument);
 
+// The old and new texts of a {Replace} argument, escapes applied.
+struct ReplaceArgument {
+  std::string oldText;
+  std::string newText;
+};
+ReplaceArgument SplitReplaceArgument(std::string_view argument);
+std::string ReplaceChars(std::string_view text, const ReplaceArgument& argument);
+
+// How many occurrences RemoveChars or ReplaceChars would find.
+std::size_t CountOccurrences(std::string_view text, std::string_view pattern);
+
 }  // namespace cvd

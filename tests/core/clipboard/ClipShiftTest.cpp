@@ -65,6 +65,29 @@ TEST(ClipShift, SuccessiveClipsKeepTheirOrder) {
   }
 }
 
+TEST(ClipShift, ManyClipsInOnePassEqualOneAfterTheOther) {
+  for (int fillMode : {1, 2}) {
+    for (int count = 0; count <= 8; ++count) {
+      std::vector<std::string> texts;
+      for (int i = 0; i < count; ++i) texts.push_back("t" + std::to_string(i));
+      TGroup oneByOne = NumberedGroup(fillMode);
+      for (const std::string& text : texts) ShiftInNewClip(oneByOne, text, Caption);
+      TGroup batch = NumberedGroup(fillMode);
+      int captions = 0;
+      const int filled = ShiftInNewClips(batch, texts, [&](const std::string& text) {
+        ++captions;
+        return Caption(text);
+      });
+      EXPECT_EQ(batch, oneByOne) << "fill mode " << fillMode << ", " << count << " clips";
+      EXPECT_EQ(filled, std::min(count, 5));
+      EXPECT_EQ(captions, std::min(count, 5));  // no caption for a clip that would drop out again
+    }
+  }
+  TGroup none = NumberedGroup(1);
+  none.NumClipButtons = 0;
+  EXPECT_EQ(ShiftInNewClips(none, {"x"}, Caption), 0);
+}
+
 TEST(ClipShift, SingleClipButtonAndGroupsWithoutRoom) {
   TGroup one = NumberedGroup(1);
   one.NumClipButtons = 1;

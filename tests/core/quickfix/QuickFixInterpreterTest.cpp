@@ -21,7 +21,7 @@ ActionRun RunAction(const std::string& action, const std::string& text) {
 
 std::string Fix(const std::string& action, const std::string& text) {
   ActionRun run = RunAction(action, text);
-  EXPECT_FALSE(run.result.invalidValue) << action << ": " << *run.result.invalidValue;
+  EXPECT_FALSE(run.result.error) << action << ": " << *run.result.error;
   return run.result.text;
 }
 
@@ -156,12 +156,47 @@ TEST(QuickFixInterpreter, InvalidValuesStopWithTheTextReachedSoFar) {
   };
   for (const auto& c : cases) {
     ActionRun run = RunAction(c.action, "abc");
-    ASSERT_TRUE(run.result.invalidValue.has_value()) << c.action;
-    EXPECT_EQ(*run.result.invalidValue, c.message);
+    ASSERT_TRUE(run.result.error.has_value()) << c.action;
+    EXPECT_EQ(*run.result.error, c.message);
     EXPECT_EQ(run.result.text, "ABC");          // the command before it ran, the one after did not
     EXPECT_TRUE(run.effects.colors.empty());  // a bad caption colour does not half-apply the face
   }
   EXPECT_EQ(Fix("{LineLength  7 }", "aaa bbb ccc"), "aaa bbb\r\nccc\r\n");
+}
+
+TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
+  std::string doubling, replacing;
+  for (int i = 0; i < 80; ++i) {
+    doubling += "{AddPrefix x\\r\\n}";  // doubles the lines each time
+    replacing += "{Replace a,aa}";
+  }
+  struct Case {
+    std::string action;
+    std::string text;
+    std::size_t maxText;
+    bool stopped;
+  } cases[] = {
+      {doubling, "a", 1u << 20, true},
+      {replacing, "a", 1u << 20, true},
+      {"{AddSuffix xx}", "ab", 4, false},
+      {"{AddSuffix xxx}", "ab", 4, true},
+      {"{AddPrefix x}", "a\r\nb", 7, false},
+      {"{AddPrefix xx}", "a\r\nb", 7, true},
+      {"{Replace a,bb}", "aa", 4, false},
+      {"{Replace a,bbb}", "aa", 4, true},
+      {"{LineLength 1}", "abcd", 8, true},          // checked after the command
+      {"{Uppercase}", std::string(50, 'a'), 10, false},  // a larger text may keep its size...
+      {"{AddSuffix x}", std::string(50, 'a'), 10, true},  // ...but not grow
+      {"{Split 1}", std::string(50, 'a'), 10, false},
+  };
+  for (const auto& c : cases) {
+    testing::RecordingEffects effects;
+    const QuickFixResult result = RunQuickFixAction(c.action, c.text, effects, kPointComma, c.maxText);
+    EXPECT_EQ(result.error.has_value(), c.stopped) << c.action.substr(0, 40);
+    if (c.stopped) {
+      EXPECT_EQ(*result.error, kQuickFixTooLongText);
+    }
+  }
 }
 
 TEST(QuickFixInterpreter, DefaultQuickFixesWork) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ports/Shell.h"
+#include "core/quickfix/Dial.h"
 #include "core/quickfix/QuickFixMenu.h"
 #include "support/ScriptedUi.h"
 
@@ -115,6 +116,16 @@ TEST_F(QuickFixRunnerTest, InvalidValueShowsTheMessageAndStoresNothing) {
   EXPECT_EQ(Button(2).Name, "name of clip2");
   EXPECT_EQ(runner.DoQuickFix(2, "abc"), std::nullopt);
   EXPECT_EQ(runner.DoQuickFix(0, "abc"), "ABC");
+
+  // So does a result that grows too long.
+  fixes.Entries[0] = "Grow={AddSuffix 0123456789}";
+  runner.SetMaxText(10);
+  ui.messages.clear();
+  table.CurrentButton = 6;
+  runner.MenuQuickFixClick(0);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, kQuickFixTooLongText);
+  EXPECT_EQ(Button(6).Text, "perm");
 }
 
 TEST_F(QuickFixRunnerTest, ButtonColorGoesToTheButtonOrToTheOpenEditor) {
@@ -136,6 +147,21 @@ TEST_F(QuickFixRunnerTest, ButtonColorGoesToTheButtonOrToTheOpenEditor) {
   EXPECT_EQ(editor.sampleFont, clMaroon);
   EXPECT_EQ(Button(4).Color, clBtnFace);  // the stored button changes only when the editor saves
   EXPECT_EQ(Button(4).FontColor, clBlack);
+}
+
+TEST_F(QuickFixRunnerTest, FillNewButtonMakesOneClip) {
+  runner.FillNewButton("new");
+  EXPECT_EQ(ClipTexts(), (std::vector<std::string>{"new", "clip1", "clip2", "clip3", "clip4"}));
+  EXPECT_EQ(Button(1).Name, "[new]");
+  EXPECT_EQ(Button(6).Text, "perm");
+}
+
+TEST(Dial, DialStringAndUrl) {
+  EXPECT_EQ(DialString("Call (555) 123-4567 now", "9,"), "9,(555) 123-4567");
+  EXPECT_EQ(DialString("  +1 555\t0100 ", "  "), "1 5550100");  // a plus sign is not kept
+  EXPECT_EQ(DialString("", " 0 "), "0");
+  EXPECT_EQ(TelUrl("9,(555) 123-4567"), "tel:9,(555)%20123-4567");
+  EXPECT_EQ(TelUrl("*31#0/\xC3\xA9"), "tel:*31%230%2F%C3%A9");
 }
 
 TEST_F(QuickFixRunnerTest, DialOpensATelUrl) {
