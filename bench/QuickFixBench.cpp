@@ -62,6 +62,7 @@ struct Case {
   const char* name;
   const char* action;
   std::string (*text)(std::size_t);
+  int clipButtons = 5;
 };
 
 const Case kCases[] = {
@@ -80,6 +81,7 @@ const Case kCases[] = {
     {"LineLengthOneLine", "{LineLength 72}", OneLongLine},
     {"Split1", "{Split 1}", ProseText},
     {"Split5", "{Split 5}", ProseText},
+    {"Split1Into1000Clips", "{Split 1}", ProseText, 1000},
     {"NumberMask", "{Number (###) ###-####}", ProseText},
     {"NumberPicture", "{Number %#,##0.00}", LongNumber},
     {"NumberNotANumber", "{Number %#,##0.00}", ProseText},
@@ -93,6 +95,8 @@ void RunCase(benchmark::State& state, const Case& c) {
   GroupTable table;
   table.Groups.resize(2);
   table.MakeNewGroup(1, "Bench", "/nonexistent/");
+  table.Current().NumClipButtons = c.clipButtons;
+  table.Current().ResizeButtons();
   QuickFixList fixes{{MakeQuickFixEntry("Bench", c.action)}};
   FixedPitch measure;
   QuickFixRunner runner(QuickFixHost{&table, &fixes, nullptr, nullptr,
