@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program and the tests need.
 # Idempotent: packages already present are not touched, and apt is skipped
-# altogether when nothing is missing.
+# altogether when nothing is missing. With the argument "fuzz" it also
+# installs what the fuzz targets need (make fuzz).
 set -euo pipefail
 
 BUILD_PKGS=(
@@ -13,13 +14,13 @@ BUILD_PKGS=(
   libcanberra-dev
 )
 RUN_PKGS=(
-  xvfb xauth openbox tint2 x11-utils xdotool xclip xterm imagemagick
+  xvfb xauth openbox tint2 x11-utils xdotool xclip xterm imagemagick jq tk locales
   fonts-dejavu-core procps
 )
-# Only with --fuzz: clang and its libFuzzer runtime for the fuzz targets.
-FUZZ_PKGS=(clang libclang-rt-dev)
+FUZZ_PKGS=(clang libclang-rt-14-dev)
+
 WANTED=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
-if [ "${1:-}" = "--fuzz" ]; then WANTED+=("${FUZZ_PKGS[@]}"); fi
+if [ "${1:-}" = "fuzz" ]; then WANTED+=("${FUZZ_PKGS[@]}"); fi
 
 missing=()
 for p in "${WANTED[@]}"; do

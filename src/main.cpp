@@ -1,1 +1,82 @@
-int main() { return 0; }
+// Corvinade: wiring of the engine to Qt and X11.
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdlib>
+
+#include "core/app/Engine.h"
+#include "core/app/Instance.h"
+#include "platform/x11/X11Clipboard.h"
+#include "platform/x11/X11Keyboard.h"
+#include "platform/x11/X11Windows.h"
+#include "ui/HintWindow.h"
+#include "ui/InstanceServer.h"
+#include "ui/QtEventLoop.h"
+#include "ui/QtShell.h"
+#include "ui/QtTextMeasure.h"
+#include "ui/QtUi.h"
+#include "ui/SignalBridge.h"
+#include "ui/TMainForm.h"
+#include "ui/TTrayForm.h"
+
+namespace {
+
+std::string WithSlash(std::string dir) {
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  return dir;
+}
+
+std::string DefaultDataDir() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && *xdg == '/') return WithSlash(xdg) + "Corvinade/";
+  const char* home = std::getenv("HOME");
+  return WithSlash(home ? home : "/tmp") + ".local/share/Corvinade/";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A running copy takes over: it shows its window and this start ends
+  // before any window is made.
+  if (cvd::SendInstanceRequest(cvd::kRequestShow, 2000)) return 0;
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Corvinade"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Corvinade"));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  cvd::ui::TTrayForm tray;
+  cvd::ui::TMainForm form;
+  cvd::ui::HintWindow hint;
+  cvd::ui::QtEventLoop loop;
+  cvd::ui::QtUi ui(form, tray, hint);
+  cvd::ui::QtTextMeasure measure(form, hint);
+  cvd::x11::X11Clipboard clipboard;
+  cvd::x11::X11Windows windows(cvd::x11::X11Windows::QtDisplay());
+  cvd::x11::X11Keyboard keyboard(cvd::x11::X11Windows::QtDisplay());
+  cvd::ui::QtShell shell;
+
+  cvd::Ports ports;
+  ports.loop = &loop;
+  ports.ui = &ui;
+  ports.measure = &measure;
+  ports.clipboard = &clipboard;
+  ports.windows = &windows;
+  ports.keyboard = &keyboard;
+  ports.shell = &shell;
+  cvd::Engine engine(ports, cvd::Directories{WithSlash(QCoreApplication::applicationDirPath().toStdString()),
+                                             DefaultDataDir()});
+  form.SetEngine(&engine);
+  tray.SetEngine(&engine);
+  engine.SetQuitHandler([] { QCoreApplication::quit(); });
+
+  cvd::ui::InstanceServer server(engine);
+  if (!server.Listen()) return 0;  // another copy won the race and was told to show itself
+  cvd::ui::SignalBridge signalBridge([&engine] { engine.MenuExitClick(); });
+
+  tray.ShowIcon();
+  engine.FormCreate();
+  const int status = app.exec();
+  engine.FormDestroy();
+  return status;
+}

@@ -6,6 +6,10 @@ std::map<std::string, Command> AllCommands() {
   return {
       {"state", StateCommand},
       {"quit", QuitCommand},
+      {"encrypt", EncryptCommand},
+      {"decrypt", DecryptCommand},
+      {"dump", DumpCommand},
+      {"macro", MacroCommand},
       {"quickfix", QuickFixCommand},
   };
 }

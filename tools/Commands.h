@@ -15,6 +15,14 @@ std::map<std::string, Command> AllCommands();
 int StateCommand(const std::vector<std::string>& args);
 int QuitCommand(const std::vector<std::string>& args);
 
+// Commands on the program's formats.
+int EncryptCommand(const std::vector<std::string>& args);
+int DecryptCommand(const std::vector<std::string>& args);
+int DumpCommand(const std::vector<std::string>& args);
+
+// Dry run of a key macro: its key events as JSON.
+int MacroCommand(const std::vector<std::string>& args);
+
 // Runs a quick fix action on standard input and prints what it did as JSON.
 int QuickFixCommand(const std::vector<std::string>& args);
 

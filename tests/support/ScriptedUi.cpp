@@ -29,6 +29,33 @@ void ScriptedUi::Balloon(const std::string& title, const std::string& text, int)
   balloons.push_back(title + ": " + text);
 }
 
+std::optional<std::string> ScriptedUi::InputQuery(const std::string& caption, const std::string& prompt,
+                                                  const std::string& initial) {
+  inputQueries.push_back(caption + "|" + prompt + "|" + initial);
+  if (inputs_.empty()) {
+    ADD_FAILURE() << "unexpected input box: " << prompt;
+    return std::nullopt;
+  }
+  auto answer = inputs_.front();
+  inputs_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::NextFile(const FileDialogOptions& options) {
+  fileDialogs.push_back(options);
+  if (files_.empty()) {
+    ADD_FAILURE() << "unexpected file dialog: " << options.title;
+    return std::nullopt;
+  }
+  auto answer = files_.front();
+  files_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::SaveFileDialog(const FileDialogOptions& options) { return NextFile(options); }
+
+std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogOptions& options) { return NextFile(options); }
+
 void ScriptedUi::ApplyLayout(const WindowLayout& layout) {
   layouts.push_back(layout);
   frame.width = layout.client.width;

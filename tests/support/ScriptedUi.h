@@ -4,6 +4,7 @@
 // what the core asked it to show.
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,18 @@ class ScriptedUi : public Ui {
  public:
   // Queues the answer for the next question.
   void Answer(MsgResult result, bool dontAskAgain = false) { answers_.push_back({result, dontAskAgain}); }
-  bool AllAnswersUsed() const { return answers_.empty(); }
+  // Queues the answer of the next input box or file dialog (nothing: Cancel).
+  void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+  void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+  bool AllAnswersUsed() const { return answers_.empty() && inputs_.empty() && files_.empty(); }
 
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) override;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
 
   void ApplyLayout(const WindowLayout& layout) override;
   void SetCaptionColor(int button, TColor color) override { captionColors[button] = color; }
@@ -47,6 +55,9 @@ class ScriptedUi : public Ui {
   // What the view shows.
   std::vector<ShownMessage> messages;
   std::vector<std::string> balloons;
+  // Input boxes as "caption|prompt|initial"; file dialogs as they were asked.
+  std::vector<std::string> inputQueries;
+  std::vector<FileDialogOptions> fileDialogs;
   std::vector<WindowLayout> layouts;
   std::map<int, TColor> captionColors;
   std::map<int, std::string> captions;
@@ -63,7 +74,10 @@ class ScriptedUi : public Ui {
 
  private:
   AskResult NextAnswer(const std::string& text);
+  std::optional<std::string> NextFile(const FileDialogOptions& options);
   std::deque<AskResult> answers_;
+  std::deque<std::optional<std::string>> inputs_;
+  std::deque<std::optional<std::string>> files_;
 };
 
 }  // namespace cvd::testing

@@ -1,5 +1,7 @@
 #include "core/app/Engine.h"
 
+#include "core/ports/Clipboard.h"
+#include "core/ports/Shell.h"
 #include "core/ports/TextMeasure.h"
 #include "core/ports/Ui.h"
 #include "core/window/Caption.h"
@@ -11,8 +13,8 @@ Engine::Engine(const Ports& ports, Directories dirs) : ports_(ports), dirs_(std:
   EventLoop& loop = *ports_.loop;
   // All timers start disabled; start-up and the parts that own them enable them.
   targetTimer_ = loop.CreateTimer(100, false, [this] { TargetTimerTimer(); });
-  copyTimer_ = loop.CreateTimer(50, false, [this] { copyTimer_->Stop(); });
-  copyDelayTimer_ = loop.CreateTimer(25, true, [] {});
+  copyTimer_ = loop.CreateTimer(50, true, [] {});
+  copyDelayTimer_ = loop.CreateTimer(25, true, [this] { CopyDelayTimerTimer(); });
   shortCutTimer_ = loop.CreateTimer(25, true, [] {});
   shareTimer_ = loop.CreateTimer(50, true, [] {});
   fadeTimer_ = loop.CreateTimer(60000, false, [] {});
@@ -31,6 +33,7 @@ void Engine::MakeDefaultTable() {
 
 void Engine::FormCreate() {
   pasting_ = true;
+  if (ports_.clipboard) lastSeqNo_ = ports_.clipboard->SequenceNumber();
   // Settings and the data file are read here once they are stored; until
   // then every start has the default table.
   MakeDefaultTable();
@@ -41,7 +44,8 @@ void Engine::FormCreate() {
   ports_.loop->ProcessEvents();
   copyTimer_->Start();
   targetTimer_->Start();
-  // The clipboard listener is registered here.
+  JoinClipboard();
+  if (ports_.shell) computerName_ = ports_.shell->ComputerName();
   pasting_ = false;
   ports_.loop->ProcessEvents();
   minuteTimer_->Start();
@@ -50,6 +54,8 @@ void Engine::FormCreate() {
 void Engine::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
+  if (ports_.clipboard && subscribed_) ports_.clipboard->Unsubscribe();
+  subscribed_ = false;
   targetTimer_->Stop();
   copyTimer_->Stop();
   copyDelayTimer_->Stop();
@@ -68,6 +74,8 @@ void Engine::MenuExitClick() {
 void Engine::Display() {
   if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;
   WindowLayout layout = LayoutGroup(table_.Current());
+  layout.groupList = table_.GroupList;
+  layout.groupListIndex = table_.CurrentListPosition();
   rolledUp_ = false;
   ports_.ui->ApplyLayout(layout);
 }
@@ -85,8 +93,10 @@ void Engine::RestoreColorButton(int button) {
 }
 
 void Engine::TargetTimerTimer() {
-  // The clipboard link check runs before the hint step and target tracking after it.
+  // The program always listens for clipboard changes itself, so there is no
+  // chain of viewers to check before the hint step.
   HoverHintStep();
+  TrackTarget();
 }
 
 void Engine::HoverHintStep() {
@@ -124,6 +134,22 @@ void Engine::CloseButtonWindow() {
 }
 
 void Engine::ShowButtonWindow() { ports_.ui->ShowButtonWindow(); }
+
+void Engine::ButtonMouseDown(int button, MouseButton which) {
+  // Every press on a button hides the hint.
+  ports_.ui->HideHint();
+  table_.CurrentButton = button;
+  // A left press pastes the button.
+  if (which == MouseButton::Left) ClickButton(table_.CurrentGroup, table_.CurrentButton);
+}
+
+void Engine::CoolTrayIconClick() {
+  if (ports_.ui->ButtonWindowVisible()) {
+    CloseButtonWindow();
+  } else {
+    ShowButtonWindow();
+  }
+}
 
 void Engine::HandleSystemCommand(int command) {
   if (command == scAlreadyRunning) {

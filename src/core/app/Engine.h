@@ -7,7 +7,10 @@
 
 #include "core/app/Ports.h"
 #include "core/data/GroupTable.h"
+#include "core/paste/KeyMacroSender.h"
+#include "core/paste/PasteMethods.h"
 #include "core/ports/EventLoop.h"
+#include "core/ports/Windows.h"
 #include "core/window/Hints.h"
 
 namespace cvd {
@@ -18,6 +21,15 @@ enum SystemCommand : int { scRollUp = 1000, scAlreadyRunning = 1001, scSearch = 
 inline constexpr const char* kAppTitle = "Corvinade";
 inline constexpr const char* kAlreadyRunningText =
     "Corvinade is already running. You can click on the clipboard icon at any time to pop up the button window.";
+
+enum class MouseButton { Left, Right, Other };
+
+// Program-wide options that the setup dialog holds.
+struct Options {
+  bool DontCopy = false;       // no clips while the button window is hidden
+  bool RestoreOnCopy = true;   // a new clip brings the window back
+  bool AdvWinTrack = true;     // paste without taking the focus
+};
 
 struct Directories {
   std::string ProgramDir;  // all with a trailing "/"
@@ -55,6 +67,22 @@ class Engine {
   // The user picked list position `position` in the group selector.
   void GroupListChange(int position);
   void ShowButtonWindow();
+  void ButtonMouseDown(int button, MouseButton which);
+
+  // Clipboard capture: a change notification schedules one capture 25 ms later.
+  void ClipboardUpdate();
+  void CopyDelayTimerTimer();
+  void CopyFromClipboard();
+  // Registers for clipboard notifications again (repairs a lost connection).
+  void JoinClipboard();
+  // One step of target tracking.
+  void TrackTarget();
+  // The part that switches groups by application or window title plugs in here.
+  void SetMonitorHandler(std::function<void(const std::string& exe, const std::string& title, bool newWindow)> fn) {
+    monitor_ = std::move(fn);
+  }
+  // Left click on the tray icon: show or hide the button window.
+  void CoolTrayIconClick();
 
   GroupTable& Table() { return table_; }
   const GroupTable& Table() const { return table_; }
@@ -64,6 +92,33 @@ class Engine {
   bool RolledUp() const { return rolledUp_; }
   bool Pasting() const { return pasting_; }
   const HintState& Hint() const { return hint_; }
+  Options& GetOptions() { return options_; }
+  // Whether the button editor is open; clips are not taken while it is.
+  void SetEditorVisibleQuery(std::function<bool()> fn) { editorVisible_ = std::move(fn); }
+
+  std::uint32_t LastSeqNo() const { return lastSeqNo_; }
+  bool ClipboardSeen() const { return clipboardSeen_; }
+  void SetClipboardSeen(bool seen) { clipboardSeen_ = seen; }
+  void SetPasting(bool pasting) { pasting_ = pasting; }
+  WindowId LastTarget() const { return lastTarget_; }
+  const std::string& LastTargetTitle() const { return lastTargetTitle_; }
+  const std::string& LastTargetExe() const { return lastTargetExe_; }
+  int LastFilled() const { return lastFilled_; }
+  int LastFillGroup() const { return lastFillGroup_; }
+  const std::string& ComputerName() const { return computerName_; }
+
+  // Pasting (EnginePaste.cpp). Pastes button `button` of group `group`
+  // into the target window; out-of-range numbers do nothing.
+  void ClickButton(int group, int button);
+  // The setup dialog's test of a paste method against the title of the
+  // window the user picked: on a match the method's macro is sent with
+  // "Paste Test" on the clipboard; otherwise the user is told. Returns
+  // whether the title matched.
+  bool TestPasteMethod(const PasteMethod& method, const std::string& title);
+  // The paste methods, tried in order.
+  PasteMethods& PasteKeys() { return pasteKeys_; }
+  // The key macro interpreter and the keystroke primitives.
+  KeyMacroSender& Macros() { return macroSender_; }
 
   // The timers, for the parts that drive them and for tests.
   Timer& TargetTimer() { return *targetTimer_; }
@@ -87,6 +142,19 @@ class Engine {
   bool rolledUp_ = false;
   bool pasting_ = true;  // set from start until the end of start-up
   bool destroyed_ = false;
+  Options options_;
+  std::function<bool()> editorVisible_;
+  std::function<void(const std::string&, const std::string&, bool)> monitor_;
+
+  std::uint32_t lastSeqNo_ = 0;
+  bool clipboardSeen_ = false;
+  bool subscribed_ = false;
+  WindowId lastTarget_ = 0;
+  std::string lastTargetTitle_ = "Empty";
+  std::string lastTargetExe_;
+  int lastFilled_ = -1;
+  int lastFillGroup_ = -1;
+  std::string computerName_;
   std::function<void()> quit_;
 
   std::unique_ptr<Timer> targetTimer_;
@@ -96,6 +164,10 @@ class Engine {
   std::unique_ptr<Timer> shareTimer_;
   std::unique_ptr<Timer> fadeTimer_;
   std::unique_ptr<Timer> minuteTimer_;
+
+  // Pasting.
+  PasteMethods pasteKeys_ = DefaultPasteMethods();
+  KeyMacroSender macroSender_{ports_.keyboard, *ports_.loop};
 };
 
 }  // namespace cvd

@@ -1,5 +1,6 @@
 #include "core/data/GroupTable.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -34,10 +35,37 @@ TGroup NewGroupDefaults(const std::string& name, const std::string& programDir) 
   return group;
 }
 
+void MoveButton(TGroup& group, int from, int to) {
+  const int last = static_cast<int>(group.Buttons.size()) - 1;
+  if (from < 1 || to < 1 || from > last || to > last || from == to) return;
+  auto begin = group.Buttons.begin();
+  if (from < to) {
+    std::rotate(begin + from, begin + from + 1, begin + to + 1);
+  } else {
+    std::rotate(begin + to, begin + from, begin + from + 1);
+  }
+}
+
 int GroupTable::MakeNewGroup(int index, const std::string& name, const std::string& programDir) {
   Groups.at(index) = NewGroupDefaults(name, programDir);
   GroupList.push_back(name);
   return static_cast<int>(GroupList.size()) - 1;
+}
+
+int GroupTable::AddGroup(const std::string& name, const std::string& programDir) {
+  Groups.emplace_back();
+  const int index = GroupCount();
+  MakeNewGroup(index, name, programDir);
+  return index;
+}
+
+GroupTable DefaultGroupTable(const std::string& programDir) {
+  GroupTable table;
+  table.Groups.resize(2);
+  table.MakeNewGroup(1, "Default", programDir);
+  table.CurrentGroup = 1;
+  table.CurrentButton = 1;
+  return table;
 }
 
 int GroupTable::FindGroup(const std::string& name) const {

@@ -90,9 +90,21 @@ class GroupTable {
   // case; the last match wins; -1 when none matches.
   int FindGroup(const std::string& name) const;
 
+  // Adds a group at the end of the table with the defaults of a new group
+  // (GroupCount is raised, `Groups` grows, the name is appended to
+  // GroupList) and returns its index. Callers rebuild their lists and menus.
+  int AddGroup(const std::string& name, const std::string& programDir);
+
   // Position of the current group in GroupList, or -1.
   int CurrentListPosition() const;
 };
+
+// The table of a first start: one group "Default" with the example buttons.
+GroupTable DefaultGroupTable(const std::string& programDir);
+
+// Moves button `from` to place `to` of the same group; the buttons between
+// move one place towards `from`'s old place. Numbers outside the group do nothing.
+void MoveButton(TGroup& group, int from, int to);
 
 // The defaults of a new group, with its six buttons.
 TGroup NewGroupDefaults(const std::string& name, const std::string& programDir);

@@ -16,6 +16,15 @@ nlohmann::ordered_json StateJson(Engine& engine) {
                               ? nlohmann::ordered_json(ValidUtf8(table.Current().Name))
                               : nlohmann::ordered_json(nullptr);
   state["groups"] = GroupsInListOrder(table);
+  state["LastTarget"] = {{"title", engine.LastTarget() ? nlohmann::ordered_json(ValidUtf8(engine.LastTargetTitle()))
+                                                        : nlohmann::ordered_json(nullptr)},
+                         {"exe", engine.LastTarget() ? nlohmann::ordered_json(ValidUtf8(engine.LastTargetExe()))
+                                                      : nlohmann::ordered_json(nullptr)}};
+  state["LastFilled"] = engine.LastFilled();
+  const int fillGroup = engine.LastFillGroup();
+  state["LastFillGroup"] = fillGroup >= 1 && fillGroup <= table.GroupCount()
+                               ? nlohmann::ordered_json(ValidUtf8(table.Groups[fillGroup].Name))
+                               : nlohmann::ordered_json(nullptr);
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},

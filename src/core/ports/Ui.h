@@ -19,6 +19,16 @@ struct AskResult {
   bool dontAskAgain = false;
 };
 
+// A standard open or save dialog. `filter` is "Description|*.ext"; the
+// default extension is added to a typed name without one.
+struct FileDialogOptions {
+  std::string title;
+  std::string filter;
+  std::string defaultExt;
+  std::string initialDir;
+  std::string fileName;  // proposed name (save dialog)
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -27,6 +37,12 @@ class Ui {
   virtual MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) = 0;
   // The same with a "Don't ask again." check box.
   virtual AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) = 0;
+  // A one-line text input box; nothing when closed with Cancel.
+  virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                                const std::string& initial) = 0;
+  // File dialogs: the chosen full path, or nothing when cancelled.
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) = 0;
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) = 0;
   // Balloon message of the tray icon.
   virtual void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) = 0;
 

@@ -26,6 +26,9 @@ struct ButtonCell {
 
 struct WindowLayout {
   std::string groupName;
+  // The selector's entries in the user's order, and the current one.
+  std::vector<std::string> groupList;
+  int groupListIndex = -1;
   FontSpec font;
   int groupListWidth = 0;
   Rect groupBox;

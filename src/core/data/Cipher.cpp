@@ -1,0 +1,143 @@
+#include "core/data/Cipher.h"
+
+#include <openssl/crypto.h>
+#include <openssl/evp.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace cvd {
+namespace {
+
+constexpr std::size_t kBlock = 16;
+constexpr std::string_view kKeyString = "BrontoLix";
+constexpr std::string_view kIvString = "Dawn Ledger";
+constexpr std::string_view kAlphabet = "+-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+using Block = std::array<unsigned char, kBlock>;
+
+// Key and IV bytes: each byte of the string XORed into position i mod 16 of
+// sixteen zero bytes.
+Block FoldInto16(std::string_view text) {
+  Block bytes{};
+  for (std::size_t i = 0; i < text.size(); ++i) bytes[i % kBlock] ^= static_cast<unsigned char>(text[i]);
+  return bytes;
+}
+
+// Clears key material when the call ends, whatever way it ends.
+struct Secrets {
+  Block key = FoldInto16(kKeyString);
+  Block iv = FoldInto16(kIvString);
+  ~Secrets() {
+    OPENSSL_cleanse(key.data(), key.size());
+    OPENSSL_cleanse(iv.data(), iv.size());
+  }
+};
+
+struct CtxFree {
+  void operator()(EVP_CIPHER_CTX* ctx) const { EVP_CIPHER_CTX_free(ctx); }
+};
+using CtxPtr = std::unique_ptr<EVP_CIPHER_CTX, CtxFree>;
+
+// The cipher is looked up once: the implicit lookup on every call cost
+// about as much as the AES work of a short value.
+const EVP_CIPHER* Aes128Cbc() {
+  static const EVP_CIPHER* const cipher = [] {
+    const EVP_CIPHER* fetched = EVP_CIPHER_fetch(nullptr, "AES-128-CBC", nullptr);
+    return fetched ? fetched : EVP_aes_128_cbc();
+  }();
+  return cipher;
+}
+
+// AES-128-CBC over whole blocks, without the library's padding (the padding
+// is ours). Returns false on any library failure.
+bool RunCbc(bool encrypt, const std::string& in, std::string& out) {
+  Secrets secrets;
+  CtxPtr ctx(EVP_CIPHER_CTX_new());
+  if (!ctx) return false;
+  if (EVP_CipherInit_ex(ctx.get(), Aes128Cbc(), nullptr, secrets.key.data(), secrets.iv.data(),
+                        encrypt ? 1 : 0) != 1)
+    return false;
+  EVP_CIPHER_CTX_set_padding(ctx.get(), 0);
+  out.resize(in.size() + kBlock);
+  int written = 0;
+  int tail = 0;
+  auto* outBytes = reinterpret_cast<unsigned char*>(out.data());
+  if (EVP_CipherUpdate(ctx.get(), outBytes, &written, reinterpret_cast<const unsigned char*>(in.data()),
+                       static_cast<int>(in.size())) != 1)
+    return false;
+  if (EVP_CipherFinal_ex(ctx.get(), outBytes + written, &tail) != 1) return false;
+  out.resize(static_cast<std::size_t>(written + tail));
+  return out.size() == in.size();
+}
+
+constexpr std::array<std::int8_t, 256> MakeDecodeTable() {
+  std::array<std::int8_t, 256> table{};
+  for (std::size_t i = 0; i < kAlphabet.size(); ++i) table[static_cast<unsigned char>(kAlphabet[i])] = static_cast<std::int8_t>(i);
+  return table;
+}
+constexpr auto kDecode = MakeDecodeTable();
+
+}  // namespace
+
+std::string EncodeCipherText(std::string_view bytes) {
+  std::string text;
+  text.reserve((bytes.size() * 4 + 2) / 3);
+  for (std::size_t i = 0; i < bytes.size(); i += 3) {
+    const std::size_t n = std::min<std::size_t>(3, bytes.size() - i);
+    std::uint32_t group = 0;
+    for (std::size_t k = 0; k < 3; ++k) {
+      group <<= 8;
+      if (k < n) group |= static_cast<unsigned char>(bytes[i + k]);
+    }
+    // n real bytes carry 8n bits: n + 1 characters hold them.
+    for (std::size_t k = 0; k <= n; ++k) text.push_back(kAlphabet[(group >> (18 - 6 * k)) & 0x3F]);
+  }
+  return text;
+}
+
+std::string DecodeCipherText(std::string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size() * 3 / 4 + 2);
+  for (std::size_t i = 0; i < text.size(); i += 4) {
+    const std::size_t n = std::min<std::size_t>(4, text.size() - i);
+    if (n == 1) break;  // six bits make no byte
+    std::uint32_t group = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+      group <<= 6;
+      if (k < n) group |= static_cast<std::uint32_t>(kDecode[static_cast<unsigned char>(text[i + k])]);
+    }
+    for (std::size_t k = 0; k + 1 < n; ++k) bytes.push_back(static_cast<char>((group >> (16 - 8 * k)) & 0xFF));
+  }
+  return bytes;
+}
+
+std::string Encrypt(std::string_view plain) {
+  if (plain.empty()) return {};
+  // Always at least one pad byte, a whole block when the length is already
+  // a multiple of 16, each holding the pad length.
+  const std::size_t pad = kBlock - plain.size() % kBlock;
+  std::string padded(plain);
+  padded.append(pad, static_cast<char>(pad));
+  std::string cipher;
+  if (!RunCbc(true, padded, cipher)) return {};
+  OPENSSL_cleanse(padded.data(), padded.size());
+  return EncodeCipherText(cipher);
+}
+
+std::string Decrypt(std::string_view cipher) {
+  if (cipher.size() < kBlock) return {};
+  const std::string bytes = DecodeCipherText(cipher);
+  // Too short, or an incomplete last block (a damaged line).
+  if (bytes.size() < kBlock || bytes.size() % kBlock != 0) return {};
+  std::string plain;
+  if (!RunCbc(false, bytes, plain)) return {};
+  // Lenient unpadding: the pad bytes before the last one are not checked.
+  const auto pad = static_cast<unsigned char>(plain.back());
+  plain.resize(plain.size() - (pad >= 1 && pad <= kBlock ? pad : 1));
+  return plain;
+}
+
+}  // namespace cvd

@@ -1,0 +1,76 @@
+#pragma once
+// The data file "corvinade.dat": every group and button, one value a line,
+// strings enciphered. The layout grew by appending blocks, so a reader takes
+// files that stop after any complete block and fills in the rest.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/data/GroupTable.h"
+#include "core/data/LegacyDisplay.h"
+
+namespace cvd {
+
+class Ui;
+
+inline constexpr const char* kDataFileName = "corvinade.dat";
+inline constexpr const char* kDataFileHeader = "Corvinade Data File";
+inline constexpr const char* kGroupSeparator = "--Group separator--";
+inline constexpr const char* kDataLoadErrorText =
+    "An error occurred while loading the Corvinade data file.\n\n"
+    "Please use the Restore option in Setup to reload from backup.";
+
+// The whole file for `table`: groups in GroupList order, each looked up by
+// name. `Used` is not stored.
+std::string WriteDataFile(const GroupTable& table);
+
+// Writes DataDir + "corvinade.dat", replacing it atomically. False (with the
+// reason in `error`) when it could not be written; the old file then stays.
+bool SaveData(const GroupTable& table, const std::string& dataDir, std::string* error);
+
+enum class DataFileStatus {
+  Ok,
+  WrongHeader,  // not a data file (or its first line is damaged)
+  Unreadable,   // a count or number in the first blocks is not a whole number
+};
+
+struct DataFileContents {
+  DataFileStatus status = DataFileStatus::Ok;
+  // When Ok: the groups in file order, GroupList in the same order; every
+  // `Used` false.
+  GroupTable table;
+  // Groups whose block reached the end of the file without its separator.
+  int missingSeparators = 0;
+  // When Unreadable: the line that could not be read (1-based).
+  std::size_t errorLine = 0;
+};
+
+// Reads a data file from its bytes; never throws. `legacy` gives every group
+// its display settings when the file has none.
+DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legacy);
+
+enum class DataLoadStatus {
+  Loaded,   // the file was read (perhaps with the missing-separator message)
+  NoFile,   // no data file yet: the default table
+  Damaged,  // the file could not be read: the default table, the user told
+};
+
+struct DataLoadResult {
+  DataLoadStatus status = DataLoadStatus::NoFile;
+  // The reading failed part way: the setup dialog's quick fix list and paste
+  // method list are to be cleared, as the group list was.
+  bool clearSettingsLists = false;
+  // Where the damaged file was kept ("corvinade.dat.damaged", numbered when
+  // that exists); empty when no copy could be made.
+  std::string damagedCopy;
+};
+
+// Loads DataDir + "corvinade.dat" into `table` at start-up and after a
+// restore. A missing file gives the default table. A file that cannot be
+// read gives the default table too, but is first kept beside itself under a
+// name no save overwrites, and the user is told once where it is; otherwise
+// the next save would destroy the only copy of the user's buttons.
+DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
+                        const LegacyDisplay& legacy, Ui& ui);
+
+}  // namespace cvd

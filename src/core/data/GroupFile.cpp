@@ -1,0 +1,276 @@
+#include "core/data/GroupFile.h"
+
+#include "core/data/AtomicFile.h"
+#include "core/data/LineFile.h"
+#include "core/ports/Ui.h"
+#include "core/util/Text.h"
+
+namespace cvd {
+namespace {
+
+constexpr std::string_view kIllegalNameCharacters = "\"*/:<>?\\^|";
+constexpr std::size_t kVersionPosition = 29;  // after the header text and one space
+constexpr std::size_t kShownValueLength = 40;
+
+// Thrown inside the reader at a number line that is not a whole number.
+struct Malformed {};
+
+std::int32_t NumberOrThrow(std::string_view line) {
+  const auto value = ParseWholeNumber(line);
+  if (!value) throw Malformed{};
+  return *value;
+}
+
+std::int32_t ButtonCountOrThrow(std::string_view line) {
+  const std::int32_t count = NumberOrThrow(line);
+  if (count < 0 || count > kMaxButtonsOfAKind) throw Malformed{};
+  return count;
+}
+
+void ReadGroup(LineReader& in, GroupFileContents& out) {
+  TGroup& g = out.group;
+  g.Name = in.NextDeciphered();
+  g.MonitorApplication = in.NextDeciphered();
+  g.MonitorWindow = in.NextDeciphered();
+  g.NumClipButtons = ButtonCountOrThrow(in.Next());
+  g.NumPermButtons = ButtonCountOrThrow(in.Next());
+  g.WindowLeft = NumberOrThrow(in.Next());
+  g.WindowTop = NumberOrThrow(in.Next());
+  g.RememberPos = FlagFromLine(in.Next());
+  g.Buttons.assign(static_cast<std::size_t>(g.TotalButtons()) + 1, TButton{});
+  for (int b = 1; b <= g.TotalButtons(); ++b) {
+    TButton& button = g.Buttons[b];
+    button.Name = in.NextDeciphered();
+    button.Hint = in.NextDeciphered();
+    button.Text = UnpackText(in.NextDeciphered());
+    button.FontColor = b > g.NumClipButtons ? clRed : clBlack;
+    button.Color = clBtnFace;
+  }
+  g.Shared = in.NextDeciphered() == "Shared";
+  if (const auto columns = ParseWholeNumber(in.Next())) {
+    g.NumColumns = *columns;
+    out.hasNumColumns = true;
+  }
+  if (out.version != '3' && out.version != '4') return;
+  g.ButtonWidth = NumberOrThrow(in.Next());
+  g.ButtonHeight = NumberOrThrow(in.Next());
+  g.FillMode = NumberOrThrow(in.Next());
+  g.PlaySound = FlagFromLine(in.Next());
+  g.SoundFile = in.NextDeciphered();
+  g.FontName = in.NextDeciphered();
+  g.FontSize = NumberOrThrow(in.Next());
+  g.FontStyle = FlagFromLine(in.Next()) ? fsItalic : 0;
+  if (FlagFromLine(in.Next())) g.FontStyle |= fsBold;
+  g.CopyDups = CopyDupsFromWord(in.Next());
+  g.TrackUsed = FlagFromLine(in.Next());
+  g.ShowHints = FlagFromLine(in.Next());
+  g.HintType = NumberOrThrow(in.Next());
+  out.hasDisplay = true;
+  if (out.version != '4') return;
+  g.PasteKeyMode = NumberOrThrow(in.Next());
+  g.PasteDelay = NumberOrThrow(in.Next());
+  out.hasPaste = true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string NamePartOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ExistsQuestion(const std::string& name) {
+  return "The \"" + name + "\" group you are trying to load already exists.\n\n"
+         "Do you want to overwrite the existing group?\n\n"
+         "Yes: Import group file and overwrite existing buttons.\n"
+         "No: Select new name for imported group.\n"
+         "Cancel: Do not import the group file.";
+}
+
+std::string MalformedMessage(const std::string& fileName, const GroupFileContents& contents) {
+  std::string value = contents.errorValue.substr(0, Utf8PrefixBytes(contents.errorValue, kShownValueLength));
+  if (value.size() < contents.errorValue.size()) value += "...";
+  return "Unable to import the group file:\n" + fileName + "\n\nLine " + std::to_string(contents.errorLine) +
+         " is not a valid number: \"" + value + "\"";
+}
+
+}  // namespace
+
+bool CheckFileName(std::string_view namePart) {
+  return namePart.find_first_of(kIllegalNameCharacters) == std::string_view::npos;
+}
+
+std::string WriteGroupFile(const TGroup& g) {
+  LineWriter out;
+  out.Enciphered(std::string(kGroupFileHeader) + " 4");
+  out.Enciphered(g.Name);
+  out.Enciphered(g.MonitorApplication);
+  out.Enciphered(g.MonitorWindow);
+  out.Number(g.NumClipButtons);
+  out.Number(g.NumPermButtons);
+  out.Number(g.WindowLeft);
+  out.Number(g.WindowTop);
+  out.Flag(false);  // the position is not remembered on the importing side
+  const TButton empty = EmptyClipButton();
+  for (int b = 1; b <= g.TotalButtons(); ++b) {
+    const TButton& button = b < static_cast<int>(g.Buttons.size()) ? g.Buttons[b] : empty;
+    out.Enciphered(button.Name);
+    out.Enciphered(button.Hint);
+    out.Enciphered(PackText(button.Text));
+  }
+  out.Enciphered("NotShared");  // sharing is a choice of each computer
+  out.Number(g.NumColumns);
+  out.Number(g.ButtonWidth);
+  out.Number(g.ButtonHeight);
+  out.Number(g.FillMode);
+  out.Flag(g.PlaySound);
+  out.Enciphered(g.SoundFile);
+  out.Enciphered(g.FontName);
+  out.Number(g.FontSize);
+  out.Flag((g.FontStyle & fsItalic) != 0);
+  out.Flag((g.FontStyle & fsBold) != 0);
+  out.Plain(CopyDupsWord(g.CopyDups));
+  out.Flag(g.TrackUsed);
+  out.Flag(g.ShowHints);
+  out.Number(g.HintType);
+  out.Number(g.PasteKeyMode);
+  out.Number(g.PasteDelay);
+  return std::move(out.Bytes());
+}
+
+bool SaveGroupToFile(const TGroup& group, const std::string& fileName, std::string* error) {
+  return WriteFileAtomically(fileName, WriteGroupFile(group), error);
+}
+
+GroupFileContents ReadGroupFile(std::string_view bytes) {
+  GroupFileContents out;
+  LineReader in(bytes);
+  const std::string header = in.NextDeciphered();
+  if (header.compare(0, std::string_view(kGroupFileHeader).size(), kGroupFileHeader) != 0) {
+    out.status = GroupFileStatus::NotGroupFile;
+    out.errorLine = 1;
+    return out;
+  }
+  out.version = header.size() > kVersionPosition ? header[kVersionPosition] : '\0';
+  try {
+    ReadGroup(in, out);
+  } catch (const Malformed&) {
+    const char version = out.version;
+    out = GroupFileContents{};
+    out.status = GroupFileStatus::Malformed;
+    out.version = version;
+    out.errorLine = in.LineNumber();
+    // The line just read, again, for the message.
+    LineReader again(bytes);
+    for (std::size_t i = 1; i < out.errorLine; ++i) again.Next();
+    out.errorValue = std::string(again.Next());
+  }
+  return out;
+}
+
+void ApplyGroupFile(const GroupFileContents& contents, TGroup& target, bool newGroup,
+                    const CaptionFunction& makeCaption) {
+  const TGroup& g = contents.group;
+  target.MonitorApplication = g.MonitorApplication;
+  target.MonitorWindow = g.MonitorWindow;
+  target.NumClipButtons = g.NumClipButtons;
+  target.NumPermButtons = g.NumPermButtons;
+  target.WindowLeft = g.WindowLeft;
+  target.WindowTop = g.WindowTop;
+  target.RememberPos = g.RememberPos;
+  target.Buttons = g.Buttons;
+  for (std::size_t b = 1; b < target.Buttons.size(); ++b) {
+    target.Buttons[b].Name = makeCaption(target.Buttons[b].Name);
+  }
+  target.Shared = g.Shared;
+  if (newGroup && contents.hasNumColumns) target.NumColumns = g.NumColumns;
+  if (contents.hasDisplay) {
+    target.ButtonWidth = g.ButtonWidth;
+    target.ButtonHeight = g.ButtonHeight;
+    target.FillMode = g.FillMode;
+    target.PlaySound = g.PlaySound;
+    target.SoundFile = g.SoundFile;
+    target.FontName = g.FontName;
+    target.FontSize = g.FontSize;
+    target.FontStyle = g.FontStyle;
+    target.CopyDups = g.CopyDups;
+    target.TrackUsed = g.TrackUsed;
+    target.ShowHints = g.ShowHints;
+    target.HintType = g.HintType;
+  }
+  if (contents.hasPaste) {
+    target.PasteKeyMode = g.PasteKeyMode;
+    target.PasteDelay = g.PasteDelay;
+  }
+}
+
+GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui,
+                              const std::string& programDir, const CaptionFunction& makeCaption) {
+  std::string bytes;
+  std::string error;
+  if (!ReadWholeFile(fileName, bytes, &error)) {
+    ui.CursorMessageDlg("Unable to read the group file:\n" + error, MsgKind::Error, MsgButtons::Ok);
+    return {};
+  }
+  const GroupFileContents contents = ReadGroupFile(bytes);
+  if (contents.status == GroupFileStatus::NotGroupFile) {
+    ui.CursorMessageDlg(fileName + "\nis not a valid Corvinade Group File.", MsgKind::Error, MsgButtons::Ok);
+    return {};
+  }
+  if (contents.status == GroupFileStatus::Malformed) {
+    ui.CursorMessageDlg(MalformedMessage(fileName, contents), MsgKind::Error, MsgButtons::Ok);
+    return {};
+  }
+
+  std::string name = contents.group.Name;
+  int target = -1;
+  for (;;) {
+    target = table.FindGroup(name);
+    if (target < 0) break;
+    const MsgResult answer = ui.CursorMessageDlg(ExistsQuestion(name), MsgKind::Confirmation, MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Yes) break;
+    if (answer != MsgResult::No) return {};
+    const auto newName = ui.InputQuery("Enter New Group Name", "New Import Group Name:", name);
+    if (!newName || newName->empty()) return {};
+    name = *newName;
+  }
+
+  GroupImport result;
+  result.created = target < 0;
+  if (result.created) target = table.AddGroup(name, programDir);
+  ApplyGroupFile(contents, table.Groups[target], result.created, makeCaption);
+  result.imported = true;
+  result.groupIndex = target;
+  return result;
+}
+
+bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir) {
+  const auto path = ui.SaveFileDialog(
+      FileDialogOptions{kExportGroupTitle, kGroupFileFilter, kGroupFileExt, exportDir, group.Name + ".cgf"});
+  if (!path) return false;
+  if (!CheckFileName(NamePartOf(*path))) {
+    ui.CursorMessageDlg(*path + "\n\nFilename contains illegal characters.", MsgKind::Error, MsgButtons::Ok);
+    return false;
+  }
+  std::string error;
+  if (!SaveGroupToFile(group, *path, &error)) {
+    ui.CursorMessageDlg("Unable to write the group file:\n" + error, MsgKind::Error, MsgButtons::Ok);
+    return false;
+  }
+  exportDir = FolderOf(*path);
+  return true;
+}
+
+GroupImport ImportGroup(GroupTable& table, Ui& ui, std::string& importDir, const std::string& programDir,
+                        const CaptionFunction& makeCaption) {
+  const auto path = ui.OpenFileDialog(FileDialogOptions{kImportGroupTitle, kGroupFileFilter, "", importDir, ""});
+  if (!path) return {};
+  GroupImport result = LoadGroupFromFile(table, *path, ui, programDir, makeCaption);
+  importDir = FolderOf(*path);
+  return result;
+}
+
+}  // namespace cvd

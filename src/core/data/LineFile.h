@@ -1,0 +1,70 @@
+#pragma once
+// Pieces shared by the data file and group files: CR LF lines, plain and
+// enciphered values, packed button texts, flags and whole numbers.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cvd {
+
+// Reads lines one by one. A line ends at LF, and a CR before it is dropped,
+// so files with bare LF endings read as well. Past the end every line is
+// empty, as the tolerant readers expect.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+  bool AtEnd() const { return pos_ >= bytes_.size(); }
+  std::string_view Next();
+  std::string NextDeciphered();
+  // Number of the line read last (1-based; counts reads past the end too).
+  std::size_t LineNumber() const { return lineNumber_; }
+  // Lines not yet read (a partial last line counts as one).
+  std::size_t RemainingLines() const;
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+  std::size_t lineNumber_ = 0;
+};
+
+// Builds a file: every line ends with CR LF.
+class LineWriter {
+ public:
+  void Plain(std::string_view line);
+  void Enciphered(std::string_view value);
+  void Number(std::int32_t value) { Plain(std::to_string(value)); }
+  void Flag(bool value) { Plain(value ? "TRUE" : "FALSE"); }
+  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
+  const std::string& Bytes() const { return bytes_; }
+  std::string& Bytes() { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+// A button text for storage: CR LF becomes 0xFF and TAB 0xFE. A CR that is
+// not followed by LF is stored as itself, so it comes back unchanged and
+// never takes the next character with it.
+std::string PackText(std::string_view text);
+// 0xFF becomes CR LF and 0xFE TAB; every other byte stays.
+std::string UnpackText(std::string_view packed);
+
+// A whole decimal number in the 32-bit range: optional sign, digits, nothing
+// else.
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
+
+// A flag line is true only when it is exactly "TRUE".
+inline bool FlagFromLine(std::string_view line) { return line == "TRUE"; }
+
+// The duplicate policy as a word: 1 "TRUE", 2 "NEW", 3 "MARK", else "FALSE".
+const char* CopyDupsWord(std::int32_t copyDups);
+// "FALSE" 0, "NEW" 2, "MARK" 3, any other word 1.
+std::int32_t CopyDupsFromWord(std::string_view word);
+
+// Counts beyond this are treated as damage, so a hostile file cannot make
+// the reader allocate without bound (the editor allows up to 1000 clip buttons).
+inline constexpr std::int32_t kMaxButtonsOfAKind = 100000;
+
+}  // namespace cvd

@@ -1,0 +1,146 @@
+#include "platform/x11/SelectionReader.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+#include <cerrno>
+#include <chrono>
+
+namespace cvd::x11 {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Waits for an event on the window that `match` accepts; false at the deadline.
+template <typename Match>
+bool WaitForEvent(Display* display, XEvent* event, Clock::time_point deadline, Match match) {
+  for (;;) {
+    while (XPending(display) > 0) {
+      XNextEvent(display, event);
+      if (match(*event)) return true;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return false;
+    pollfd p{ConnectionNumber(display), POLLIN, 0};
+    if (poll(&p, 1, static_cast<int>(left)) < 0 && errno != EINTR) return false;
+  }
+}
+
+// Latin-1 (the STRING target) to UTF-8.
+std::string Latin1ToUtf8(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (unsigned char c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// Reads and deletes a property in pieces; its type comes back in `type`.
+bool ReadProperty(Display* display, ::Window window, Atom property, std::string* data, Atom* type) {
+  long offset = 0;
+  for (;;) {
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* bytes = nullptr;
+    if (XGetWindowProperty(display, window, property, offset, 1 << 20, False, AnyPropertyType, &actualType, &format,
+                           &count, &after, &bytes) != Success) {
+      return false;
+    }
+    *type = actualType;
+    if (bytes) {
+      const std::size_t size = count * static_cast<std::size_t>(format == 32 ? sizeof(long) : format / 8);
+      data->append(reinterpret_cast<const char*>(bytes), size);
+      XFree(bytes);
+    }
+    if (after == 0) break;
+    offset = static_cast<long>(data->size() / 4);  // offsets count 32-bit units
+  }
+  XDeleteProperty(display, window, property);
+  return true;
+}
+
+}  // namespace
+
+SelectionReader::SelectionReader() {
+  display_ = XOpenDisplay(nullptr);
+  if (!display_) return;
+  window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), -10, -10, 1, 1, 0, 0, 0);
+  XSelectInput(display_, window_, PropertyChangeMask);
+}
+
+SelectionReader::~SelectionReader() {
+  if (display_) {
+    XDestroyWindow(display_, window_);
+    XCloseDisplay(display_);
+  }
+}
+
+std::uint64_t SelectionReader::ClipboardOwner() {
+  if (!display_) return 0;
+  return XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
+}
+
+std::optional<std::string> SelectionReader::ClipboardText(int timeoutMs) {
+  if (!display_ || ClipboardOwner() == None) return std::nullopt;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  if (auto text = Convert(XInternAtom(display_, "UTF8_STRING", False), timeoutMs)) return text;
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  if (left <= 0) return std::nullopt;
+  if (auto text = Convert(XA_STRING, static_cast<int>(left))) return Latin1ToUtf8(*text);
+  return std::nullopt;
+}
+
+std::optional<std::string> SelectionReader::Convert(unsigned long target, int timeoutMs) {
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  const Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
+  const Atom property = XInternAtom(display_, "CVD_SELECTION", False);
+  const Atom incr = XInternAtom(display_, "INCR", False);
+  XDeleteProperty(display_, window_, property);
+  XConvertSelection(display_, clipboard, target, property, window_, CurrentTime);
+  XFlush(display_);
+
+  XEvent event;
+  if (!WaitForEvent(display_, &event, deadline, [&](const XEvent& e) {
+        return e.type == SelectionNotify && e.xselection.requestor == window_;
+      })) {
+    return std::nullopt;
+  }
+  if (event.xselection.property == None) return std::nullopt;  // no text on offer
+
+  std::string data;
+  Atom type = None;
+  if (!ReadProperty(display_, window_, property, &data, &type)) return std::nullopt;
+  if (type != incr) {
+    if (type != target) return std::nullopt;
+    return data;
+  }
+  // Large texts come in pieces: each new value of the property is the next
+  // piece, an empty one ends the transfer. The time limit applies to each
+  // piece, so a long text that keeps arriving is read whole.
+  std::string text;
+  for (;;) {
+    const auto pieceDeadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    if (!WaitForEvent(display_, &event, pieceDeadline, [&](const XEvent& e) {
+          return e.type == PropertyNotify && e.xproperty.window == window_ && e.xproperty.atom == property &&
+                 e.xproperty.state == PropertyNewValue;
+        })) {
+      return std::nullopt;
+    }
+    std::string piece;
+    if (!ReadProperty(display_, window_, property, &piece, &type)) return std::nullopt;
+    if (piece.empty()) break;
+    text += piece;
+  }
+  return text;
+}
+
+}  // namespace cvd::x11

@@ -1,0 +1,54 @@
+#include "platform/x11/X11Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "platform/x11/SelectionReader.h"
+
+namespace cvd::x11 {
+
+X11Clipboard::X11Clipboard(int timeoutMs) : reader_(std::make_unique<SelectionReader>()), timeoutMs_(timeoutMs) {}
+
+X11Clipboard::~X11Clipboard() { Unsubscribe(); }
+
+std::optional<std::string> X11Clipboard::Text() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  // Our own selection is answered by our own event loop, which is busy
+  // here: read it from Qt directly.
+  if (clipboard->ownsClipboard() || !reader_->Ok()) {
+    const QMimeData* data = clipboard->mimeData(QClipboard::Clipboard);
+    if (!data || !data->hasText()) return std::nullopt;
+    return data->text().toStdString();
+  }
+  return reader_->ClipboardText(timeoutMs_);
+}
+
+void X11Clipboard::SetText(const std::string& text) {
+  const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->setText(qtext, QClipboard::Clipboard);
+  // Shift+Insert pastes the primary selection in many X programs.
+  if (clipboard->supportsSelection()) clipboard->setText(qtext, QClipboard::Selection);
+}
+
+bool X11Clipboard::Subscribe(std::function<void()> onChange) {
+  Unsubscribe();
+  onChange_ = std::move(onChange);
+  connection_ = QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, this, [this](QClipboard::Mode mode) {
+    if (mode == QClipboard::Clipboard) Changed();
+  });
+  return static_cast<bool>(connection_);
+}
+
+void X11Clipboard::Unsubscribe() {
+  if (connection_) QObject::disconnect(connection_);
+  connection_ = {};
+}
+
+void X11Clipboard::Changed() {
+  ++sequence_;
+  if (onChange_) onChange_();
+}
+
+}  // namespace cvd::x11

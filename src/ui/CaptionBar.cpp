@@ -1,0 +1,68 @@
+#include "ui/CaptionBar.h"
+
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QWindow>
+
+namespace cvd::ui {
+
+CaptionBar::CaptionBar(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("CaptionBar"));
+  setFixedHeight(kHeight);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0x99, 0xB4, 0xD1));
+  pal.setColor(QPalette::WindowText, Qt::black);
+  setPalette(pal);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(3, 0, 0, 0);
+  layout->setSpacing(0);
+  title_ = new QLabel(QStringLiteral("Corvinade"), this);
+  QFont small = font();
+  small.setPixelSize(10);
+  title_->setFont(small);
+  layout->addWidget(title_, 1);
+
+  close_ = new QToolButton(this);
+  close_->setObjectName(QStringLiteral("CaptionClose"));
+  close_->setText(QStringLiteral("\u00D7"));
+  close_->setFont(small);
+  close_->setAutoRaise(true);
+  close_->setFocusPolicy(Qt::NoFocus);
+  close_->setFixedSize(kHeight, kHeight);
+  layout->addWidget(close_);
+  connect(close_, &QToolButton::clicked, this, &CaptionBar::CloseRequested);
+
+  menu_ = new QMenu(this);
+  menu_->setObjectName(QStringLiteral("SystemMenu"));
+}
+
+void CaptionBar::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  // Let the window manager move the window where it can; otherwise move it here.
+  QWindow* handle = window()->windowHandle();
+  if (handle && handle->startSystemMove()) return;
+  dragging_ = true;
+  dragOffset_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
+}
+
+void CaptionBar::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_) window()->move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void CaptionBar::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+
+void CaptionBar::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit DoubleClicked();
+}
+
+void CaptionBar::contextMenuEvent(QContextMenuEvent* event) {
+  if (!menu_->isEmpty()) menu_->popup(event->globalPos());
+}
+
+}  // namespace cvd::ui

@@ -1,0 +1,38 @@
+#pragma once
+// The slim caption of the button window, standing in for the window
+// manager's: the title, a menu and dragging to move.
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QToolButton;
+
+namespace cvd::ui {
+
+class CaptionBar : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CaptionBar(QWidget* parent);
+  QMenu* Menu() const { return menu_; }
+  static constexpr int kHeight = 15;
+
+ signals:
+  void CloseRequested();
+  void DoubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  QLabel* title_;
+  QToolButton* close_;
+  QMenu* menu_;
+  QPoint dragOffset_;
+  bool dragging_ = false;
+};
+
+}  // namespace cvd::ui

@@ -1,0 +1,66 @@
+#include "ui/InstanceServer.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTimer>
+
+#include "core/app/Engine.h"
+#include "core/app/Instance.h"
+#include "core/json/StateJson.h"
+
+namespace cvd::ui {
+
+InstanceServer::InstanceServer(Engine& engine) : engine_(engine), server_(new QLocalServer(this)) {
+  // Only this user may connect.
+  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  connect(server_, &QLocalServer::newConnection, this, &InstanceServer::Accept);
+}
+
+bool InstanceServer::Listen() {
+  const QString path = QString::fromStdString(InstanceSocketPath());
+  if (server_->listen(path)) return true;
+  if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
+  // Someone answering there is a running copy; a dead socket file is left
+  // over from a crash and is taken over.
+  if (SendInstanceRequest(kRequestShow, 2000)) return false;
+  QLocalServer::removeServer(path);
+  return server_->listen(path);
+}
+
+void InstanceServer::Accept() {
+  while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Serve(socket); });
+    // A client that never sends a full line is dropped.
+    QTimer::singleShot(5000, socket, [socket] { socket->abort(); });
+    if (socket->bytesAvailable() > 0) Serve(socket);
+  }
+}
+
+void InstanceServer::Serve(QLocalSocket* socket) {
+  if (!socket->canReadLine()) {
+    if (socket->bytesAvailable() > 1024) socket->abort();
+    return;
+  }
+  const QByteArray request = socket->readLine().trimmed();
+  QByteArray answer;
+  std::function<void()> after;
+  if (request == kRequestState) {
+    answer = QByteArray::fromStdString(StateJson(engine_).dump(2));
+  } else if (request == kRequestShow) {
+    answer = "ok";
+    after = [this] { engine_.HandleSystemCommand(scAlreadyRunning); };
+  } else if (request == kRequestQuit) {
+    answer = "ok";
+    after = [this] { engine_.MenuExitClick(); };
+  } else {
+    answer = "unknown request";
+  }
+  socket->write(answer + "\n");
+  socket->flush();
+  socket->disconnectFromServer();
+  // Act after answering, so the asking side is never kept waiting.
+  if (after) QTimer::singleShot(0, this, after);
+}
+
+}  // namespace cvd::ui

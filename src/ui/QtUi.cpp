@@ -1,0 +1,114 @@
+#include "ui/QtUi.h"
+
+#include <QCursor>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/CursorMessageDlg.h"
+#include "ui/HintWindow.h"
+#include "ui/TMainForm.h"
+#include "ui/TTrayForm.h"
+
+namespace cvd::ui {
+
+namespace {
+QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// "Description|*.ext|..." pairs in Qt's "Description (*.ext);;..." form.
+QString QtFilter(const std::string& filter) {
+  const QStringList parts = Q(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
+  return filters.join(";;");
+}
+
+std::optional<std::string> RunFileDialog(const FileDialogOptions& options, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(nullptr, Q(options.title), Q(options.initialDir), QtFilter(options.filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!options.defaultExt.empty()) dialog.setDefaultSuffix(Q(options.defaultExt));
+  if (!options.fileName.empty()) dialog.selectFile(Q(options.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+}  // namespace
+
+MsgResult QtUi::CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) {
+  return RunCursorMessageDlg(Q(text), kind, buttons, nullptr);
+}
+
+AskResult QtUi::CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) {
+  bool ticked = false;
+  const MsgResult result = RunCursorMessageDlg(Q(text), kind, buttons, &ticked);
+  return AskResult{result, ticked};
+}
+
+void QtUi::Balloon(const std::string& title, const std::string& text, int timeoutSeconds) {
+  tray_.Balloon(Q(title), Q(text), timeoutSeconds);
+}
+
+std::optional<std::string> QtUi::InputQuery(const std::string& caption, const std::string& prompt,
+                                            const std::string& initial) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(nullptr, Q(caption), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
+}
+
+std::optional<std::string> QtUi::SaveFileDialog(const FileDialogOptions& options) {
+  return RunFileDialog(options, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtUi::OpenFileDialog(const FileDialogOptions& options) {
+  return RunFileDialog(options, QFileDialog::AcceptOpen);
+}
+
+void QtUi::ApplyLayout(const WindowLayout& layout) { form_.ApplyLayout(layout); }
+
+void QtUi::SetCaptionColor(int button, TColor color) { form_.SetCaptionColor(button, color); }
+
+void QtUi::SetButtonCaption(int button, const std::string& caption) { form_.SetButtonCaption(button, Q(caption)); }
+
+void QtUi::ShowButtonWindow() { form_.ShowWithoutActivating(); }
+
+void QtUi::HideButtonWindow() { form_.hide(); }
+
+bool QtUi::ButtonWindowVisible() { return form_.isVisible(); }
+
+void QtUi::SetOpacity(int alpha) { form_.setWindowOpacity(alpha / 255.0); }
+
+int QtUi::Opacity() { return qRound(form_.windowOpacity() * 255.0); }
+
+void QtUi::SetClientSize(Size size) { form_.SetClientSize(size.width, size.height); }
+
+Rect QtUi::ButtonWindowFrame() {
+  const QRect frame = form_.frameGeometry();
+  return Rect{frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+void QtUi::MoveButtonWindow(Point topLeft) { form_.move(topLeft.x, topLeft.y); }
+
+Rect QtUi::DisplayOfButtonWindow() {
+  QScreen* screen = form_.screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return Rect{0, 0, 1024, 768};
+  const QRect g = screen->geometry();
+  return Rect{g.x(), g.y(), g.width(), g.height()};
+}
+
+Point QtUi::PointerPosition() {
+  const QPoint p = QCursor::pos();
+  return Point{p.x(), p.y()};
+}
+
+int QtUi::ButtonUnderPointer() { return form_.ButtonUnderPointer(); }
+
+void QtUi::ShowHint(const std::string& text, const Rect& where) {
+  hint_.ShowAt(Q(text), QRect(where.left, where.top, where.width, where.height));
+}
+
+void QtUi::HideHint() { hint_.hide(); }
+
+}  // namespace cvd::ui

@@ -1,0 +1,46 @@
+#pragma once
+// The user-interface port on Qt Widgets.
+#include "core/ports/Ui.h"
+
+namespace cvd::ui {
+
+class TMainForm;
+class TTrayForm;
+class HintWindow;
+
+class QtUi : public Ui {
+ public:
+  QtUi(TMainForm& form, TTrayForm& tray, HintWindow& hint) : form_(form), tray_(tray), hint_(hint) {}
+
+  MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
+  AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
+  void Balloon(const std::string& title, const std::string& text, int timeoutSeconds) override;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogOptions& options) override;
+  std::optional<std::string> OpenFileDialog(const FileDialogOptions& options) override;
+
+  void ApplyLayout(const WindowLayout& layout) override;
+  void SetCaptionColor(int button, TColor color) override;
+  void SetButtonCaption(int button, const std::string& caption) override;
+  void ShowButtonWindow() override;
+  void HideButtonWindow() override;
+  bool ButtonWindowVisible() override;
+  void SetOpacity(int alpha) override;
+  int Opacity() override;
+  void SetClientSize(Size size) override;
+  Rect ButtonWindowFrame() override;
+  void MoveButtonWindow(Point topLeft) override;
+  Rect DisplayOfButtonWindow() override;
+  Point PointerPosition() override;
+  int ButtonUnderPointer() override;
+  void ShowHint(const std::string& text, const Rect& where) override;
+  void HideHint() override;
+
+ private:
+  TMainForm& form_;
+  TTrayForm& tray_;
+  HintWindow& hint_;
+};
+
+}  // namespace cvd::ui

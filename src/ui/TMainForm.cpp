@@ -1,0 +1,201 @@
+#include "ui/TMainForm.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/app/Engine.h"
+#include "platform/x11/X11WindowState.h"
+#include "ui/CaptionBar.h"
+#include "ui/ColorMap.h"
+#include "ui/TBitBtnWithColor.h"
+
+namespace cvd::ui {
+
+namespace {
+QFont ToQFont(const FontSpec& spec) {
+  QFont font(QString::fromStdString(spec.name));
+  if (spec.pointSize > 0) font.setPointSize(spec.pointSize);
+  font.setBold(spec.style & fsBold);
+  font.setItalic(spec.style & fsItalic);
+  return font;
+}
+}  // namespace
+
+TMainForm::TMainForm()
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus) {
+  setObjectName(QStringLiteral("TMainForm"));
+  setWindowTitle(QStringLiteral("Corvinade"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFocusPolicy(Qt::NoFocus);
+  QFont windowFont(QStringLiteral("Segoe UI"));
+  windowFont.setPixelSize(12);
+  setFont(windowFont);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  caption_ = new CaptionBar(this);
+  layout->addWidget(caption_);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("Client"));
+  layout->addWidget(client_);
+
+  QAction* close = caption_->Menu()->addAction(QStringLiteral("Close"));
+  connect(close, &QAction::triggered, this, [this] {
+    if (engine_) engine_->CloseButtonWindow();
+  });
+  connect(caption_, &CaptionBar::CloseRequested, this, [this] {
+    if (engine_) engine_->CloseButtonWindow();
+  });
+
+  GroupBox = new QLineEdit(client_);
+  GroupBox->setObjectName(QStringLiteral("GroupBox"));
+  GroupBox->setReadOnly(true);
+  GroupBox->setFocusPolicy(Qt::NoFocus);
+  GroupBox->setCursor(Qt::ArrowCursor);
+  GroupBox->setFrame(true);
+  GroupBox->setTextMargins(1, 0, 0, 0);
+
+  GroupButton = new QToolButton(client_);
+  GroupButton->setObjectName(QStringLiteral("GroupButton"));
+  GroupButton->setArrowType(Qt::DownArrow);
+  GroupButton->setAutoRaise(true);
+  GroupButton->setFocusPolicy(Qt::NoFocus);
+  connect(GroupButton, &QToolButton::clicked, this, &TMainForm::GroupButtonClick);
+
+  GroupList = new QComboBox(client_);
+  GroupList->setObjectName(QStringLiteral("GroupList"));
+  GroupList->setMaxVisibleItems(20);
+  GroupList->setFocusPolicy(Qt::NoFocus);
+  GroupList->hide();
+  GroupList->view()->installEventFilter(this);
+  connect(GroupList, &QComboBox::activated, this, [this](int index) {
+    GroupList->hide();
+    if (engine_ && !updatingList_) engine_->GroupListChange(index);
+  });
+
+  Dummy = new QPushButton(client_);
+  Dummy->setObjectName(QStringLiteral("Dummy"));
+  Dummy->setGeometry(-100, 0, 10, 10);
+  Dummy->setFocusPolicy(Qt::NoFocus);
+
+  ButtonControls.push_back(nullptr);
+  // The native window exists from here on, so the window manager's hints go
+  // on before the first map.
+  winId();
+  x11::SetToolWindowState(static_cast<std::uint64_t>(winId()));
+}
+
+void TMainForm::CreateButtons(int count) {
+  const int first = static_cast<int>(ButtonControls.size());
+  for (int i = first; i <= count; ++i) {
+    auto* button = new TBitBtnWithColor(i, client_);
+    button->setFont(buttonFont_);
+    connect(button, &TBitBtnWithColor::Pressed, this, &TMainForm::ButtonPressed);
+    ButtonControls.push_back(button);
+  }
+}
+
+void TMainForm::ApplyLayout(const WindowLayout& layout) {
+  buttonFont_ = ToQFont(layout.font);
+
+  updatingList_ = true;
+  GroupList->clear();
+  for (const std::string& name : layout.groupList) GroupList->addItem(QString::fromUtf8(name.c_str()));
+  GroupList->setCurrentIndex(layout.groupListIndex);
+  GroupList->setFixedWidth(layout.groupListWidth);
+  GroupList->setFont(buttonFont_);
+  updatingList_ = false;
+
+  GroupBox->setFont(buttonFont_);
+  GroupBox->setGeometry(layout.groupBox.left, layout.groupBox.top, layout.groupBox.width, layout.groupBox.height);
+  GroupBox->setText(QString::fromUtf8(layout.groupName.c_str()));
+  GroupBox->setCursorPosition(0);
+  GroupButton->setGeometry(layout.groupButton.left, layout.groupButton.top, layout.groupButton.width,
+                           layout.groupButton.height);
+
+  const int total = static_cast<int>(layout.buttons.size());
+  CreateButtons(total);
+  for (const ButtonCell& cell : layout.buttons) {
+    TBitBtnWithColor* button = ButtonControls[static_cast<std::size_t>(cell.number)];
+    button->setFont(buttonFont_);
+    button->setText(QString::fromUtf8(cell.caption.c_str()));
+    button->SetFontColor(cell.fontColor);
+    button->SetColor(cell.color);
+    button->setGeometry(cell.bounds.left, cell.bounds.top, cell.bounds.width, cell.bounds.height);
+    button->show();
+  }
+  SetClientSize(layout.client.width, layout.client.height);
+  for (std::size_t i = static_cast<std::size_t>(total) + 1; i < ButtonControls.size(); ++i) ButtonControls[i]->hide();
+  if (isVisible()) raise();
+}
+
+void TMainForm::SetClientSize(int width, int height) {
+  client_->setFixedSize(width, height);
+  caption_->setFixedWidth(width);
+  adjustSize();
+}
+
+QSize TMainForm::ClientSize() const { return client_->size(); }
+
+void TMainForm::SetCaptionColor(int button, TColor color) {
+  if (TBitBtnWithColor* control = ButtonControl(button)) control->SetFontColor(color);
+}
+
+void TMainForm::SetButtonCaption(int button, const QString& caption) {
+  if (TBitBtnWithColor* control = ButtonControl(button)) control->setText(caption);
+}
+
+TBitBtnWithColor* TMainForm::ButtonControl(int number) const {
+  if (number < 1 || number >= static_cast<int>(ButtonControls.size())) return nullptr;
+  return ButtonControls[static_cast<std::size_t>(number)];
+}
+
+int TMainForm::ButtonUnderPointer() const {
+  if (!isVisible()) return -1;
+  const QPoint pos = client_->mapFromGlobal(QCursor::pos());
+  for (std::size_t i = 1; i < ButtonControls.size(); ++i) {
+    const TBitBtnWithColor* button = ButtonControls[i];
+    if (button->isVisible() && button->geometry().contains(pos)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void TMainForm::ShowWithoutActivating() {
+  show();
+  raise();
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (engine_ && isVisible()) engine_->WindowMoved();
+}
+
+void TMainForm::GroupButtonClick() {
+  // The list sits just above the client area, so only its drop-down shows.
+  GroupList->move(0, -GroupList->height());
+  GroupList->show();
+  GroupList->showPopup();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == GroupList->view() && event->type() == QEvent::Hide) GroupList->hide();
+  return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::ButtonPressed(int number, Qt::MouseButton button) {
+  if (engine_) engine_->ButtonMouseDown(number, button == Qt::LeftButton ? MouseButton::Left
+                                                 : button == Qt::RightButton ? MouseButton::Right
+                                                                              : MouseButton::Other);
+}
+
+}  // namespace cvd::ui

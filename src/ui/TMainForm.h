@@ -1,0 +1,71 @@
+#pragma once
+// The button window: the group selector and one button control per button
+// of the current group. It shows what the engine lays out and passes the
+// user's actions back to it.
+#include <QWidget>
+#include <vector>
+
+#include "core/data/Colors.h"
+#include "core/window/Layout.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QAction;
+
+namespace cvd {
+class Engine;
+}
+
+namespace cvd::ui {
+
+class CaptionBar;
+class TBitBtnWithColor;
+
+class TMainForm : public QWidget {
+  Q_OBJECT
+ public:
+  TMainForm();
+  void SetEngine(Engine* engine) { engine_ = engine; }
+
+  void ApplyLayout(const WindowLayout& layout);
+  // Makes sure controls 1..count exist; they are only ever hidden.
+  void CreateButtons(int count);
+  void SetCaptionColor(int button, TColor color);
+  void SetButtonCaption(int button, const QString& caption);
+  void SetClientSize(int width, int height);
+  QSize ClientSize() const;
+  // The visible button control under the mouse pointer, or -1.
+  int ButtonUnderPointer() const;
+  QFont ButtonFont() const { return buttonFont_; }
+  // Shows the window without taking the focus.
+  void ShowWithoutActivating();
+
+  // For tests and the view's own wiring.
+  TBitBtnWithColor* ButtonControl(int number) const;
+  int ButtonControlCount() const { return static_cast<int>(ButtonControls.size()) - 1; }
+  CaptionBar* Caption() const { return caption_; }
+
+  QLineEdit* GroupBox = nullptr;
+  QToolButton* GroupButton = nullptr;
+  QComboBox* GroupList = nullptr;
+  QPushButton* Dummy = nullptr;
+  std::vector<TBitBtnWithColor*> ButtonControls;  // slot 0 unused
+
+ protected:
+  void moveEvent(QMoveEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void GroupButtonClick();
+  void ButtonPressed(int number, Qt::MouseButton button);
+
+  Engine* engine_ = nullptr;
+  CaptionBar* caption_ = nullptr;
+  QWidget* client_ = nullptr;
+  QFont buttonFont_;
+  bool updatingList_ = false;
+};
+
+}  // namespace cvd::ui

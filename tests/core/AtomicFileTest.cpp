@@ -1,0 +1,62 @@
+#include "core/data/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+mode_t ModeOf(const std::string& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_mode & 07777;
+}
+
+TEST(WriteFileAtomically, CreatesPrivateFilesAndReplacesKeepingPermissions) {
+  testing::TempDir dir;
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(dir.File("f"), "one", &error)) << error;
+  EXPECT_EQ(dir.Read("f"), "one");
+  EXPECT_EQ(ModeOf(dir.File("f")), 0600u);
+
+  ::chmod(dir.File("f").c_str(), 0640);
+  ASSERT_TRUE(WriteFileAtomically(dir.File("f"), std::string("two\0two", 7), &error)) << error;
+  EXPECT_EQ(dir.Read("f"), std::string("two\0two", 7));
+  EXPECT_EQ(ModeOf(dir.File("f")), 0640u);
+  EXPECT_EQ(dir.Listing(), "f");
+}
+
+TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
+  testing::TempDir dir;
+  dir.Write("real", "old");
+  std::filesystem::create_symlink(dir.File("real"), dir.File("link"));
+  ASSERT_TRUE(WriteFileAtomically(dir.File("link"), "new", nullptr));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link")));
+  EXPECT_EQ(dir.Read("real"), "new");
+}
+
+TEST(WriteNewFile, NeverOverwrites) {
+  testing::TempDir dir;
+  std::string error;
+  EXPECT_TRUE(WriteNewFile(dir.File("n"), "first", &error));
+  EXPECT_FALSE(WriteNewFile(dir.File("n"), "second", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(dir.Read("n"), "first");
+}
+
+TEST(ReadWholeFile, TellsMissingFromUnreadable) {
+  testing::TempDir dir;
+  std::string bytes;
+  bool missing = false;
+  EXPECT_FALSE(ReadWholeFile(dir.File("none"), bytes, nullptr, &missing));
+  EXPECT_TRUE(missing);
+  EXPECT_FALSE(ReadWholeFile(dir.Path(), bytes, nullptr, &missing));  // a folder
+  EXPECT_FALSE(missing);
+}
+
+}  // namespace
+}  // namespace cvd

@@ -1,0 +1,282 @@
+#include "core/data/DataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "core/data/Cipher.h"
+#include "support/SampleData.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+using testing::SampleGroup;
+
+// Three groups whose list order differs from their table order.
+GroupTable SampleTable() {
+  GroupTable table;
+  table.Groups.push_back(SampleGroup("Alpha", 2, 1, 1));
+  table.Groups.push_back(SampleGroup("Beta", 0, 3, 2));
+  table.Groups.push_back(SampleGroup("Gamma", 4, 0, 3));
+  table.GroupList = {"gamma", "Alpha", "BETA"};
+  return table;
+}
+
+using testing::Join;
+using testing::Lines;
+using testing::WithLine;
+
+TEST(DataFile, WritesTheLayoutLineByLine) {
+  GroupTable table;
+  TGroup g = NewGroupDefaults("G", "/prog/");
+  g.NumClipButtons = 1;
+  g.NumPermButtons = 1;
+  g.ResizeButtons();
+  g.MonitorApplication = "app";
+  g.WindowLeft = -5;
+  g.WindowTop = 7;
+  g.RememberPos = true;
+  g.Buttons[1] = TButton{"clip", "", "a\r\nb\tc", true, clBlack, clBtnFace};
+  g.Buttons[2] = TButton{"perm", "hint", "", false, clRed, 0x00FF00};
+  g.MonitorWindow = "win";
+  g.Shared = true;
+  g.NumColumns = 3;
+  g.FillMode = 2;
+  g.PlaySound = true;
+  g.SoundFile = "/snd.wav";
+  g.FontName = "Sans";
+  g.FontSize = 11;
+  g.FontStyle = fsItalic;
+  g.CopyDups = 3;
+  g.TrackUsed = false;
+  g.HintType = 3;
+  g.PasteDelay = 250;
+  table.Groups.push_back(g);
+  table.GroupList = {"G"};
+
+  const std::vector<std::string> expected = {
+      Encrypt("Corvinade Data File"), "1",
+      // block A
+      Encrypt("G"), Encrypt("app"), "1", "1", "-5", "7", "TRUE",
+      Encrypt("clip"), "", Encrypt("a\xFF" "b\xFE" "c"),
+      Encrypt("perm"), Encrypt("hint"), "",
+      Encrypt("--Group separator--"),
+      Encrypt("win"), Encrypt("Shared"),                       // B
+      Encrypt("3"),                                            // C
+      Encrypt("90"), Encrypt("20"), Encrypt("2"), "TRUE", Encrypt("/snd.wav"), Encrypt("Sans"), Encrypt("11"),
+      "TRUE", "FALSE", "MARK", "FALSE", "TRUE", Encrypt("3"),  // D
+      "0", "250",                                              // E
+      "0", "-2147483633", "255", "65280",                      // F
+  };
+  const std::string bytes = WriteDataFile(table);
+  EXPECT_EQ(bytes, Join(expected, expected.size()));
+}
+
+TEST(DataFile, ReadsBackWhatItWroteInListOrder) {
+  const GroupTable table = SampleTable();
+  const DataFileContents read = ReadDataFile(WriteDataFile(table), LegacyDisplay{});
+  ASSERT_EQ(read.status, DataFileStatus::Ok);
+  EXPECT_EQ(read.missingSeparators, 0);
+  EXPECT_EQ(read.table.GroupList, (std::vector<std::string>{"Gamma", "Alpha", "Beta"}));
+  ASSERT_EQ(read.table.GroupCount(), 3);
+  const int order[] = {3, 1, 2};
+  for (int g = 1; g <= 3; ++g) {
+    TGroup expected = table.Groups[order[g - 1]];
+    for (TButton& button : expected.Buttons) button.Used = false;
+    expected.Buttons[0] = TButton{};
+    EXPECT_EQ(read.table.Groups[g], expected) << expected.Name;
+  }
+}
+
+TEST(DataFile, MissingTrailingBlocksGetTheirDefaults) {
+  GroupTable table;
+  table.Groups.push_back(SampleGroup("Only", 2, 2, 1));
+  table.GroupList = {"Only"};
+  const TGroup& original = table.Groups[1];
+  const std::vector<std::string> lines = Lines(WriteDataFile(table));
+  LegacyDisplay legacy;
+  legacy.ButtonWidth = 150;
+  legacy.FontName = "Legacy Font";
+  legacy.HintType = 3;
+  legacy.CopyDups = 2;
+
+  const std::size_t afterA = 2 + 8 + 3 * 4;
+  const std::size_t blockEnds[] = {afterA, afterA + 2, afterA + 3, afterA + 16, afterA + 18};
+  for (int blocks = 0; blocks < 5; ++blocks) {
+    SCOPED_TRACE("blocks after A: " + std::to_string(blocks));
+    const DataFileContents read = ReadDataFile(Join(lines, blockEnds[blocks]), legacy);
+    ASSERT_EQ(read.status, DataFileStatus::Ok);
+    const TGroup& g = read.table.Groups[1];
+    EXPECT_EQ(g.Buttons[2].Text, original.Buttons[2].Text);
+    EXPECT_EQ(g.MonitorWindow, blocks >= 1 ? original.MonitorWindow : "");
+    EXPECT_EQ(g.Shared, blocks >= 1 && original.Shared);
+    EXPECT_EQ(g.NumColumns, blocks >= 2 ? original.NumColumns : 1);
+    EXPECT_EQ(g.ButtonWidth, blocks >= 3 ? original.ButtonWidth : 150);
+    EXPECT_EQ(g.FontName, blocks >= 3 ? original.FontName : "Legacy Font");
+    EXPECT_EQ(g.HintType, blocks >= 3 ? original.HintType : 3);
+    EXPECT_EQ(g.CopyDups, blocks >= 3 ? original.CopyDups : 2);
+    EXPECT_EQ(g.PasteDelay, blocks >= 4 ? original.PasteDelay : 100);
+    EXPECT_EQ(g.PasteKeyMode, blocks >= 4 ? original.PasteKeyMode : 0);
+    // Block F is always missing here: red permanent, black clip captions.
+    const TColor fontColors[] = {0, clBlack, clBlack, clRed, clRed};
+    for (int b = 1; b <= 4; ++b) {
+      EXPECT_EQ(g.Buttons[b].FontColor, fontColors[b]) << b;
+      EXPECT_EQ(g.Buttons[b].Color, clBtnFace) << b;
+    }
+  }
+}
+
+TEST(DataFile, ToleratesSkippedLinesAndForgivingNumbers) {
+  GroupTable table = SampleTable();
+  const std::string bytes = WriteDataFile(table);
+  // Extra lines before the first separator (line 2 + 7 + 3 * 4 + 1).
+  std::vector<std::string> lines = Lines(bytes);
+  lines.insert(lines.begin() + 21, {Encrypt("from a newer writer"), "12", ""});
+  const DataFileContents skipped = ReadDataFile(Join(lines, lines.size()), LegacyDisplay{});
+  ASSERT_EQ(skipped.status, DataFileStatus::Ok);
+  EXPECT_EQ(skipped.table.Groups, ReadDataFile(bytes, LegacyDisplay{}).table.Groups);
+
+  // Blocks E and F keep a field whose line is not a number.
+  const std::size_t last = Lines(bytes).size();
+  const DataFileContents forgiving = ReadDataFile(WithLine(WithLine(bytes, last, "x"), last - 1, ""), LegacyDisplay{});
+  ASSERT_EQ(forgiving.status, DataFileStatus::Ok);
+  const TGroup& beta = forgiving.table.Groups[3];
+  EXPECT_EQ(beta.Buttons[3].FontColor, clRed);
+  EXPECT_EQ(beta.Buttons[3].Color, clBtnFace);
+}
+
+TEST(DataFile, UnreadableNumbersAndAbsurdCountsAreRejected) {
+  GroupTable table;
+  table.Groups.push_back(SampleGroup("Only", 1, 1, 1));
+  table.GroupList = {"Only"};
+  const std::string bytes = WriteDataFile(table);
+  const std::size_t afterA = 2 + 8 + 3 * 2;
+  struct Case {
+    std::size_t line;
+    std::string text;
+  } cases[] = {
+      {2, "abc"}, {2, "2000000000"}, {2, "0"}, {2, "-1"}, {2, ""},  // group count
+      {5, "-1"}, {6, "100001"}, {5, "x"},                            // button counts
+      {7, "1.5"},                                                   // window left
+      {afterA + 3, Encrypt("wide")},                                // block C
+      {afterA + 4, Encrypt("")},                                    // block D
+  };
+  for (const auto& c : cases) {
+    const DataFileContents read = ReadDataFile(WithLine(bytes, c.line, c.text), LegacyDisplay{});
+    EXPECT_EQ(read.status, DataFileStatus::Unreadable) << c.line;
+    EXPECT_EQ(read.errorLine, c.line);
+    EXPECT_EQ(read.table.GroupCount(), 0);
+  }
+  EXPECT_EQ(ReadDataFile(WithLine(bytes, 1, Encrypt("Corvinade Group File")), LegacyDisplay{}).status,
+            DataFileStatus::WrongHeader);
+}
+
+class LoadDataTest : public ::testing::Test {
+ protected:
+  DataLoadResult Load() { return LoadData(table, dir.Path(), "/prog/", LegacyDisplay{}, ui); }
+  void ExpectDefaultTable() {
+    ASSERT_EQ(table.GroupCount(), 1);
+    EXPECT_EQ(table.GroupList, std::vector<std::string>{"Default"});
+    EXPECT_EQ(table.Groups[1], NewGroupDefaults("Default", "/prog/"));
+  }
+  testing::TempDir dir;
+  testing::ScriptedUi ui;
+  GroupTable table = SampleTable();
+};
+
+TEST_F(LoadDataTest, SavedTableLoadsAgain) {
+  std::string error;
+  ASSERT_TRUE(SaveData(table, dir.Path(), &error)) << error;
+  EXPECT_EQ(dir.Listing(), "corvinade.dat");
+  GroupTable saved = table;
+  const DataLoadResult result = Load();
+  EXPECT_EQ(result.status, DataLoadStatus::Loaded);
+  EXPECT_TRUE(ui.messages.empty());
+  ASSERT_EQ(table.GroupCount(), 3);
+  EXPECT_EQ(table.Groups[2].Name, "Alpha");
+  EXPECT_FALSE(table.Groups[2].Buttons[1].Used);
+  EXPECT_EQ(table.Groups[2].Buttons[1].Text, saved.Groups[1].Buttons[1].Text);
+}
+
+TEST_F(LoadDataTest, NoFileGivesTheDefaultGroupSilently) {
+  EXPECT_EQ(Load().status, DataLoadStatus::NoFile);
+  ExpectDefaultTable();
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LoadDataTest, GroupWithoutSeparatorIsReportedAndKept) {
+  // The file ends in the middle of the last group's buttons.
+  const std::vector<std::string> lines = Lines(WriteDataFile(table));
+  const std::size_t lastGroupStart = 2 + (8 + 3 * 4) + (8 + 3 * 3);
+  dir.Write("corvinade.dat", Join(lines, lastGroupStart + 7 + 3));
+  EXPECT_EQ(Load().status, DataLoadStatus::Loaded);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "An error occurred while loading the Corvinade data file.\n\n"
+            "Please use the Restore option in Setup to reload from backup.");
+  EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+  ASSERT_EQ(table.GroupCount(), 3);
+  const TGroup& beta = table.Groups[3];
+  EXPECT_EQ(beta.Buttons[1].Name, "Beta button 1");
+  EXPECT_EQ(beta.Buttons[2].Name, "");  // past the end of the file
+  EXPECT_EQ(dir.Listing(), "corvinade.dat");
+}
+
+TEST_F(LoadDataTest, DamagedFileIsKeptAndReportedOnce) {
+  std::string damaged = WithLine(WriteDataFile(table), 2, "abc");
+  dir.Write("corvinade.dat", damaged);
+  DataLoadResult result = Load();
+  EXPECT_EQ(result.status, DataLoadStatus::Damaged);
+  EXPECT_TRUE(result.clearSettingsLists);
+  EXPECT_EQ(result.damagedCopy, dir.File("corvinade.dat.damaged"));
+  ExpectDefaultTable();
+  EXPECT_EQ(dir.Read("corvinade.dat.damaged"), damaged);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(dir.File("corvinade.dat.damaged")), std::string::npos);
+  EXPECT_NE(ui.messages[0].text.find("Restore option in Setup"), std::string::npos);
+
+  // Saving the default table replaces the data file, never the copy.
+  ASSERT_TRUE(SaveData(table, dir.Path(), nullptr));
+  EXPECT_EQ(dir.Read("corvinade.dat.damaged"), damaged);
+
+  // A second damaged file gets a numbered copy; a wrong header counts too.
+  dir.Write("corvinade.dat", "not a data file\r\n");
+  result = Load();
+  EXPECT_EQ(result.status, DataLoadStatus::Damaged);
+  EXPECT_FALSE(result.clearSettingsLists);
+  EXPECT_EQ(result.damagedCopy, dir.File("corvinade.dat.damaged.2"));
+  EXPECT_EQ(dir.Read("corvinade.dat.damaged.2"), "not a data file\r\n");
+  EXPECT_EQ(dir.Read("corvinade.dat.damaged"), damaged);
+  EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+TEST_F(LoadDataTest, UnreadableFileWithoutCopyIsStillReported) {
+  std::filesystem::create_directory(dir.File("corvinade.dat"));
+  const DataLoadResult result = Load();
+  EXPECT_EQ(result.status, DataLoadStatus::Damaged);
+  EXPECT_EQ(result.damagedCopy, "");
+  ExpectDefaultTable();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("No copy"), std::string::npos);
+}
+
+TEST_F(LoadDataTest, FailedSaveIsReportedAndLeavesTheOldFile) {
+  std::string error;
+  EXPECT_FALSE(SaveData(table, dir.File("missing/"), &error));
+  EXPECT_FALSE(error.empty());
+
+  // Something that cannot be replaced stands where the file goes.
+  std::filesystem::create_directory(dir.File("corvinade.dat"));
+  dir.Write("corvinade.dat/inside", "x");
+  error.clear();
+  EXPECT_FALSE(SaveData(table, dir.Path(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(dir.Listing(), "corvinade.dat");  // no temporary file left
+  EXPECT_EQ(dir.Read("corvinade.dat/inside"), "x");
+}
+
+}  // namespace
+}  // namespace cvd

@@ -1,0 +1,255 @@
+#include "core/data/GroupFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/data/Cipher.h"
+#include "support/SampleData.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+using testing::Join;
+using testing::Lines;
+using testing::SampleGroup;
+using testing::WithLine;
+
+std::string Caption(const std::string& name) { return "[" + name + "]"; }
+
+TEST(GroupFile, WritesVersion4LineByLine) {
+  TGroup g = NewGroupDefaults("G", "/prog/");
+  g.NumClipButtons = 1;
+  g.NumPermButtons = 1;
+  g.ResizeButtons();
+  g.MonitorApplication = "app";
+  g.MonitorWindow = "win";
+  g.WindowLeft = -3;
+  g.WindowTop = 4;
+  g.RememberPos = true;  // never written as set
+  g.Shared = true;       // never written as shared
+  g.Buttons[1] = TButton{"c", "h", "x\r\ny", true, 5, 6};
+  g.Buttons[2] = TButton{"p", "", "\t", false, 7, 8};
+  g.NumColumns = 2;
+  g.PlaySound = false;
+  g.FontStyle = fsBold;
+  g.CopyDups = 2;
+  g.PasteKeyMode = 1;
+  g.PasteDelay = 150;
+  const std::vector<std::string> expected = {
+      Encrypt("Corvinade Group File Version 4"), Encrypt("G"), Encrypt("app"), Encrypt("win"),
+      "1", "1", "-3", "4", "FALSE",
+      Encrypt("c"), Encrypt("h"), Encrypt("x\xFFy"), Encrypt("p"), "", Encrypt("\xFE"),
+      Encrypt("NotShared"), "2", "90", "20", "1", "FALSE", Encrypt("/prog/copy.wav"), Encrypt("Segoe UI"), "10",
+      "FALSE", "TRUE", "NEW", "TRUE", "TRUE", "2", "1", "150",
+  };
+  EXPECT_EQ(WriteGroupFile(g), Join(expected, expected.size()));
+}
+
+TEST(CheckFileName, RefusesReservedAsciiCharactersOnly) {
+  const std::pair<const char*, bool> cases[] = {
+      {"Work.cgf", true}, {"caf\xC3\xA9 \xC3\x9C.cgf", true}, {"a b.c-d_e.cgf", true},
+      {"a|b.cgf", false}, {"a^b.cgf", false}, {"a\"b", false}, {"a*b", false}, {"a/b", false},
+      {"a:b", false}, {"a<b", false}, {"a>b", false}, {"a?b", false}, {"a\\b", false},
+  };
+  for (const auto& [name, ok] : cases) EXPECT_EQ(CheckFileName(name), ok) << name;
+}
+
+class GroupImportTest : public ::testing::Test {
+ protected:
+  GroupImportTest() {
+    table.Groups.push_back(SampleGroup("Work", 2, 2, 1));
+    table.Groups.push_back(SampleGroup("Home", 1, 1, 2));
+    table.GroupList = {"Work", "Home"};
+  }
+  // Writes `bytes` as a group file and imports it.
+  GroupImport Import(const std::string& bytes) {
+    dir.Write("g.cgf", bytes);
+    return LoadGroupFromFile(table, dir.File("g.cgf"), ui, "/prog/", Caption);
+  }
+  std::string ExistsQuestion(const std::string& name) {
+    return "The \"" + name + "\" group you are trying to load already exists.\n\n"
+           "Do you want to overwrite the existing group?\n\n"
+           "Yes: Import group file and overwrite existing buttons.\n"
+           "No: Select new name for imported group.\n"
+           "Cancel: Do not import the group file.";
+  }
+  testing::TempDir dir;
+  testing::ScriptedUi ui;
+  GroupTable table;
+  TGroup exported = SampleGroup("Travel", 2, 3, 3);
+};
+
+TEST_F(GroupImportTest, ExportedGroupImportsEqualExceptColoursPositionFlagAndSharing) {
+  exported.Shared = true;
+  const GroupImport result = Import(WriteGroupFile(exported));
+  ASSERT_TRUE(result.imported);
+  EXPECT_TRUE(result.created);
+  EXPECT_EQ(result.groupIndex, 3);
+  EXPECT_EQ(table.GroupList, (std::vector<std::string>{"Work", "Home", "Travel"}));
+  TGroup expected = exported;
+  expected.RememberPos = false;
+  expected.Shared = false;
+  for (int b = 1; b <= expected.TotalButtons(); ++b) {
+    TButton& button = expected.Buttons[b];
+    button = TButton{Caption(button.Name), button.Hint, button.Text, false, b > 2 ? clRed : clBlack, clBtnFace};
+  }
+  expected.Buttons[0] = TButton{};
+  EXPECT_EQ(table.Groups[3], expected);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrOverwritten) {
+  exported.Name = "work";
+  // No, then a name that exists too ("HOME"), then No again and a free name.
+  ui.Answer(MsgResult::No);
+  ui.AnswerInput("HOME");
+  ui.Answer(MsgResult::No);
+  ui.AnswerInput("Work 2");
+  const GroupImport result = Import(WriteGroupFile(exported));
+  EXPECT_TRUE(result.created);
+  EXPECT_EQ(table.Groups[result.groupIndex].Name, "Work 2");
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, ExistsQuestion("work"));
+  EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNoCancel);
+  EXPECT_EQ(ui.messages[1].text, ExistsQuestion("HOME"));
+  EXPECT_EQ(ui.inputQueries, (std::vector<std::string>{"Enter New Group Name|New Import Group Name:|work",
+                                                        "Enter New Group Name|New Import Group Name:|HOME"}));
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+TEST_F(GroupImportTest, YesOverwritesButKeepsNameAndColumnCount) {
+  exported.Name = "HOME";
+  exported.NumColumns = 7;
+  ui.Answer(MsgResult::Yes);
+  const GroupImport result = Import(WriteGroupFile(exported));
+  EXPECT_TRUE(result.imported);
+  EXPECT_FALSE(result.created);
+  EXPECT_EQ(result.groupIndex, 2);
+  EXPECT_EQ(table.GroupCount(), 2);
+  const TGroup& home = table.Groups[2];
+  EXPECT_EQ(home.Name, "Home");
+  EXPECT_EQ(home.NumColumns, 3);  // its own, not the file's
+  EXPECT_EQ(home.TotalButtons(), 5);
+  EXPECT_EQ(home.Buttons[5].Text, exported.Buttons[5].Text);
+  EXPECT_EQ(home.PasteDelay, exported.PasteDelay);
+}
+
+TEST_F(GroupImportTest, CancellingChangesNothing) {
+  exported.Name = "Work";
+  struct Step {
+    MsgResult answer;
+    std::optional<std::string> input;
+    bool asksInput;
+  } steps[] = {{MsgResult::Cancel, {}, false}, {MsgResult::No, std::nullopt, true}, {MsgResult::No, "", true}};
+  const GroupTable before = table;
+  for (const auto& step : steps) {
+    ui.Answer(step.answer);
+    if (step.asksInput) ui.AnswerInput(step.input);
+    EXPECT_FALSE(Import(WriteGroupFile(exported)).imported);
+    EXPECT_EQ(table.Groups, before.Groups);
+    EXPECT_EQ(table.GroupList, before.GroupList);
+  }
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+TEST_F(GroupImportTest, OlderVersionsReadWhatTheyHold) {
+  const std::string v4 = WriteGroupFile(exported);
+  const std::vector<std::string> lines = Lines(v4);
+  const TGroup fresh = NewGroupDefaults("Travel", "/prog/");
+  struct Case {
+    const char* version;
+    std::size_t lines;
+    bool display, paste;
+  } cases[] = {
+      {"2", 9 + 3 * 5 + 2, false, false},  // ends after the column count
+      {"3", lines.size() - 2, true, false},
+      {"9", lines.size(), false, false},  // unknown: an old version, later lines ignored
+      {"", lines.size(), false, false},   // no version character at all
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.version);
+    std::string header = std::string("Corvinade Group File Version") + (*c.version ? " " : "") + c.version;
+    table.Groups.resize(3);
+    table.GroupList.resize(2);
+    const GroupImport result = Import(WithLine(Join(lines, c.lines), 1, Encrypt(header)));
+    ASSERT_TRUE(result.imported);
+    const TGroup& g = table.Groups[result.groupIndex];
+    EXPECT_EQ(g.Buttons[5].Text, exported.Buttons[5].Text);
+    EXPECT_EQ(g.NumColumns, exported.NumColumns);
+    EXPECT_EQ(g.ButtonWidth, c.display ? exported.ButtonWidth : fresh.ButtonWidth);
+    EXPECT_EQ(g.FontName, c.display ? exported.FontName : fresh.FontName);
+    EXPECT_EQ(g.CopyDups, c.display ? exported.CopyDups : fresh.CopyDups);
+    EXPECT_EQ(g.PasteDelay, c.paste ? exported.PasteDelay : fresh.PasteDelay);
+  }
+}
+
+TEST_F(GroupImportTest, NotAGroupFileIsRefused) {
+  const GroupTable before = table;
+  const std::string files[] = {"", "plain text\r\n", Encrypt("Corvinade Data File") + "\r\n1\r\n",
+                               Encrypt("Corvinade Group File Versio") + "\r\n"};
+  for (const auto& bytes : files) {
+    ui.messages.clear();
+    EXPECT_FALSE(Import(bytes).imported);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, dir.File("g.cgf") + "\nis not a valid Corvinade Group File.");
+    EXPECT_EQ(table.Groups, before.Groups);
+  }
+}
+
+TEST_F(GroupImportTest, MalformedNumberStopsBeforeAnythingChanges) {
+  const std::string v4 = WriteGroupFile(exported);
+  const std::size_t count = Lines(v4).size();
+  const GroupTable before = table;
+  for (const char* name : {"Travel", "Work"}) {  // a new group, and one that would be overwritten
+    for (const std::size_t line : {std::size_t{5}, std::size_t{7}, std::size_t{27}, count - 2, count}) {
+      SCOPED_TRACE(std::string(name) + " line " + std::to_string(line));
+      ui.messages.clear();
+      EXPECT_FALSE(Import(WithLine(WithLine(v4, 2, Encrypt(name)), line, "12x")).imported);
+      ASSERT_EQ(ui.messages.size(), 1u);  // the error, no question first
+      EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+      EXPECT_NE(ui.messages[0].text.find("Line " + std::to_string(line)), std::string::npos);
+      EXPECT_EQ(table.Groups, before.Groups);
+      EXPECT_EQ(table.GroupList, before.GroupList);
+    }
+  }
+  // An unreadable column count alone is ignored.
+  const GroupImport result = Import(WithLine(v4, 2 + 7 + 15 + 2, "wide"));
+  ASSERT_TRUE(result.imported);
+  EXPECT_EQ(table.Groups[result.groupIndex].NumColumns, 1);
+}
+
+TEST_F(GroupImportTest, ExportAndImportCommandsUseTheirFoldersAndRefuseIllegalNames) {
+  std::string exportDir = dir.Path();
+  ui.AnswerFile(dir.File("a|b.cgf"));
+  EXPECT_FALSE(ExportGroup(exported, ui, exportDir));
+  ASSERT_EQ(ui.fileDialogs.size(), 1u);
+  EXPECT_EQ(ui.fileDialogs[0].title, "Export Group File");
+  EXPECT_EQ(ui.fileDialogs[0].filter, "Corvinade Group Files|*.cgf");
+  EXPECT_EQ(ui.fileDialogs[0].defaultExt, "cgf");
+  EXPECT_EQ(ui.fileDialogs[0].fileName, "Travel.cgf");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, dir.File("a|b.cgf") + "\n\nFilename contains illegal characters.");
+  EXPECT_EQ(dir.Listing(), "");
+
+  std::filesystem::create_directory(dir.File("out"));
+  exportDir = "/elsewhere/";
+  ui.AnswerFile(dir.File("out/R\xC3\xA9sum\xC3\xA9.cgf"));
+  EXPECT_TRUE(ExportGroup(exported, ui, exportDir));
+  EXPECT_EQ(exportDir, dir.File("out/"));
+  EXPECT_EQ(dir.Read("out/R\xC3\xA9sum\xC3\xA9.cgf"), WriteGroupFile(exported));
+
+  std::string importDir = "/somewhere/";
+  ui.AnswerFile(dir.File("out/R\xC3\xA9sum\xC3\xA9.cgf"));
+  const GroupImport result = ImportGroup(table, ui, importDir, "/prog/", Caption);
+  EXPECT_TRUE(result.created);
+  EXPECT_EQ(ui.fileDialogs.back().title, "Import Group File");
+  EXPECT_EQ(ui.fileDialogs.back().initialDir, "/somewhere/");
+  EXPECT_EQ(importDir, dir.File("out/"));
+  EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+}  // namespace
+}  // namespace cvd

@@ -1,0 +1,46 @@
+#pragma once
+// Windows of a pretend desktop for target tracking tests.
+#include <map>
+#include <string>
+
+#include "core/ports/Windows.h"
+
+namespace cvd::testing {
+
+struct FakeWindow {
+  std::string title;
+  std::string exe;
+  bool minimized = false;
+  bool taskbar = false;
+  bool ours = false;
+};
+
+class FakeWindows : public Windows {
+ public:
+  WindowId Foreground() override { return foreground; }
+  std::string Title(WindowId w) override { return Find(w).title; }
+  bool IsMinimized(WindowId w) override { return Find(w).minimized; }
+  bool IsTaskbar(WindowId w) override { return Find(w).taskbar; }
+  bool IsOurs(WindowId w) override { return Find(w).ours; }
+  std::string ExecutableName(WindowId w) override {
+    ++exeLookups;
+    return Find(w).exe;
+  }
+  bool Activate(WindowId w) override {
+    activated.push_back(w);
+    foreground = w;
+    return windows.count(w) > 0;
+  }
+  WindowId WindowUnderPointer() override { return underPointer; }
+
+  std::map<WindowId, FakeWindow> windows;
+  WindowId foreground = 0;
+  WindowId underPointer = 0;
+  int exeLookups = 0;
+  std::vector<WindowId> activated;
+
+ private:
+  FakeWindow& Find(WindowId w) { return windows[w]; }
+};
+
+}  // namespace cvd::testing

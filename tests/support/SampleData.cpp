@@ -1,0 +1,67 @@
+#include "support/SampleData.h"
+
+namespace cvd::testing {
+
+TGroup SampleGroup(const std::string& name, int clips, int perms, int seed) {
+  TGroup g = NewGroupDefaults(name, "/prog/");
+  g.NumClipButtons = clips;
+  g.NumPermButtons = perms;
+  g.ResizeButtons();
+  g.WindowLeft = -10 * seed;
+  g.WindowTop = 20 * seed;
+  g.RememberPos = seed % 2 == 1;
+  g.MonitorApplication = "app" + std::to_string(seed) + ".exe";
+  g.MonitorWindow = "Title " + std::to_string(seed);
+  g.NumColumns = seed + 1;
+  g.Shared = seed % 2 == 0;
+  g.ButtonWidth = 100 + seed;
+  g.ButtonHeight = 21 + seed;
+  g.FillMode = 2;
+  g.PlaySound = true;
+  g.SoundFile = "/snd/" + std::to_string(seed) + ".wav";
+  g.FontName = "DejaVu Sans";
+  g.FontSize = 8 + seed;
+  g.FontStyle = static_cast<TFontStyles>(seed % 4);
+  g.CopyDups = seed % 4;
+  g.TrackUsed = seed % 2 == 0;
+  g.ShowHints = seed % 2 == 1;
+  g.HintType = 1 + seed % 3;
+  g.PasteKeyMode = 1;
+  g.PasteDelay = 300 + seed;
+  for (int b = 1; b <= g.TotalButtons(); ++b) {
+    TButton& button = g.Buttons[b];
+    button.Name = name + " button " + std::to_string(b);
+    button.Hint = b % 2 ? "" : "hint \xC3\xA9";
+    button.Text = "line 1\r\nline\t2\rlone CR " + std::to_string(b) + " \xE2\x82\xAC";
+    button.FontColor = seed * 1000 + b;
+    button.Color = b % 2 ? clBtnFace : -b;
+    button.Used = true;
+  }
+  return g;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    std::size_t end = bytes.find("\r\n", pos);
+    if (end == std::string::npos) end = bytes.size();
+    lines.push_back(bytes.substr(pos, end - pos));
+    pos = end + 2;
+  }
+  return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines, std::size_t count) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count && i < lines.size(); ++i) bytes += lines[i] + "\r\n";
+  return bytes;
+}
+
+std::string WithLine(const std::string& bytes, std::size_t lineNumber, const std::string& replacement) {
+  std::vector<std::string> lines = Lines(bytes);
+  lines.at(lineNumber - 1) = replacement;
+  return Join(lines, lines.size());
+}
+
+}  // namespace cvd::testing

@@ -1,0 +1,149 @@
+// The button window on the offscreen platform: what the user sees after
+// start-up and after a group switch.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QPalette>
+#include <gtest/gtest.h>
+
+#include "core/app/Engine.h"
+#include "ui/ColorMap.h"
+#include "ui/HintWindow.h"
+#include "ui/QtEventLoop.h"
+#include "ui/QtTextMeasure.h"
+#include "ui/QtUi.h"
+#include "ui/TBitBtnWithColor.h"
+#include "ui/TMainForm.h"
+#include "ui/TTrayForm.h"
+
+namespace cvd::ui {
+namespace {
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormTest() : ui(form, tray, hint), measure(form, hint), engine(MakePorts(), Directories{"/nonexistent/", "/tmp/"}) {
+    form.SetEngine(&engine);
+  }
+  Ports MakePorts() {
+    Ports ports;
+    ports.loop = &loop;
+    ports.ui = &ui;
+    ports.measure = &measure;
+    return ports;
+  }
+
+  TTrayForm tray;
+  TMainForm form;
+  HintWindow hint;
+  QtEventLoop loop;
+  QtUi ui;
+  QtTextMeasure measure;
+  Engine engine;
+};
+
+TEST_F(MainFormTest, StartUpShowsTheDefaultGroup) {
+  engine.FormCreate();
+  ASSERT_TRUE(form.isVisible());
+  EXPECT_EQ(form.windowTitle(), "Corvinade");
+  EXPECT_EQ(form.GroupBox->text(), "Default");
+  EXPECT_EQ(form.GroupList->count(), 1);
+  EXPECT_TRUE(form.GroupList->isHidden());
+  ASSERT_EQ(form.ButtonControlCount(), 6);
+  for (int b = 1; b <= 5; ++b) {
+    TBitBtnWithColor* button = form.ButtonControl(b);
+    EXPECT_EQ(button->text(), "Empty");
+    EXPECT_EQ(button->FontColor(), clBlack);
+    EXPECT_EQ(button->Color(), clBtnFace);
+    EXPECT_EQ(button->geometry(), QRect(0, 20 * b, 90, 20)) << b;
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+  }
+  EXPECT_EQ(form.ButtonControl(6)->text(), "Permanent");
+  EXPECT_EQ(form.ButtonControl(6)->FontColor(), clRed);
+  EXPECT_EQ(form.ClientSize(), QSize(90, 140));
+  EXPECT_EQ(form.GroupBox->geometry(), QRect(0, 0, 70, 20));
+  // The window never takes the focus from the program being pasted into.
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(MainFormTest, SwitchingToASmallerGroupHidesTheExtraControls) {
+  engine.FormCreate();
+  GroupTable& table = engine.Table();
+  table.Groups.resize(3);
+  table.MakeNewGroup(2, "Big", "/nonexistent/");
+  table.Groups[2].NumClipButtons = 19;
+  table.Groups[2].NumColumns = 2;
+  table.Groups[2].ResizeButtons();
+  table.Groups[2].Buttons[20].Name = "Last";
+
+  engine.GroupListChange(1);
+  ASSERT_EQ(form.ButtonControlCount(), 20);
+  EXPECT_EQ(form.GroupBox->text(), "Big");
+  EXPECT_EQ(form.ClientSize(), QSize(180, 220));  // 11 rows in 2 columns
+  EXPECT_EQ(form.ButtonControl(20)->text(), "Last");
+  TBitBtnWithColor* kept = form.ButtonControl(15);
+
+  engine.GroupListChange(0);
+  EXPECT_EQ(form.GroupBox->text(), "Default");
+  EXPECT_EQ(form.ButtonControlCount(), 20);  // made once, only hidden
+  EXPECT_EQ(form.ButtonControl(15), kept);
+  for (int b = 1; b <= 20; ++b) EXPECT_EQ(form.ButtonControl(b)->isVisible(), b <= 6) << b;
+  EXPECT_EQ(form.ClientSize(), QSize(90, 140));
+}
+
+TEST_F(MainFormTest, TheGroupSelectorDropsDownAndSwitches) {
+  engine.FormCreate();
+  GroupTable& table = engine.Table();
+  table.Groups.resize(3);
+  table.MakeNewGroup(2, "Second", "/nonexistent/");
+  engine.Display();
+  ASSERT_EQ(form.GroupList->count(), 2);
+  form.GroupButton->click();
+  EXPECT_TRUE(form.GroupList->isVisible());
+  emit form.GroupList->activated(1);
+  EXPECT_FALSE(form.GroupList->isVisible());
+  EXPECT_EQ(table.CurrentGroup, 2);
+  EXPECT_EQ(form.GroupBox->text(), "Second");
+  EXPECT_EQ(form.GroupList->currentIndex(), 1);
+}
+
+TEST_F(MainFormTest, CaptionColourHighlightAndRestore) {
+  engine.FormCreate();
+  engine.ColorButton(6);
+  EXPECT_EQ(form.ButtonControl(6)->FontColor(), clFuchsia);
+  engine.RestoreColorButton(6);
+  EXPECT_EQ(form.ButtonControl(6)->FontColor(), clRed);
+  engine.RestoreColorButton(1);  // the active button
+  EXPECT_EQ(form.ButtonControl(1)->FontColor(), clBlue);
+}
+
+TEST_F(MainFormTest, CaptionsAreMeasuredInTheButtonFont) {
+  engine.FormCreate();
+  const std::string caption = engine.MakeCaption(std::string(500, 'W'));
+  ASSERT_FALSE(caption.empty());
+  EXPECT_LT(caption.size(), 500u);
+  const int width = measure.ButtonTextWidth(caption);
+  EXPECT_GE(width, 90 - 15);
+  EXPECT_LT(measure.ButtonTextWidth(caption.substr(1)), 90 - 15);
+}
+
+TEST(ColorMap, PlainAndSystemColours) {
+  QPalette palette;
+  palette.setColor(QPalette::Button, QColor(1, 2, 3));
+  EXPECT_EQ(ToQColor(0x0000FF, palette), QColor(255, 0, 0));
+  EXPECT_EQ(ToQColor(0xFF0000, palette), QColor(0, 0, 255));
+  EXPECT_EQ(ToQColor(clBtnFace, palette), QColor(1, 2, 3));
+  EXPECT_EQ(ToQColor(SystemColor(26), palette), QColor(0x00, 0x66, 0xCC));
+}
+
+}  // namespace
+}  // namespace cvd::ui
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

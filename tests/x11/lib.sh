@@ -1,0 +1,142 @@
+# Shared set-up of the end-to-end tests: a private X server with openbox,
+# a private runtime and data folder, and helpers to watch the program.
+# Source it; it cleans up after itself when the test script exits.
+set -euo pipefail
+
+BUILD_DIR=${1:?usage: $0 BUILD_DIR}
+BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
+CVD="$BUILD_DIR/corvinade"
+TOOL="$BUILD_DIR/corvinade-tool"
+
+TEST_HOME=$(mktemp -d /tmp/cvd-e2e.XXXXXX)
+export HOME="$TEST_HOME/home"
+export XDG_RUNTIME_DIR="$TEST_HOME/runtime"
+export XDG_DATA_HOME="$TEST_HOME/data"
+export XDG_CONFIG_HOME="$TEST_HOME/config"
+mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+export NO_AT_BRIDGE=1
+
+PIDS_TO_KILL=()
+
+cleanup() {
+  local status=$?
+  for pid in "${PIDS_TO_KILL[@]}"; do kill "$pid" 2>/dev/null || true; done
+  sleep 0.2
+  for pid in "${PIDS_TO_KILL[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  rm -rf "$TEST_HOME"
+  exit $status
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb on a free display and openbox on it; waits until the window
+# manager has announced itself.
+start_display() {
+  local fd_file="$TEST_HOME/displayfd"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  PIDS_TO_KILL+=($!)
+  for _ in $(seq 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  [ -s "$fd_file" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$fd_file" | tr -d '[:space:]')"
+  openbox --sm-disable >/dev/null 2>&1 &
+  PIDS_TO_KILL+=($!)
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  fail "openbox did not start"
+}
+
+# Starts the program in the background; CVD_PID holds its process id.
+start_program() {
+  "$CVD" >"$TEST_HOME/corvinade.log" 2>&1 &
+  CVD_PID=$!
+  PIDS_TO_KILL+=($CVD_PID)
+}
+
+# Waits for a mapped window with this exact title; prints its id.
+wait_for_window() {
+  local title=$1 id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits until process $1 has ended; fails after $2 seconds.
+wait_for_exit() {
+  local pid=$1 seconds=${2:-5}
+  for _ in $(seq $((seconds * 20))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# The program's state as JSON, or fails.
+state() {
+  "$TOOL" state
+}
+
+# A value from the state, by a jq filter (strings come out raw).
+state_get() {
+  state | jq -r "$1"
+}
+
+# The id of the window that has the keyboard focus, in decimal.
+focused_window() {
+  xdotool getwindowfocus 2>/dev/null
+}
+
+# Puts text on the CLIPBOARD selection with xclip (which keeps serving it).
+copy_text() {
+  printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1
+}
+
+# Waits until a jq filter on the state is true; fails after ~5 s.
+wait_for_state() {
+  local expr=$1 what=${2:-$1}
+  for _ in $(seq 100); do
+    [ "$(state_get "$expr" 2>/dev/null)" = true ] && return 0
+    sleep 0.05
+  done
+  fail "timed out waiting for: $what; state: $(state 2>&1 | head -c 2000)"
+}
+
+# The clip button texts of the first group, as one compact JSON list.
+clip_texts() {
+  state | jq -c '.groups[0] as $g | [$g.Buttons[:$g.NumClipButtons][].Text]'
+}
+
+# Clicks button `number` of a one-column group in the button window `win`
+# (own caption, then the group selector, then one row per button).
+click_button() {
+  local win=$1 number=$2
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + 15 + 20 * number + 10)) click 1
+}
+
+# Waits until file $1 holds exactly $2; fails after ~5 s.
+wait_for_file_content() {
+  local file=$1 expected=$2
+  for _ in $(seq 100); do
+    [ -f "$file" ] && [ "$(cat "$file")" = "$expected" ] && return 0
+    sleep 0.05
+  done
+  fail "file $file holds '$(cat "$file" 2>/dev/null)', expected '$expected'"
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# A click on a clip button pastes its text into the window the user works
+# in, without taking the focus from it, and marks the button used.
+source "$(dirname "$0")/lib.sh"
+start_display
+export TK_OUT="$TEST_HOME/tk-content"
+wish "$(dirname "$0")/tk_target.tcl" >/dev/null 2>&1 &
+PIDS_TO_KILL+=($!)
+TK=$(wait_for_window tk-target) || fail "no Tk window"
+xdotool windowactivate --sync "$TK" >/dev/null 2>&1
+
+start_program
+WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
+TEXT='Grüße aus Köln – 1, 2, 3!'
+copy_text "$TEXT"
+wait_for_state ".groups[0].Buttons[0].Text == \"$TEXT\"" "the clip"
+wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target"
+[ "$(focused_window)" = "$TK" ] || fail "Tk window lost the focus before the click"
+
+click_button "$WIN" 1
+wait_for_file_content "$TK_OUT" "$TEXT"
+[ "$(focused_window)" = "$TK" ] || fail "the paste took the focus from the Tk window"
+wait_for_state '.groups[0].Buttons[0].Used' "button marked used"
+[ "$(state_get '.groups[0].Buttons | length')" = 6 ] || fail "the paste's own clipboard write became a clip"
+[ "$(state_get '.groups[0].Buttons[1].Text')" = "" ] || fail "the paste's own clipboard write became a clip"
+
+# The permanent button pastes its text and is never marked.
+click_button "$WIN" 6
+wait_for_file_content "$TK_OUT" "${TEXT}This is an example of a permanent button"
+sleep 0.2
+[ "$(state_get '.groups[0].Buttons[5].Used')" = false ] || fail "permanent button marked used"
+
+"$TOOL" quit >/dev/null
+wait_for_exit "$CVD_PID" 5 || fail "did not quit"
+echo PASS
