@@ -29,7 +29,7 @@ fuzz:
 	@bash scripts/install-deps.sh fuzz
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCORVINADE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_decrypt fuzz_data_file fuzz_group_file fuzz_settings_file
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_decrypt fuzz_data_file fuzz_group_file fuzz_settings_file fuzz_quick_fix
 	@bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:

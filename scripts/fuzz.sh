@@ -8,12 +8,15 @@ BUILD_DIR=${1:-build-fuzz}
 SECONDS_PER_TARGET=${2:-20}
 
 status=0
-for name in decrypt data_file group_file settings_file; do
+for name in decrypt data_file group_file settings_file quick_fix; do
   target="$BUILD_DIR/fuzz_$name"
   work="$BUILD_DIR/corpus/$name"
   log="$BUILD_DIR/fuzz_$name.log"
   mkdir -p "$work"
-  if "$target" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=1024 \
+  # A target may bring a dictionary of its input language.
+  dict=()
+  if [ -f "fuzz/$name.dict" ]; then dict=(-dict="fuzz/$name.dict"); fi
+  if "$target" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=1024 "${dict[@]}" \
        -artifact_prefix="$BUILD_DIR/crash-$name-" "$work" "fuzz/corpus/$name" >"$log" 2>&1; then
     echo "fuzz_$name: ok, $(grep -o 'Done [0-9]* runs' "$log" | tail -1 | cut -d' ' -f2) runs in ${SECONDS_PER_TARGET} s"
   else

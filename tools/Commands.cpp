@@ -10,6 +10,7 @@ std::map<std::string, Command> AllCommands() {
       {"decrypt", DecryptCommand},
       {"dump", DumpCommand},
       {"macro", MacroCommand},
+      {"quickfix", QuickFixCommand},
   };
 }
 

@@ -23,4 +23,7 @@ int DumpCommand(const std::vector<std::string>& args);
 // Dry run of a key macro: its key events as JSON.
 int MacroCommand(const std::vector<std::string>& args);
 
+// Runs a quick fix action on standard input and prints what it did as JSON.
+int QuickFixCommand(const std::vector<std::string>& args);
+
 }  // namespace cvd::tool

@@ -21,7 +21,11 @@ void Usage() {
                "  dump FILE       print a data file or group file as JSON\n"
                "  macro [--caps-lock] TEXT\n"
                "           print the key events a key macro sends, with their times in ms,\n"
-               "           as JSON (US keyboard; nothing is typed)\n";
+               "           as JSON (US keyboard; nothing is typed)\n"
+               "  quickfix ACTION\n"
+               "           run a quick fix action on standard input; prints JSON:\n"
+               "           {\"text\": result or null (button unchanged), \"newClips\": [...],\n"
+               "            \"dialed\": [...], \"buttonColor\": [face, caption or null] or null}\n";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // quick fixes that split a text both make new clips this way.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/data/GroupTable.h"
 
@@ -25,5 +26,11 @@ int ShiftInClip(TGroup& group, TButton clip);
 
 // NewClipButton and ShiftInClip together.
 int ShiftInNewClip(TGroup& group, std::string text, const CaptionFunction& caption);
+
+// The same as ShiftInNewClip for each text in order, in one pass: only the
+// clips that stay in the group are made, so splitting a text of many lines
+// into a group of many clip buttons costs no more than the texts themselves.
+// Returns how many clip buttons took a new text.
+int ShiftInNewClips(TGroup& group, std::vector<std::string> texts, const CaptionFunction& caption);
 
 }  // namespace cvd
