@@ -14,9 +14,9 @@ namespace {
 std::string FullSettingsText() {
   cvd::Settings s = cvd::DefaultSettings();
   s.PasteKeys.resize(cvd::kMaxPasteKeys, s.PasteKeys[0]);
-  s.QuickFixes.resize(cvd::kMaxQuickFixes, "Fix={Uppercase}");
-  for (int i = 0; i < cvd::kMaxQuickFixes; ++i) s.QuickFixes[i] = "Fix" + std::to_string(i) + "={Uppercase}";
-  s.QuickFixHotKeys.assign(s.QuickFixes.size(), 0);
+  s.QuickFixes.Entries.resize(cvd::kMaxQuickFixes, "Fix={Uppercase}");
+  for (int i = 0; i < cvd::kMaxQuickFixes; ++i) s.QuickFixes.Entries[i] = "Fix" + std::to_string(i) + "={Uppercase}";
+  s.QuickFixHotKeys.assign(s.QuickFixes.Entries.size(), 0);
   cvd::IniFile ini;
   cvd::WriteMainSettings(ini, s);
   return ini.ToText();

@@ -55,7 +55,7 @@ TEST(MainSettingsIniTest, AnEmptyFileGivesEveryDefault) {
   EXPECT_EQ(s.PasteKeys[0], (PasteMethod{"Command Prompt", 1, "{Alt {Space}}{Delay 100}ep", 200}));
   EXPECT_EQ(s.PasteKeys[1], (PasteMethod{"cmd.exe", 2, "{Alt {Space}}{Delay 100}ep", 200}));
   ASSERT_EQ(s.NumFix(), 9);
-  EXPECT_EQ(s.QuickFixes[3], "Remove Leading > and <={RemoveLeading >}{RemoveLeading <}");
+  EXPECT_EQ(s.QuickFixes.Entries[3], "Remove Leading > and <={RemoveLeading >}{RemoveLeading <}");
   EXPECT_EQ(s.QuickFixHotKeys, std::vector<int>(9, 0));
   EXPECT_EQ(s.Delimiters, (std::vector<Delimiter>{{"Comma", ","}}));
   EXPECT_EQ(s.NumFavs, 1);
@@ -87,7 +87,7 @@ Settings ChangedSettings(const std::string& backupDir) {
   s.FavButtonColor[0] = clBlue, s.FavButtonColor[1] = clBtnFace, s.FavButtonColor[2] = clNone;
   s.HotKeysEnabled = false;
   for (int i = 0; i < kNumFixedHotKeys; ++i) s.FixedHotKeys[i] = 100 + i;
-  s.QuickFixes = {"Shout={Uppercase}", "a=b=c", "Blank Action=", " Spaced Name ={Lowercase}"};
+  s.QuickFixes.Entries = {"Shout={Uppercase}", "a=b=c", "Blank Action=", " Spaced Name ={Lowercase}"};
   s.QuickFixHotKeys = {577, 0, 1089, 3};
   s.GestRight = 3, s.GestLeft = 2, s.GestUp = 1, s.GestDown = 0;
   s.Delimiters = {{"Space", " "}, {"Tab", "{Tab}"}, {"Quote", "\"x\""}};
@@ -107,7 +107,7 @@ TEST(MainSettingsIniTest, EverythingWrittenReadsBackTheSame) {
 TEST(MainSettingsIniTest, SaveWritesTheKeysInItsOrder) {
   TempDir dir;
   Settings s = DefaultSettings();
-  s.QuickFixes = {"Change to Uppercase={Uppercase}"};
+  s.QuickFixes.Entries = {"Change to Uppercase={Uppercase}"};
   s.QuickFixHotKeys = {600};
   s.BackupDirectory = "/b/";
   const std::string text = WriteAll(s);
@@ -138,7 +138,7 @@ TEST(MainSettingsIniTest, SaveWritesTheKeysInItsOrder) {
 TEST(MainSettingsIniTest, AQuickFixLineSplitsAtItsFirstEqualsSign) {
   TempDir dir;
   Settings s = DefaultSettings();
-  s.QuickFixes = {"Change to Uppercase={Uppercase}", "Pad=x={Number %=}"};
+  s.QuickFixes.Entries = {"Change to Uppercase={Uppercase}", "Pad=x={Number %=}"};
   s.QuickFixHotKeys = {0, 12};
   IniFile ini;
   ini.LoadFromText(WriteAll(s));
@@ -160,7 +160,7 @@ TEST(MainSettingsIniTest, SavingFewerEntriesLeavesNoStaleKeys) {
   s.Delimiters.push_back({"Fourth", ";"});
   const std::string first = WriteAll(s);
   s.PasteKeys.resize(1);
-  s.QuickFixes = {"Shout={Uppercase}"};
+  s.QuickFixes.Entries = {"Shout={Uppercase}"};
   s.QuickFixHotKeys = {577};
   s.NumFavs = 1;
   s.Delimiters.resize(1);
@@ -272,8 +272,8 @@ TEST(MainSettingsIniTest, CountsBeyondTheCapacitiesAreNotRead) {
   EXPECT_EQ(s.NumPasteKey(), kMaxPasteKeys);
   EXPECT_EQ(s.PasteKeys[59 - 10], (PasteMethod{"Error", 0, "Error", 200}));
   EXPECT_EQ(s.NumFix(), kMaxQuickFixes);
-  EXPECT_EQ(s.QuickFixes.back(), "Q51=Error");
-  EXPECT_EQ(s.QuickFixHotKeys.size(), s.QuickFixes.size());
+  EXPECT_EQ(s.QuickFixes.Entries.back(), "Q51=Error");
+  EXPECT_EQ(s.QuickFixHotKeys.size(), s.QuickFixes.Entries.size());
   EXPECT_EQ(s.NumFavs, kMaxFavorites);
   ASSERT_EQ(static_cast<int>(s.Delimiters.size()), kMaxDelimiters);
   EXPECT_EQ(s.Delimiters[0], (Delimiter{"Space", " "}));
@@ -311,7 +311,7 @@ TEST(MainSettingsIniTest, AQuickFixNamedLikeAFixedKeyDoesNotOverwriteIt) {
   TempDir dir;
   Settings s = DefaultSettings();
   s.HotKeysEnabled = false;
-  s.QuickFixes = {"enabled={Uppercase}", "Search Buttons={Lowercase}"};
+  s.QuickFixes.Entries = {"enabled={Uppercase}", "Search Buttons={Lowercase}"};
   s.QuickFixHotKeys = {1, 999};
   const Settings back = ReadAll(WriteAll(s), dir.Path());
   EXPECT_FALSE(back.HotKeysEnabled);

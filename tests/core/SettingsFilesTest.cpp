@@ -120,7 +120,7 @@ TEST_F(SettingsFilesTest, ColoursFavouritesAndLegacyKeysAreReadOnlyWithADataFile
 TEST_F(SettingsFilesTest, SavedSettingsLoadBackTheSame) {
   files.LoadSettings();
   settings.MainTop = 77;
-  settings.QuickFixes.push_back("Mine={Uppercase}");
+  settings.QuickFixes.Entries.push_back("Mine={Uppercase}");
   settings.QuickFixHotKeys.push_back(600);
   settings.PasteKeys.resize(1);
   settings.ShareClipboard = true;

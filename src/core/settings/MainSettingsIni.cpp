@@ -71,13 +71,13 @@ void ReadSearchWindow(const IniFile& ini, Settings& s, const ScreenGeometry& scr
 }
 
 void ReadQuickFixes(const IniFile& ini, Settings& s) {
-  s.QuickFixes.clear();
+  s.QuickFixes.Entries.clear();
   s.QuickFixHotKeys.clear();
   const int count = ReadCount(ini, kQuickFixes, "NumFix", kMaxQuickFixes);
   for (int i = 1; i <= count; ++i) {
     const std::string name = ini.ReadString(kQuickFixes, Numbered("Name", i), "Error");
     const std::string action = ini.ReadString(kQuickFixes, Numbered("Action", i), "Error");
-    s.QuickFixes.push_back(name + "=" + action);
+    s.QuickFixes.Entries.push_back(name + "=" + action);
     s.QuickFixHotKeys.push_back(IsReservedHotKeyName(name) ? 0 : ini.ReadInteger(kHotKeys, name, 0));
   }
 }
@@ -108,7 +108,7 @@ void ReadPasteKeys(const IniFile& ini, Settings& s) {
 
 void ClearSettingsLists(Settings& s) {
   s.PasteKeys.clear();
-  s.QuickFixes.clear();
+  s.QuickFixes.Entries.clear();
   s.QuickFixHotKeys.clear();
   s.Delimiters.clear();
   s.NumFavs = 0;
@@ -177,9 +177,9 @@ void ReadMainSettings(const IniFile& ini, Settings& s, const ScreenGeometry& scr
   ReadQuickFixes(ini, s);
   ReadDelimiters(ini, s);
   ReadPasteKeys(ini, s);
-  if (s.QuickFixes.empty()) {
+  if (s.QuickFixes.Entries.empty()) {
     s.QuickFixes = DefaultQuickFixes();
-    s.QuickFixHotKeys.assign(s.QuickFixes.size(), 0);
+    s.QuickFixHotKeys.assign(s.QuickFixes.Entries.size(), 0);
   }
 
   s.GestRight = ini.ReadInteger(kQuickFixes, "GestRight", 0);
@@ -267,7 +267,7 @@ void WriteMainSettings(IniTarget& ini, const Settings& s) {
   ini.EraseSection(kQuickFixes);
   ini.WriteInteger(kQuickFixes, "NumFix", s.NumFix());
   for (int i = 1; i <= s.NumFix(); ++i) {
-    const std::string& line = s.QuickFixes[i - 1];
+    const std::string& line = s.QuickFixes.Entries[i - 1];
     const std::string name = QuickFixName(line);
     ini.WriteString(kQuickFixes, Numbered("Name", i), name);
     ini.WriteString(kQuickFixes, Numbered("Action", i), QuickFixAction(line));

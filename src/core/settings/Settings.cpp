@@ -36,24 +36,10 @@ Settings DefaultSettings() {
   s.FavTextColor[0] = clMaroon;
   s.FavButtonColor[0] = clYellow;
   s.QuickFixes = DefaultQuickFixes();
-  s.QuickFixHotKeys.assign(s.QuickFixes.size(), 0);
+  s.QuickFixHotKeys.assign(s.QuickFixes.Entries.size(), 0);
   s.Delimiters = DefaultDelimiters();
   s.PasteKeys = DefaultPasteMethods();
   return s;
-}
-
-std::vector<std::string> DefaultQuickFixes() {
-  return {
-      "Change to Uppercase={Uppercase}",
-      "Change to Lowercase={Lowercase}",
-      "Capitalize First Letters={CapitalizeFirst}",
-      "Remove Leading > and <={RemoveLeading >}{RemoveLeading <}",
-      "Remove Leading Spaces={RemoveLeading  }",
-      "Remove Trailing Spaces={RemoveTrailing  }",
-      "Split button into separate lines={Split 1}",
-      "Format phone number={Number (###) ###-####}",
-      "Format number={Number %#,##0.00}",
-  };
 }
 
 std::vector<Delimiter> DefaultDelimiters() { return {{"Comma", ","}}; }

@@ -11,6 +11,7 @@
 #include "core/data/GroupTable.h"
 #include "core/data/LegacyDisplay.h"
 #include "core/paste/PasteMethods.h"
+#include "core/quickfix/QuickFixList.h"
 #include "core/settings/ValueForms.h"
 
 namespace cvd {
@@ -77,7 +78,7 @@ struct Settings {
   bool HotKeysEnabled = true;
   std::array<std::int32_t, kNumFixedHotKeys> FixedHotKeys{};  // in grid order
   // [QuickFixes]: "Name=Action" lines with their shortcut codes beside them.
-  std::vector<std::string> QuickFixes;
+  QuickFixList QuickFixes;
   std::vector<std::int32_t> QuickFixHotKeys;
   std::int32_t GestRight = 0, GestLeft = 1, GestUp = 2, GestDown = 3;
   // [Delimiters]
@@ -93,15 +94,13 @@ struct Settings {
   LegacyDisplay Legacy;
 
   int NumPasteKey() const { return static_cast<int>(PasteKeys.size()); }
-  int NumFix() const { return static_cast<int>(QuickFixes.size()); }
+  int NumFix() const { return QuickFixes.Count(); }
 
   bool operator==(const Settings&) const = default;
 };
 
 // A model with every default that does not depend on the screen or folders.
 Settings DefaultSettings();
-
-std::vector<std::string> DefaultQuickFixes();
 std::vector<Delimiter> DefaultDelimiters();
 
 // The name and action of a quick fix line: the parts before and after its first "=".

@@ -58,6 +58,18 @@ bool HasAtom(const std::vector<unsigned long>& atoms, Display* d, const char* na
   return false;
 }
 
+// Top-level clients carry WM_STATE; frames and children do not.
+bool HasWmState(Display* d, ::Window w) {
+  Atom type = None;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  const bool ok = XGetWindowProperty(d, w, XInternAtom(d, "WM_STATE", False), 0, 0, False, AnyPropertyType, &type,
+                                     &format, &count, &after, &data) == Success;
+  if (data) XFree(data);
+  return ok && type != None;
+}
+
 std::string BaseName(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -88,17 +100,8 @@ WindowId X11Windows::ClientWindowOf(WindowId window) {
   XErrorTrap trap(display_);
   ::Window w = static_cast<::Window>(window);
   const ::Window root = DefaultRootWindow(display_);
-  const Atom wmState = XInternAtom(display_, "WM_STATE", False);
   for (int depth = 0; depth < 32 && w != 0 && w != root; ++depth) {
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display_, w, wmState, 0, 0, False, AnyPropertyType, &type, &format, &count, &after,
-                           &data) == Success) {
-      if (data) XFree(data);
-      if (type != None) return w;
-    }
+    if (HasWmState(display_, w)) return w;
     ::Window parent = 0, rootReturn = 0, *children = nullptr;
     unsigned int n = 0;
     if (!XQueryTree(display_, w, &rootReturn, &parent, &children, &n)) break;
@@ -203,17 +206,8 @@ WindowId X11Windows::WindowUnderPointer() {
   // The child of the root is a frame: descend to the client.
   XErrorTrap trap(display_);
   ::Window w = child;
-  const Atom wmState = XInternAtom(display_, "WM_STATE", False);
   for (int depth = 0; depth < 8; ++depth) {
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display_, w, wmState, 0, 0, False, AnyPropertyType, &type, &format, &count, &after,
-                           &data) == Success) {
-      if (data) XFree(data);
-      if (type != None) return w;
-    }
+    if (HasWmState(display_, w)) return w;
     ::Window r, c;
     if (!XQueryPointer(display_, w, &r, &c, &rx, &ry, &wx, &wy, &mask) || c == 0) break;
     w = c;
