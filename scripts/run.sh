@@ -48,9 +48,17 @@ xdotool search --onlyvisible --name '^Corvinade$' >/dev/null 2>&1 || {
   cat "$DEMO/corvinade.log" >&2
   exit 1
 }
+# Copy three texts in another program: they become the newest clip buttons.
+for text in "Hello from the demonstration" "Second clip" "$(printf 'Gr\xc3\xbc\xc3\x9fe aus K\xc3\xb6ln')"; do
+  printf '%s' "$text" | xclip -selection clipboard -i >/dev/null 2>&1
+  sleep 0.3
+done
+# Rest the pointer on the first clip button so its hint shows.
+eval "$(xdotool search --onlyvisible --name '^Corvinade$' getwindowgeometry --shell 2>/dev/null | head -n 6)"
+xdotool mousemove "$((X + WIDTH / 2))" "$((Y + 15 + 30))"
 sleep 1
 import -window root "$BUILD_DIR/screenshot.png"
-"$TOOL" state | head -n 5
+"$TOOL" state | jq -c '{CurrentGroup, clips: [.groups[0].Buttons[:5][].Text]}'
 "$TOOL" quit >/dev/null
 for _ in $(seq 100); do kill -0 "$CVD_PID" 2>/dev/null || break; sleep 0.05; done
 echo "Corvinade ended. Screenshot: $BUILD_DIR/screenshot.png"
