@@ -1,5 +1,7 @@
 #include "core/data/DataFile.h"
 
+#include "core/data/DisplayLines.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -54,20 +56,6 @@ std::size_t EstimatedSize(const std::vector<const TGroup*>& groups) {
 
 TColor DefaultFontColor(const TGroup& group, int b) { return b > group.NumClipButtons ? clRed : clBlack; }
 
-// Thrown inside the reader when a value of the first blocks is unreadable.
-struct Unreadable {};
-
-std::int32_t NumberOrThrow(std::string_view line) {
-  const auto value = ParseWholeNumber(line);
-  if (!value) throw Unreadable{};
-  return *value;
-}
-
-std::int32_t ButtonCountOrThrow(std::string_view line) {
-  const std::int32_t count = NumberOrThrow(line);
-  if (count < 0 || count > kMaxButtonsOfAKind) throw Unreadable{};
-  return count;
-}
 
 void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out) {
   TGroup& g = table.Groups.emplace_back();
@@ -99,21 +87,7 @@ void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out) {
   }
 }
 
-void ReadBlockD(LineReader& in, TGroup& g) {
-  g.ButtonWidth = NumberOrThrow(in.NextDeciphered());
-  g.ButtonHeight = NumberOrThrow(in.NextDeciphered());
-  g.FillMode = NumberOrThrow(in.NextDeciphered());
-  g.PlaySound = FlagFromLine(in.Next());
-  g.SoundFile = in.NextDeciphered();
-  g.FontName = in.NextDeciphered();
-  g.FontSize = NumberOrThrow(in.NextDeciphered());
-  g.FontStyle = FlagFromLine(in.Next()) ? fsItalic : 0;
-  if (FlagFromLine(in.Next())) g.FontStyle |= fsBold;
-  g.CopyDups = CopyDupsFromWord(in.Next());
-  g.TrackUsed = FlagFromLine(in.Next());
-  g.ShowHints = FlagFromLine(in.Next());
-  g.HintType = NumberOrThrow(in.NextDeciphered());
-}
+void ReadBlockD(LineReader& in, TGroup& g) { ReadDisplayLines(in, g, NumberLines::Enciphered); }
 
 // Blocks E and F are forgiving: a line that is not a number keeps the field.
 void SetIfNumber(std::int32_t& field, std::string_view line) {
@@ -126,7 +100,7 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   // Every group needs lines of its own, so a count beyond the lines left
   // cannot be read; refusing it early also bounds what a damaged count
   // could make the reader allocate.
-  if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines()) throw Unreadable{};
+  if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines()) throw UnreadableLine{};
   table.Groups.reserve(static_cast<std::size_t>(count) + 1);
   for (int g = 1; g <= count; ++g) ReadBlockA(in, table, out);
 
@@ -228,21 +202,7 @@ std::string WriteDataFile(const GroupTable& table) {
     out.Enciphered(g->Shared ? "Shared" : "NotShared");
   }
   for (const TGroup* g : groups) out.Enciphered(std::to_string(g->NumColumns));
-  for (const TGroup* g : groups) {
-    out.Enciphered(std::to_string(g->ButtonWidth));
-    out.Enciphered(std::to_string(g->ButtonHeight));
-    out.Enciphered(std::to_string(g->FillMode));
-    out.Flag(g->PlaySound);
-    out.Enciphered(g->SoundFile);
-    out.Enciphered(g->FontName);
-    out.Enciphered(std::to_string(g->FontSize));
-    out.Flag((g->FontStyle & fsItalic) != 0);
-    out.Flag((g->FontStyle & fsBold) != 0);
-    out.Plain(CopyDupsWord(g->CopyDups));
-    out.Flag(g->TrackUsed);
-    out.Flag(g->ShowHints);
-    out.Enciphered(std::to_string(g->HintType));
-  }
+  for (const TGroup* g : groups) WriteDisplayLines(out, *g, NumberLines::Enciphered);
   for (const TGroup* g : groups) {
     out.Number(g->PasteKeyMode);
     out.Number(g->PasteDelay);
@@ -271,7 +231,7 @@ DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legac
   }
   try {
     ReadGroups(in, legacy, out);
-  } catch (const Unreadable&) {
+  } catch (const UnreadableLine&) {
     out = DataFileContents{};
     out.status = DataFileStatus::Unreadable;
     out.errorLine = in.LineNumber();

@@ -1,5 +1,7 @@
 #include "core/data/GroupFile.h"
 
+#include "core/data/DisplayLines.h"
+
 #include "core/data/AtomicFile.h"
 #include "core/data/LineFile.h"
 #include "core/ports/Ui.h"
@@ -13,19 +15,6 @@ constexpr std::size_t kVersionPosition = 29;  // after the header text and one s
 constexpr std::size_t kShownValueLength = 40;
 
 // Thrown inside the reader at a number line that is not a whole number.
-struct Malformed {};
-
-std::int32_t NumberOrThrow(std::string_view line) {
-  const auto value = ParseWholeNumber(line);
-  if (!value) throw Malformed{};
-  return *value;
-}
-
-std::int32_t ButtonCountOrThrow(std::string_view line) {
-  const std::int32_t count = NumberOrThrow(line);
-  if (count < 0 || count > kMaxButtonsOfAKind) throw Malformed{};
-  return count;
-}
 
 void ReadGroup(LineReader& in, GroupFileContents& out) {
   TGroup& g = out.group;
@@ -52,19 +41,7 @@ void ReadGroup(LineReader& in, GroupFileContents& out) {
     out.hasNumColumns = true;
   }
   if (out.version != '3' && out.version != '4') return;
-  g.ButtonWidth = NumberOrThrow(in.Next());
-  g.ButtonHeight = NumberOrThrow(in.Next());
-  g.FillMode = NumberOrThrow(in.Next());
-  g.PlaySound = FlagFromLine(in.Next());
-  g.SoundFile = in.NextDeciphered();
-  g.FontName = in.NextDeciphered();
-  g.FontSize = NumberOrThrow(in.Next());
-  g.FontStyle = FlagFromLine(in.Next()) ? fsItalic : 0;
-  if (FlagFromLine(in.Next())) g.FontStyle |= fsBold;
-  g.CopyDups = CopyDupsFromWord(in.Next());
-  g.TrackUsed = FlagFromLine(in.Next());
-  g.ShowHints = FlagFromLine(in.Next());
-  g.HintType = NumberOrThrow(in.Next());
+  ReadDisplayLines(in, g, NumberLines::Plain);
   out.hasDisplay = true;
   if (out.version != '4') return;
   g.PasteKeyMode = NumberOrThrow(in.Next());
@@ -123,19 +100,7 @@ std::string WriteGroupFile(const TGroup& g) {
   }
   out.Enciphered("NotShared");  // sharing is a choice of each computer
   out.Number(g.NumColumns);
-  out.Number(g.ButtonWidth);
-  out.Number(g.ButtonHeight);
-  out.Number(g.FillMode);
-  out.Flag(g.PlaySound);
-  out.Enciphered(g.SoundFile);
-  out.Enciphered(g.FontName);
-  out.Number(g.FontSize);
-  out.Flag((g.FontStyle & fsItalic) != 0);
-  out.Flag((g.FontStyle & fsBold) != 0);
-  out.Plain(CopyDupsWord(g.CopyDups));
-  out.Flag(g.TrackUsed);
-  out.Flag(g.ShowHints);
-  out.Number(g.HintType);
+  WriteDisplayLines(out, g, NumberLines::Plain);
   out.Number(g.PasteKeyMode);
   out.Number(g.PasteDelay);
   return std::move(out.Bytes());
@@ -157,7 +122,7 @@ GroupFileContents ReadGroupFile(std::string_view bytes) {
   out.version = header.size() > kVersionPosition ? header[kVersionPosition] : '\0';
   try {
     ReadGroup(in, out);
-  } catch (const Malformed&) {
+  } catch (const UnreadableLine&) {
     const char version = out.version;
     out = GroupFileContents{};
     out.status = GroupFileStatus::Malformed;

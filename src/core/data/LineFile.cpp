@@ -93,4 +93,16 @@ std::int32_t CopyDupsFromWord(std::string_view word) {
   return 1;
 }
 
+std::int32_t NumberOrThrow(std::string_view line) {
+  const auto value = ParseWholeNumber(line);
+  if (!value) throw UnreadableLine{};
+  return *value;
+}
+
+std::int32_t ButtonCountOrThrow(std::string_view line) {
+  const std::int32_t count = NumberOrThrow(line);
+  if (count < 0 || count > kMaxButtonsOfAKind) throw UnreadableLine{};
+  return count;
+}
+
 }  // namespace cvd

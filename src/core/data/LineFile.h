@@ -67,4 +67,13 @@ std::int32_t CopyDupsFromWord(std::string_view word);
 // the reader allocate without bound (the editor allows up to 1000 clip buttons).
 inline constexpr std::int32_t kMaxButtonsOfAKind = 100000;
 
+// Thrown by the readers below for a number line that cannot be read; the
+// file readers catch it and report the file as damaged.
+struct UnreadableLine {};
+
+// A whole number, or UnreadableLine.
+std::int32_t NumberOrThrow(std::string_view line);
+// A button count between 0 and kMaxButtonsOfAKind, or UnreadableLine.
+std::int32_t ButtonCountOrThrow(std::string_view line);
+
 }  // namespace cvd

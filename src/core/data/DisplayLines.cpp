@@ -1,0 +1,49 @@
+#include "core/data/DisplayLines.h"
+
+#include <string>
+
+namespace cvd {
+
+void ReadDisplayLines(LineReader& in, TGroup& g, NumberLines numbers) {
+  const auto number = [&] {
+    return NumberOrThrow(numbers == NumberLines::Enciphered ? std::string_view(in.NextDeciphered()) : in.Next());
+  };
+  g.ButtonWidth = number();
+  g.ButtonHeight = number();
+  g.FillMode = number();
+  g.PlaySound = FlagFromLine(in.Next());
+  g.SoundFile = in.NextDeciphered();
+  g.FontName = in.NextDeciphered();
+  g.FontSize = number();
+  g.FontStyle = FlagFromLine(in.Next()) ? fsItalic : 0;
+  if (FlagFromLine(in.Next())) g.FontStyle |= fsBold;
+  g.CopyDups = CopyDupsFromWord(in.Next());
+  g.TrackUsed = FlagFromLine(in.Next());
+  g.ShowHints = FlagFromLine(in.Next());
+  g.HintType = number();
+}
+
+void WriteDisplayLines(LineWriter& out, const TGroup& g, NumberLines numbers) {
+  const auto number = [&](std::int32_t value) {
+    if (numbers == NumberLines::Enciphered) {
+      out.Enciphered(std::to_string(value));
+    } else {
+      out.Number(value);
+    }
+  };
+  number(g.ButtonWidth);
+  number(g.ButtonHeight);
+  number(g.FillMode);
+  out.Flag(g.PlaySound);
+  out.Enciphered(g.SoundFile);
+  out.Enciphered(g.FontName);
+  number(g.FontSize);
+  out.Flag((g.FontStyle & fsItalic) != 0);
+  out.Flag((g.FontStyle & fsBold) != 0);
+  out.Plain(CopyDupsWord(g.CopyDups));
+  out.Flag(g.TrackUsed);
+  out.Flag(g.ShowHints);
+  number(g.HintType);
+}
+
+}  // namespace cvd
