@@ -1,6 +1,6 @@
 #include "core/data/DataFile.h"
 
-#include "core/data/DisplayLines.h"
+#include "core/data/GroupLines.h"
 
 #include <cerrno>
 #include <cstring>
@@ -54,7 +54,6 @@ std::size_t EstimatedSize(const std::vector<const TGroup*>& groups) {
   return size;
 }
 
-TColor DefaultFontColor(const TGroup& group, int b) { return b > group.NumClipButtons ? clRed : clBlack; }
 
 
 void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out) {
@@ -62,20 +61,7 @@ void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out) {
   g.Name = in.NextDeciphered();
   table.GroupList.push_back(g.Name);
   g.MonitorApplication = in.NextDeciphered();
-  g.NumClipButtons = ButtonCountOrThrow(in.Next());
-  g.NumPermButtons = ButtonCountOrThrow(in.Next());
-  g.WindowLeft = NumberOrThrow(in.Next());
-  g.WindowTop = NumberOrThrow(in.Next());
-  g.RememberPos = FlagFromLine(in.Next());
-  g.Buttons.assign(static_cast<std::size_t>(g.TotalButtons()) + 1, TButton{});
-  for (int b = 1; b <= g.TotalButtons(); ++b) {
-    TButton& button = g.Buttons[b];
-    button.Name = in.NextDeciphered();
-    button.Hint = in.NextDeciphered();
-    button.Text = UnpackText(in.NextDeciphered());
-    button.FontColor = DefaultFontColor(g, b);
-    button.Color = clBtnFace;
-  }
+  ReadPlaceAndButtons(in, g);
   // Lines before the separator (from a newer writer) are skipped.
   for (;;) {
     if (in.AtEnd()) {

@@ -1,6 +1,6 @@
 #include "core/data/GroupFile.h"
 
-#include "core/data/DisplayLines.h"
+#include "core/data/GroupLines.h"
 
 #include "core/data/AtomicFile.h"
 #include "core/data/LineFile.h"
@@ -21,20 +21,7 @@ void ReadGroup(LineReader& in, GroupFileContents& out) {
   g.Name = in.NextDeciphered();
   g.MonitorApplication = in.NextDeciphered();
   g.MonitorWindow = in.NextDeciphered();
-  g.NumClipButtons = ButtonCountOrThrow(in.Next());
-  g.NumPermButtons = ButtonCountOrThrow(in.Next());
-  g.WindowLeft = NumberOrThrow(in.Next());
-  g.WindowTop = NumberOrThrow(in.Next());
-  g.RememberPos = FlagFromLine(in.Next());
-  g.Buttons.assign(static_cast<std::size_t>(g.TotalButtons()) + 1, TButton{});
-  for (int b = 1; b <= g.TotalButtons(); ++b) {
-    TButton& button = g.Buttons[b];
-    button.Name = in.NextDeciphered();
-    button.Hint = in.NextDeciphered();
-    button.Text = UnpackText(in.NextDeciphered());
-    button.FontColor = b > g.NumClipButtons ? clRed : clBlack;
-    button.Color = clBtnFace;
-  }
+  ReadPlaceAndButtons(in, g);
   g.Shared = in.NextDeciphered() == "Shared";
   if (const auto columns = ParseWholeNumber(in.Next())) {
     g.NumColumns = *columns;

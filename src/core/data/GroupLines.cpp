@@ -1,8 +1,25 @@
-#include "core/data/DisplayLines.h"
+#include "core/data/GroupLines.h"
 
 #include <string>
 
 namespace cvd {
+
+void ReadPlaceAndButtons(LineReader& in, TGroup& g) {
+  g.NumClipButtons = ButtonCountOrThrow(in.Next());
+  g.NumPermButtons = ButtonCountOrThrow(in.Next());
+  g.WindowLeft = NumberOrThrow(in.Next());
+  g.WindowTop = NumberOrThrow(in.Next());
+  g.RememberPos = FlagFromLine(in.Next());
+  g.Buttons.assign(static_cast<std::size_t>(g.TotalButtons()) + 1, TButton{});
+  for (int b = 1; b <= g.TotalButtons(); ++b) {
+    TButton& button = g.Buttons[b];
+    button.Name = in.NextDeciphered();
+    button.Hint = in.NextDeciphered();
+    button.Text = UnpackText(in.NextDeciphered());
+    button.FontColor = b > g.NumClipButtons ? clRed : clBlack;
+    button.Color = clBtnFace;
+  }
+}
 
 void ReadDisplayLines(LineReader& in, TGroup& g, NumberLines numbers) {
   const auto number = [&] {
