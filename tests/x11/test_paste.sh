@@ -32,4 +32,21 @@ sleep 0.2
 
 "$TOOL" quit >/dev/null
 wait_for_exit "$CVD_PID" 5 || fail "did not quit"
+
+# Without advanced tracking the paste brings the target back first: with the
+# focus moved away (onto the button window itself, which never becomes the
+# target), the text still arrives in the Tk window.
+printf '%s\r\n' '[Clipboard]' 'AdvWinTrack=0' > "$XDG_DATA_HOME/Corvinade/corvinade.ini"
+start_program
+WIN=$(wait_for_window Corvinade) || fail "no button window after restart"
+xdotool windowactivate --sync "$TK" >/dev/null 2>&1
+wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target again"
+xdotool windowfocus --sync "$WIN" >/dev/null 2>&1 || true
+[ "$(focused_window)" != "$TK" ] || fail "could not move the focus away from the Tk window"
+before=$(cat "$TK_OUT")
+click_button "$WIN" 6
+wait_for_file_content "$TK_OUT" "${before}This is an example of a permanent button"
+[ "$(focused_window)" = "$TK" ] || fail "the target was not brought back"
+"$TOOL" quit >/dev/null
+wait_for_exit "$CVD_PID" 5 || fail "did not quit"
 echo PASS
