@@ -1,6 +1,7 @@
 #pragma once
 // The button window's module: program-wide state, the timers, start-up and
 // shut-down, and the operations other parts call (Display, MakeCaption...).
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -134,6 +135,7 @@ class Engine {
 
  private:
   void LoadEverything();
+  void PasteNow(int group, int button);
   void MinuteTimerTimer();
   void HoverHintStep();
   void SwitchToGroup(int groupIndex);
@@ -175,6 +177,8 @@ class Engine {
   BackupActions backup_;
 
   // Pasting.
+  bool pasteRunning_ = false;
+  std::deque<std::pair<int, int>> queuedPastes_;  // group, button
   KeyMacroSender macroSender_{ports_.keyboard, *ports_.loop};
 };
 

@@ -30,6 +30,22 @@ class PastingScope {
 }  // namespace
 
 void Engine::ClickButton(int group, int button) {
+  // A press handled while a paste runs (a paste lets events through between
+  // its steps) waits for that paste to end: run at once, its text would
+  // replace the first text on the clipboard before the first keystroke.
+  constexpr std::size_t kMaxWaitingPastes = 16;
+  if (queuedPastes_.size() < kMaxWaitingPastes) queuedPastes_.emplace_back(group, button);
+  if (pasteRunning_) return;
+  pasteRunning_ = true;
+  while (!queuedPastes_.empty()) {
+    const auto [nextGroup, nextButton] = queuedPastes_.front();
+    queuedPastes_.pop_front();
+    PasteNow(nextGroup, nextButton);
+  }
+  pasteRunning_ = false;
+}
+
+void Engine::PasteNow(int group, int button) {
   if (group < 1 || group > table_.GroupCount() || button < 1 || button > table_.Groups[group].TotalButtons() ||
       button >= static_cast<int>(table_.Groups[group].Buttons.size())) {
     return;

@@ -76,6 +76,23 @@ class ClickButtonTest : public ::testing::Test {
   std::int64_t start = 0;
 };
 
+TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
+  Group().Buttons[1].Text = "one";
+  Group().Buttons[2].Text = "two";
+  clipboard.written.clear();
+  // The second press arrives while the first paste lets events through.
+  loop.Post([this] { engine.ClickButton(1, 2); });
+  const std::string keys = Click(1, 1, true);
+  EXPECT_EQ(clipboard.written, (std::vector<std::string>{"one", "two"}));
+  // The first paste's keystroke comes before the second text is written.
+  EXPECT_EQ(keys,
+            "+Control_L@150 +v@160 -v@170 -Control_L@180 "
+            "+Control_L@340 +v@350 -v@360 -Control_L@370");
+  EXPECT_FALSE(engine.Pasting());
+  EXPECT_TRUE(Group().Buttons[1].Used);
+  EXPECT_TRUE(Group().Buttons[2].Used);
+}
+
 TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
   Group().Buttons[1].Text = "hello";
   bool pastingWhileKeysGo = false;
