@@ -158,6 +158,19 @@ TEST_F(EngineTest, FirstStartWelcomesAndExitKeepsEverything) {
   EXPECT_EQ(ui.frame.left, 345);
 }
 
+TEST_F(EngineTest, QuickFixesOfTheSettingsRunOnTheButtonOnScreen) {
+  engine.FormCreate();
+  ASSERT_EQ(engine.GetSettings().QuickFixes.Name(0), "Change to Uppercase");
+  TGroup& group = engine.Table().Current();
+  group.Buttons[2].Text = "shout this";
+  engine.Table().CurrentButton = 2;
+  const std::size_t layouts = ui.layouts.size();
+  engine.QuickFixes().ApplyFromButtonMenu(0);
+  EXPECT_EQ(group.Buttons[2].Text, "SHOUT THIS");
+  EXPECT_EQ(group.Buttons[2].Name, "SHOUT THIS");
+  EXPECT_GT(ui.layouts.size(), layouts);  // redrawn
+}
+
 TEST_F(EngineTest, ExitStopsTimersAndQuits) {
   engine.FormCreate();
   bool quit = false;

@@ -27,7 +27,12 @@ BackupHooks MakeBackupHooks(Engine& engine) {
 }  // namespace
 
 Engine::Engine(const Ports& ports, Directories dirs)
-    : ports_(ports), dirs_(std::move(dirs)), backup_(files_, MakeBackupHooks(*this)) {
+    : ports_(ports),
+      dirs_(std::move(dirs)),
+      backup_(files_, MakeBackupHooks(*this)),
+      quickFixes_(QuickFixHost{&table_, &settings_.QuickFixes, ports_.shell, ports_.ui,
+                               [this](const std::string& text) { return MakeCaption(text); },
+                               [this] { Display(); }, [] {}}) {
   EventLoop& loop = *ports_.loop;
   // All timers start disabled; start-up and the parts that own them enable them.
   targetTimer_ = loop.CreateTimer(100, false, [this] { TargetTimerTimer(); });

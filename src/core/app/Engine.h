@@ -10,6 +10,7 @@
 #include "core/data/GroupTable.h"
 #include "core/paste/KeyMacroSender.h"
 #include "core/paste/PasteMethods.h"
+#include "core/quickfix/QuickFixRunner.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Windows.h"
 #include "core/backup/BackupActions.h"
@@ -97,6 +98,8 @@ class Engine {
   Settings& GetSettings() { return settings_; }
   SettingsFiles& Files() { return files_; }
   BackupActions& Backup() { return backup_; }
+  // The quick fixes of the settings, run on the group table.
+  QuickFixRunner& QuickFixes() { return quickFixes_; }
   // Whether the button editor is open; clips are not taken while it is.
   void SetEditorVisibleQuery(std::function<bool()> fn) { editorVisible_ = std::move(fn); }
 
@@ -175,6 +178,7 @@ class Engine {
   GroupTableStore dataStore_{table_, dirs_.ProgramDir, *ports_.ui};
   SettingsFiles files_{settings_, dirs_, table_, *ports_.ui, dataStore_};
   BackupActions backup_;
+  QuickFixRunner quickFixes_;
 
   // Pasting.
   bool pasteRunning_ = false;
