@@ -135,7 +135,10 @@ clip_texts() {
 click_button() {
   local win=$1 number=$2
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + 15 + 20 * number + 10)) click 1
+  # The server takes the move before the click; waiting for the move
+  # (--sync) sometimes hung for 15 s here.
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 15 + 20 * number + 10))
+  xdotool click 1
 }
 
 # Waits until file $1 holds exactly $2; fails after ~5 s.

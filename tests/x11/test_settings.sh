@@ -18,7 +18,8 @@ WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/co
 [ "$(state_get '.directories.DataDir')" = "$DATA/" ] || fail "data folder $(state_get .directories.DataDir)"
 
 # Hidden with "don't copy when hidden": copies are ignored; shown: taken.
-xdotool mousemove --sync $((50 + 80)) $((60 + 7)) click 1   # the caption's close button
+xdotool mousemove $((50 + 80)) $((60 + 7))
+xdotool click 1   # the caption's close button
 wait_for_state '.window.visible == false' "window hidden by its close button"
 copy_text "while hidden"
 sleep 0.5

@@ -27,7 +27,8 @@ echo "$net_state" | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "not off the task
 focus_before=$(focused_window)
 [ "$focus_before" = "$TERM_WIN" ] || fail "xterm did not have the focus before the click ($focus_before vs $TERM_WIN)"
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
-xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 5)) click 1
+xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 5))
+xdotool click 1
 sleep 0.3
 [ "$(focused_window)" = "$TERM_WIN" ] || fail "the click took the focus from the xterm"
 
