@@ -5,11 +5,7 @@
 source "$(dirname "$0")/../tests/x11/lib.sh"
 N=${2:-20}
 start_display
-export TK_OUT="$TEST_HOME/tk-content"
-wish "$(dirname "$0")/../tests/x11/tk_target.tcl" >/dev/null 2>&1 &
-PIDS_TO_KILL+=($!)
-TK=$(wait_for_window tk-target) || fail "no Tk window"
-xdotool windowactivate --sync "$TK" >/dev/null 2>&1
+start_tk_target
 start_program
 WIN=$(wait_for_window Corvinade) || fail "no button window"
 copy_text "x"

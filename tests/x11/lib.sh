@@ -150,3 +150,13 @@ wait_for_file_content() {
   done
   fail "file $file holds '$(cat "$file" 2>/dev/null)', expected '$expected'"
 }
+
+# Starts the Tk text window that pastes go into and gives it the focus;
+# TK holds its window id, TK_OUT the file that mirrors its content.
+start_tk_target() {
+  export TK_OUT="$TEST_HOME/tk-content"
+  wish "$(dirname "${BASH_SOURCE[0]}")/tk_target.tcl" >/dev/null 2>&1 &
+  PIDS_TO_KILL+=($!)
+  TK=$(wait_for_window tk-target) || fail "no Tk window"
+  xdotool windowactivate --sync "$TK" >/dev/null 2>&1
+}

@@ -3,11 +3,7 @@
 # in, without taking the focus from it, and marks the button used.
 source "$(dirname "$0")/lib.sh"
 start_display
-export TK_OUT="$TEST_HOME/tk-content"
-wish "$(dirname "$0")/tk_target.tcl" >/dev/null 2>&1 &
-PIDS_TO_KILL+=($!)
-TK=$(wait_for_window tk-target) || fail "no Tk window"
-xdotool windowactivate --sync "$TK" >/dev/null 2>&1
+start_tk_target
 
 start_program
 WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
