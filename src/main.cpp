@@ -48,10 +48,10 @@ int main(int argc, char** argv) {
   ports.windows = &windows;
   ports.keyboard = &keyboard;
   ports.shell = &shell;
-  cvd::Directories dirs;
-  dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
-  dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
-  cvd::Engine engine(ports, dirs);
+  cvd::AppState state;
+  state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
+  state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
+  cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
   engine.SetQuitHandler([] { QCoreApplication::quit(); });

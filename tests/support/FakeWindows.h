@@ -1,6 +1,7 @@
 #pragma once
 // Windows of a pretend desktop for target tracking tests.
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "core/ports/Windows.h"
@@ -18,7 +19,10 @@ struct FakeWindow {
 class FakeWindows : public Windows {
  public:
   WindowId Foreground() override { return foreground; }
-  std::string Title(WindowId w) override { return Find(w).title; }
+  std::string Title(WindowId w) override {
+    if (titleFails) throw std::runtime_error("window gone");
+    return Find(w).title;
+  }
   bool IsMinimized(WindowId w) override { return Find(w).minimized; }
   bool IsTaskbar(WindowId w) override { return Find(w).taskbar; }
   bool IsOurs(WindowId w) override { return Find(w).ours; }
@@ -37,6 +41,7 @@ class FakeWindows : public Windows {
   WindowId foreground = 0;
   WindowId underPointer = 0;
   int exeLookups = 0;
+  bool titleFails = false;  // the window vanishes while it is asked
   std::vector<WindowId> activated;
 
  private:

@@ -25,7 +25,7 @@ namespace {
 class MainFormTest : public ::testing::Test {
  protected:
   testing::TempDir dir;  // data folder of the engine
-  MainFormTest() : ui(form, tray, hint), measure(form, hint), engine(MakePorts(), Directories{"/nonexistent/", dir.Path(), dir.Path()}) {
+  MainFormTest() : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}}, engine(MakePorts(), state) {
     form.SetEngine(&engine);
   }
   Ports MakePorts() {
@@ -42,7 +42,10 @@ class MainFormTest : public ::testing::Test {
   QtEventLoop loop;
   QtUi ui;
   QtTextMeasure measure;
+  AppState state;
   Engine engine;
+  // The core's side of the button window, for the operations the view shows.
+  ButtonWindow window{ui, measure, state.table};
 };
 
 TEST_F(MainFormTest, StartUpShowsTheDefaultGroup) {
@@ -73,7 +76,7 @@ TEST_F(MainFormTest, StartUpShowsTheDefaultGroup) {
 
 TEST_F(MainFormTest, SwitchingToASmallerGroupHidesTheExtraControls) {
   engine.FormCreate();
-  GroupTable& table = engine.Table();
+  GroupTable& table = state.table;
   table.Groups.resize(3);
   table.MakeNewGroup(2, "Big", "/nonexistent/");
   table.Groups[2].NumClipButtons = 19;
@@ -98,10 +101,10 @@ TEST_F(MainFormTest, SwitchingToASmallerGroupHidesTheExtraControls) {
 
 TEST_F(MainFormTest, TheGroupSelectorDropsDownAndSwitches) {
   engine.FormCreate();
-  GroupTable& table = engine.Table();
+  GroupTable& table = state.table;
   table.Groups.resize(3);
   table.MakeNewGroup(2, "Second", "/nonexistent/");
-  engine.Display();
+  window.Display();
   ASSERT_EQ(form.GroupList->count(), 2);
   form.GroupButton->click();
   EXPECT_TRUE(form.GroupList->isVisible());
@@ -114,17 +117,18 @@ TEST_F(MainFormTest, TheGroupSelectorDropsDownAndSwitches) {
 
 TEST_F(MainFormTest, CaptionColourHighlightAndRestore) {
   engine.FormCreate();
-  engine.ColorButton(6);
+  window.ColorButton(6);
   EXPECT_EQ(form.ButtonControl(6)->FontColor(), clFuchsia);
-  engine.RestoreColorButton(6);
+  window.SetPasteCount();
+  window.RestoreColorButton(6);
   EXPECT_EQ(form.ButtonControl(6)->FontColor(), clRed);
-  engine.RestoreColorButton(1);  // the active button
+  window.RestoreColorButton(1);  // the active button
   EXPECT_EQ(form.ButtonControl(1)->FontColor(), clBlue);
 }
 
 TEST_F(MainFormTest, CaptionsAreMeasuredInTheButtonFont) {
   engine.FormCreate();
-  const std::string caption = engine.MakeCaption(std::string(500, 'W'));
+  const std::string caption = window.MakeCaption(std::string(500, 'W'));
   ASSERT_FALSE(caption.empty());
   EXPECT_LT(caption.size(), 500u);
   const int width = measure.ButtonTextWidth(caption);

@@ -8,8 +8,10 @@
 
 namespace cvd {
 
-nlohmann::ordered_json StateJson(Engine& engine) {
-  const GroupTable& table = engine.Table();
+nlohmann::ordered_json StateJson(const Engine& engine) {
+  const GroupTable& table = engine.State().table;
+  const TargetTracker& target = engine.Target();
+  const ClipboardCapture& capture = engine.Capture();
   Ui& ui = *engine.GetPorts().ui;
   const Rect frame = ui.ButtonWindowFrame();
   nlohmann::ordered_json state;
@@ -17,24 +19,24 @@ nlohmann::ordered_json StateJson(Engine& engine) {
                               ? nlohmann::ordered_json(ValidUtf8(table.Current().Name))
                               : nlohmann::ordered_json(nullptr);
   state["groups"] = GroupsInListOrder(table);
-  state["LastTarget"] = {{"title", engine.LastTarget() ? nlohmann::ordered_json(ValidUtf8(engine.LastTargetTitle()))
+  state["LastTarget"] = {{"title", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetTitle()))
                                                         : nlohmann::ordered_json(nullptr)},
-                         {"exe", engine.LastTarget() ? nlohmann::ordered_json(ValidUtf8(engine.LastTargetExe()))
+                         {"exe", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetExe()))
                                                       : nlohmann::ordered_json(nullptr)}};
-  state["LastFilled"] = engine.LastFilled();
-  const int fillGroup = engine.LastFillGroup();
+  state["LastFilled"] = capture.LastFilled();
+  const int fillGroup = capture.LastFillGroup();
   state["LastFillGroup"] = fillGroup >= 1 && fillGroup <= table.GroupCount()
                                ? nlohmann::ordered_json(ValidUtf8(table.Groups[fillGroup].Name))
                                : nlohmann::ordered_json(nullptr);
-  state["settings"] = SettingsJson(engine.GetSettings(), engine.Dirs());
-  state["directories"] = DirectoriesJson(engine.Dirs());
+  state["settings"] = SettingsJson(engine.State().settings, engine.State().dirs);
+  state["directories"] = DirectoriesJson(engine.State().dirs);
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},
                      {"width", frame.width},
                      {"height", frame.height},
                      {"opacity", ui.Opacity()},
-                     {"rolledUp", engine.RolledUp()}};
+                     {"rolledUp", engine.Window().RolledUp()}};
   return state;
 }
 

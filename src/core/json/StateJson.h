@@ -6,6 +6,6 @@ namespace cvd {
 class Engine;
 
 // The snapshot `corvinade-tool state` prints.
-nlohmann::ordered_json StateJson(Engine& engine);
+nlohmann::ordered_json StateJson(const Engine& engine);
 
 }  // namespace cvd

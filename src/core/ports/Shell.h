@@ -16,11 +16,4 @@ class Shell {
   virtual void OnSessionLockChanged(std::function<void(bool locked)> handler) = 0;
 };
 
-class FolderWatch {
- public:
-  virtual ~FolderWatch() = default;
-  // Watches one folder (not its subfolders) for writes; an empty path stops.
-  virtual void Watch(const std::string& folder, std::function<void()> onChange) = 0;
-};
-
 }  // namespace cvd

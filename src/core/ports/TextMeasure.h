@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/window/Geometry.h"
+#include "core/util/Geometry.h"
 
 namespace cvd {
 

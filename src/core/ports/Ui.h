@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "core/data/Colors.h"
-#include "core/window/Geometry.h"
-#include "core/window/Layout.h"
+#include "core/ports/WindowLayout.h"
+#include "core/util/ColorValue.h"
+#include "core/util/Geometry.h"
 
 namespace cvd {
 

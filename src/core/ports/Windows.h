@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/window/Geometry.h"
+#include "core/util/Geometry.h"
 
 namespace cvd {
 

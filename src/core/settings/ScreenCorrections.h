@@ -2,7 +2,7 @@
 // Window positions read from the settings file are checked against the
 // screen, so that no window starts out of reach.
 #include "core/settings/Settings.h"
-#include "core/window/Geometry.h"
+#include "core/util/Geometry.h"
 
 namespace cvd {
 

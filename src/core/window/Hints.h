@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/data/GroupTable.h"
-#include "core/window/Geometry.h"
+#include "core/util/Geometry.h"
 
 namespace cvd {
 

@@ -5,39 +5,10 @@
 #include <vector>
 
 #include "core/data/GroupTable.h"
-#include "core/window/Geometry.h"
+#include "core/ports/WindowLayout.h"
+#include "core/util/Geometry.h"
 
 namespace cvd {
-
-struct FontSpec {
-  std::string name;
-  int pointSize = 10;
-  TFontStyles style = 0;
-  bool operator==(const FontSpec&) const = default;
-};
-
-struct ButtonCell {
-  int number = 0;
-  Rect bounds;
-  std::string caption;
-  TColor fontColor = clBlack;
-  TColor color = clBtnFace;
-};
-
-struct WindowLayout {
-  std::string groupName;
-  // The selector's entries in the user's order, and the current one.
-  std::vector<std::string> groupList;
-  int groupListIndex = -1;
-  FontSpec font;
-  int groupListWidth = 0;
-  Rect groupBox;
-  Rect groupButton;
-  int rows = 0;
-  int columns = 0;
-  std::vector<ButtonCell> buttons;  // buttons 1..total, in order
-  Size client;
-};
 
 // Lays out `group`; corrects and stores back its NumColumns as the window does.
 WindowLayout LayoutGroup(TGroup& group);

@@ -2,18 +2,9 @@
 // paste method's macro, used marks, and the repair of a lost connection.
 #include <gtest/gtest.h>
 
-#include "support/TempDir.h"
 
-#include <stdexcept>
-
-#include "core/app/Engine.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeEventLoop.h"
-#include "support/FakeTextMeasure.h"
-#include "support/FakeWindows.h"
+#include "support/Harness.h"
 #include "support/KeyTrace.h"
-#include "support/RecordingKeyboard.h"
-#include "support/ScriptedUi.h"
 
 namespace cvd {
 namespace {
@@ -22,73 +13,44 @@ constexpr WindowId kEditor = 1;
 constexpr WindowId kConsole = 2;
 constexpr WindowId kOurs = 9;
 
-class TitleFailingWindows : public testing::FakeWindows {
- public:
-  std::string Title(WindowId w) override {
-    if (fail) throw std::runtime_error("window gone");
-    return FakeWindows::Title(w);
-  }
-  bool fail = false;
-};
-
 class ClickButtonTest : public ::testing::Test {
  protected:
-  testing::TempDir dir;  // data folder of the engine
-  ClickButtonTest() : engine(MakePorts(), Directories{"/nonexistent/", dir.Path(), dir.Path()}) {
-    windows.windows[kEditor] = {"notes.txt - Editor", "gedit"};
-    windows.windows[kConsole] = {"C:\\Windows\\system32\\cmd.exe", "wineconsole"};
-    windows.windows[kOurs] = {"Corvinade", "corvinade", false, false, true};
-    engine.FormCreate();
-    Focus(kEditor);  // also past the start-up capture lock-out
+  ClickButtonTest() {
+    h.windows.windows[kEditor] = {"notes.txt - Editor", "gedit"};
+    h.windows.windows[kConsole] = {"C:\\Windows\\system32\\cmd.exe", "wineconsole"};
+    h.windows.windows[kOurs] = {"Corvinade", "corvinade", false, false, true};
+    h.windows.foreground = kEditor;
+    h.Start();
   }
-  Ports MakePorts() {
-    Ports p;
-    p.loop = &loop;
-    p.ui = &ui;
-    p.measure = &measure;
-    p.clipboard = &clipboard;
-    p.keyboard = &keyboard;
-    p.windows = &windows;
-    return p;
-  }
-  void Focus(WindowId w) {
-    windows.foreground = w;
-    loop.AdvanceBy(100);
-  }
-  TGroup& Group(int g = 1) { return engine.Table().Groups[g]; }
+  TGroup& Group(int g = 1) { return h.Group(g); }
+  bool Pasting() { return h.engine->Paste().Pasting(); }
   // Pastes and returns the keys sent, with times from the click when asked.
   std::string Click(int group, int button, bool withTimes = false) {
-    keyboard.events.clear();
-    start = loop.NowMs();
-    engine.ClickButton(group, button);
-    auto events = keyboard.events;
+    h.keyboard.events.clear();
+    start = h.loop.NowMs();
+    h.engine->ClickButton(group, button);
+    auto events = h.keyboard.events;
     for (auto& e : events) e.time -= start;
     return testing::KeyTrace(events, withTimes);
   }
 
-  testing::FakeEventLoop loop;
-  testing::ScriptedUi ui;
-  testing::FakeTextMeasure measure;
-  testing::FakeClipboard clipboard;
-  testing::RecordingKeyboard keyboard{loop};
-  TitleFailingWindows windows;
-  Engine engine;
+  testing::Harness h;
   std::int64_t start = 0;
 };
 
 TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
   Group().Buttons[1].Text = "one";
   Group().Buttons[2].Text = "two";
-  clipboard.written.clear();
+  h.clipboard.written.clear();
   // The second press arrives while the first paste lets events through.
-  loop.Post([this] { engine.ClickButton(1, 2); });
+  h.loop.Post([this] { h.engine->ClickButton(1, 2); });
   const std::string keys = Click(1, 1, true);
-  EXPECT_EQ(clipboard.written, (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(h.clipboard.written, (std::vector<std::string>{"one", "two"}));
   // The first paste's keystroke comes before the second text is written.
   EXPECT_EQ(keys,
             "+Control_L@150 +v@160 -v@170 -Control_L@180 "
             "+Control_L@340 +v@350 -v@360 -Control_L@370");
-  EXPECT_FALSE(engine.Pasting());
+  EXPECT_FALSE(Pasting());
   EXPECT_TRUE(Group().Buttons[1].Used);
   EXPECT_TRUE(Group().Buttons[2].Used);
 }
@@ -96,17 +58,17 @@ TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
 TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
   Group().Buttons[1].Text = "hello";
   bool pastingWhileKeysGo = false;
-  auto probe = loop.CreateTimer(120, true, [&] { pastingWhileKeysGo = engine.Pasting(); });
+  auto probe = h.loop.CreateTimer(120, true, [&] { pastingWhileKeysGo = Pasting(); });
   probe->Start();
   EXPECT_EQ(Click(1, 1, true), "+Control_L@150 +v@160 -v@170 -Control_L@180");
-  EXPECT_EQ(loop.NowMs() - start, 190);
-  EXPECT_EQ(clipboard.written, std::vector<std::string>{"hello"});
+  EXPECT_EQ(h.loop.NowMs() - start, 190);
+  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"hello"});
   EXPECT_TRUE(pastingWhileKeysGo);
-  EXPECT_FALSE(engine.Pasting());
-  EXPECT_TRUE(engine.ClipboardSeen());
-  EXPECT_TRUE(windows.activated.empty());  // advanced tracking: the target keeps the focus
+  EXPECT_FALSE(Pasting());
+  EXPECT_TRUE(h.engine->Capture().ClipboardSeen());
+  EXPECT_TRUE(h.windows.activated.empty());  // advanced tracking: the target keeps the focus
   EXPECT_TRUE(Group().Buttons[1].Used);
-  EXPECT_EQ(ui.captionColors[1], clGray);
+  EXPECT_EQ(h.ui.captionColors[1], clGray);
 }
 
 TEST_F(ClickButtonTest, PasteDelayAndShiftInsertFollowTheGroup) {
@@ -120,9 +82,9 @@ TEST_F(ClickButtonTest, PasteDelayAndShiftInsertFollowTheGroup) {
 TEST_F(ClickButtonTest, TheOwnClipboardWriteBecomesNoClip) {
   const std::string text = Group().Buttons[6].Text;
   Click(1, 6);
-  loop.AdvanceBy(500);
+  h.loop.AdvanceBy(500);
   for (int b = 1; b <= Group().NumClipButtons; ++b) EXPECT_EQ(Group().Buttons[b].Text, "") << b;
-  EXPECT_EQ(clipboard.content, text);
+  EXPECT_EQ(h.clipboard.content, text);
 }
 
 TEST_F(ClickButtonTest, PasteMethodsByTargetTitle) {
@@ -139,35 +101,35 @@ TEST_F(ClickButtonTest, PasteMethodsByTargetTitle) {
       {"", ctrlV},
   };
   for (const Case& c : cases) {
-    windows.windows[kConsole].title = c.title;
-    Focus(kConsole);
+    h.windows.windows[kConsole].title = c.title;
+    h.Focus(kConsole);
     EXPECT_EQ(Click(1, 1), c.keys) << c.title;
   }
 }
 
 TEST_F(ClickButtonTest, PasteMethodTiming) {
-  Focus(kConsole);
+  h.Focus(kConsole);
   EXPECT_EQ(Click(1, 1, true), "+Alt_L@250 +space@460 -space@470 -Alt_L@480 +e@600 -e@610 +p@620 -p@630");
-  EXPECT_FALSE(engine.Pasting());
+  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
-  engine.PasteKeys().push_back(PasteMethod{"Editor", pmAnywhere, "{Enter}", 0});
+  h.state.settings.PasteKeys.push_back(PasteMethod{"Editor", pmAnywhere, "{Enter}", 0});
   // The user clicked in our own window; the target stays the editor.
-  Focus(kOurs);
-  ASSERT_EQ(engine.LastTarget(), kEditor);
+  h.Focus(kOurs);
+  ASSERT_EQ(h.engine->Target().LastTarget(), kEditor);
   EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");  // our own title matches nothing
-  EXPECT_TRUE(windows.activated.empty());
+  EXPECT_TRUE(h.windows.activated.empty());
 
-  engine.GetSettings().AdvWinTrack = false;
-  windows.foreground = kOurs;
+  h.state.settings.AdvWinTrack = false;
+  h.windows.foreground = kOurs;
   EXPECT_EQ(Click(1, 1), "+Return -Return");  // the title is read after the activation
-  EXPECT_EQ(windows.activated, std::vector<WindowId>{kEditor});
+  EXPECT_EQ(h.windows.activated, std::vector<WindowId>{kEditor});
 }
 
 TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
-  engine.Table().Groups.resize(3);
-  engine.Table().MakeNewGroup(2, "Other", "/nonexistent/");
+  h.state.table.Groups.resize(3);
+  h.state.table.MakeNewGroup(2, "Other", "/nonexistent/");
   struct Case {
     const char* name;
     int group;
@@ -184,94 +146,94 @@ TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
   for (const Case& c : cases) {
     Group(c.group).Buttons[c.button].Used = false;
     Group(c.group).TrackUsed = c.trackUsed;
-    ui.captionColors.clear();
+    h.ui.captionColors.clear();
     Click(c.group, c.button);
     EXPECT_EQ(Group(c.group).Buttons[c.button].Used, c.used) << c.name;
-    EXPECT_EQ(ui.captionColors.count(c.button) > 0, c.grey) << c.name;
+    EXPECT_EQ(h.ui.captionColors.count(c.button) > 0, c.grey) << c.name;
     if (c.grey) {
-      EXPECT_EQ(ui.captionColors[c.button], clGray) << c.name;
+      EXPECT_EQ(h.ui.captionColors[c.button], clGray) << c.name;
     }
   }
 }
 
 TEST_F(ClickButtonTest, ALostNotificationIsRepairedAndMarksNothing) {
-  clipboard.Unsubscribe();  // the connection broke without a word
-  const int subscriptions = clipboard.subscriptions;
+  h.clipboard.Unsubscribe();  // the connection broke without a word
+  const int subscriptions = h.clipboard.subscriptions;
   EXPECT_EQ(Click(1, 2), "+Control_L +v -v -Control_L");
-  EXPECT_FALSE(engine.ClipboardSeen());
+  EXPECT_FALSE(h.engine->Capture().ClipboardSeen());
   EXPECT_FALSE(Group().Buttons[2].Used);
-  EXPECT_EQ(ui.captionColors.count(2), 0u);
-  EXPECT_EQ(clipboard.subscriptions, subscriptions + 1);
-  EXPECT_FALSE(engine.Pasting());
+  EXPECT_EQ(h.ui.captionColors.count(2), 0u);
+  EXPECT_EQ(h.clipboard.subscriptions, subscriptions + 1);
+  EXPECT_FALSE(Pasting());
   // Copies are captured again.
-  loop.AdvanceBy(100);
-  clipboard.Copy("after the repair");
-  loop.AdvanceBy(25);
+  h.loop.AdvanceBy(100);
+  h.clipboard.Copy("after the repair");
+  h.loop.AdvanceBy(25);
   EXPECT_EQ(Group().Buttons[1].Text, "after the repair");
 }
 
 TEST_F(ClickButtonTest, AnEmptyTextStillPastes) {
   Group().Buttons[1].Text = "";
   EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");
-  EXPECT_EQ(clipboard.written, std::vector<std::string>{""});
+  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
 }
 
 TEST_F(ClickButtonTest, ButtonsOutsideTheTableDoNothing) {
   const std::pair<int, int> cases[] = {{0, 1}, {2, 1}, {-1, 1}, {1, 0}, {1, 7}, {1, -1}};
   for (const auto& [group, button] : cases) {
     EXPECT_EQ(Click(group, button), "") << group << "," << button;
-    EXPECT_EQ(loop.NowMs(), start);
+    EXPECT_EQ(h.loop.NowMs(), start);
   }
-  EXPECT_TRUE(clipboard.written.empty());
-  EXPECT_FALSE(engine.Pasting());
+  EXPECT_TRUE(h.clipboard.written.empty());
+  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, AFailingPortEndsThePasteWithTheFlagCleared) {
-  windows.fail = true;
+  h.windows.titleFails = true;
   EXPECT_NO_THROW(Click(1, 1));
-  EXPECT_FALSE(engine.Pasting());
-  windows.fail = false;
+  EXPECT_FALSE(Pasting());
+  h.windows.titleFails = false;
   EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");
 }
 
 TEST_F(ClickButtonTest, ALeftPressPastesAnyPressSelects) {
   Group().Buttons[3].Text = "third";
-  engine.ButtonMouseDown(3, MouseButton::Right);
-  EXPECT_EQ(engine.Table().CurrentButton, 3);
-  EXPECT_TRUE(clipboard.written.empty());
-  engine.ButtonMouseDown(4, MouseButton::Left);
-  EXPECT_EQ(engine.Table().CurrentButton, 4);
-  EXPECT_EQ(clipboard.written, std::vector<std::string>{""});
-  EXPECT_EQ(testing::KeyTrace(keyboard.events), "+Control_L +v -v -Control_L");
-  EXPECT_FALSE(engine.Pasting());
+  h.engine->ButtonMouseDown(3, MouseButton::Right);
+  EXPECT_EQ(h.state.table.CurrentButton, 3);
+  EXPECT_TRUE(h.clipboard.written.empty());
+  h.engine->ButtonMouseDown(4, MouseButton::Left);
+  EXPECT_EQ(h.state.table.CurrentButton, 4);
+  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
+  EXPECT_EQ(testing::KeyTrace(h.keyboard.events), "+Control_L +v -v -Control_L");
+  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, TestingAPasteMethod) {
   const PasteMethod method{"Editor", pmEnding, "x", 150};
-  keyboard.events.clear();
-  ASSERT_EQ(loop.NowMs(), 100);
-  EXPECT_TRUE(engine.TestPasteMethod(method, "Text Editor"));
-  EXPECT_EQ(clipboard.written, std::vector<std::string>{"Paste Test"});
-  EXPECT_EQ(testing::KeyTrace(keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
-  EXPECT_FALSE(engine.Pasting());
-  EXPECT_TRUE(windows.activated.empty());
-  EXPECT_TRUE(ui.messages.empty());
+  h.keyboard.events.clear();
+  ASSERT_EQ(h.loop.NowMs(), 100);
+  EXPECT_TRUE(h.engine->TestPasteMethod(method, "Text Editor"));
+  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"Paste Test"});
+  EXPECT_EQ(testing::KeyTrace(h.keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
+  EXPECT_FALSE(Pasting());
+  EXPECT_TRUE(h.windows.activated.empty());
+  EXPECT_TRUE(h.ui.messages.empty());
 
   // Even a macro that processes nothing lets the test text go by uncaptured.
-  EXPECT_TRUE(engine.TestPasteMethod(PasteMethod{"Editor", pmAnywhere, "", 150}, "Editor"));
-  loop.AdvanceBy(500);
+  EXPECT_TRUE(h.engine->TestPasteMethod(PasteMethod{"Editor", pmAnywhere, "", 150}, "Editor"));
+  h.loop.AdvanceBy(500);
   for (int b = 1; b <= Group().NumClipButtons; ++b) {
     EXPECT_EQ(Group().Buttons[b].Text, "") << b;
     EXPECT_FALSE(Group().Buttons[b].Used) << b;
   }
 
-  keyboard.events.clear();
-  EXPECT_FALSE(engine.TestPasteMethod(method, "Editor - notes"));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Window title does not match");
-  EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
-  EXPECT_TRUE(keyboard.events.empty());
-  EXPECT_EQ(clipboard.written.size(), 2u);
+  h.keyboard.events.clear();
+  EXPECT_FALSE(h.engine->TestPasteMethod(method, "Editor - notes"));
+  ASSERT_EQ(h.ui.messages.size(), 1u);
+  EXPECT_EQ(h.ui.messages[0].text, "Window title does not match");
+  EXPECT_EQ(h.ui.messages[0].kind, MsgKind::Error);
+  EXPECT_TRUE(h.keyboard.events.empty());
+  EXPECT_EQ(h.clipboard.written.size(), 2u);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
-// The ports the engine talks to the world through. A port left null is not
-// available on this system; the engine checks before use.
+// The ports the program talks to the world through. The event loop, the
+// user interface and the text measure are always there; any other port may
+// be left null, and WithNullPorts fills it with one that does nothing, so
+// the subsystems never check.
 
 namespace cvd {
 
@@ -25,5 +27,9 @@ struct Ports {
   Shell* shell = nullptr;
   FolderWatch* folderWatch = nullptr;
 };
+
+// `ports` with every missing optional port replaced by one that does
+// nothing: no clipboard text, no windows, no keys, no sound.
+Ports WithNullPorts(Ports ports);
 
 }  // namespace cvd

@@ -1,0 +1,59 @@
+#include "core/clipboard/ClipboardCapture.h"
+
+namespace cvd {
+
+ClipboardCapture::ClipboardCapture(Clipboard& clipboard, EventLoop& loop, GroupTable& table, CaptureHooks hooks)
+    : clipboard_(clipboard), table_(table), hooks_(std::move(hooks)) {
+  copyTimer_ = loop.CreateTimer(50, true, [] {});
+  copyDelayTimer_ = loop.CreateTimer(25, true, [this] {
+    copyDelayTimer_->Stop();
+    CopyFromClipboard();
+  });
+  lastSeqNo_ = clipboard_.SequenceNumber();
+}
+
+ClipboardCapture::~ClipboardCapture() = default;
+
+void ClipboardCapture::JoinClipboard() {
+  subscribed_ = clipboard_.Subscribe([this] { ClipboardUpdate(); });
+}
+
+void ClipboardCapture::LeaveClipboard() {
+  if (subscribed_) clipboard_.Unsubscribe();
+  subscribed_ = false;
+}
+
+void ClipboardCapture::Stop() {
+  LeaveClipboard();
+  copyTimer_->Stop();
+  copyDelayTimer_->Stop();
+}
+
+void ClipboardCapture::ClipboardUpdate() {
+  // A running delay is not restarted: several notifications within 25 ms
+  // give one capture, 25 ms after the first.
+  if (!copyDelayTimer_->IsActive()) copyDelayTimer_->Start();
+  lastSeqNo_ = clipboard_.SequenceNumber();
+}
+
+void ClipboardCapture::CopyFromClipboard() {
+  try {
+    const std::optional<std::string> text = clipboard_.Text();
+    const bool gateOpen = text.has_value() && !copyTimer_->IsActive() && !(hooks_.blocked && hooks_.blocked());
+    if (gateOpen && table_.CurrentGroup >= 1 && table_.CurrentGroup <= table_.GroupCount()) {
+      copyTimer_->Start();
+      const int group = table_.CurrentGroup;
+      const FillResult result = FillClip(table_.Current(), *text, hooks_.makeCaption);
+      if (result.changed) {
+        lastFilled_ = result.filled;
+        lastFillGroup_ = group;
+        if (hooks_.filled) hooks_.filled(group, result);
+      }
+    }
+  } catch (...) {
+    // A failed capture is dropped; the next change is taken normally.
+  }
+  clipboardSeen_ = true;
+}
+
+}  // namespace cvd

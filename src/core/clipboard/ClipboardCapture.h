@@ -1,0 +1,63 @@
+#pragma once
+// Clipboard capture: a change notification schedules one capture 25 ms
+// later; the capture gate decides, and the text fills the clip buttons of
+// the group on screen.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/clipboard/ClipFill.h"
+#include "core/data/GroupTable.h"
+#include "core/ports/Clipboard.h"
+#include "core/ports/EventLoop.h"
+
+namespace cvd {
+
+struct CaptureHooks {
+  // True while something else keeps copies out (a paste, a hidden window
+  // with "don't copy", the open editor).
+  std::function<bool()> blocked;
+  CaptionFunction makeCaption;
+  // A text changed clip button `result.filled` of group `group`.
+  std::function<void(int group, const FillResult& result)> filled;
+};
+
+class ClipboardCapture {
+ public:
+  ClipboardCapture(Clipboard& clipboard, EventLoop& loop, GroupTable& table, CaptureHooks hooks);
+  ~ClipboardCapture();
+
+  // Registers for clipboard notifications (again: repairs a lost connection).
+  void JoinClipboard();
+  void LeaveClipboard();
+  // Copies within the next 50 ms are not taken (start-up's lock-out).
+  void StartLockOut() { copyTimer_->Start(); }
+  void Stop();
+
+  void ClipboardUpdate();
+  void CopyFromClipboard();
+
+  // Whether a capture step ran since it was last cleared: the paste clears
+  // it before its own write and learns from it that notifications still come.
+  bool ClipboardSeen() const { return clipboardSeen_; }
+  void SetClipboardSeen(bool seen) { clipboardSeen_ = seen; }
+  std::uint32_t LastSeqNo() const { return lastSeqNo_; }
+  // The clip button last filled and its group (-1: none yet).
+  int LastFilled() const { return lastFilled_; }
+  int LastFillGroup() const { return lastFillGroup_; }
+
+ private:
+  Clipboard& clipboard_;
+  GroupTable& table_;
+  CaptureHooks hooks_;
+  std::unique_ptr<Timer> copyTimer_;       // lock-out after a capture
+  std::unique_ptr<Timer> copyDelayTimer_;  // the 25 ms delay
+  std::uint32_t lastSeqNo_ = 0;
+  bool clipboardSeen_ = false;
+  bool subscribed_ = false;
+  int lastFilled_ = -1;
+  int lastFillGroup_ = -1;
+};
+
+}  // namespace cvd

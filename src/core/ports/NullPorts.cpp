@@ -1,0 +1,81 @@
+// Ports for a system that lacks the service: they answer "nothing there".
+#include "core/ports/Clipboard.h"
+#include "core/ports/FolderWatch.h"
+#include "core/ports/Hotkeys.h"
+#include "core/ports/Keyboard.h"
+#include "core/ports/Ports.h"
+#include "core/ports/Shell.h"
+#include "core/ports/Windows.h"
+
+namespace cvd {
+namespace {
+
+class NullClipboard final : public Clipboard {
+ public:
+  std::optional<std::string> Text() override { return std::nullopt; }
+  void SetText(const std::string&) override {}
+  std::uint32_t SequenceNumber() override { return 0; }
+  bool Subscribe(std::function<void()>) override { return false; }
+  void Unsubscribe() override {}
+};
+
+class NullKeyboard final : public Keyboard {
+ public:
+  void SendKeyEvent(int, bool, bool) override {}
+  std::optional<KeyScan> KeyForCharacter(char32_t) override { return std::nullopt; }
+  bool CapsLockOn() override { return false; }
+  bool IsKeyDown(int) override { return false; }
+};
+
+class NullHotkeys final : public Hotkeys {
+ public:
+  bool Register(int, int, int) override { return false; }
+  void Unregister(int) override {}
+  void SetHandler(std::function<void(int)>) override {}
+};
+
+class NullWindows final : public Windows {
+ public:
+  WindowId Foreground() override { return 0; }
+  std::string Title(WindowId) override { return {}; }
+  bool IsMinimized(WindowId) override { return false; }
+  bool IsTaskbar(WindowId) override { return false; }
+  bool IsOurs(WindowId) override { return false; }
+  std::string ExecutableName(WindowId) override { return {}; }
+  bool Activate(WindowId) override { return false; }
+  WindowId WindowUnderPointer() override { return 0; }
+};
+
+class NullShell final : public Shell {
+ public:
+  bool Open(const std::string&) override { return false; }
+  void PlaySound(const std::string&) override {}
+  std::string ComputerName() override { return {}; }
+  bool SessionLocked() override { return false; }
+  void OnSessionLockChanged(std::function<void(bool)>) override {}
+};
+
+class NullFolderWatch final : public FolderWatch {
+ public:
+  void Watch(const std::string&, std::function<void()>) override {}
+};
+
+template <typename Port, typename Null>
+void Fill(Port*& port) {
+  static Null none;  // stateless, so one instance serves every user
+  if (!port) port = &none;
+}
+
+}  // namespace
+
+Ports WithNullPorts(Ports ports) {
+  Fill<Clipboard, NullClipboard>(ports.clipboard);
+  Fill<Keyboard, NullKeyboard>(ports.keyboard);
+  Fill<Hotkeys, NullHotkeys>(ports.hotkeys);
+  Fill<Windows, NullWindows>(ports.windows);
+  Fill<Shell, NullShell>(ports.shell);
+  Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
+  return ports;
+}
+
+}  // namespace cvd

@@ -1,0 +1,39 @@
+#include "support/Harness.h"
+
+namespace cvd::testing {
+
+Harness::Harness() = default;
+Harness::~Harness() = default;
+
+
+Ports Harness::AllPorts() {
+  Ports ports;
+  ports.loop = &loop;
+  ports.ui = &ui;
+  ports.measure = &measure;
+  ports.clipboard = &clipboard;
+  ports.keyboard = &keyboard;
+  ports.windows = &windows;
+  ports.shell = &shell;
+  return ports;
+}
+
+Engine& Harness::Start(const std::string& programDir) { return Start(AllPorts(), programDir); }
+
+Engine& Harness::Start(const Ports& ports, const std::string& programDir) {
+  engine.reset();
+  state = AppState{};
+  state.dirs = Directories{programDir, dir.Path(), dir.Path()};
+  engine = std::make_unique<Engine>(ports, state);
+  engine->FormCreate();
+  loop.AdvanceBy(100);
+  return *engine;
+}
+
+
+void Harness::Focus(WindowId w) {
+  windows.foreground = w;
+  loop.AdvanceBy(100);
+}
+
+}  // namespace cvd::testing
