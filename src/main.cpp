@@ -7,6 +7,7 @@
 #include "core/settings/AppDataFolder.h"
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Keyboard.h"
+#include "platform/x11/X11WindowState.h"
 #include "platform/x11/X11Windows.h"
 #include "ui/HintWindow.h"
 #include "ui/InstanceServer.h"
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   cvd::ui::TTrayForm tray;
-  cvd::ui::TMainForm form;
+  cvd::ui::TMainForm form(cvd::x11::SetToolWindowState);
   cvd::ui::HintWindow hint;
   cvd::ui::QtEventLoop loop;
   cvd::ui::QtUi ui(form, tray, hint);
