@@ -5,16 +5,17 @@
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "core/settings/AppDataFolder.h"
+#include "platform/qt/InstanceServer.h"
+#include "platform/qt/QtEventLoop.h"
+#include "platform/qt/QtShell.h"
+#include "platform/qt/SignalBridge.h"
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Keyboard.h"
+#include "platform/x11/X11WindowState.h"
 #include "platform/x11/X11Windows.h"
 #include "ui/HintWindow.h"
-#include "ui/InstanceServer.h"
-#include "ui/QtEventLoop.h"
-#include "ui/QtShell.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
-#include "ui/SignalBridge.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -30,15 +31,15 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   cvd::ui::TTrayForm tray;
-  cvd::ui::TMainForm form;
+  cvd::ui::TMainForm form(cvd::x11::SetToolWindowState);
   cvd::ui::HintWindow hint;
-  cvd::ui::QtEventLoop loop;
+  cvd::qt::QtEventLoop loop;
   cvd::ui::QtUi ui(form, tray, hint);
   cvd::ui::QtTextMeasure measure(form, hint);
   cvd::x11::X11Clipboard clipboard;
   cvd::x11::X11Windows windows(cvd::x11::X11Windows::QtDisplay());
   cvd::x11::X11Keyboard keyboard(cvd::x11::X11Windows::QtDisplay());
-  cvd::ui::QtShell shell;
+  cvd::qt::QtShell shell;
 
   cvd::Ports ports;
   ports.loop = &loop;
@@ -56,9 +57,9 @@ int main(int argc, char** argv) {
   tray.SetEngine(&engine);
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
-  cvd::ui::InstanceServer server(engine);
+  cvd::qt::InstanceServer server(engine);
   if (!server.Listen()) return 0;  // another copy won the race and was told to show itself
-  cvd::ui::SignalBridge signalBridge([&engine] { engine.MenuExitClick(); });
+  cvd::qt::SignalBridge signalBridge([&engine] { engine.MenuExitClick(); });
 
   tray.ShowIcon();
   engine.FormCreate();

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "core/app/Engine.h"
-#include "platform/x11/X11WindowState.h"
 #include "ui/CaptionBar.h"
 #include "ui/ColorMap.h"
 #include "ui/TBitBtnWithColor.h"
@@ -28,7 +27,7 @@ QFont ToQFont(const FontSpec& spec) {
 }
 }  // namespace
 
-TMainForm::TMainForm()
+TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("TMainForm"));
@@ -92,7 +91,7 @@ TMainForm::TMainForm()
   // The native window exists from here on, so the window manager's hints go
   // on before the first map.
   winId();
-  x11::SetToolWindowState(static_cast<std::uint64_t>(winId()));
+  if (prepareNativeWindow) prepareNativeWindow(static_cast<std::uint64_t>(winId()));
 }
 
 void TMainForm::CreateButtons(int count) {

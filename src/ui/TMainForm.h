@@ -3,6 +3,7 @@
 // of the current group. It shows what the engine lays out and passes the
 // user's actions back to it.
 #include <QWidget>
+#include <cstdint>
 #include <vector>
 
 #include "core/data/Colors.h"
@@ -26,7 +27,10 @@ class TBitBtnWithColor;
 class TMainForm : public QWidget {
   Q_OBJECT
  public:
-  TMainForm();
+  // Called with the native window once it exists and before it is first
+  // shown, for window-manager hints the platform layer sets.
+  using PrepareNativeWindow = void (*)(std::uint64_t window);
+  explicit TMainForm(PrepareNativeWindow prepareNativeWindow = nullptr);
   void SetEngine(Engine* engine) { engine_ = engine; }
 
   void ApplyLayout(const WindowLayout& layout);

@@ -10,9 +10,9 @@
 #include "support/TempDir.h"
 
 #include "core/app/Engine.h"
+#include "platform/qt/QtEventLoop.h"
 #include "ui/ColorMap.h"
 #include "ui/HintWindow.h"
-#include "ui/QtEventLoop.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
 #include "ui/TBitBtnWithColor.h"
@@ -39,7 +39,7 @@ class MainFormTest : public ::testing::Test {
   TTrayForm tray;
   TMainForm form;
   HintWindow hint;
-  QtEventLoop loop;
+  qt::QtEventLoop loop;
   QtUi ui;
   QtTextMeasure measure;
   AppState state;

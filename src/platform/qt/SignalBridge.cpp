@@ -1,4 +1,4 @@
-#include "ui/SignalBridge.h"
+#include "platform/qt/SignalBridge.h"
 
 #include <QSocketNotifier>
 
@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 namespace {
 int g_pipe[2] = {-1, -1};
@@ -39,4 +39,4 @@ SignalBridge::~SignalBridge() {
   signal(SIGINT, SIG_DFL);
 }
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

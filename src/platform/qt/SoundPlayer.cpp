@@ -1,10 +1,10 @@
-#include "platform/SoundPlayer.h"
+#include "platform/qt/SoundPlayer.h"
 
 #ifdef CORVINADE_HAVE_CANBERRA
 #include <canberra.h>
 #endif
 
-namespace cvd::platform {
+namespace cvd::qt {
 
 #ifdef CORVINADE_HAVE_CANBERRA
 struct SoundPlayer::Context {
@@ -37,4 +37,4 @@ SoundPlayer::~SoundPlayer() = default;
 void SoundPlayer::Play(const std::string&) {}
 #endif
 
-}  // namespace cvd::platform
+}  // namespace cvd::qt

@@ -2,9 +2,9 @@
 // The shell port: documents and URLs through the desktop, sounds, the
 // computer's name and the session's lock state.
 #include "core/ports/Shell.h"
-#include "platform/SoundPlayer.h"
+#include "platform/qt/SoundPlayer.h"
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 class QtShell : public Shell {
  public:
@@ -15,7 +15,7 @@ class QtShell : public Shell {
   void OnSessionLockChanged(std::function<void(bool locked)>) override {}
 
  private:
-  platform::SoundPlayer sound_;
+  SoundPlayer sound_;
 };
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

@@ -2,7 +2,7 @@
 // The event loop port on Qt: QTimer timers and the application's event queue.
 #include "core/ports/EventLoop.h"
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 class QtEventLoop : public EventLoop {
  public:
@@ -13,4 +13,4 @@ class QtEventLoop : public EventLoop {
   std::int64_t NowMs() const override;
 };
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

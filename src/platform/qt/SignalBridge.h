@@ -6,7 +6,7 @@
 
 class QSocketNotifier;
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 class SignalBridge : public QObject {
  public:
@@ -18,4 +18,4 @@ class SignalBridge : public QObject {
   QSocketNotifier* notifier_ = nullptr;
 };
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

@@ -10,7 +10,7 @@ namespace cvd {
 class Engine;
 }
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 class InstanceServer : public QObject {
   Q_OBJECT
@@ -27,4 +27,4 @@ class InstanceServer : public QObject {
   QLocalServer* server_;
 };
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

@@ -1,4 +1,4 @@
-#include "ui/InstanceServer.h"
+#include "platform/qt/InstanceServer.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -8,7 +8,7 @@
 #include "core/app/Instance.h"
 #include "core/json/StateJson.h"
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 InstanceServer::InstanceServer(Engine& engine) : engine_(engine), server_(new QLocalServer(this)) {
   // Only this user may connect.
@@ -63,4 +63,4 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   if (after) QTimer::singleShot(0, this, after);
 }
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

@@ -1,11 +1,11 @@
-#include "ui/QtEventLoop.h"
+#include "platform/qt/QtEventLoop.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
 
-namespace cvd::ui {
+namespace cvd::qt {
 namespace {
 
 class QtTimer : public Timer {
@@ -64,4 +64,4 @@ std::int64_t QtEventLoop::NowMs() const {
   return clock.elapsed();
 }
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

@@ -1,4 +1,4 @@
-#include "ui/QtShell.h"
+#include "platform/qt/QtShell.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-namespace cvd::ui {
+namespace cvd::qt {
 
 bool QtShell::Open(const std::string& documentOrUrl) {
   const QString target = QString::fromUtf8(documentOrUrl.c_str());
@@ -24,4 +24,4 @@ std::string QtShell::ComputerName() {
   return name;
 }
 
-}  // namespace cvd::ui
+}  // namespace cvd::qt

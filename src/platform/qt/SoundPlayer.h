@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace cvd::platform {
+namespace cvd::qt {
 
 // Plays wave files through the desktop's event-sound library without
 // waiting; every failure (no sound server, missing file) is ignored.
@@ -18,4 +18,4 @@ class SoundPlayer {
   Context* context_ = nullptr;
 };
 
-}  // namespace cvd::platform
+}  // namespace cvd::qt
