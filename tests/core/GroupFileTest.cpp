@@ -42,7 +42,7 @@ TEST(GroupFile, WritesVersion4LineByLine) {
       Encrypt("Corvinade Group File Version 4"), Encrypt("G"), Encrypt("app"), Encrypt("win"),
       "1", "1", "-3", "4", "FALSE",
       Encrypt("c"), Encrypt("h"), Encrypt("x\xFFy"), Encrypt("p"), "", Encrypt("\xFE"),
-      Encrypt("NotShared"), "2", "90", "20", "1", "FALSE", Encrypt("/prog/copy.wav"), Encrypt("Segoe UI"), "10",
+      Encrypt("NotShared"), "2", "90", "20", "1", "FALSE", Encrypt("/prog/copy.wav"), Encrypt(kDefaultFontName), "10",
       "FALSE", "TRUE", "NEW", "TRUE", "TRUE", "2", "1", "150",
   };
   EXPECT_EQ(WriteGroupFile(g), Join(expected, expected.size()));
