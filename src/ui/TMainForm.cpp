@@ -34,7 +34,7 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   setWindowTitle(QStringLiteral("Corvinade"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  QFont windowFont(QStringLiteral("Segoe UI"));
+  QFont windowFont(QString::fromStdString(kDefaultFontName));
   windowFont.setPixelSize(12);
   setFont(windowFont);
 
