@@ -1,6 +1,7 @@
 #include "core/json/StateJson.h"
 
 #include "core/app/Engine.h"
+#include "core/journal/ClipJournal.h"
 #include "core/json/GroupJson.h"
 #include "core/ports/Ui.h"
 #include "core/settings/SettingsJson.h"
@@ -28,6 +29,8 @@ nlohmann::ordered_json StateJson(Engine& engine) {
                                : nlohmann::ordered_json(nullptr);
   state["settings"] = SettingsJson(engine.GetSettings(), engine.Dirs());
   state["directories"] = DirectoriesJson(engine.Dirs());
+  // Clips captured since the last save are kept here until the next one.
+  state["journal"] = ValidUtf8(engine.Dirs().DataDir + kJournalFileName);
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},
