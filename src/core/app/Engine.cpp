@@ -29,12 +29,15 @@ Engine::Engine(const Ports& ports, AppState& state)
                                      (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
                             },
                             [this](const std::string& text) { return window_.MakeCaption(text); },
-                            [this](int group, const FillResult&) { ClipFilled(group); }}),
+                            [this](int group, const std::string& text, const FillResult& result) {
+                              ClipFilled(group, text, result);
+                            }}),
       paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui},
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {}}) {
+                               [this] { window_.Display(); }, [] {},
+                               [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}) {
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -80,8 +83,10 @@ void Engine::LoadEverything() {
   window_.SetPasteCount();
 }
 
-void Engine::ClipFilled(int group) {
+void Engine::ClipFilled(int group, const std::string& text, const FillResult& result) {
   const TGroup& filled = state_.table.Groups[group];
+  // On disk before it shows, so that a crash cannot lose it.
+  dataStore_.RecordFill(filled, text, result);
   if (filled.PlaySound) ports_.shell->PlaySound(filled.SoundFile);
   window_.Display();
   if (state_.settings.RestoreOnCopy && !ports_.ui->ButtonWindowVisible()) window_.ShowButtonWindow();

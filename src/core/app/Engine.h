@@ -9,11 +9,11 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/journal/JournaledDataStore.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
-#include "core/settings/DataFileStore.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
@@ -75,14 +75,14 @@ class Engine {
 
  private:
   void LoadEverything();
-  void ClipFilled(int group);
+  void ClipFilled(int group, const std::string& text, const FillResult& result);
 
   Ports ports_;
   AppState& state_;
   bool destroyed_ = false;
   std::function<void()> quit_;
 
-  GroupTableStore dataStore_;
+  JournaledDataStore dataStore_;  // the data file and the journal of new clips
   SettingsFiles files_;
   BackupActions backup_;
   ButtonWindow window_;

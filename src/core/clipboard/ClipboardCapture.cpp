@@ -47,7 +47,7 @@ void ClipboardCapture::CopyFromClipboard() {
       if (result.changed) {
         lastFilled_ = result.filled;
         lastFillGroup_ = group;
-        if (hooks_.filled) hooks_.filled(group, result);
+        if (hooks_.filled) hooks_.filled(group, *text, result);
       }
     }
   } catch (...) {

@@ -19,8 +19,8 @@ struct CaptureHooks {
   // with "don't copy", the open editor).
   std::function<bool()> blocked;
   CaptionFunction makeCaption;
-  // A text changed clip button `result.filled` of group `group`.
-  std::function<void(int group, const FillResult& result)> filled;
+  // `text` changed clip button `result.filled` of group `group`.
+  std::function<void(int group, const std::string& text, const FillResult& result)> filled;
 };
 
 class ClipboardCapture {
