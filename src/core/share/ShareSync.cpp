@@ -1,6 +1,7 @@
 #include "core/share/ShareSync.h"
 
 #include "core/clipboard/ClipFill.h"
+#include "core/ports/FolderWatch.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Ui.h"
 
@@ -15,7 +16,7 @@ std::vector<ShareListItem> UpdateShareList(const GroupTable& table) {
 std::int32_t CountShareFileLines(const std::string& shareDir) { return GetShareFileLines(ShareFilePath(shareDir)); }
 
 ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Ui& ui,
-                     Shell* shell, FolderWatch* watch, ShareHooks hooks)
+                     Shell& shell, FolderWatch& watch, ShareHooks hooks)
     : table_(table),
       settings_(settings),
       dirs_(dirs),
@@ -31,12 +32,12 @@ ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& d
 ShareSync::~ShareSync() { Stop(); }
 
 void ShareSync::Start() {
-  if (watch_) watch_->Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
+  watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
   pollTimer_->Start();
 }
 
 void ShareSync::Stop() {
-  if (watch_) watch_->Watch("", [] {});
+  watch_.Watch("", [] {});
   pollTimer_->Stop();
   shareTimer_->Stop();
 }
@@ -44,7 +45,7 @@ void ShareSync::Stop() {
 void ShareSync::ShareDirChanged() {
   last_.reset();
   errorReported_ = false;
-  if (watch_) watch_->Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
+  watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
 }
 
 void ShareSync::ShareClip(const TGroup& group, const std::string& text) {
@@ -136,7 +137,7 @@ bool ShareSync::FillButton(int g, const std::string& text, bool playSound) {
   const bool filled = group.CopyDups == cdDontCopy ? FillClip(group, text, caption).changed
                                                    : ShiftInNewClip(group, text, caption) > 0;
   if (!filled) return false;
-  if (group.PlaySound && g == table_.CurrentGroup && playSound && shell_) shell_->PlaySound(group.SoundFile);
+  if (group.PlaySound && g == table_.CurrentGroup && playSound) shell_.PlaySound(group.SoundFile);
   return true;
 }
 

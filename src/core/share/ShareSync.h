@@ -52,10 +52,10 @@ class ShareSync {
  public:
   // `settings` holds ShareLine and the [Share] options, `dirs` the share
   // folder; both are read when used, so changes apply at once. `shell` plays
-  // sounds and `watch` reports folder changes; either may be null. All of
-  // them must outlive this object.
-  ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Ui& ui, Shell* shell,
-            FolderWatch* watch, ShareHooks hooks);
+  // sounds and `watch` reports folder changes. All of them must outlive this
+  // object.
+  ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Ui& ui, Shell& shell,
+            FolderWatch& watch, ShareHooks hooks);
   ~ShareSync();
   ShareSync(const ShareSync&) = delete;
   ShareSync& operator=(const ShareSync&) = delete;
@@ -95,8 +95,8 @@ class ShareSync {
   const Directories& dirs_;
   EventLoop& loop_;
   Ui& ui_;
-  Shell* shell_;
-  FolderWatch* watch_;
+  Shell& shell_;
+  FolderWatch& watch_;
   ShareHooks hooks_;
   std::string computerName_;
   bool ownShareWrite_ = false;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ports/Shell.h"
+#include "core/ports/FolderWatch.h"
 
 namespace cvd::platform {
 

@@ -10,6 +10,7 @@
 
 #include "core/clipboard/ClipFill.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakeFolderWatch.h"
 #include "support/FakeShell.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -41,7 +42,7 @@ class ShareSyncTest : public ::testing::Test {
     return out;
   }
   void Notify() {
-    sync.ShellChangeNotifierChange();
+    watch.Change();
     loop.AdvanceBy(kShareTimerMs);
   }
   // Empty clips and file, as at the start.
@@ -60,9 +61,10 @@ class ShareSyncTest : public ::testing::Test {
   testing::FakeEventLoop loop;
   testing::ScriptedUi ui;
   testing::FakeShell shell;
+  testing::FakeFolderWatch watch;
   bool editor = false, pasting = false;
   int displays = 0;
-  ShareSync sync{table, settings, dirs, loop, ui, &shell, nullptr,
+  ShareSync sync{table, settings, dirs, loop, ui, shell, watch,
                  ShareHooks{[this] { return editor; }, [this] { return pasting; },
                             [](const std::string& t) { return t; }, [this] { ++displays; }}};
 };
@@ -156,7 +158,7 @@ TEST_F(ShareSyncTest, StartUpSkipsOldLinesUnlessTheyAreToBeLoaded) {
     std::remove(Path().c_str());
     Add("Home", "old");
     settings.ShareLine = load ? 0 : CountShareFileLines(dirs.ShareDir);
-    ShareSync fresh(table, settings, dirs, loop, ui, &shell, nullptr, {});
+    ShareSync fresh(table, settings, dirs, loop, ui, shell, watch, {});
     fresh.Start();
     Add("Home", load ? "new2" : "new1");
     loop.AdvanceBy(kSharePollMs + kShareTimerMs);
@@ -178,6 +180,7 @@ TEST_F(ShareSyncTest, ALineStillBeingWrittenWaitsForItsEnd) {
 TEST_F(ShareSyncTest, AnUnreachableFolderIsReportedOncePerOutage) {
   dirs.ShareDir = dir.Path() + "gone/";
   sync.ShareDirChanged();
+  EXPECT_EQ(watch.folder, dirs.ShareDir);
   table.Groups[1].Shared = true;
   sync.ShareClip(table.Groups[1], "lost");
   loop.AdvanceBy(5 * kSharePollMs);
