@@ -26,7 +26,7 @@ bool ChangeSeen(const int& changes) {
 TEST(FolderWatchTest, WritesToTheFileAreReportedAlsoAfterItWasReplaced) {
   testing::TempDir dir;
   dir.Write("Corvinade.cdf", "a\r\n");
-  platform::QtFolderWatch watch("Corvinade.cdf");
+  qt::QtFolderWatch watch("Corvinade.cdf");
   int changes = 0;
   watch.Watch(dir.Path(), [&] { ++changes; });
   const std::string file = dir.File("Corvinade.cdf");

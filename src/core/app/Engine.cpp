@@ -20,7 +20,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                     window_.SetPasteCount();
                                     window_.Display();
                                   },
-                                  {}}),
+                                  [this](const std::string&) { share_.ShareDirChanged(); }}),
       window_(*ports_.ui, *ports_.measure, state.table),
       tracker_(*ports_.windows),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
@@ -29,6 +29,9 @@ Engine::Engine(const Ports& ports, AppState& state)
                                      (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
                             },
                             [this](const std::string& text) { return window_.MakeCaption(text); },
+                            [this](int group, const std::string& text) {
+                              share_.ShareClip(state_.table.Groups[group], text);
+                            },
                             [this](int group, const std::string& text, const FillResult& result) {
                               ClipFilled(group, text, result);
                             }}),
@@ -37,7 +40,20 @@ Engine::Engine(const Ports& ports, AppState& state)
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
                                [this] { window_.Display(); }, [] {},
-                               [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}) {
+                               [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
+      share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
+             ShareHooks{[] { return false; },  // no button editor yet
+                        [this] { return paster_.Pasting(); },
+                        [this](const std::string& text) { return window_.MakeCaption(text); },
+                        [this] { window_.Display(); },
+                        [this](const TGroup& group, const std::string& text, std::optional<FillResult> fill) {
+                          if (fill) {
+                            dataStore_.RecordFill(group, text, *fill);
+                          } else {
+                            dataStore_.RecordShifted(group, 1);
+                          }
+                        }}) {
+  files_.SetShareFileLineCounter(CountShareFileLines);
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -65,6 +81,9 @@ void Engine::FormCreate() {
   capture_.StartLockOut();
   targetTimer_->Start();
   capture_.JoinClipboard();
+  // Own lines carry this name; it must be known before the first read pass.
+  share_.SetComputerName(ports_.shell->ComputerName());
+  share_.Start();
   ports_.loop->ProcessEvents();
   minuteTimer_->Start();
   backup_.StartDailyBackup();
@@ -106,6 +125,7 @@ void Engine::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   capture_.Stop();
+  share_.Stop();
   targetTimer_->Stop();
   minuteTimer_->Stop();
 }

@@ -15,6 +15,7 @@
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/share/ShareSync.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
 
@@ -90,6 +91,7 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
+  ShareSync share_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

@@ -44,6 +44,7 @@ void ClipboardCapture::CopyFromClipboard() {
       copyTimer_->Start();
       const int group = table_.CurrentGroup;
       const FillResult result = FillClip(table_.Current(), *text, hooks_.makeCaption);
+      if (hooks_.captured) hooks_.captured(group, *text);
       if (result.changed) {
         lastFilled_ = result.filled;
         lastFillGroup_ = group;

@@ -134,9 +134,16 @@ bool ShareSync::FillButton(int g, const std::string& text, bool playSound) {
   };
   // Only "Don't copy" looks for a duplicate; every other policy takes a
   // shared text as a new clip.
-  const bool filled = group.CopyDups == cdDontCopy ? FillClip(group, text, caption).changed
-                                                   : ShiftInNewClip(group, text, caption) > 0;
+  std::optional<FillResult> fill;
+  bool filled = false;
+  if (group.CopyDups == cdDontCopy) {
+    fill = FillClip(group, text, caption);
+    filled = fill->changed;
+  } else {
+    filled = ShiftInNewClip(group, text, caption) > 0;
+  }
   if (!filled) return false;
+  if (hooks_.filled) hooks_.filled(group, text, fill);
   if (group.PlaySound && g == table_.CurrentGroup && playSound) shell_.PlaySound(group.SoundFile);
   return true;
 }

@@ -6,10 +6,12 @@
 // writes of other computers), starts the 50 ms ShareTimer, whose read pass
 // takes the new lines.
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/clipboard/ClipFill.h"
 #include "core/data/GroupTable.h"
 #include "core/ports/EventLoop.h"
 #include "core/settings/Directories.h"
@@ -32,6 +34,9 @@ struct ShareHooks {
   std::function<bool()> pasting;        // a paste is running
   std::function<std::string(const std::string& text)> makeCaption;
   std::function<void()> display;  // redraw the button window
+  // A shared text filled a clip button (`fill`) or was shifted in as a new
+  // clip (`fill` empty): the journal keeps it until the next save.
+  std::function<void(const TGroup& group, const std::string& text, std::optional<FillResult> fill)> filled;
 };
 
 // A group of the setup dialog's share list.

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace cvd::platform {
+namespace cvd::qt {
 
 namespace {
 
@@ -60,4 +60,4 @@ void QtFolderWatch::FileChanged(const QString& path) {
   if (onChange_) onChange_();
 }
 
-}  // namespace cvd::platform
+}  // namespace cvd::qt

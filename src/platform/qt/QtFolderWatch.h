@@ -10,7 +10,7 @@
 
 #include "core/ports/FolderWatch.h"
 
-namespace cvd::platform {
+namespace cvd::qt {
 
 class QtFolderWatch : public QObject, public FolderWatch {
   Q_OBJECT
@@ -32,4 +32,4 @@ class QtFolderWatch : public QObject, public FolderWatch {
   std::function<void()> onChange_;
 };
 
-}  // namespace cvd::platform
+}  // namespace cvd::qt
