@@ -34,7 +34,8 @@ Engine::Engine(const Ports& ports, AppState& state)
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {}}) {
+                               [this] { window_.Display(); }, [] {}}),
+      desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir) {
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -54,7 +55,7 @@ void Engine::FormCreate() {
   const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
   if (state_.settings.ShowOnStart && !ports_.shell->SessionLocked()) window_.ShowButtonWindow();
   if (firstRun) {
-    ports_.shell->Open(dirs.ProgramDir + "corvinade.chm");
+    desktop_.OpenManualQuietly();
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();

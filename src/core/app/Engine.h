@@ -9,6 +9,7 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/desktop/DesktopActions.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -54,7 +55,10 @@ class Engine {
   // Events from the view.
   void ButtonMouseDown(int button, MouseButton which);
   void CoolTrayIconClick() { window_.ToggleButtonWindow(); }
-  void CloseButtonWindow() { window_.CloseButtonWindow(); }
+  void CloseButtonWindow() {
+    window_.CloseButtonWindow();
+    desktop_.ButtonWindowClosed();
+  }
   void WindowMoved() { window_.WindowMoved(); }
   void GroupListChange(int position) { window_.GroupListChange(position); }
   // Pastes button `button` of group `group` into the target window.
@@ -64,6 +68,8 @@ class Engine {
   }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
+  // Help, web page, support mail, autostart.
+  DesktopActions& Desktop() { return desktop_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -90,6 +96,7 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
+  DesktopActions desktop_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };
