@@ -11,8 +11,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 pages=$(pdfinfo "$PDF" | awk '/^Pages:/ {print $2}')
 [ "${pages:-0}" -ge 10 ] || fail "only ${pages:-0} pages"
 pdfinfo "$PDF" | grep -q '^Title: *Corvinade User Manual$' || fail "document title"
-# pdftotext breaks lines where the page does; join the words again.
-text=$(pdftotext -layout "$PDF" - | tr -s ' \n' '  ')
+# pdftotext breaks lines where the page does; join the words again and
+# undo the typographic ligatures.
+text=$(pdftotext -layout "$PDF" - | sed -e 's/\xef\xac\x81/fi/g' -e 's/\xef\xac\x82/fl/g' | tr -s ' \n' '  ')
 chapters=0
 while IFS= read -r title; do
   chapters=$((chapters + 1))

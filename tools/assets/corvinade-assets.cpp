@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -27,8 +28,14 @@ int BuildManual(const QString& source, const QString& output) {
   QFile file(source);
   if (!file.open(QIODevice::ReadOnly)) return Fail("cannot read " + source);
   QTextDocument document;
-  // Images are named relative to the source.
-  document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(source).absolutePath() + "/"));
+  // The screenshots are handed over ready-made: the copy of the document
+  // that printing lays out would not find them by their relative names.
+  const QDir images(QFileInfo(source).absolutePath() + "/images");
+  for (const QString& name : images.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+    const QImage image(images.filePath(name));
+    if (image.isNull()) return Fail("cannot read " + images.filePath(name));
+    document.addResource(QTextDocument::ImageResource, QUrl("images/" + name), image);
+  }
   document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
   document.setHtml(QString::fromUtf8(file.readAll()));
 

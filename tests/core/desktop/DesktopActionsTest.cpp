@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/desktop/DesktopActions.h"
 #include "support/Harness.h"
