@@ -103,7 +103,8 @@ void DesktopActions::MailSupport() {
 void DesktopActions::ButtonWindowClosed() {
   if (toldHowToReturn_ || ui_.TrayIconShown()) return;
   toldHowToReturn_ = true;
-  ui_.CursorMessageDlg(kNoTrayCloseText, MsgKind::Information, MsgButtons::Ok);
+  // A notice rather than a dialog: closing a window should not open another.
+  ui_.Balloon("Corvinade", kNoTrayCloseText, 20);
 }
 
 bool DesktopActions::StartsAtLogin() const { return FileExists(AutostartEntryPath()); }

@@ -39,8 +39,8 @@ class DesktopActions {
   // The about box's e-mail link: a new message to the support address; when
   // no mail client answers, offers the web page instead.
   void MailSupport();
-  // The button window was closed; without a tray icon the user is told once
-  // how to get it back.
+  // The button window was closed; without a tray icon a notice (through the
+  // desktop's notifications) tells once how to get it back.
   void ButtonWindowClosed();
 
   bool StartsAtLogin() const;

@@ -95,15 +95,17 @@ TEST_F(DesktopActionsTest, MailAndWebPageFallBackWithTheirMessages) {
 
 TEST_F(DesktopActionsTest, ClosingWithoutATrayTellsOnceHowToComeBack) {
   h.Start(bin);
+  h.ui.balloons.clear();
   h.engine->CloseButtonWindow();  // a tray icon to click: nothing to say
-  EXPECT_TRUE(h.ui.messages.empty());
+  EXPECT_TRUE(h.ui.balloons.empty());
   h.ui.trayShown = false;
   h.ui.visible = true;
   h.engine->CloseButtonWindow();
   h.ui.visible = true;
   h.engine->CloseButtonWindow();
-  ASSERT_EQ(h.ui.messages.size(), 1u);
-  EXPECT_NE(h.ui.messages[0].text.find("Alt+S"), std::string::npos);
+  ASSERT_EQ(h.ui.balloons.size(), 1u);
+  EXPECT_NE(h.ui.balloons[0].find("Alt+S"), std::string::npos);
+  EXPECT_TRUE(h.ui.messages.empty());
   EXPECT_FALSE(h.ui.visible);
 }
 
