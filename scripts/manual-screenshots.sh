@@ -71,10 +71,27 @@ if [ -n "$TRAY" ]; then
   done | tail -n1 || true)
   if [ -n "$MENU" ]; then
     import -window "$MENU" "$IMAGES/tray-menu.png"
+    # Its first entry opens the about box.
+    eval "$(xdotool getwindowgeometry --shell "$MENU")"
+    xdotool mousemove "$((X + 40))" "$((Y + 12))" click 1
+    ABOUT=""
+    for _ in $(seq 100); do
+      ABOUT=$(xdotool search --onlyvisible --name '^About Corvinade$' 2>/dev/null | head -n1 || true)
+      [ -n "$ABOUT" ] && break
+      sleep 0.05
+    done
+    if [ -n "$ABOUT" ]; then
+      sleep 0.5
+      import -frame -window "$ABOUT" "$IMAGES/about-box.png"
+      xdotool windowactivate "$ABOUT" 2>/dev/null || true
+      xdotool key Return
+    else
+      echo "The about box did not open." >&2
+    fi
   else
     echo "The tray menu did not open." >&2
+    xdotool key Escape
   fi
-  xdotool key Escape
 else
   echo "No tray icon found; the tray menu's screenshot is left as it was." >&2
 fi

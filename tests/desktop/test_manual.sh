@@ -21,5 +21,5 @@ while IFS= read -r title; do
 done < <(sed -n 's|.*<h1[^>]*>\(.*\)</h1>.*|\1|p' "$SOURCE")
 [ "$chapters" -ge 10 ] || fail "only $chapters chapters in the source"
 # The screenshots are drawn into the pages.
-[ "$(pdfimages -list "$PDF" | tail -n +3 | wc -l)" -ge 2 ] || fail "screenshots missing"
+[ "$(pdfimages -list "$PDF" | tail -n +3 | wc -l)" -ge 4 ] || fail "screenshots missing"
 echo "PASS: $pages pages, $chapters chapters"
