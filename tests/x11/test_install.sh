@@ -15,15 +15,6 @@ for file in bin/corvinade bin/corvinade-tool share/corvinade/copy.wav "share/cor
 done
 grep -qx 'Exec=corvinade' "$PREFIX/share/applications/corvinade.desktop" || fail "desktop entry"
 
-# The desktop's opener, replaced by one that writes down what it was asked.
-mkdir -p "$TEST_HOME/fakebin"
-cat >"$TEST_HOME/fakebin/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"$TEST_HOME/opened"
-SCRIPT
-chmod +x "$TEST_HOME/fakebin/xdg-open"
-export PATH="$TEST_HOME/fakebin:$PATH"
-
 start_display
 CVD="$PREFIX/bin/corvinade"
 TOOL="$PREFIX/bin/corvinade-tool"
