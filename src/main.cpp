@@ -6,6 +6,7 @@
 #include "core/app/Instance.h"
 #include "core/settings/AppDataFolder.h"
 #include "core/share/ShareFile.h"
+#include "platform/qt/DesktopNotification.h"
 #include "platform/qt/InstanceServer.h"
 #include "platform/qt/QtEventLoop.h"
 #include "platform/qt/QtFolderWatch.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
   cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
+  tray.SetNotifier(cvd::qt::NotifyDesktop);
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

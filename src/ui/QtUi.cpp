@@ -129,4 +129,6 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 
 void QtUi::HideHint() { hint_.hide(); }
 
+bool QtUi::TrayIconShown() { return tray_.IconShown(); }
+
 }  // namespace cvd::ui

@@ -62,6 +62,8 @@ class ScriptedUi : public Ui {
   int ButtonUnderPointer() override { return buttonUnderPointer; }
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override { hintVisible = false; }
+  // Desktop integration.
+  bool TrayIconShown() override { return trayShown; }
 
   // What the view shows.
   std::vector<ShownMessage> messages;
@@ -84,6 +86,7 @@ class ScriptedUi : public Ui {
   std::string hintText;
   Rect hintRect;
   int hintShows = 0;
+  bool trayShown = true;
 
  private:
   AskResult NextAnswer(const std::string& text);

@@ -52,7 +52,8 @@ Engine::Engine(const Ports& ports, AppState& state)
                           } else {
                             dataStore_.RecordShifted(group, 1);
                           }
-                        }}) {
+                        }}),
+      desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir) {
   files_.SetShareFileLineCounter(CountShareFileLines);
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
@@ -73,7 +74,7 @@ void Engine::FormCreate() {
   const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
   if (state_.settings.ShowOnStart && !ports_.shell->SessionLocked()) window_.ShowButtonWindow();
   if (firstRun) {
-    ports_.shell->Open(dirs.ProgramDir + "corvinade.chm");
+    desktop_.OpenManualQuietly();
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();

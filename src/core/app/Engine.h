@@ -10,6 +10,7 @@
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/journal/JournaledDataStore.h"
+#include "core/desktop/DesktopActions.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -55,7 +56,10 @@ class Engine {
   // Events from the view.
   void ButtonMouseDown(int button, MouseButton which);
   void CoolTrayIconClick() { window_.ToggleButtonWindow(); }
-  void CloseButtonWindow() { window_.CloseButtonWindow(); }
+  void CloseButtonWindow() {
+    window_.CloseButtonWindow();
+    desktop_.ButtonWindowClosed();
+  }
   void WindowMoved() { window_.WindowMoved(); }
   void GroupListChange(int position) { window_.GroupListChange(position); }
   // Pastes button `button` of group `group` into the target window.
@@ -65,6 +69,8 @@ class Engine {
   }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
+  // Help, web page, support mail, autostart.
+  DesktopActions& Desktop() { return desktop_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -92,6 +98,7 @@ class Engine {
   Paster paster_;
   QuickFixRunner quickFixes_;
   ShareSync share_;
+  DesktopActions desktop_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

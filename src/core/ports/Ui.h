@@ -75,6 +75,9 @@ class Ui {
   virtual int ButtonUnderPointer() = 0;
   virtual void ShowHint(const std::string& text, const Rect& where) = 0;
   virtual void HideHint() = 0;
+
+  // Desktop integration: whether the tray icon is in a tray the user can see.
+  virtual bool TrayIconShown() = 0;
 };
 
 }  // namespace cvd

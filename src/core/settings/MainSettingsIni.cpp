@@ -6,6 +6,7 @@
 
 #include "core/settings/Directories.h"
 #include "core/util/Files.h"
+#include "core/util/ProgramFiles.h"
 
 namespace cvd {
 namespace {
@@ -246,7 +247,7 @@ void ReadEarlySettings(const IniFile& ini, Settings& s, const LegacyDefaults& de
   legacy.ButtonWidth = InRangeOr(ini.ReadInteger("Button", "Width", 100), 50, 200, 100);
   legacy.ButtonHeight = InRangeOr(ini.ReadInteger("Button", "Height", 22), 10, 40, 22);
   legacy.FillMode = ini.ReadBool(kClipboard, "FillMode", true) ? 1 : 2;
-  legacy.SoundFile = ini.ReadString("Sound", "FileName", defaults.ProgramDir + "copy.wav");
+  legacy.SoundFile = ini.ReadString("Sound", "FileName", FindProgramFile(defaults.ProgramDir, "copy.wav"));
   legacy.PlaySound = ini.ReadBool("Sound", "PlaySound", true) && FileExists(legacy.SoundFile);
   legacy.FontName = ini.ReadString("Font", "Name", defaults.FontName);
   legacy.FontSize = ini.ReadInteger("Font", "Size", defaults.FontSize);
