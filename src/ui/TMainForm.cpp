@@ -12,6 +12,7 @@
 
 #include "core/app/Engine.h"
 #include "ui/CaptionBar.h"
+#include "ui/CaptionMenu.h"
 #include "ui/ColorMap.h"
 #include "ui/TBitBtnWithColor.h"
 
@@ -48,10 +49,7 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   client_->setObjectName(QStringLiteral("Client"));
   layout->addWidget(client_);
 
-  QAction* close = caption_->Menu()->addAction(QStringLiteral("Close"));
-  connect(close, &QAction::triggered, this, [this] {
-    if (engine_) engine_->CloseButtonWindow();
-  });
+  captionMenu_ = new CaptionMenu(*caption_);
   connect(caption_, &CaptionBar::CloseRequested, this, [this] {
     if (engine_) engine_->CloseButtonWindow();
   });
@@ -92,6 +90,11 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   // on before the first map.
   winId();
   if (prepareNativeWindow) prepareNativeWindow(static_cast<std::uint64_t>(winId()));
+}
+
+void TMainForm::SetEngine(Engine* engine) {
+  engine_ = engine;
+  captionMenu_->SetEngine(engine);
 }
 
 void TMainForm::CreateButtons(int count) {
@@ -177,6 +180,11 @@ void TMainForm::ShowWithoutActivating() {
 void TMainForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (engine_ && isVisible()) engine_->WindowMoved();
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+  QWidget::mousePressEvent(event);
+  if (engine_) engine_->WindowMouseDown();
 }
 
 void TMainForm::GroupButtonClick() {

@@ -22,6 +22,7 @@ class Engine;
 namespace cvd::ui {
 
 class CaptionBar;
+class CaptionMenu;
 class TBitBtnWithColor;
 
 class TMainForm : public QWidget {
@@ -31,7 +32,7 @@ class TMainForm : public QWidget {
   // shown, for window-manager hints the platform layer sets.
   using PrepareNativeWindow = void (*)(std::uint64_t window);
   explicit TMainForm(PrepareNativeWindow prepareNativeWindow = nullptr);
-  void SetEngine(Engine* engine) { engine_ = engine; }
+  void SetEngine(Engine* engine);
 
   void ApplyLayout(const WindowLayout& layout);
   // Makes sure controls 1..count exist; they are only ever hidden.
@@ -59,6 +60,7 @@ class TMainForm : public QWidget {
 
  protected:
   void moveEvent(QMoveEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -67,6 +69,7 @@ class TMainForm : public QWidget {
 
   Engine* engine_ = nullptr;
   CaptionBar* caption_ = nullptr;
+  CaptionMenu* captionMenu_ = nullptr;
   QWidget* client_ = nullptr;
   QFont buttonFont_;
   bool updatingList_ = false;

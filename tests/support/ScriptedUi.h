@@ -62,6 +62,7 @@ class ScriptedUi : public Ui {
   int ButtonUnderPointer() override { return buttonUnderPointer; }
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override { hintVisible = false; }
+  void SetNoActivate(bool on) override { noActivate = on; }
 
   // What the view shows.
   std::vector<ShownMessage> messages;
@@ -84,6 +85,7 @@ class ScriptedUi : public Ui {
   std::string hintText;
   Rect hintRect;
   int hintShows = 0;
+  bool noActivate = false;
 
  private:
   AskResult NextAnswer(const std::string& text);

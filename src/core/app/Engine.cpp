@@ -34,7 +34,15 @@ Engine::Engine(const Ports& ports, AppState& state)
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {}}) {
+                               [this] { window_.Display(); }, [] {}}),
+      fader_(*ports_.loop, *ports_.ui, state.settings, window_),
+      monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
+               tracker_, MonitorHooks{[this](int position) { GroupListChange(position); }, {}}),
+      sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }) {
+  tracker_.SetMonitorHandler([this](const std::string& exe, const std::string& title, bool newWindow) {
+    monitor_.MonitorStep(exe, title, newWindow);
+  });
+  ports_.shell->OnSessionLockChanged([this](bool locked) { sessionLock_.LockChanged(locked); });
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -52,17 +60,19 @@ void Engine::FormCreate() {
   MigrateFromProgramDir(dirs, *ports_.ui);
   LoadEverything();
   const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
-  if (state_.settings.ShowOnStart && !ports_.shell->SessionLocked()) window_.ShowButtonWindow();
+  sessionLock_.StartUp(state_.settings.ShowOnStart, ports_.shell->SessionLocked());
   if (firstRun) {
     ports_.shell->Open(dirs.ProgramDir + "corvinade.chm");
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();
   ports_.loop->ProcessEvents();
+  fader_.ResetFadeTimer();
   capture_.StartLockOut();
   targetTimer_->Start();
   capture_.JoinClipboard();
   ports_.loop->ProcessEvents();
+  window_.SetNoActivate(state_.settings.AdvWinTrack);
   minuteTimer_->Start();
   backup_.StartDailyBackup();
 }
@@ -84,7 +94,7 @@ void Engine::ClipFilled(int group) {
   const TGroup& filled = state_.table.Groups[group];
   if (filled.PlaySound) ports_.shell->PlaySound(filled.SoundFile);
   window_.Display();
-  if (state_.settings.RestoreOnCopy && !ports_.ui->ButtonWindowVisible()) window_.ShowButtonWindow();
+  if (state_.settings.RestoreOnCopy) fader_.Restore();
   window_.ResetHint();
 }
 
@@ -103,6 +113,8 @@ void Engine::FormDestroy() {
   capture_.Stop();
   targetTimer_->Stop();
   minuteTimer_->Stop();
+  fader_.Stop();
+  monitor_.CancelWait();
 }
 
 void Engine::MenuExitClick() {
@@ -115,15 +127,24 @@ void Engine::MenuExitClick() {
 
 void Engine::ButtonMouseDown(int button, MouseButton which) {
   // Every press on a button hides the hint.
+  fader_.ResetFadeTimer();
   ports_.ui->HideHint();
   state_.table.CurrentButton = button;
   // A left press pastes the button.
   if (which == MouseButton::Left) paster_.ClickButton(state_.table.CurrentGroup, button);
 }
 
+void Engine::CoolTrayIconClick() {
+  fader_.ResetFadeTimer();
+  if (window_.RolledUp()) fader_.RollUp();
+  window_.ToggleButtonWindow();
+}
+
 void Engine::HandleSystemCommand(int command) {
+  fader_.ResetFadeTimer();
+  if (command == scRollUp) fader_.RollUp();
   if (command == scAlreadyRunning) {
-    window_.ShowButtonWindow();
+    fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);
   }
 }

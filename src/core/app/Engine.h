@@ -9,6 +9,8 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/fade/Fader.h"
+#include "core/monitor/GroupMonitor.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -17,6 +19,7 @@
 #include "core/settings/SettingsFiles.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
+#include "core/window/SessionLock.h"
 
 namespace cvd {
 
@@ -53,10 +56,13 @@ class Engine {
 
   // Events from the view.
   void ButtonMouseDown(int button, MouseButton which);
-  void CoolTrayIconClick() { window_.ToggleButtonWindow(); }
+  void CoolTrayIconClick();
   void CloseButtonWindow() { window_.CloseButtonWindow(); }
   void WindowMoved() { window_.WindowMoved(); }
-  void GroupListChange(int position) { window_.GroupListChange(position); }
+  void GroupListChange(int position) {
+    window_.GroupListChange(position);
+    fader_.ResetFadeTimer();
+  }
   // Pastes button `button` of group `group` into the target window.
   void ClickButton(int group, int button) { paster_.ClickButton(group, button); }
   bool TestPasteMethod(const PasteMethod& method, const std::string& title) {
@@ -64,6 +70,10 @@ class Engine {
   }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
+  // A press on the window outside its buttons.
+  void WindowMouseDown() { fader_.ResetFadeTimer(); }
+  // The group menu's monitoring commands.
+  GroupMonitor& Monitor() { return monitor_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -71,6 +81,7 @@ class Engine {
   const TargetTracker& Target() const { return tracker_; }
   const ClipboardCapture& Capture() const { return capture_; }
   const Paster& Paste() const { return paster_; }
+  const Fader& Fade() const { return fader_; }
   const Ports& GetPorts() const { return ports_; }
 
  private:
@@ -90,6 +101,9 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
+  Fader fader_;
+  GroupMonitor monitor_;
+  SessionLock sessionLock_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

@@ -75,6 +75,9 @@ class Ui {
   virtual int ButtonUnderPointer() = 0;
   virtual void ShowHint(const std::string& text, const Rect& where) = 0;
   virtual void HideHint() = 0;
+
+  // Focus of the button window: with `on`, clicks never activate it.
+  virtual void SetNoActivate(bool on) = 0;
 };
 
 }  // namespace cvd
