@@ -51,6 +51,7 @@ class TMainForm : public QWidget {
   TBitBtnWithColor* ButtonControl(int number) const;
   int ButtonControlCount() const { return static_cast<int>(ButtonControls.size()) - 1; }
   CaptionBar* Caption() const { return caption_; }
+  CaptionMenu* CaptionCommands() const { return captionMenu_; }
 
   QLineEdit* GroupBox = nullptr;
   QToolButton* GroupButton = nullptr;

@@ -72,7 +72,7 @@ void Engine::FormCreate() {
   targetTimer_->Start();
   capture_.JoinClipboard();
   ports_.loop->ProcessEvents();
-  window_.SetNoActivate(state_.settings.AdvWinTrack);
+  AdvWinTrackChanged();
   minuteTimer_->Start();
   backup_.StartDailyBackup();
 }

@@ -72,6 +72,9 @@ class Engine {
   QuickFixRunner& QuickFixes() { return quickFixes_; }
   // A press on the window outside its buttons.
   void WindowMouseDown() { fader_.ResetFadeTimer(); }
+  // "Use advanced target window tracking" was ticked or cleared: clicks on
+  // the button window take the focus, or leave it in the target.
+  void AdvWinTrackChanged() { window_.SetNoActivate(state_.settings.AdvWinTrack); }
   // The group menu's monitoring commands.
   GroupMonitor& Monitor() { return monitor_; }
 
