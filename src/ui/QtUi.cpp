@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/CursorMessageDlg.h"
 #include "ui/HintWindow.h"
@@ -130,5 +131,10 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 void QtUi::HideHint() { hint_.hide(); }
 
 bool QtUi::TrayIconShown() { return tray_.IconShown(); }
+void QtUi::SetNoActivate(bool on) {
+  form_.setAttribute(Qt::WA_ShowWithoutActivating, on);
+  // Through the native window, so that the change takes effect while shown.
+  if (QWindow* window = form_.windowHandle()) window->setFlag(Qt::WindowDoesNotAcceptFocus, on);
+}
 
 }  // namespace cvd::ui

@@ -64,6 +64,7 @@ class ScriptedUi : public Ui {
   void HideHint() override { hintVisible = false; }
   // Desktop integration.
   bool TrayIconShown() override { return trayShown; }
+  void SetNoActivate(bool on) override { noActivate = on; }
 
   // What the view shows.
   std::vector<ShownMessage> messages;
@@ -87,6 +88,7 @@ class ScriptedUi : public Ui {
   Rect hintRect;
   int hintShows = 0;
   bool trayShown = true;
+  bool noActivate = false;
 
  private:
   AskResult NextAnswer(const std::string& text);
