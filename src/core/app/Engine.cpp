@@ -34,7 +34,18 @@ Engine::Engine(const Ports& ports, AppState& state)
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {}}) {
+                               [this] { window_.Display(); }, [] {}}),
+      menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
+             GroupHooks{[this](int position, bool store) { window_.GroupListChange(position, store); },
+                        [this](int g) { capture_.GroupDeleted(g); },
+                        [this](const std::string& text) { return window_.MakeCaption(text); }, {}},
+             ButtonHooks{[this] { window_.Display(); },
+                         [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                         [this] { FormCloseQuery(); }, {},
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
+  menus_.SetRestoreFocus([this] {
+    if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
+  });
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -117,8 +128,9 @@ void Engine::ButtonMouseDown(int button, MouseButton which) {
   // Every press on a button hides the hint.
   ports_.ui->HideHint();
   state_.table.CurrentButton = button;
-  // A left press pastes the button.
+  // A left press pastes the button; a right press may start a drag or a gesture.
   if (which == MouseButton::Left) paster_.ClickButton(state_.table.CurrentGroup, button);
+  if (which == MouseButton::Right) menus_.Buttons().RightPress(ports_.ui->PointerPosition());
 }
 
 void Engine::HandleSystemCommand(int command) {

@@ -9,6 +9,7 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/groups/WindowMenus.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -64,6 +65,8 @@ class Engine {
   }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
+  // The group and button menus with their commands.
+  WindowMenus& Menus() { return menus_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -90,6 +93,7 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
+  WindowMenus menus_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };
