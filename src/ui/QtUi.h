@@ -40,6 +40,11 @@ class QtUi : public Ui {
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override;
 
+  // Group and button menus.
+  void PopupButtonMenu(Point where) override;
+  ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
+  std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) override;
+
  private:
   TMainForm& form_;
   TTrayForm& tray_;
