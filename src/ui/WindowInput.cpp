@@ -49,7 +49,9 @@ bool WindowInput::eventFilter(QObject* watched, QEvent* event) {
     PopupGroupMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
   }
-  if (watched == form_.GroupButton && event->type() == QEvent::MouseButtonPress) {
+  // A quick second press arrives as a double click; it steps once more.
+  if (watched == form_.GroupButton &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;
     engine_->Menus().Groups().StepGroup(mouse->modifiers() & Qt::ShiftModifier);
