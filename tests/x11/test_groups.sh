@@ -30,6 +30,10 @@ wait_for_state '.groups[0].Buttons[0].Text == "beta"' "first clip"
 copy_text "alpha"
 wait_for_state '.groups[0].Buttons[0].Text == "alpha"' "second clip"
 
+# The window the user works in gets the keyboard back after each dialog.
+start_tk_target
+wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target"
+
 # "New Group" is the first entry; its name is typed into the input box.
 group_menu
 keys Down Return
@@ -37,6 +41,8 @@ dialog "Create New Group"
 xdotool type --delay 20 "Work"
 keys Return
 wait_for_state '.CurrentGroup == "Work" and ([.groups[].Name] == ["Default","Work"])' "new group Work shown"
+for _ in $(seq 40); do [ "$(focused_window)" = "$TK" ] && break; sleep 0.05; done
+[ "$(focused_window)" = "$TK" ] || fail "the keyboard did not go back to the Tk window after the dialog"
 
 # A right press on the selector's button goes round the groups; with Shift, backwards.
 where
