@@ -79,8 +79,7 @@ ColorDialogResult ScriptedUi::ColorDialog(const ColorPair& preset, const std::ve
   return ColorDialogResult{chosen, favorites};
 }
 
-std::optional<ButtonFields> ScriptedUi::ButtonDialog(const std::string& caption, const ButtonFields& fields) {
-  buttonDialogs.push_back(caption + "|" + fields.name + "|" + fields.hint + "|" + fields.text);
+std::optional<ButtonFields> ScriptedUi::ButtonDialog(const std::string& caption, const ButtonFields&) {
   if (buttonFields_.empty()) {
     ADD_FAILURE() << "unexpected button dialog: " << caption;
     return std::nullopt;

@@ -73,7 +73,6 @@ class ScriptedUi : public Ui {
   void AnswerButton(std::optional<ButtonFields> fields) { buttonFields_.push_back(std::move(fields)); }
   std::vector<Point> buttonMenus;
   std::vector<ColorPair> colorPresets;
-  std::vector<std::string> buttonDialogs;
 
   // What the view shows.
   std::vector<ShownMessage> messages;
