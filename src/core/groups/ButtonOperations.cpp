@@ -151,16 +151,18 @@ void ButtonOperations::MenuNewButtonClick() {
 }
 
 void ButtonOperations::MenuEditButtonClick() {
-  TButton* button = CurrentButtonRecord();
+  const TButton* button = CurrentButtonRecord();
   if (button == nullptr) return;
+  // A copy: the table may change while the dialog runs its own event loop.
+  const TButton before = *button;
   const int g = table_.CurrentGroup;
   const int b = table_.CurrentButton;
   bool ok = false;
   if (editor_) {
     ok = editor_(g, b, false);
   } else if (std::optional<ButtonFields> fields =
-                 ui_.ButtonDialog("Edit Button", ButtonFields{button->Name, button->Hint, button->Text})) {
-    SaveButtonInfo(g, b, ButtonInfo{*fields, button->FontColor, button->Color});
+                 ui_.ButtonDialog("Edit Button", ButtonFields{before.Name, before.Hint, before.Text})) {
+    SaveButtonInfo(g, b, ButtonInfo{*fields, before.FontColor, before.Color});
     ok = true;
   }
   if (ok && hooks_.save) hooks_.save();
