@@ -23,6 +23,7 @@ namespace cvd::ui {
 
 class CaptionBar;
 class CaptionMenu;
+class WindowInput;
 class TBitBtnWithColor;
 
 class TMainForm : public QWidget {
@@ -43,6 +44,10 @@ class TMainForm : public QWidget {
   QSize ClientSize() const;
   // The visible button control under the mouse pointer, or -1.
   int ButtonUnderPointer() const;
+  // The visible button control at a screen point, or -1.
+  int ButtonAt(const QPoint& global) const;
+  // Right-button work: menus, group steps, drags.
+  WindowInput* Input() const { return input_; }
   QFont ButtonFont() const { return buttonFont_; }
   // Shows the window without taking the focus.
   void ShowWithoutActivating();
@@ -71,6 +76,7 @@ class TMainForm : public QWidget {
   Engine* engine_ = nullptr;
   CaptionBar* caption_ = nullptr;
   CaptionMenu* captionMenu_ = nullptr;
+  WindowInput* input_ = nullptr;
   QWidget* client_ = nullptr;
   QFont buttonFont_;
   bool updatingList_ = false;

@@ -253,7 +253,7 @@ TEST(MainSettingsIniTest, CountsBeyondTheCapacitiesAreNotRead) {
   EXPECT_EQ(s.NumFix(), kMaxQuickFixes);
   EXPECT_EQ(s.QuickFixes.Entries.back(), "Q51=Error");
   EXPECT_EQ(s.QuickFixHotKeys.size(), s.QuickFixes.Entries.size());
-  EXPECT_EQ(s.NumFavs, kMaxFavorites);
+  EXPECT_EQ(s.NumFavs, kMaxFavoritePairs);
   ASSERT_EQ(static_cast<int>(s.Delimiters.size()), kMaxDelimiters);
   EXPECT_EQ(s.Delimiters[0], (Delimiter{"Space", " "}));
   EXPECT_EQ(s.Delimiters[1], (Delimiter{"Error", "Error"}));

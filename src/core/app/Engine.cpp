@@ -57,7 +57,25 @@ Engine::Engine(const Ports& ports, AppState& state)
       fader_(*ports_.loop, *ports_.ui, state.settings, window_),
       monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
                tracker_, MonitorHooks{[this](int position) { GroupListChange(position); }, {}}),
-      sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }) {
+      sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }),
+      menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
+             GroupHooks{[this](int position, bool store) {
+                          window_.GroupListChange(position, store);
+                          fader_.ResetFadeTimer();
+                        },
+                        [this](int g) { capture_.GroupDeleted(g); },
+                        [this](const std::string& text) { return window_.MakeCaption(text); }, {}},
+             ButtonHooks{[this] { window_.Display(); },
+                         [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                         [this] { FormCloseQuery(); }, {},
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
+  menus_.SetSeams(MenuSeams{{}, {},
+                            [this] { monitor_.MenuMonitorApplicationClick(); },
+                            [this] { monitor_.MenuMonitorWindowClick(); },
+                            [this] { monitor_.MenuCancelMonitoringClick(); }, {}});
+  menus_.SetRestoreFocus([this] {
+    if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
+  });
   files_.SetShareFileLineCounter(CountShareFileLines);
   tracker_.SetMonitorHandler([this](const std::string& exe, const std::string& title, bool newWindow) {
     monitor_.MonitorStep(exe, title, newWindow);
@@ -156,8 +174,9 @@ void Engine::ButtonMouseDown(int button, MouseButton which) {
   fader_.ResetFadeTimer();
   ports_.ui->HideHint();
   state_.table.CurrentButton = button;
-  // A left press pastes the button.
+  // A left press pastes the button; a right press may start a drag or a gesture.
   if (which == MouseButton::Left) paster_.ClickButton(state_.table.CurrentGroup, button);
+  if (which == MouseButton::Right) menus_.Buttons().RightPress(ports_.ui->PointerPosition());
 }
 
 void Engine::CoolTrayIconClick() {

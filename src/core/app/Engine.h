@@ -13,6 +13,7 @@
 #include "core/desktop/DesktopActions.h"
 #include "core/fade/Fader.h"
 #include "core/monitor/GroupMonitor.h"
+#include "core/groups/WindowMenus.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -79,8 +80,8 @@ class Engine {
   // "Use advanced target window tracking" was ticked or cleared: clicks on
   // the button window take the focus, or leave it in the target.
   void AdvWinTrackChanged() { window_.SetNoActivate(state_.settings.AdvWinTrack); }
-  // The group menu's monitoring commands.
-  GroupMonitor& Monitor() { return monitor_; }
+  // The group and button menus with their commands.
+  WindowMenus& Menus() { return menus_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -88,6 +89,7 @@ class Engine {
   const TargetTracker& Target() const { return tracker_; }
   const ClipboardCapture& Capture() const { return capture_; }
   const Fader& Fade() const { return fader_; }
+  const GroupMonitor& Monitor() const { return monitor_; }
   const Ports& GetPorts() const { return ports_; }
 
  private:
@@ -112,6 +114,7 @@ class Engine {
   Fader fader_;
   GroupMonitor monitor_;
   SessionLock sessionLock_;
+  WindowMenus menus_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

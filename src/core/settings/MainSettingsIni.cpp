@@ -260,7 +260,7 @@ void ReadEarlySettings(const IniFile& ini, Settings& s, const LegacyDefaults& de
   legacy.HintType = ini.ReadInteger("Hint", "MultiPos", 2);
 
   ReadPart(ini, Part::Colors, s);
-  s.NumFavs = ReadCount(ini, kFavorites, kNumFavs, kMaxFavorites);
+  s.NumFavs = ReadCount(ini, kFavorites, kNumFavs, kMaxFavoritePairs);
   for (int n = 0; n < s.NumFavs; ++n) {
     s.FavTextColor[n] = ini.ReadColor(kFavorites, Numbered(kFavText, n), clBlack);
     s.FavButtonColor[n] = ini.ReadColor(kFavorites, Numbered(kFavButton, n), clBtnFace);
@@ -306,7 +306,7 @@ void WriteMainSettings(IniTarget& ini, const Settings& s) {
   WritePart(ini, Part::Colors, s);
 
   ini.EraseSection(kFavorites);
-  const int numFavs = std::clamp(s.NumFavs, 0, kMaxFavorites);
+  const int numFavs = std::clamp(s.NumFavs, 0, kMaxFavoritePairs);
   ini.WriteInteger(kFavorites, kNumFavs, numFavs);
   for (int n = 0; n < numFavs; ++n) {
     ini.WriteColor(kFavorites, Numbered(kFavText, n), s.FavTextColor[n]);

@@ -20,7 +20,9 @@ class MonitorTest : public ::testing::Test {
                          {14, {"top", "xterm"}},         {99, {"Corvinade", "corvinade", false, false, true}}};
   }
   std::string Current() { return h.state.table.Current().Name; }
-  GroupMonitor& Monitor() { return h.engine->Monitor(); }
+  const GroupMonitor& Monitor() { return h.engine->Monitor(); }
+  // The group menu's entries, as the user chooses them.
+  void Choose(MenuCommand command) { h.engine->Menus().Choose(command); }
   testing::Harness h;
 };
 
@@ -58,8 +60,8 @@ TEST_F(MonitorTest, TyingWaitsForTheNextOtherWindow) {
   h.Focus(13);
   h.engine->GroupListChange(3);  // Notes
   h.ui.Answer(MsgResult::Ok);    // the notice
-  Monitor().MenuMonitorApplicationClick();
-  Monitor().MenuMonitorWindowClick();  // ignored while waiting
+  Choose(cmdMonitorApplication);
+  Choose(cmdMonitorWindow);  // ignored while waiting
   for (WindowId w : {13, 99}) {        // the window that was active, our own
     h.windows.foreground = w;
     h.loop.AdvanceBy(500);
@@ -76,7 +78,7 @@ TEST_F(MonitorTest, TyingWaitsForTheNextOtherWindow) {
 
   h.engine->GroupListChange(3);
   h.ui.Answer(MsgResult::Ok);
-  Monitor().MenuMonitorWindowClick();
+  Choose(cmdMonitorWindow);
   h.ui.AnswerInput("help");
   h.windows.foreground = 12;
   h.loop.AdvanceBy(50);
@@ -88,7 +90,7 @@ TEST_F(MonitorTest, TyingWaitsForTheNextOtherWindow) {
 TEST_F(MonitorTest, TheWaitEndsOnEscapeAndOnExit) {
   for (bool escape : {true, false}) {
     h.ui.Answer(MsgResult::Ok);
-    Monitor().MenuMonitorApplicationClick();
+    Choose(cmdMonitorApplication);
     if (escape) {
       h.keyboard.held = {vk::Escape};
       h.loop.AdvanceBy(50);
@@ -103,11 +105,11 @@ TEST_F(MonitorTest, TheWaitEndsOnEscapeAndOnExit) {
 TEST_F(MonitorTest, CancelMonitoringAsksAndComplainsWithoutATie) {
   h.engine->GroupListChange(3);
   h.ui.Answer(MsgResult::Yes);
-  Monitor().MenuCancelMonitoringClick();
+  Choose(cmdCancelMonitoring);
   EXPECT_EQ(h.ui.messages.back().text,
             "This group is currently associated with the \"Notepad\" window.\n\nDo you want to remove the association?");
   EXPECT_EQ(h.Group(4).MonitorWindow, "");
-  Monitor().MenuCancelMonitoringClick();
+  Choose(cmdCancelMonitoring);
   EXPECT_EQ(h.ui.messages.back().text, "This group is currently not monitoring an application or window.");
 }
 
