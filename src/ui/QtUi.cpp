@@ -8,6 +8,7 @@
 
 #include "ui/CursorMessageDlg.h"
 #include "ui/HintWindow.h"
+#include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -128,5 +129,7 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 }
 
 void QtUi::HideHint() { hint_.hide(); }
+
+bool QtUi::ShowListForm() { return listForm_ != nullptr && listForm_->Run(); }
 
 }  // namespace cvd::ui

@@ -7,6 +7,7 @@ namespace cvd::ui {
 class TMainForm;
 class TTrayForm;
 class HintWindow;
+class TListForm;
 
 class QtUi : public Ui {
  public:
@@ -39,11 +40,15 @@ class QtUi : public Ui {
   int ButtonUnderPointer() override;
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override;
+  // Shortcut keys: the delimiter list.
+  bool ShowListForm() override;
+  void SetListForm(TListForm* listForm) { listForm_ = listForm; }
 
  private:
   TMainForm& form_;
   TTrayForm& tray_;
   HintWindow& hint_;
+  TListForm* listForm_ = nullptr;
 };
 
 }  // namespace cvd::ui

@@ -62,6 +62,13 @@ class ScriptedUi : public Ui {
   int ButtonUnderPointer() override { return buttonUnderPointer; }
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override { hintVisible = false; }
+  // Shortcut keys: the delimiter list closes with listFormOk.
+  bool ShowListForm() override {
+    ++listFormShows;
+    return listFormOk;
+  }
+  bool listFormOk = true;
+  int listFormShows = 0;
 
   // What the view shows.
   std::vector<ShownMessage> messages;

@@ -34,7 +34,17 @@ Engine::Engine(const Ports& ports, AppState& state)
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {}}) {
+                               [this] { window_.Display(); }, [] {}}),
+      shortcuts_(ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard,
+                               *ports_.windows},
+                 ShortcutParts{state.table, state.settings, window_, capture_, tracker_, paster_.Macros(), quickFixes_},
+                 ShortcutHooks{.pressButton = [this](int button) { ButtonMouseDown(button, MouseButton::Left); },
+                               .clearAllClip = {},
+                               .markAllUnused = {},
+                               .deleteButton = {},
+                               .editButton = {},
+                               .search = {},
+                               .resetFadeTimer = {}}) {
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -58,6 +68,7 @@ void Engine::FormCreate() {
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();
+  shortcuts_.RegisterAll();
   ports_.loop->ProcessEvents();
   capture_.StartLockOut();
   targetTimer_->Start();
@@ -101,6 +112,7 @@ void Engine::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   capture_.Stop();
+  shortcuts_.UnregisterAll();
   targetTimer_->Stop();
   minuteTimer_->Stop();
 }

@@ -15,6 +15,7 @@
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/settings/DataFileStore.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
 
@@ -64,6 +65,8 @@ class Engine {
   }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
+  // The shortcut keys, their setup page and the delimiter list.
+  ShortcutKeys& Shortcuts() { return shortcuts_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -90,6 +93,7 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
+  ShortcutKeys shortcuts_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

@@ -46,6 +46,8 @@ class ClipboardCapture {
   // The clip button last filled and its group (-1: none yet).
   int LastFilled() const { return lastFilled_; }
   int LastFillGroup() const { return lastFillGroup_; }
+  // The last filled button was cleared: nothing counts as last copied.
+  void ForgetLastFilled() { lastFilled_ = -1; }
 
  private:
   Clipboard& clipboard_;

@@ -75,6 +75,10 @@ class Ui {
   virtual int ButtonUnderPointer() = 0;
   virtual void ShowHint(const std::string& text, const Rect& where) = 0;
   virtual void HideHint() = 0;
+
+  // Shortcut keys: the delimiter list of "Paste all buttons", modally at the
+  // pointer; true when closed with OK.
+  virtual bool ShowListForm() = 0;
 };
 
 }  // namespace cvd
