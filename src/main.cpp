@@ -10,12 +10,14 @@
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalBridge.h"
 #include "platform/x11/X11Clipboard.h"
+#include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/X11WindowState.h"
 #include "platform/x11/X11Windows.h"
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -40,6 +42,9 @@ int main(int argc, char** argv) {
   cvd::x11::X11Windows windows(cvd::x11::X11Windows::QtDisplay());
   cvd::x11::X11Keyboard keyboard(cvd::x11::X11Windows::QtDisplay());
   cvd::qt::QtShell shell;
+  cvd::x11::X11Hotkeys hotkeys;
+  cvd::ui::TListForm listForm;
+  ui.SetListForm(&listForm);
 
   cvd::Ports ports;
   ports.loop = &loop;
@@ -49,12 +54,14 @@ int main(int argc, char** argv) {
   ports.windows = &windows;
   ports.keyboard = &keyboard;
   ports.shell = &shell;
+  if (hotkeys.Available()) ports.hotkeys = &hotkeys;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
+  listForm.SetList(&engine.Shortcuts().Delimiters());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

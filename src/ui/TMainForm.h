@@ -60,6 +60,8 @@ class TMainForm : public QWidget {
  protected:
   void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Typing a letter picks a group by its first letter.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void GroupButtonClick();

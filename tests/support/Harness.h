@@ -8,6 +8,7 @@
 #include "core/app/Engine.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakeHotkeys.h"
 #include "support/FakeShell.h"
 #include "support/FakeTextMeasure.h"
 #include "support/FakeWindows.h"
@@ -40,6 +41,7 @@ struct Harness {
   RecordingKeyboard keyboard{loop};
   FakeWindows windows;
   FakeShell shell;
+  FakeHotkeys hotkeys;
   AppState state;
   std::unique_ptr<Engine> engine;
 };

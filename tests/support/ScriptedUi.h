@@ -3,6 +3,7 @@
 // unexpected question fails the test), and the button window is a record of
 // what the core asked it to show.
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -65,9 +66,11 @@ class ScriptedUi : public Ui {
   // Shortcut keys: the delimiter list closes with listFormOk.
   bool ShowListForm() override {
     ++listFormShows;
+    if (whileListFormShows) whileListFormShows();
     return listFormOk;
   }
   bool listFormOk = true;
+  std::function<void()> whileListFormShows;
   int listFormShows = 0;
 
   // What the view shows.
