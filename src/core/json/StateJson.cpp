@@ -30,6 +30,9 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                                : nlohmann::ordered_json(nullptr);
   state["settings"] = SettingsJson(engine.State().settings, engine.State().dirs);
   state["directories"] = DirectoriesJson(engine.State().dirs);
+  nlohmann::ordered_json keys;
+  for (int row = 0; row < kNumFixedHotKeys; ++row) keys[kFixedHotKeys[row].label] = engine.State().settings.FixedHotKeys[row];
+  state["shortcuts"] = {{"enabled", engine.State().settings.HotKeysEnabled}, {"keys", keys}};
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},

@@ -143,6 +143,7 @@ bool X11Hotkeys::GrabVariants(std::uint8_t keycode, std::uint16_t mask) {
 }
 
 void X11Hotkeys::UngrabVariants(std::uint8_t keycode, std::uint16_t mask) {
+  if (keycode == 0) return;  // 0 would be AnyKey
   for (const std::uint16_t variant :
        {std::uint16_t{0}, std::uint16_t{XCB_MOD_MASK_LOCK}, numLockMask_,
         static_cast<std::uint16_t>(numLockMask_ | XCB_MOD_MASK_LOCK)}) {
@@ -154,10 +155,10 @@ bool X11Hotkeys::Register(int id, int modifiers, int keyCode) {
   if (!connection_) return false;
   Unregister(id);
   const std::uint8_t keycode = KeycodeOf(keyCode);
-  // A key the keyboard cannot type cannot be held by anyone: nothing to take.
-  if (keycode == 0) return true;
   const std::uint16_t mask = MaskOfModifiers(modifiers);
-  if (!GrabVariants(keycode, mask)) return false;
+  // A key the keyboard has no key for is held by no one; it is taken when a
+  // mapping change brings it.
+  if (keycode != 0 && !GrabVariants(keycode, mask)) return false;
   grabs_[id] = Grab{modifiers, keyCode, keycode, mask};
   return true;
 }
@@ -171,19 +172,21 @@ void X11Hotkeys::Unregister(int id) {
 }
 
 void X11Hotkeys::RenewGrabs() {
+  // Released with the old Num Lock modifier, taken again with the new one.
   const std::uint16_t numLock = NumLockMask();
-  for (auto& [id, grab] : grabs_) {
-    const std::uint8_t keycode = KeycodeOf(grab.keyCode);
-    if (keycode == grab.keycode && numLock == numLockMask_) continue;
-    UngrabVariants(grab.keycode, grab.mask);
-    const std::uint16_t oldNumLock = numLockMask_;
-    numLockMask_ = numLock;
-    grab.keycode = keycode;
-    // A key now held elsewhere stays untaken until the next change.
-    if (keycode != 0 && !GrabVariants(keycode, grab.mask)) grab.keycode = 0;
-    numLockMask_ = oldNumLock;
+  std::map<int, std::uint8_t> keycodes;
+  for (const auto& [id, grab] : grabs_) {
+    keycodes[id] = KeycodeOf(grab.keyCode);
+    if (keycodes[id] != grab.keycode || numLock != numLockMask_) UngrabVariants(grab.keycode, grab.mask);
   }
+  const bool numLockChanged = numLock != numLockMask_;
   numLockMask_ = numLock;
+  for (auto& [id, grab] : grabs_) {
+    if (keycodes[id] == grab.keycode && !numLockChanged) continue;
+    grab.keycode = keycodes[id];
+    // A key now held elsewhere stays untaken until the next change.
+    if (grab.keycode != 0 && !GrabVariants(grab.keycode, grab.mask)) grab.keycode = 0;
+  }
   xcb_flush(connection_);
 }
 
