@@ -7,7 +7,8 @@ source "$(dirname "$0")/lib.sh"
 start_display
 
 "$BUILD_DIR/tests/key_holder" >"$TEST_HOME/holder.out" 2>&1 &
-PIDS_TO_KILL+=($!)
+HOLDER=$!
+PIDS_TO_KILL+=($HOLDER)
 for _ in $(seq 100); do grep -q held "$TEST_HOME/holder.out" && break; sleep 0.05; done
 
 start_program
@@ -31,7 +32,10 @@ xdotool key Return
 for _ in $(seq 100); do [ -z "$(dialogs)" ] && break; sleep 0.05; done
 "$TOOL" quit >/dev/null
 wait_for_exit "$CVD_PID" 5 || fail "did not quit"
-kill %1 2>/dev/null || true
+kill "$HOLDER"
+INI="$XDG_DATA_HOME/Corvinade/corvinade.ini"
+grep -q '^Hide button window=0' "$INI" || fail "the cleared key was not stored as 0"
+sed -i 's/^Hide button window=0/Hide button window=328/' "$INI"
 
 start_tk_target
 start_program
@@ -61,7 +65,7 @@ xdotool key alt+r
 xdotool key alt+a
 LIST=$(wait_for_window Delimeter) || fail "no delimiter list"
 xdotool windowactivate --sync "$LIST" >/dev/null 2>&1 || true
-xdotool key --window "$LIST" Return
+xdotool key Return
 wait_for_file_content "$TK_OUT" "oneone,two,three"
 [ "$(focused_window)" = "$TK" ] || fail "paste all left the focus elsewhere"
 

@@ -69,7 +69,10 @@ X11Hotkeys::~X11Hotkeys() {
 
 std::uint8_t X11Hotkeys::KeycodeOf(int keyCode) const {
   const std::uint32_t keysym = KeysymOfKeyCode(keyCode);
-  if (keysym == 0) return 0;
+  return keysym == 0 ? 0 : KeycodeOfKeysym(keysym);
+}
+
+std::uint8_t X11Hotkeys::KeycodeOfKeysym(std::uint32_t keysym) const {
   // Read afresh: the keyboard mapping changes while the program runs.
   const xcb_setup_t* setup = xcb_get_setup(connection_);
   const int first = setup->min_keycode;
@@ -90,21 +93,7 @@ std::uint8_t X11Hotkeys::KeycodeOf(int keyCode) const {
 }
 
 std::uint16_t X11Hotkeys::NumLockMask() const {
-  const std::uint8_t numLock = [this] {
-    const std::uint32_t keysym = XK_Num_Lock;
-    const xcb_setup_t* setup = xcb_get_setup(connection_);
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    XcbReply<xcb_get_keyboard_mapping_reply_t> reply(xcb_get_keyboard_mapping_reply(
-        connection_, xcb_get_keyboard_mapping(connection_, setup->min_keycode, static_cast<std::uint8_t>(count)),
-        nullptr));
-    if (!reply) return std::uint8_t{0};
-    const int perCode = reply->keysyms_per_keycode;
-    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply.get());
-    for (int i = 0; i < count * perCode; ++i) {
-      if (keysyms[i] == keysym) return static_cast<std::uint8_t>(setup->min_keycode + i / perCode);
-    }
-    return std::uint8_t{0};
-  }();
+  const std::uint8_t numLock = KeycodeOfKeysym(XK_Num_Lock);
   if (numLock == 0) return 0;
   XcbReply<xcb_get_modifier_mapping_reply_t> reply(
       xcb_get_modifier_mapping_reply(connection_, xcb_get_modifier_mapping(connection_), nullptr));

@@ -36,6 +36,7 @@ class X11Hotkeys : public Hotkeys, public QAbstractNativeEventFilter {
     std::uint16_t mask = 0;    // the X modifier mask
   };
   std::uint8_t KeycodeOf(int keyCode) const;
+  std::uint8_t KeycodeOfKeysym(std::uint32_t keysym) const;
   std::uint16_t NumLockMask() const;
   bool GrabVariants(std::uint8_t keycode, std::uint16_t mask);
   void UngrabVariants(std::uint8_t keycode, std::uint16_t mask);
