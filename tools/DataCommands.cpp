@@ -4,11 +4,11 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "core/data/AtomicFile.h"
 #include "core/data/Cipher.h"
 #include "core/data/DataFile.h"
 #include "core/data/GroupFile.h"
 #include "core/json/GroupJson.h"
+#include "core/util/AtomicFile.h"
 #include "core/util/Text.h"
 #include "tools/Commands.h"
 

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 namespace cvd::ui {
 
@@ -45,6 +46,12 @@ MsgResult RunCursorMessageDlg(const QString& text, MsgKind kind, MsgButtons butt
   QScreen* screen = QGuiApplication::screenAt(pointer);
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (screen) box.move(CursorMessagePosition(box.sizeHint(), pointer, screen->geometry()));
+  box.setAccessibleName(box.windowTitle());
+  // The button window never takes the focus, so the box asks for it.
+  QTimer::singleShot(0, &box, [&box] {
+    box.raise();
+    box.activateWindow();
+  });
   const int pressed = box.exec();
   if (check) *dontAskAgain = check->isChecked();
   switch (pressed) {

@@ -7,6 +7,10 @@
 #include <QScreen>
 
 #include "ui/CursorMessageDlg.h"
+#include "ui/DialogPlacement.h"
+#include "ui/TButtonDialog.h"
+#include "ui/TColorForm.h"
+#include "ui/WindowInput.h"
 #include "ui/HintWindow.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
@@ -28,11 +32,12 @@ QString QtFilter(const std::string& filter) {
 
 std::optional<std::string> RunFileDialog(const FileDialogOptions& options, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(nullptr, Q(options.title), Q(options.initialDir), QtFilter(options.filter));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!options.defaultExt.empty()) dialog.setDefaultSuffix(Q(options.defaultExt));
   if (!options.fileName.empty()) dialog.selectFile(Q(options.fileName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (ExecAtPointer(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
 }  // namespace
@@ -53,10 +58,12 @@ void QtUi::Balloon(const std::string& title, const std::string& text, int timeou
 
 std::optional<std::string> QtUi::InputQuery(const std::string& caption, const std::string& prompt,
                                             const std::string& initial) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(nullptr, Q(caption), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
-  if (!ok) return std::nullopt;
-  return text.toStdString();
+  QInputDialog dialog;
+  dialog.setWindowTitle(Q(caption));
+  dialog.setLabelText(Q(prompt));
+  dialog.setTextValue(Q(initial));
+  if (ExecAtPointer(dialog) != QDialog::Accepted) return std::nullopt;
+  return S(dialog.textValue());
 }
 
 std::optional<std::string> QtUi::SaveFileDialog(const FileDialogOptions& options) {
@@ -131,5 +138,19 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 void QtUi::HideHint() { hint_.hide(); }
 
 bool QtUi::ShowListForm() { return listForm_ != nullptr && listForm_->Run(); }
+
+void QtUi::PopupButtonMenu(Point where) { form_.Input()->PopupButtonMenu(QPoint(where.x, where.y)); }
+
+ColorDialogResult QtUi::ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) {
+  TColorForm form(preset, favorites);
+  const bool ok = ExecAtPointer(form) == QDialog::Accepted;
+  return ColorDialogResult{ok ? std::optional<ColorPair>(form.Chosen()) : std::nullopt, form.Favorites()};
+}
+
+std::optional<ButtonFields> QtUi::ButtonDialog(const std::string& caption, const ButtonFields& fields) {
+  TButtonDialog dialog(Q(caption), fields);
+  if (ExecAtPointer(dialog) != QDialog::Accepted) return std::nullopt;
+  return dialog.Fields();
+}
 
 }  // namespace cvd::ui

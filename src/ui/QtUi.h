@@ -44,6 +44,11 @@ class QtUi : public Ui {
   bool ShowListForm() override;
   void SetListForm(TListForm* listForm) { listForm_ = listForm; }
 
+  // Group and button menus.
+  void PopupButtonMenu(Point where) override;
+  ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
+  std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) override;
+
  private:
   TMainForm& form_;
   TTrayForm& tray_;

@@ -15,6 +15,7 @@
 #include "ui/CaptionBar.h"
 #include "ui/ColorMap.h"
 #include "ui/TBitBtnWithColor.h"
+#include "ui/WindowInput.h"
 
 namespace cvd::ui {
 
@@ -89,6 +90,10 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   Dummy->setFocusPolicy(Qt::NoFocus);
 
   ButtonControls.push_back(nullptr);
+  GroupBox->setAccessibleName(QStringLiteral("Group"));
+  GroupButton->setAccessibleName(QStringLiteral("Choose group"));
+  GroupList->setAccessibleName(QStringLiteral("Groups"));
+  input_ = new WindowInput(*this);
   // The native window exists from here on, so the window manager's hints go
   // on before the first map.
   winId();
@@ -101,6 +106,7 @@ void TMainForm::CreateButtons(int count) {
     auto* button = new TBitBtnWithColor(i, client_);
     button->setFont(buttonFont_);
     connect(button, &TBitBtnWithColor::Pressed, this, &TMainForm::ButtonPressed);
+    input_->AttachButton(button);
     ButtonControls.push_back(button);
   }
 }
@@ -129,6 +135,7 @@ void TMainForm::ApplyLayout(const WindowLayout& layout) {
     TBitBtnWithColor* button = ButtonControls[static_cast<std::size_t>(cell.number)];
     button->setFont(buttonFont_);
     button->setText(QString::fromUtf8(cell.caption.c_str()));
+    button->setAccessibleName(button->text());
     button->SetFontColor(cell.fontColor);
     button->SetColor(cell.color);
     button->setGeometry(cell.bounds.left, cell.bounds.top, cell.bounds.width, cell.bounds.height);
@@ -152,7 +159,10 @@ void TMainForm::SetCaptionColor(int button, TColor color) {
 }
 
 void TMainForm::SetButtonCaption(int button, const QString& caption) {
-  if (TBitBtnWithColor* control = ButtonControl(button)) control->setText(caption);
+  if (TBitBtnWithColor* control = ButtonControl(button)) {
+    control->setText(caption);
+    control->setAccessibleName(caption);
+  }
 }
 
 TBitBtnWithColor* TMainForm::ButtonControl(int number) const {
@@ -160,9 +170,16 @@ TBitBtnWithColor* TMainForm::ButtonControl(int number) const {
   return ButtonControls[static_cast<std::size_t>(number)];
 }
 
-int TMainForm::ButtonUnderPointer() const {
+void TMainForm::SetEngine(Engine* engine) {
+  engine_ = engine;
+  input_->SetEngine(engine);
+}
+
+int TMainForm::ButtonUnderPointer() const { return ButtonAt(QCursor::pos()); }
+
+int TMainForm::ButtonAt(const QPoint& global) const {
   if (!isVisible()) return -1;
-  const QPoint pos = client_->mapFromGlobal(QCursor::pos());
+  const QPoint pos = client_->mapFromGlobal(global);
   for (std::size_t i = 1; i < ButtonControls.size(); ++i) {
     const TBitBtnWithColor* button = ButtonControls[i];
     if (button->isVisible() && button->geometry().contains(pos)) return static_cast<int>(i);

@@ -22,6 +22,7 @@ class Engine;
 namespace cvd::ui {
 
 class CaptionBar;
+class WindowInput;
 class TBitBtnWithColor;
 
 class TMainForm : public QWidget {
@@ -31,7 +32,7 @@ class TMainForm : public QWidget {
   // shown, for window-manager hints the platform layer sets.
   using PrepareNativeWindow = void (*)(std::uint64_t window);
   explicit TMainForm(PrepareNativeWindow prepareNativeWindow = nullptr);
-  void SetEngine(Engine* engine) { engine_ = engine; }
+  void SetEngine(Engine* engine);
 
   void ApplyLayout(const WindowLayout& layout);
   // Makes sure controls 1..count exist; they are only ever hidden.
@@ -42,6 +43,10 @@ class TMainForm : public QWidget {
   QSize ClientSize() const;
   // The visible button control under the mouse pointer, or -1.
   int ButtonUnderPointer() const;
+  // The visible button control at a screen point, or -1.
+  int ButtonAt(const QPoint& global) const;
+  // Right-button work: menus, group steps, drags.
+  WindowInput* Input() const { return input_; }
   QFont ButtonFont() const { return buttonFont_; }
   // Shows the window without taking the focus.
   void ShowWithoutActivating();
@@ -69,6 +74,7 @@ class TMainForm : public QWidget {
 
   Engine* engine_ = nullptr;
   CaptionBar* caption_ = nullptr;
+  WindowInput* input_ = nullptr;
   QWidget* client_ = nullptr;
   QFont buttonFont_;
   bool updatingList_ = false;

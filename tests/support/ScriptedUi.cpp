@@ -68,6 +68,28 @@ std::optional<std::string> ScriptedUi::BrowseForFolder(const std::string& title,
   return answer;
 }
 
+ColorDialogResult ScriptedUi::ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) {
+  colorPresets.push_back(preset);
+  if (colors_.empty()) {
+    ADD_FAILURE() << "unexpected colour dialog";
+    return ColorDialogResult{std::nullopt, favorites};
+  }
+  const std::optional<ColorPair> chosen = colors_.front();
+  colors_.pop_front();
+  return ColorDialogResult{chosen, favorites};
+}
+
+std::optional<ButtonFields> ScriptedUi::ButtonDialog(const std::string& caption, const ButtonFields& fields) {
+  buttonDialogs.push_back(caption + "|" + fields.name + "|" + fields.hint + "|" + fields.text);
+  if (buttonFields_.empty()) {
+    ADD_FAILURE() << "unexpected button dialog: " << caption;
+    return std::nullopt;
+  }
+  auto answer = buttonFields_.front();
+  buttonFields_.pop_front();
+  return answer;
+}
+
 void ScriptedUi::ApplyLayout(const WindowLayout& layout) {
   layouts.push_back(layout);
   frame.width = layout.client.width;

@@ -34,7 +34,8 @@ class ScriptedUi : public Ui {
   void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
   void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void AnswerFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
-  bool AllAnswersUsed() const { return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty(); }
+  bool AllAnswersUsed() const { return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty() && colors_.empty() &&
+                                  buttonFields_.empty(); }
 
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
@@ -73,6 +74,17 @@ class ScriptedUi : public Ui {
   std::function<void()> whileListFormShows;
   int listFormShows = 0;
 
+  // Group and button menus.
+  void PopupButtonMenu(Point where) override { buttonMenus.push_back(where); }
+  ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
+  std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) override;
+  // Queues the colour dialog's answer (nothing: Cancel) and the button dialog's.
+  void AnswerColor(std::optional<ColorPair> pair) { colors_.push_back(pair); }
+  void AnswerButton(std::optional<ButtonFields> fields) { buttonFields_.push_back(std::move(fields)); }
+  std::vector<Point> buttonMenus;
+  std::vector<ColorPair> colorPresets;
+  std::vector<std::string> buttonDialogs;
+
   // What the view shows.
   std::vector<ShownMessage> messages;
   std::vector<std::string> balloons;
@@ -102,6 +114,8 @@ class ScriptedUi : public Ui {
   std::deque<std::optional<std::string>> inputs_;
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<std::string>> folders_;
+  std::deque<std::optional<ColorPair>> colors_;
+  std::deque<std::optional<ButtonFields>> buttonFields_;
 };
 
 }  // namespace cvd::testing

@@ -1,6 +1,11 @@
 // The button window on the offscreen platform: what the user sees after
 // start-up and after a group switch.
+#include <QAction>
 #include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
@@ -15,7 +20,10 @@
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/MenuView.h"
 #include "ui/TBitBtnWithColor.h"
+#include "ui/TButtonDialog.h"
+#include "ui/TColorForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -134,6 +142,76 @@ TEST_F(MainFormTest, CaptionsAreMeasuredInTheButtonFont) {
   const int width = measure.ButtonTextWidth(caption);
   EXPECT_GE(width, 90 - 15);
   EXPECT_LT(measure.ButtonTextWidth(caption.substr(1)), 90 - 15);
+}
+
+// "a|b|-|c" for the visible entries of a menu; submenus as "name>(...)".
+QString Captions(const QMenu& menu) {
+  QStringList out;
+  for (QAction* action : menu.actions()) {
+    if (!action->isVisible()) continue;
+    if (action->isSeparator()) out << "-";
+    else if (action->menu()) out << action->text() + ">(" + Captions(*action->menu()) + ")";
+    else out << action->text() + (action->isEnabled() ? "" : "#");
+  }
+  return out.join('|');
+}
+
+TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
+  engine.FormCreate();
+  QMenu groupMenu;
+  FillMenu(groupMenu, engine.Menus().GroupMenu(), [](int) {});
+  EXPECT_EQ(Captions(groupMenu),
+            "New Group|Rename Group|Delete Group|Copy Group|-|Group Options#|Clear all Clip Buttons|"
+            "Mark all Buttons Unused|-|Search Buttons#|-|Import Group from File|Export Group to File|-|"
+            "Monitor Application#|Monitor Window#|Cancel Monitoring#|-|Cancel");
+  state.table.CurrentButton = 2;
+  std::vector<int> chosen;
+  QMenu buttonMenu;
+  FillMenu(buttonMenu, engine.Menus().ButtonMenu(), [&](int command) { chosen.push_back(command); });
+  EXPECT_EQ(Captions(buttonMenu),
+            "New Button|Edit Button|Clear Button|-|Change to Uppercase|Change to Lowercase|"
+            "Capitalize First Letters|More Fixes...>(Remove Leading > and <|Remove Leading Spaces|"
+            "Remove Trailing Spaces|Split button into separate lines|Format phone number|Format number|-|Cancel)|"
+            "Customize Quick Fixes#|-|Change Color>(Maroon - Yellow|-|Color Editor|-|Cancel)|Mark as Used|"
+            "Make Permanent|Copy to Group>(Default|-|All Groups|-|Cancel)|-|Cancel");
+  // Choosing an entry runs the core's command for it.
+  for (QAction* action : buttonMenu.actions()) {
+    if (action->text() == "Mark as Used") action->trigger();
+  }
+  ASSERT_EQ(chosen.size(), 1u);
+  engine.Menus().Choose(chosen[0]);
+  EXPECT_TRUE(state.table.Groups[1].Buttons[2].Used);
+  EXPECT_EQ(form.ButtonControl(2)->FontColor(), clGray);
+
+  EXPECT_EQ(form.GroupBox->accessibleName(), "Group");
+  EXPECT_EQ(form.GroupButton->accessibleName(), "Choose group");
+  EXPECT_EQ(form.ButtonControl(6)->accessibleName(), "Permanent");
+  EXPECT_EQ(form.ButtonControl(1)->accessibleName(), "Empty");
+}
+
+TEST(ColorForm, BoxesExampleFavouritesAndReset) {
+  TColorForm form(ColorPair{clRed, 0x123456}, {ColorPair{clMaroon, clYellow}, ColorPair{clWhite, clBlue}});
+  EXPECT_EQ(form.windowTitle(), "Button Color");
+  EXPECT_EQ(form.Chosen(), (ColorPair{clRed, 0x123456}));  // a colour without a name is kept as custom
+  EXPECT_EQ(form.ButtonColor->currentText(), "$00123456");
+  EXPECT_EQ(form.ExampleButton->Color(), 0x123456);
+  ASSERT_EQ(form.FavList->count(), 2);
+  EXPECT_EQ(form.FavList->item(1)->text(), "Favorite");
+  form.UseFavorite(1);
+  EXPECT_EQ(form.Chosen(), (ColorPair{clWhite, clBlue}));
+  EXPECT_EQ(form.ExampleButton->FontColor(), clWhite);
+  form.ResetButton->click();
+  EXPECT_EQ(form.Chosen(), (ColorPair{clBlack, clBtnFace}));
+  form.AddToFavorites();
+  EXPECT_EQ(form.Favorites().back(), (ColorPair{clBlack, clBtnFace}));
+  EXPECT_EQ(form.FavList->count(), 3);
+}
+
+TEST(ButtonDialog, LinesKeepTheirCrLf) {
+  TButtonDialog dialog("Edit Button", ButtonFields{"N", "H", "one\r\ntwo"});
+  EXPECT_EQ(dialog.TextBox->toPlainText(), "one\ntwo");
+  EXPECT_EQ(dialog.Fields(), (ButtonFields{"N", "H", "one\r\ntwo"}));
+  EXPECT_EQ(dialog.NameBox->accessibleName(), "Name");
 }
 
 TEST(ColorMap, PlainAndSystemColours) {

@@ -39,12 +39,25 @@ Engine::Engine(const Ports& ports, AppState& state)
                                *ports_.windows},
                  ShortcutParts{state.table, state.settings, window_, capture_, tracker_, paster_.Macros(), quickFixes_},
                  ShortcutHooks{.pressButton = [this](int button) { ButtonMouseDown(button, MouseButton::Left); },
-                               .clearAllClip = {},
-                               .markAllUnused = {},
-                               .deleteButton = {},
-                               .editButton = {},
+                               .clearAllClip = [this] { menus_.Groups().ClearAllClip(state_.table.CurrentGroup); },
+                               .markAllUnused = [this] { menus_.Groups().MarkAllUnused(); },
+                               .deleteButton = [this](int g, int b, bool noAsk) {
+                                 return menus_.Buttons().DeleteButton(g, b, noAsk);
+                               },
+                               .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
                                .search = {},
-                               .resetFadeTimer = {}}) {
+                               .resetFadeTimer = {}}),
+      menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
+             GroupHooks{[this](int position, bool store) { window_.GroupListChange(position, store); },
+                        [this](int g) { capture_.GroupDeleted(g); },
+                        [this](const std::string& text) { return window_.MakeCaption(text); }, {}},
+             ButtonHooks{[this] { window_.Display(); },
+                         [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                         [this] { FormCloseQuery(); }, {},
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
+  menus_.SetRestoreFocus([this] {
+    if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
+  });
   // Both timers start disabled; start-up enables them.
   targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
     window_.HoverHintStep();
@@ -129,8 +142,9 @@ void Engine::ButtonMouseDown(int button, MouseButton which) {
   // Every press on a button hides the hint.
   ports_.ui->HideHint();
   state_.table.CurrentButton = button;
-  // A left press pastes the button.
+  // A left press pastes the button; a right press may start a drag or a gesture.
   if (which == MouseButton::Left) paster_.ClickButton(state_.table.CurrentGroup, button);
+  if (which == MouseButton::Right) menus_.Buttons().RightPress(ports_.ui->PointerPosition());
 }
 
 void Engine::HandleSystemCommand(int command) {

@@ -9,6 +9,7 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/groups/WindowMenus.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -67,6 +68,8 @@ class Engine {
   QuickFixRunner& QuickFixes() { return quickFixes_; }
   // The shortcut keys, their setup page and the delimiter list.
   ShortcutKeys& Shortcuts() { return shortcuts_; }
+  // The group and button menus with their commands.
+  WindowMenus& Menus() { return menus_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -94,6 +97,7 @@ class Engine {
   Paster paster_;
   QuickFixRunner quickFixes_;
   ShortcutKeys shortcuts_;
+  WindowMenus menus_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

@@ -3,7 +3,7 @@
 
 #include "core/backup/BackupActions.h"
 #include "core/ports/Ui.h"
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 #include "core/util/Files.h"
 
 namespace cvd {

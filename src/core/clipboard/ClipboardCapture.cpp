@@ -56,4 +56,13 @@ void ClipboardCapture::CopyFromClipboard() {
   clipboardSeen_ = true;
 }
 
+void ClipboardCapture::GroupDeleted(int g) {
+  if (lastFillGroup_ == g) {
+    lastFillGroup_ = -1;
+    lastFilled_ = -1;
+  } else if (lastFillGroup_ > g) {
+    --lastFillGroup_;
+  }
+}
+
 }  // namespace cvd

@@ -48,6 +48,9 @@ class ClipboardCapture {
   int LastFillGroup() const { return lastFillGroup_; }
   // The last filled button was cleared: nothing counts as last copied.
   void ForgetLastFilled() { lastFilled_ = -1; }
+  // Group `g` was deleted: the last filled group follows its new number, or
+  // is forgotten when it was the one deleted.
+  void GroupDeleted(int g);
 
  private:
   Clipboard& clipboard_;

@@ -110,6 +110,12 @@ std::string ColorToString(TColor color) {
   return buffer;
 }
 
+std::vector<TColor> NamedColors() {
+  std::vector<TColor> colors;
+  for (const auto& named : kNamedColors) colors.push_back(named.value);
+  return colors;
+}
+
 std::optional<TColor> StringToColor(const std::string& text) {
   const std::string upper = UpperAscii(text);
   for (const auto& named : kNamedColors) {

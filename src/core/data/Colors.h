@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/util/ColorValue.h"
 
@@ -13,6 +14,10 @@ inline int SystemColorIndex(TColor c) { return static_cast<int>(static_cast<std:
 
 // The colour's name from the named-colour table, or "$" and eight hex digits.
 std::string ColorToString(TColor color);
+
+// Every named colour in table order: standard, extended, then system colours
+// (clNone last), for colour pickers.
+std::vector<TColor> NamedColors();
 
 // A colour name (letter case ignored) or a number: "$" hexadecimal, "0x"
 // hexadecimal or signed decimal. Nothing for anything else.

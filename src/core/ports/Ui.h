@@ -3,6 +3,7 @@
 // pointer, and the button window as a humble view.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ports/WindowLayout.h"
 #include "core/util/ColorValue.h"
@@ -13,6 +14,28 @@ namespace cvd {
 enum class MsgKind { Warning, Error, Information, Confirmation };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgResult { Ok, Cancel, Yes, No };
+
+// A text colour and a face colour, as a button carries them.
+struct ColorPair {
+  TColor text = 0;
+  TColor face = 0;
+  bool operator==(const ColorPair&) const = default;
+};
+
+// The colour dialog's answer: the favourites as the user left them (kept
+// even on Cancel), and the chosen pair on OK.
+struct ColorDialogResult {
+  std::optional<ColorPair> chosen;
+  std::vector<ColorPair> favorites;
+};
+
+// The name, hint and text of a button as a dialog edits them.
+struct ButtonFields {
+  std::string name;
+  std::string hint;
+  std::string text;
+  bool operator==(const ButtonFields&) const = default;
+};
 
 struct AskResult {
   MsgResult result = MsgResult::Cancel;
@@ -79,6 +102,12 @@ class Ui {
   // Shortcut keys: the delimiter list of "Paste all buttons", modally at the
   // pointer; true when closed with OK.
   virtual bool ShowListForm() = 0;
+
+  // Group and button menus: the button menu at a screen point, the colour
+  // dialog, and the small button dialog used while there is no button editor.
+  virtual void PopupButtonMenu(Point where) = 0;
+  virtual ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) = 0;
+  virtual std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) = 0;
 };
 
 }  // namespace cvd

@@ -34,6 +34,9 @@ extern const std::array<FixedHotKey, kNumFixedHotKeys> kFixedHotKeys;
 inline constexpr int kMaxPasteKeys = kPasteKeysCapacity;
 inline constexpr int kMaxQuickFixes = 51;
 inline constexpr int kMaxFavorites = 11;
+// The colour dialog keeps at most this many pairs; a larger count read from
+// the file is cut to it.
+inline constexpr int kMaxFavoritePairs = 10;
 // The delimiter list has no stated capacity; this bound keeps a damaged count
 // from filling memory.
 inline constexpr int kMaxDelimiters = 1000;

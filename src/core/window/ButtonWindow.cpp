@@ -48,14 +48,14 @@ void ButtonWindow::WindowMoved() {
   group.WindowTop = frame.top;
 }
 
-void ButtonWindow::GroupListChange(int position) {
+void ButtonWindow::GroupListChange(int position, bool storePosition) {
   if (position < 0 || position >= static_cast<int>(table_.GroupList.size())) return;
   const int index = table_.FindGroup(table_.GroupList[position]);
-  if (index > 0) SwitchToGroup(index);
+  if (index > 0) SwitchToGroup(index, storePosition);
 }
 
-void ButtonWindow::SwitchToGroup(int groupIndex) {
-  WindowMoved();  // the group we leave remembers where the window was
+void ButtonWindow::SwitchToGroup(int groupIndex, bool storePosition) {
+  if (storePosition) WindowMoved();  // the group we leave remembers where the window was
   table_.CurrentGroup = groupIndex;
   ResetHint();
   SetPasteCount();

@@ -31,7 +31,9 @@ class ButtonWindow {
   // The window was moved: the group on screen remembers where.
   void WindowMoved();
   // The user picked list position `position` in the group selector.
-  void GroupListChange(int position);
+  // With `storePosition` false the group left behind does not take the
+  // window's place (it was just deleted).
+  void GroupListChange(int position, bool storePosition = true);
 
   // One tick of the hover hint, and forgetting it (a new clip, a press).
   void HoverHintStep();
@@ -44,7 +46,7 @@ class ButtonWindow {
   const HintState& Hint() const { return hint_; }
 
  private:
-  void SwitchToGroup(int groupIndex);
+  void SwitchToGroup(int groupIndex, bool storePosition);
 
   Ui& ui_;
   TextMeasure& measure_;

@@ -235,6 +235,20 @@ TEST_F(ShortcutKeysTest, LastCopiedFunctionsNeedAClipOfTheCurrentGroup) {
   EXPECT_TRUE(Pasted().empty());
 }
 
+TEST_F(ShortcutKeysTest, ClearLastCopiedLeavesNothingLastCopied) {
+  Start();
+  Copy("keep");
+  Copy("drop");
+  Press(kAlt + 'L');
+  EXPECT_EQ(h.Clip(1), "keep");
+  Pasted();
+  Press(kAlt + 'V');
+  Press(kAlt + 'L');
+  EXPECT_TRUE(Pasted().empty());
+  EXPECT_EQ(h.Clip(1), "keep");
+  EXPECT_TRUE(h.ui.messages.empty());
+}
+
 TEST_F(ShortcutKeysTest, PasteClampsAPointerOutsideTheClipArea) {
   Start();
   for (const char* text : {"a", "b", "c", "d", "e"}) Copy(text);
