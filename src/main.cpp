@@ -13,12 +13,14 @@
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalBridge.h"
 #include "platform/x11/X11Clipboard.h"
+#include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/X11WindowState.h"
 #include "platform/x11/X11Windows.h"
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -43,6 +45,9 @@ int main(int argc, char** argv) {
   cvd::x11::X11Windows windows(cvd::x11::X11Windows::QtDisplay());
   cvd::x11::X11Keyboard keyboard(cvd::x11::X11Windows::QtDisplay());
   cvd::qt::QtShell shell;
+  cvd::x11::X11Hotkeys hotkeys;
+  cvd::ui::TListForm listForm;
+  ui.SetListForm(&listForm);
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -55,6 +60,7 @@ int main(int argc, char** argv) {
   ports.keyboard = &keyboard;
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
+  if (hotkeys.Available()) ports.hotkeys = &hotkeys;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
@@ -62,6 +68,7 @@ int main(int argc, char** argv) {
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
   tray.SetNotifier(cvd::qt::NotifyDesktop);
+  listForm.SetList(&engine.Shortcuts().Delimiters());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

@@ -6,6 +6,7 @@ std::map<std::string, Command> AllCommands() {
   return {
       {"state", StateCommand},
       {"quit", QuitCommand},
+      {"do", DoCommand},
       {"encrypt", EncryptCommand},
       {"decrypt", DecryptCommand},
       {"dump", DumpCommand},

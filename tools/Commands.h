@@ -14,6 +14,8 @@ std::map<std::string, Command> AllCommands();
 // Commands that talk to the running program.
 int StateCommand(const std::vector<std::string>& args);
 int QuitCommand(const std::vector<std::string>& args);
+// Runs a shortcut function (by its name in the shortcut list) or a quick fix by name.
+int DoCommand(const std::vector<std::string>& args);
 
 // Commands on the program's formats.
 int EncryptCommand(const std::vector<std::string>& args);

@@ -24,4 +24,21 @@ int StateCommand(const std::vector<std::string>&) { return Request(kRequestState
 
 int QuitCommand(const std::vector<std::string>&) { return Request(kRequestQuit, false); }
 
+int DoCommand(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0].empty() || args[0].find_first_of("\r\n") != std::string::npos) {
+    std::cerr << "usage: corvinade-tool do NAME\n";
+    return 2;
+  }
+  const auto answer = SendInstanceRequest(kRequestDo + args[0], 5000);
+  if (!answer) {
+    std::cerr << "corvinade-tool: Corvinade is not running\n";
+    return 1;
+  }
+  if (answer->rfind(kAnswerUnknownFunction, 0) == 0) {
+    std::cerr << "corvinade-tool: no shortcut function or quick fix is named '" << args[0] << "'\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace cvd::tool

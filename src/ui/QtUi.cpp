@@ -13,6 +13,7 @@
 #include "ui/TColorForm.h"
 #include "ui/WindowInput.h"
 #include "ui/HintWindow.h"
+#include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -143,6 +144,7 @@ void QtUi::SetNoActivate(bool on) {
   // Through the native window, so that the change takes effect while shown.
   if (QWindow* window = form_.windowHandle()) window->setFlag(Qt::WindowDoesNotAcceptFocus, on);
 }
+bool QtUi::ShowListForm() { return listForm_ != nullptr && listForm_->Run(); }
 
 void QtUi::PopupButtonMenu(Point where) { form_.Input()->PopupButtonMenu(QPoint(where.x, where.y)); }
 

@@ -7,6 +7,7 @@ namespace cvd::ui {
 class TMainForm;
 class TTrayForm;
 class HintWindow;
+class TListForm;
 
 class QtUi : public Ui {
  public:
@@ -42,6 +43,9 @@ class QtUi : public Ui {
   // Desktop integration.
   bool TrayIconShown() override;
   void SetNoActivate(bool on) override;
+  // Shortcut keys: the delimiter list.
+  bool ShowListForm() override;
+  void SetListForm(TListForm* listForm) { listForm_ = listForm; }
 
   // Group and button menus.
   void PopupButtonMenu(Point where) override;
@@ -52,6 +56,7 @@ class QtUi : public Ui {
   TMainForm& form_;
   TTrayForm& tray_;
   HintWindow& hint_;
+  TListForm* listForm_ = nullptr;
 };
 
 }  // namespace cvd::ui

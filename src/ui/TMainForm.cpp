@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -217,6 +218,15 @@ void TMainForm::ButtonPressed(int number, Qt::MouseButton button) {
   if (engine_) engine_->ButtonMouseDown(number, button == Qt::LeftButton ? MouseButton::Left
                                                  : button == Qt::RightButton ? MouseButton::Right
                                                                               : MouseButton::Other);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  if (engine_ && text.size() == 1 && text[0].unicode() > 0x20 && text[0].unicode() < 0x7F) {
+    engine_->Shortcuts().DummyKeyPress(static_cast<char>(text[0].unicode()));
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace cvd::ui

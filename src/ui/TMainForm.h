@@ -68,6 +68,8 @@ class TMainForm : public QWidget {
   void moveEvent(QMoveEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Typing a letter picks a group by its first letter.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void GroupButtonClick();

@@ -16,6 +16,7 @@ Ports Harness::AllPorts() {
   ports.windows = &windows;
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
+  ports.hotkeys = &hotkeys;
   return ports;
 }
 

@@ -9,6 +9,7 @@
 #include "support/FakeClipboard.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeFolderWatch.h"
+#include "support/FakeHotkeys.h"
 #include "support/FakeShell.h"
 #include "support/FakeTextMeasure.h"
 #include "support/FakeWindows.h"
@@ -42,6 +43,7 @@ struct Harness {
   FakeWindows windows;
   FakeShell shell;
   FakeFolderWatch folderWatch;
+  FakeHotkeys hotkeys;
   AppState state;
   std::unique_ptr<Engine> engine;
 };

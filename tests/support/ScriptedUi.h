@@ -3,6 +3,7 @@
 // unexpected question fails the test), and the button window is a record of
 // what the core asked it to show.
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -66,6 +67,15 @@ class ScriptedUi : public Ui {
   // Desktop integration.
   bool TrayIconShown() override { return trayShown; }
   void SetNoActivate(bool on) override { noActivate = on; }
+  // Shortcut keys: the delimiter list closes with listFormOk.
+  bool ShowListForm() override {
+    ++listFormShows;
+    if (whileListFormShows) whileListFormShows();
+    return listFormOk;
+  }
+  bool listFormOk = true;
+  std::function<void()> whileListFormShows;
+  int listFormShows = 0;
 
   // Group and button menus.
   void PopupButtonMenu(Point where) override { buttonMenus.push_back(where); }

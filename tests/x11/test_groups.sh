@@ -97,7 +97,8 @@ xdotool key ctrl+a
 xdotool type --delay 10 "$TEST_HOME/default.cgf"
 keys Return
 dialog "Corvinade"
-keys alt+n
+# Alt+N is the "Next button" shortcut key, held by the program: Tab to "No".
+keys Tab space
 dialog "Enter New Group Name"
 xdotool key ctrl+a
 xdotool type --delay 20 "Copy"

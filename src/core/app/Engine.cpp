@@ -39,7 +39,7 @@ Engine::Engine(const Ports& ports, AppState& state)
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {},
+                               [this] { window_.Display(); }, [this] { fader_.ResetFadeTimer(); },
                                [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
       share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
              ShareHooks{[] { return false; },  // no button editor yet
@@ -58,6 +58,18 @@ Engine::Engine(const Ports& ports, AppState& state)
       monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
                tracker_, MonitorHooks{[this](int position) { GroupListChange(position); }, {}}),
       sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }),
+      shortcuts_(ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard,
+                               *ports_.windows},
+                 ShortcutParts{state.table, state.settings, window_, capture_, tracker_, paster_.Macros(), quickFixes_},
+                 ShortcutHooks{.pressButton = [this](int button) { ButtonMouseDown(button, MouseButton::Left); },
+                               .clearAllClip = [this] { menus_.Groups().ClearAllClip(state_.table.CurrentGroup); },
+                               .markAllUnused = [this] { menus_.Groups().MarkAllUnused(); },
+                               .deleteButton = [this](int g, int b, bool noAsk) {
+                                 return menus_.Buttons().DeleteButton(g, b, noAsk);
+                               },
+                               .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
+                               .search = {},
+                               .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
       menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
              GroupHooks{[this](int position, bool store) {
                           window_.GroupListChange(position, store);
@@ -104,6 +116,7 @@ void Engine::FormCreate() {
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();
+  shortcuts_.RegisterAll();
   ports_.loop->ProcessEvents();
   fader_.ResetFadeTimer();
   capture_.StartLockOut();
@@ -155,6 +168,7 @@ void Engine::FormDestroy() {
   destroyed_ = true;
   capture_.Stop();
   share_.Stop();
+  shortcuts_.UnregisterAll();
   targetTimer_->Stop();
   minuteTimer_->Stop();
   fader_.Stop();

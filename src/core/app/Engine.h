@@ -20,6 +20,7 @@
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/share/ShareSync.h"
+#include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
 #include "core/window/SessionLock.h"
@@ -80,6 +81,8 @@ class Engine {
   // "Use advanced target window tracking" was ticked or cleared: clicks on
   // the button window take the focus, or leave it in the target.
   void AdvWinTrackChanged() { window_.SetNoActivate(state_.settings.AdvWinTrack); }
+  // The shortcut keys, their setup page and the delimiter list.
+  ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
 
@@ -114,6 +117,7 @@ class Engine {
   Fader fader_;
   GroupMonitor monitor_;
   SessionLock sessionLock_;
+  ShortcutKeys shortcuts_;
   WindowMenus menus_;
   std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock

@@ -10,6 +10,9 @@ inline constexpr const char* kInstanceName = "CvdSemaphore";
 inline constexpr const char* kRequestShow = "1001";
 inline constexpr const char* kRequestState = "state";
 inline constexpr const char* kRequestQuit = "quit";
+// "do NAME": runs a shortcut function or a quick fix by its name.
+inline constexpr const char* kRequestDo = "do ";
+inline constexpr const char* kAnswerUnknownFunction = "unknown function";
 
 // "$XDG_RUNTIME_DIR/CvdSemaphore", else "/tmp/CvdSemaphore-<uid>".
 std::string InstanceSocketPath();

@@ -48,6 +48,8 @@ class ClipboardCapture {
   // The clip button last filled and its group (-1: none yet).
   int LastFilled() const { return lastFilled_; }
   int LastFillGroup() const { return lastFillGroup_; }
+  // The last filled button was cleared: nothing counts as last copied.
+  void ForgetLastFilled() { lastFilled_ = -1; }
   // Group `g` was deleted: the last filled group follows its new number, or
   // is forgotten when it was the one deleted.
   void GroupDeleted(int g);

@@ -33,6 +33,9 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
   state["directories"] = DirectoriesJson(engine.State().dirs);
   // Clips captured since the last save are kept here until the next one.
   state["journal"] = ValidUtf8(engine.State().dirs.DataDir + kJournalFileName);
+  nlohmann::ordered_json keys;
+  for (int row = 0; row < kNumFixedHotKeys; ++row) keys[kFixedHotKeys[row].label] = engine.State().settings.FixedHotKeys[row];
+  state["shortcuts"] = {{"enabled", engine.State().settings.HotKeysEnabled}, {"keys", keys}};
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},

@@ -79,6 +79,13 @@ std::string UsKeyName(int key) {
     case vk::Down: return "Down";
     case vk::Insert: return "Insert";
     case vk::LWin: return "Super_L";
+    case vk::RWin: return "Super_R";
+    case vk::LShift: return "Shift_L";
+    case vk::RShift: return "Shift_R";
+    case vk::LControl: return "Control_L";
+    case vk::RControl: return "Control_R";
+    case vk::LMenu: return "Alt_L";
+    case vk::RMenu: return "Alt_R";
     case kBackSpace: return "BackSpace";
     case kEscape: return "Escape";
     case kDelete: return "Delete";

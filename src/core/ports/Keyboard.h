@@ -25,6 +25,14 @@ constexpr int Right = 0x27;
 constexpr int Down = 0x28;
 constexpr int Insert = 0x2D;
 constexpr int LWin = 0x5B;
+constexpr int RWin = 0x5C;
+// The left and right modifier keys, each on its own.
+constexpr int LShift = 0xA0;
+constexpr int RShift = 0xA1;
+constexpr int LControl = 0xA2;
+constexpr int RControl = 0xA3;
+constexpr int LMenu = 0xA4;
+constexpr int RMenu = 0xA5;
 }  // namespace vk
 
 // Modifier bits of KeyScan::shiftState.

@@ -103,6 +103,10 @@ class Ui {
   virtual bool TrayIconShown() = 0;
   // Focus of the button window: with `on`, clicks never activate it.
   virtual void SetNoActivate(bool on) = 0;
+  // Shortcut keys: the delimiter list of "Paste all buttons", modally at the
+  // pointer; true when closed with OK.
+  virtual bool ShowListForm() = 0;
+
   // Group and button menus: the button menu at a screen point, the colour
   // dialog, and the small button dialog used while there is no button editor.
   virtual void PopupButtonMenu(Point where) = 0;

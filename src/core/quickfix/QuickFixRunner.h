@@ -58,6 +58,7 @@ class QuickFixRunner {
 
   // The button editor registers itself while it is open (null when closed).
   void SetEditor(QuickFixEditor* editor) { editor_ = editor; }
+  bool EditorOpen() const { return editor_ != nullptr; }
   // Fixed separators instead of the user's locale (for tests and tools).
   void SetSeparators(std::optional<NumberSeparators> separators) { separators_ = std::move(separators); }
   // A smaller size limit for the texts (for the fuzz tests).

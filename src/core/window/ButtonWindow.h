@@ -44,6 +44,8 @@ class ButtonWindow {
   void ResetHint();
 
   int ActiveButton() const { return activeButton_; }
+  // The paste pointer moved by the shortcut keys.
+  void SetActiveButton(int button) { activeButton_ = button; }
   bool RolledUp() const { return rolledUp_; }
   const HintState& Hint() const { return hint_; }
 

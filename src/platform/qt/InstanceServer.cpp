@@ -3,10 +3,12 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
+#include <cstring>
 
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "core/json/StateJson.h"
+#include "core/shortcuts/ShortcutTable.h"
 
 namespace cvd::qt {
 
@@ -53,6 +55,14 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   } else if (request == kRequestQuit) {
     answer = "ok";
     after = [this] { engine_.MenuExitClick(); };
+  } else if (request.startsWith(kRequestDo)) {
+    const std::string name = request.mid(static_cast<qsizetype>(std::strlen(kRequestDo))).toStdString();
+    if (HotKeyIdOfName(name, engine_.State().settings.QuickFixes) != 0) {
+      answer = "ok";
+      after = [this, name] { engine_.Shortcuts().Do(name); };
+    } else {
+      answer = kAnswerUnknownFunction;
+    }
   } else {
     answer = "unknown request";
   }

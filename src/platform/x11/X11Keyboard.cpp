@@ -32,6 +32,13 @@ unsigned long KeysymOfVirtualKey(int key) {
     case vk::Down: return XK_Down;
     case vk::Insert: return XK_Insert;
     case vk::LWin: return XK_Super_L;
+    case vk::RWin: return XK_Super_R;
+    case vk::LShift: return XK_Shift_L;
+    case vk::RShift: return XK_Shift_R;
+    case vk::LControl: return XK_Control_L;
+    case vk::RControl: return XK_Control_R;
+    case vk::LMenu: return XK_Alt_L;
+    case vk::RMenu: return XK_Alt_R;
     default: return NoSymbol;
   }
 }
