@@ -153,18 +153,6 @@ TEST_F(BackupTest, AnAutomaticRestoreKeepsSafetyCopiesAndReloads) {
   EXPECT_EQ(redraws, 1);
 }
 
-TEST_F(BackupTest, RestoringTodaysSafetyCopyGetsTheEarlierState) {
-  LivePair("ini now", "dat now");
-  WriteTextFile(backup + "corvinade.ini.restore.240315", "ini before");
-  WriteTextFile(backup + "corvinade.dat.restore.240315", "dat before");
-  ui.Answer(MsgResult::No);
-  ui.AnswerFile(backup + "corvinade.dat.restore.240315");
-  actions.RestoreBackup();
-  EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "dat before");
-  EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "ini before");
-  EXPECT_EQ(ReadTextFile(backup + "corvinade.dat.restore.240315"), "dat now");
-}
-
 TEST_F(BackupTest, WithoutCandidatesTheUserMayChooseByHand) {
   LivePair("ini", "dat");
   ui.Answer(MsgResult::Yes);
@@ -199,7 +187,12 @@ TEST_F(BackupTest, AManualChoiceRestoresThePairOfItsFolderAndSuffix) {
   EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "plain ini");
   EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "plain dat");
   EXPECT_EQ(redraws, 1);
-
+  // Today's safety copy gives back the state before and takes the current one.
+  ui.Answer(MsgResult::No);
+  ui.AnswerFile(backup + "corvinade.dat.restore.240315");
+  actions.RestoreBackup();
+  EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "live ini");
+  EXPECT_EQ(ReadTextFile(backup + "corvinade.dat.restore.240315"), "plain dat");
 }
 
 TEST_F(BackupTest, TheLiveFilesOrAPairWithoutSettingsRestoreNothing) {
@@ -228,16 +221,13 @@ TEST(BackupSuffixTest, TheSuffixFollowsTheDataFileName) {
 }
 
 TEST_F(BackupTest, DataFoldersUnderTheSystemProgramFolderAreRefusedInAnyCase) {
-  const struct {
-    const char* folder;
-    bool refused;
-  } cases[] = {
+  const std::pair<const char*, bool> cases[] = {
       {"/usr/local/data/", true}, {"/Usr/share/x", true}, {"/usr", true}, {"/home/me/usr/", false}, {"/usrdata/", false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [folder, refused] : cases) {
     ui.messages.clear();
-    EXPECT_EQ(actions.FolderNotAllowed(c.folder), c.refused) << c.folder;
-    EXPECT_EQ(ui.messages.size(), c.refused ? 1u : 0u) << c.folder;
+    EXPECT_EQ(actions.FolderNotAllowed(folder), refused) << folder;
+    EXPECT_EQ(ui.messages.size(), refused ? 1u : 0u) << folder;
   }
   // A link into the program folder counts as being there.
   fs::create_directory_symlink("/usr/share", tmp.Path() + "link");

@@ -28,27 +28,23 @@ std::vector<std::string> ClipTexts(const TGroup& group) {
 }
 
 TEST(ClipShift, NewClipEntersAtTheFillEndAndTheOldestDropsOut) {
-  struct Case {
-    int fillMode;
-    int filled;
-    std::vector<std::string> texts;
-  } cases[] = {
+  const std::tuple<int, int, std::vector<std::string>> cases[] = {
       {1, 1, {"new", "1", "2", "3", "4"}},
       {2, 5, {"2", "3", "4", "5", "new"}},
       {0, 5, {"2", "3", "4", "5", "new"}},  // anything but 1 fills from the bottom
   };
-  for (const auto& c : cases) {
-    TGroup group = NumberedGroup(c.fillMode);
+  for (const auto& [fillMode, filled, texts] : cases) {
+    TGroup group = NumberedGroup(fillMode);
     const TButton permanent = group.Buttons[6];
-    EXPECT_EQ(ShiftInNewClip(group, "new", Caption), c.filled);
-    EXPECT_EQ(ClipTexts(group), c.texts) << c.fillMode;
+    EXPECT_EQ(ShiftInNewClip(group, "new", Caption), filled);
+    EXPECT_EQ(ClipTexts(group), texts) << fillMode;
     EXPECT_EQ(group.Buttons[6], permanent);
     // The new clip is fresh; a moved button keeps all its fields.
-    const TButton& clip = group.Buttons[c.filled];
+    const TButton& clip = group.Buttons[filled];
     EXPECT_EQ(clip, (TButton{"<new>", "", "new", false, clBlack, clBtnFace}));
-    const TButton& moved = group.Buttons[c.fillMode == 1 ? 2 : 4];
-    EXPECT_EQ(moved.Name, c.fillMode == 1 ? "n1" : "n5");
-    EXPECT_EQ(moved.Hint, c.fillMode == 1 ? "h1" : "h5");
+    const TButton& moved = group.Buttons[fillMode == 1 ? 2 : 4];
+    EXPECT_EQ(moved.Name, fillMode == 1 ? "n1" : "n5");
+    EXPECT_EQ(moved.Hint, fillMode == 1 ? "h1" : "h5");
     EXPECT_TRUE(moved.Used);
     EXPECT_EQ(moved.Color, clYellow);
   }

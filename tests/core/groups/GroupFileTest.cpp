@@ -21,23 +21,13 @@ std::string Caption(const std::string& name) { return "[" + name + "]"; }
 
 TEST(GroupFile, WritesVersion4LineByLine) {
   TGroup g = NewGroupDefaults("G", "/prog/");
-  g.NumClipButtons = 1;
-  g.NumPermButtons = 1;
+  g.NumClipButtons = 1, g.NumPermButtons = 1;
   g.ResizeButtons();
-  g.MonitorApplication = "app";
-  g.MonitorWindow = "win";
-  g.WindowLeft = -3;
-  g.WindowTop = 4;
-  g.RememberPos = true;  // never written as set
-  g.Shared = true;       // never written as shared
   g.Buttons[1] = TButton{"c", "h", "x\r\ny", true, 5, 6};
   g.Buttons[2] = TButton{"p", "", "\t", false, 7, 8};
-  g.NumColumns = 2;
-  g.PlaySound = false;
-  g.FontStyle = fsBold;
-  g.CopyDups = 2;
-  g.PasteKeyMode = 1;
-  g.PasteDelay = 150;
+  g.MonitorApplication = "app", g.MonitorWindow = "win", g.WindowLeft = -3, g.WindowTop = 4;
+  g.RememberPos = true, g.Shared = true;  // never written as set or shared
+  g.NumColumns = 2, g.PlaySound = false, g.FontStyle = fsBold, g.CopyDups = 2, g.PasteKeyMode = 1, g.PasteDelay = 150;
   const std::vector<std::string> expected = {
       Encrypt("Corvinade Group File Version 4"), Encrypt("G"), Encrypt("app"), Encrypt("win"),
       "1", "1", "-3", "4", "FALSE",
@@ -148,30 +138,26 @@ TEST_F(GroupImportTest, OlderVersionsReadWhatTheyHold) {
   const std::string v4 = WriteGroupFile(exported);
   const std::vector<std::string> lines = Lines(v4);
   const TGroup fresh = NewGroupDefaults("Travel", "/prog/");
-  struct Case {
-    const char* version;
-    std::size_t lines;
-    bool display, paste;
-  } cases[] = {
+  const std::tuple<const char*, std::size_t, bool, bool> cases[] = {
       {"2", 9 + 3 * 5 + 2, false, false},  // ends after the column count
       {"3", lines.size() - 2, true, false},
       {"9", lines.size(), false, false},  // unknown: an old version, later lines ignored
       {"", lines.size(), false, false},   // no version character at all
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.version);
-    std::string header = std::string("Corvinade Group File Version") + (*c.version ? " " : "") + c.version;
+  for (const auto& [version, count, display, paste] : cases) {
+    SCOPED_TRACE(version);
+    std::string header = std::string("Corvinade Group File Version") + (*version ? " " : "") + version;
     table.Groups.resize(3);
     table.GroupList.resize(2);
-    const GroupImport result = Import(WithLine(Join(lines, c.lines), 1, Encrypt(header)));
+    const GroupImport result = Import(WithLine(Join(lines, count), 1, Encrypt(header)));
     ASSERT_TRUE(result.imported);
     const TGroup& g = table.Groups[result.groupIndex];
     EXPECT_EQ(g.Buttons[5].Text, exported.Buttons[5].Text);
     EXPECT_EQ(g.NumColumns, exported.NumColumns);
-    EXPECT_EQ(g.ButtonWidth, c.display ? exported.ButtonWidth : fresh.ButtonWidth);
-    EXPECT_EQ(g.FontName, c.display ? exported.FontName : fresh.FontName);
-    EXPECT_EQ(g.CopyDups, c.display ? exported.CopyDups : fresh.CopyDups);
-    EXPECT_EQ(g.PasteDelay, c.paste ? exported.PasteDelay : fresh.PasteDelay);
+    EXPECT_EQ(g.ButtonWidth, display ? exported.ButtonWidth : fresh.ButtonWidth);
+    EXPECT_EQ(g.FontName, display ? exported.FontName : fresh.FontName);
+    EXPECT_EQ(g.CopyDups, display ? exported.CopyDups : fresh.CopyDups);
+    EXPECT_EQ(g.PasteDelay, paste ? exported.PasteDelay : fresh.PasteDelay);
   }
 }
 

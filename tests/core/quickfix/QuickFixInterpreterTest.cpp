@@ -26,11 +26,7 @@ std::string Fix(const std::string& action, const std::string& text) {
 }
 
 TEST(QuickFixInterpreter, CommandsOfEveryKind) {
-  struct Case {
-    const char* action;
-    std::string text;
-    std::string expected;
-  } cases[] = {
+  const std::tuple<const char*, std::string, std::string> cases[] = {
       {"{Uppercase}{AddPrefix > }", "a\r\nb", "> A\r\n> B"},
       {"{Lowercase}", "MiXeD \xC3\x89 1", "mixed \xC3\x89 1"},  // only ASCII letters change
       {"{CapitalizeFirst}", "a b", "A B"},
@@ -53,14 +49,11 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
       // Empty arguments change nothing.
       {"{RemoveLeading}{RemoveTrailing}{Remove}{Replace}{Replace ,x}{AddPrefix}{AddSuffix}{Number}", "a,b", "a,b"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Fix(c.action, c.text), c.expected) << c.action << " on " << c.text;
+  for (const auto& [action, text, expected] : cases) EXPECT_EQ(Fix(action, text), expected) << action << " on " << text;
 }
 
 TEST(QuickFixInterpreter, LocatesCommandsWithTheLookAheadRule) {
-  struct Case {
-    std::string action;
-    std::size_t from, start, end;
-  } cases[] = {
+  const std::tuple<std::string, std::size_t, std::size_t, std::size_t> cases[] = {
       {"{Uppercase}{Lowercase}", 0, 0, 10}, {"{Uppercase}{Lowercase}", 11, 11, 21},
       {"{Remove }}", 0, 0, 9},          // no "{" after the second "}": the command ends there
       {"{Remove }}{Upper}", 0, 0, 9},   // the next "{" lies after the second "}"
@@ -70,11 +63,11 @@ TEST(QuickFixInterpreter, LocatesCommandsWithTheLookAheadRule) {
       {"{Remove }" + std::string(1023, 'x') + "}", 0, 0, 1032},
       {"{Remove }" + std::string(1024, 'x') + "}", 0, 0, 8},  // the second "}" is out of reach
   };
-  for (const auto& c : cases) {
-    const auto span = LocateCommand(c.action, c.from);
-    ASSERT_TRUE(span.has_value()) << c.action;
-    EXPECT_EQ(span->start, c.start) << c.action;
-    EXPECT_EQ(span->end, c.end) << c.action;
+  for (const auto& [action, from, start, end] : cases) {
+    const auto span = LocateCommand(action, from);
+    ASSERT_TRUE(span.has_value()) << action;
+    EXPECT_EQ(span->start, start) << action;
+    EXPECT_EQ(span->end, end) << action;
   }
   EXPECT_FALSE(LocateCommand("{Upper", 0));
   EXPECT_FALSE(LocateCommand("Upper}", 0));
@@ -145,12 +138,7 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
     doubling += "{AddPrefix x\\r\\n}";  // doubles the lines each time
     replacing += "{Replace a,aa}";
   }
-  struct Case {
-    std::string action;
-    std::string text;
-    std::size_t maxText;
-    bool stopped;
-  } cases[] = {
+  const std::tuple<std::string, std::string, std::size_t, bool> cases[] = {
       {doubling, "a", 1u << 20, true}, {replacing, "a", 1u << 20, true}, {"{AddSuffix xx}", "ab", 4, false},
       {"{AddSuffix xxx}", "ab", 4, true}, {"{AddPrefix xx}", "a\r\nb", 7, true}, {"{Replace a,bb}", "aa", 4, false},
       {"{LineLength 1}", "abcd", 8, true},          // checked after the command
@@ -158,11 +146,11 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
       {"{AddSuffix x}", std::string(50, 'a'), 10, true},  // ...but not grow
       {"{Split 1}", std::string(50, 'a'), 10, false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [action, text, maxText, stopped] : cases) {
     testing::RecordingEffects effects;
-    const QuickFixResult result = RunQuickFixAction(c.action, c.text, effects, kPointComma, c.maxText);
-    EXPECT_EQ(result.error.has_value(), c.stopped) << c.action.substr(0, 40);
-    if (c.stopped) {
+    const QuickFixResult result = RunQuickFixAction(action, text, effects, kPointComma, maxText);
+    EXPECT_EQ(result.error.has_value(), stopped) << action.substr(0, 40);
+    if (stopped) {
       EXPECT_EQ(*result.error, kQuickFixTooLongText);
     }
   }

@@ -110,13 +110,11 @@ TEST(SetPasteCount, LandsOnTheOldestFilledClip) {
 
 TEST(KeepOnScreen, OffDisplayPositionsMoveTo100) {
   const Rect display{0, 0, 1920, 1080};
-  struct Case {
-    Point in, out;
-  } cases[] = {
+  const std::pair<Point, Point> cases[] = {
       {{500, 300}, {500, 300}}, {{1900, 1060}, {1900, 1060}}, {{1901, 300}, {100, 300}},
       {{-5, 300}, {100, 300}},  {{500, 1061}, {500, 100}},    {{5000, -1}, {100, 100}},
   };
-  for (const auto& c : cases) EXPECT_EQ(KeepOnScreen(c.in, display), c.out) << c.in.x << "," << c.in.y;
+  for (const auto& [in, out] : cases) EXPECT_EQ(KeepOnScreen(in, display), out) << in.x << "," << in.y;
   // A display stacked below another keeps positions that lie on it.
   EXPECT_EQ(KeepOnScreen(Point{50, 1500}, Rect{0, 1080, 1920, 1080}), (Point{50, 1500}));
 }
