@@ -27,10 +27,17 @@ class BackupTest : public testing::SettingsFilesSetup {
     store.loadedContents.clear();
   }
 
-  // The live pair as saved on disk.
-  void LivePair(const std::string& ini, const std::string& dat) {
-    WriteTextFile(data + "corvinade.ini", ini);
-    WriteTextFile(data + "corvinade.dat", dat);
+  // A settings and data file pair, e.g. the live pair as saved on disk.
+  static void Pair(const std::string& folder, const std::string& suffix, const std::string& ini,
+                   const std::string& dat) {
+    WriteTextFile(folder + "corvinade.ini" + suffix, ini);
+    WriteTextFile(folder + "corvinade.dat" + suffix, dat);
+  }
+  // Restores the file chosen by hand, declining the newest backup.
+  void RestoreChoosing(const std::string& file) {
+    ui.Answer(MsgResult::No);
+    ui.AnswerFile(file);
+    actions.RestoreBackup();
   }
 
   // Writes a file whose creation time is later than every file written before.
@@ -86,8 +93,7 @@ TEST_F(BackupTest, NoDataCopyWithoutTheSettingsCopy) {
 
 TEST_F(BackupTest, ChoosingABackupFolderAsksBeforeOverwritingAPair) {
   const std::string chosen = tmp.Sub("usb");
-  WriteTextFile(chosen + "corvinade.ini.backup", "old ini");
-  WriteTextFile(chosen + "corvinade.dat.backup", "old dat");
+  Pair(chosen, ".backup", "old ini", "old dat");
   ui.AnswerFolder(chosen.substr(0, chosen.size() - 1));
   ui.Answer(MsgResult::No);
   actions.FindBackupDirButton();
@@ -137,7 +143,7 @@ TEST_F(BackupTest, TheNewestCompletePairIsChosenByCreationTime) {
 }
 
 TEST_F(BackupTest, AnAutomaticRestoreKeepsSafetyCopiesAndReloads) {
-  LivePair("[Windows]\r\nMainTop=1\r\n", "live dat");
+  Pair(data, "", "[Windows]\r\nMainTop=1\r\n", "live dat");
   WriteNewer(backup + "corvinade.ini.240310", "[Windows]\r\nMainTop=310\r\n");
   WriteNewer(backup + "corvinade.dat.240310", "dat 310");
   WriteNewer(backup + "corvinade.dat.240311", "dat 311 without settings");
@@ -154,7 +160,7 @@ TEST_F(BackupTest, AnAutomaticRestoreKeepsSafetyCopiesAndReloads) {
 }
 
 TEST_F(BackupTest, WithoutCandidatesTheUserMayChooseByHand) {
-  LivePair("ini", "dat");
+  Pair(data, "", "ini", "dat");
   ui.Answer(MsgResult::Yes);
   ui.Answer(MsgResult::No);
   actions.RestoreBackup();
@@ -177,36 +183,27 @@ TEST_F(BackupTest, WithoutCandidatesTheUserMayChooseByHand) {
 }
 
 TEST_F(BackupTest, AManualChoiceRestoresThePairOfItsFolderAndSuffix) {
-  LivePair("live ini", "live dat");
+  Pair(data, "", "live ini", "live dat");
   const std::string other = tmp.Sub("other");
-  WriteTextFile(other + "corvinade.ini", "plain ini");
-  WriteTextFile(other + "corvinade.dat", "plain dat");
-  ui.Answer(MsgResult::No);
-  ui.AnswerFile(other + "corvinade.dat");
-  actions.RestoreBackup();
+  Pair(other, "", "plain ini", "plain dat");
+  RestoreChoosing(other + "corvinade.dat");
   EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "plain ini");
   EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "plain dat");
   EXPECT_EQ(redraws, 1);
   // Today's safety copy gives back the state before and takes the current one.
-  ui.Answer(MsgResult::No);
-  ui.AnswerFile(backup + "corvinade.dat.restore.240315");
-  actions.RestoreBackup();
+  RestoreChoosing(backup + "corvinade.dat.restore.240315");
   EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "live ini");
   EXPECT_EQ(ReadTextFile(backup + "corvinade.dat.restore.240315"), "plain dat");
 }
 
 TEST_F(BackupTest, TheLiveFilesOrAPairWithoutSettingsRestoreNothing) {
-  LivePair("live ini", "live dat");
-  ui.Answer(MsgResult::No);
-  ui.AnswerFile(data + "corvinade.dat");
-  actions.RestoreBackup();
+  Pair(data, "", "live ini", "live dat");
+  RestoreChoosing(data + "corvinade.dat");
   EXPECT_EQ(redraws, 0);
   EXPECT_FALSE(fs::exists(backup + "corvinade.dat.restore.240315"));
 
   WriteTextFile(backup + "corvinade.dat.240101", "lonely");
-  ui.Answer(MsgResult::No);
-  ui.AnswerFile(backup + "corvinade.dat.240101");
-  actions.RestoreBackup();
+  RestoreChoosing(backup + "corvinade.dat.240101");
   ASSERT_EQ(ui.messages.size(), 3u);
   EXPECT_NE(ui.messages[2].text.find(backup + "corvinade.dat.240101"), std::string::npos);
   EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "live dat");
@@ -222,7 +219,8 @@ TEST(BackupSuffixTest, TheSuffixFollowsTheDataFileName) {
 
 TEST_F(BackupTest, DataFoldersUnderTheSystemProgramFolderAreRefusedInAnyCase) {
   const std::pair<const char*, bool> cases[] = {
-      {"/usr/local/data/", true}, {"/Usr/share/x", true}, {"/usr", true}, {"/home/me/usr/", false}, {"/usrdata/", false},
+      {"/usr/local/data/", true}, {"/Usr/share/x", true}, {"/usr", true}, {"/home/me/usr/", false},
+      {"/usrdata/", false},
   };
   for (const auto& [folder, refused] : cases) {
     ui.messages.clear();
@@ -263,8 +261,7 @@ TEST_F(BackupTest, YesCopiesTheCurrentSetupToTheNewFolder) {
 
 TEST_F(BackupTest, NoLoadsTheFilesFoundInTheNewFolder) {
   const std::string other = tmp.Sub("other");
-  WriteTextFile(other + "corvinade.ini", "[Windows]\r\nMainTop=77\r\n");
-  WriteTextFile(other + "corvinade.dat", "their buttons");
+  Pair(other, "", "[Windows]\r\nMainTop=77\r\n", "their buttons");
   settings.MainTop = 5;
   ui.AnswerFolder(other);
   ui.Answer(MsgResult::No);

@@ -75,7 +75,8 @@ TEST(LineCommands, SetLineLengthWrapsWords) {
       {"a   b", 2, "a\r\nb\r\n"},  // blanks at a break go
       {"ab\r\n\r\ncd", 5, "ab\r\n\r\ncd\r\n"},  // breaks stay, every line ends with CR LF
       {"  indented text", 9, "  indente\r\nd text\r\n"},  // too long even for a line of its own
-      {"\xC3\xA9\xC3\xA9\xC3\xA9 \xC3\xA9\xC3\xA9\xC3\xA9", 3, "\xC3\xA9\xC3\xA9\xC3\xA9\r\n\xC3\xA9\xC3\xA9\xC3\xA9\r\n"},
+      {"\xC3\xA9\xC3\xA9\xC3\xA9 \xC3\xA9\xC3\xA9\xC3\xA9", 3,
+       "\xC3\xA9\xC3\xA9\xC3\xA9\r\n\xC3\xA9\xC3\xA9\xC3\xA9\r\n"},
       {"abc", 0, "abc"}, {"abc", -4, "abc"},  // no width: the text stays as it is
   };
   for (const auto& [text, width, expected] : cases) EXPECT_EQ(SetLineLength(text, width), expected) << text << width;

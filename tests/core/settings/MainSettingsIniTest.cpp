@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "support/TempDir.h"
 
@@ -114,39 +115,26 @@ TEST(MainSettingsIniTest, SavingFewerEntriesLeavesNoStaleKeys) {
 }
 
 TEST(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
-  const ScreenGeometry single{1920, 1080, Rect{0, 0, 1920, 1080}};
-  const ScreenGeometry leftMonitor{1920, 1080, Rect{-1280, -200, 3200, 1280}};
-  using Get = std::function<int(const Settings&)>;
-  const struct {
-    const char* section;
-    const char* key;
-    int stored;
-    const ScreenGeometry& screen;
-    Get field;
-    int expected;
-  } cases[] = {
-      {"Windows", "MainLeft", 1900, single, &Settings::MainLeft, 1900},
-      {"Windows", "MainLeft", 1901, single, &Settings::MainLeft, 200},
-      {"Windows", "MainLeft", -10, single, &Settings::MainLeft, 200},
-      {"Windows", "MainLeft", -10, leftMonitor, &Settings::MainLeft, -10},
-      {"Windows", "MainLeft", -1281, leftMonitor, &Settings::MainLeft, 200},
-      {"Windows", "MainTop", 1060, single, &Settings::MainTop, 1060},
-      {"Windows", "MainTop", 1061, single, &Settings::MainTop, 200},
-      {"Windows", "EditLeft", 1901, single, &Settings::EditLeft, 1520},
-      {"Windows", "EditTop", -1, single, &Settings::EditTop, 100},
-      {"Windows", "QuickFixLeft", -50, single, &Settings::QuickFixLeft, -50},
-      {"Windows", "QuickFixTop", 1061, single, &Settings::QuickFixTop, 100},
-      {"Windows", "SetupLeft", 2000, single, &Settings::SetupLeft, 1520},
-      {"Windows", "SetupTop", 5000, single, &Settings::SetupTop, 100},
-      {"SearchWindow", "XPosition", 1911, single, &Settings::SearchXPosition, 810},
-      {"SearchWindow", "XPosition", -1000, leftMonitor, &Settings::SearchXPosition, -1000},
-      {"SearchWindow", "YPosition", 1060, single, &Settings::SearchYPosition, 1060},
-      {"SearchWindow", "YPosition", -1, single, &Settings::SearchYPosition, 390},
+  const ScreenGeometry one{1920, 1080, Rect{0, 0, 1920, 1080}};
+  const ScreenGeometry two{1920, 1080, Rect{-1280, -200, 3200, 1280}};  // a second monitor on the left
+  const char *W = "Windows", *S = "SearchWindow";
+  const std::tuple<const char*, const char*, int, ScreenGeometry, int Settings::*, int> cases[] = {
+      {W, "MainLeft", 1900, one, &Settings::MainLeft, 1900}, {W, "MainLeft", 1901, one, &Settings::MainLeft, 200},
+      {W, "MainLeft", -10, one, &Settings::MainLeft, 200}, {W, "MainLeft", -10, two, &Settings::MainLeft, -10},
+      {W, "MainLeft", -1281, two, &Settings::MainLeft, 200}, {W, "MainTop", 1060, one, &Settings::MainTop, 1060},
+      {W, "MainTop", 1061, one, &Settings::MainTop, 200}, {W, "EditLeft", 1901, one, &Settings::EditLeft, 1520},
+      {W, "EditTop", -1, one, &Settings::EditTop, 100}, {W, "QuickFixLeft", -50, one, &Settings::QuickFixLeft, -50},
+      {W, "QuickFixTop", 1061, one, &Settings::QuickFixTop, 100},
+      {W, "SetupLeft", 2000, one, &Settings::SetupLeft, 1520}, {W, "SetupTop", 5000, one, &Settings::SetupTop, 100},
+      {S, "XPosition", 1911, one, &Settings::SearchXPosition, 810},
+      {S, "XPosition", -1000, two, &Settings::SearchXPosition, -1000},
+      {S, "YPosition", 1060, one, &Settings::SearchYPosition, 1060},
+      {S, "YPosition", -1, one, &Settings::SearchYPosition, 390},
   };
   TempDir dir;
-  for (const auto& c : cases) {
-    const std::string text = std::string("[") + c.section + "]\r\n" + c.key + "=" + std::to_string(c.stored) + "\r\n";
-    EXPECT_EQ(c.field(ReadAll(text, dir.Path(), c.screen)), c.expected) << c.key << "=" << c.stored;
+  for (const auto& [section, key, stored, screen, field, expected] : cases) {
+    const std::string text = std::string("[") + section + "]\r\n" + key + "=" + std::to_string(stored) + "\r\n";
+    EXPECT_EQ(ReadAll(text, dir.Path(), screen).*field, expected) << key << "=" << stored;
   }
   // Centred defaults use the stored sizes.
   const Settings s = ReadAll("[Windows]\r\nEditWidth=1000\r\nEditHeight=80\r\n", dir.Path());
