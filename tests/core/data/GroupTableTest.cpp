@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include "support/TempDir.h"
 
 namespace cvd {
 namespace {
@@ -44,14 +43,10 @@ TEST(MakeNewGroup, FillsDefaultsAndAppendsToTheList) {
 }
 
 TEST(MakeNewGroup, PlaySoundFollowsTheSoundFile) {
-  const auto dir = std::filesystem::temp_directory_path() / "cvd-sound-test";
-  std::filesystem::create_directories(dir);
-  const std::string programDir = dir.string() + "/";
-  std::filesystem::remove(dir / "copy.wav");
-  EXPECT_FALSE(NewGroupDefaults("G", programDir).PlaySound);
-  std::ofstream(dir / "copy.wav") << "RIFF";
-  EXPECT_TRUE(NewGroupDefaults("G", programDir).PlaySound);
-  std::filesystem::remove_all(dir);
+  testing::TempDir dir;
+  EXPECT_FALSE(NewGroupDefaults("G", dir.Path()).PlaySound);
+  dir.Write("copy.wav", "RIFF");
+  EXPECT_TRUE(NewGroupDefaults("G", dir.Path()).PlaySound);
 }
 
 TEST(ResizeButtons, KeepsSlotZeroAndFillsWithEmptyClips) {

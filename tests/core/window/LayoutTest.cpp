@@ -26,6 +26,7 @@ TEST(Display, GridSizesByColumnCount) {
       {2, 1, 3, 2, 3, 180, 40},   // 3 buttons in 3 columns: the third column stays empty
       {5, 1, 9, 2, 6, 360, 40},   // 9 columns lowered to the 6 buttons: 2 rows, 4 columns used
       {0, 0, 1, 1, 1, 90, 20},    // no buttons: the selector alone
+      {5, 1, 0, 7, 1, 90, 140},   // fewer than one column: one
       {1000, 0, 1, 1001, 1, 90, 20020},
   };
   for (const auto& c : cases) {
@@ -52,14 +53,6 @@ TEST(Display, CellsFillColumnByColumn) {
   EXPECT_EQ(layout.groupBox, (Rect{0, 0, 70, 20}));
   EXPECT_EQ(layout.groupButton, (Rect{70, 1, 20, 18}));
   EXPECT_EQ(layout.groupListWidth, 90);
-}
-
-TEST(Display, ColumnsBelowOneBecomeOne) {
-  TGroup g = GroupWith(5, 1, 0);
-  LayoutGroup(g);
-  EXPECT_EQ(g.NumColumns, 1);
-  g.NumColumns = -3;
-  EXPECT_EQ(LayoutGroup(g).rows, 7);
 }
 
 TEST(Display, CaptionColourGreysUsedTrackedButtons) {
