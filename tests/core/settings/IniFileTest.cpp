@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "support/TempDir.h"
 
 namespace cvd {
@@ -110,14 +112,8 @@ TEST(IniFileTest, MissingAndOversizedFilesReadAsEmpty) {
   IniFile ini;
   EXPECT_FALSE(ini.Load(dir.Path() + "none.ini"));
   EXPECT_EQ(ini.ReadInteger("A", "B", 9), 9);
-  {
-    std::FILE* f = std::fopen((dir.Path() + "huge.ini").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("[A]\nB=1\n", f);
-    std::fseek(f, static_cast<long>(IniFile::kMaxFileBytes), SEEK_SET);  // sparse, no real disk use
-    std::fputc('\n', f);
-    std::fclose(f);
-  }
+  dir.Write("huge.ini", "[A]\nB=1\n");
+  std::filesystem::resize_file(dir.File("huge.ini"), IniFile::kMaxFileBytes + 1);  // sparse, no real disk use
   EXPECT_FALSE(ini.Load(dir.Path() + "huge.ini"));
   EXPECT_EQ(ini.ReadInteger("A", "B", 9), 9);
   // A folder or a pipe in place of the file.
