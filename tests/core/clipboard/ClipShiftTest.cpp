@@ -12,11 +12,8 @@ TGroup NumberedGroup(int fillMode) {
   TGroup group = NewGroupDefaults("G", "/nonexistent/");
   group.FillMode = fillMode;
   for (int b = 1; b <= 5; ++b) {
-    group.Buttons[b].Text = std::to_string(b);
-    group.Buttons[b].Name = "n" + std::to_string(b);
-    group.Buttons[b].Hint = "h" + std::to_string(b);
-    group.Buttons[b].Used = true;
-    group.Buttons[b].Color = clYellow;
+    const std::string n = std::to_string(b);
+    group.Buttons[b] = TButton{"n" + n, "h" + n, n, true, clBlack, clYellow};
   }
   return group;
 }

@@ -80,9 +80,8 @@ TEST_F(KeyMacroTest, ModifierTokensHoldTheirKey) {
 }
 
 TEST_F(KeyMacroTest, AltPausesBeforeItsArgumentAlsoWhenEnclosing) {
-  EXPECT_EQ(Send("{Ctrl x}", true), "+Control_L@0 +x@10 -x@20 -Control_L@30");
-  EXPECT_EQ(Send("{Alt {Ctrl x}}", true), "+Alt_L@40 +Control_L@250 +x@460 -x@470 -Control_L@480 -Alt_L@490");
-  EXPECT_EQ(Send("{Ctrl {Alt x}}", true), "+Control_L@500 +Alt_L@510 +x@720 -x@730 -Alt_L@740 -Control_L@750");
+  EXPECT_EQ(Send("{Alt {Ctrl x}}", true), "+Alt_L@0 +Control_L@210 +x@420 -x@430 -Control_L@440 -Alt_L@450");
+  EXPECT_EQ(Send("{Ctrl {Alt x}}", true), "+Control_L@460 +Alt_L@470 +x@680 -x@690 -Alt_L@700 -Control_L@710");
 }
 
 TEST_F(KeyMacroTest, CapsLockIsSwitchedOffAroundEachCharacter) {
