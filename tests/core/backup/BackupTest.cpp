@@ -185,9 +185,10 @@ TEST_F(BackupTest, WithoutCandidatesTheUserMayChooseByHand) {
 TEST_F(BackupTest, AManualChoiceRestoresThePairOfItsFolderAndSuffix) {
   Pair(data, "", "live ini", "live dat");
   const std::string other = tmp.Sub("other");
-  Pair(other, "", "plain ini", "plain dat");
+  const std::string otherIni = "[Backup]\r\nDirectory=" + backup + "\r\n";
+  Pair(other, "", otherIni, "plain dat");
   RestoreChoosing(other + "corvinade.dat");
-  EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), "plain ini");
+  EXPECT_EQ(ReadTextFile(data + "corvinade.ini"), otherIni);
   EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "plain dat");
   EXPECT_EQ(redraws, 1);
   // Today's safety copy gives back the state before and takes the current one.
