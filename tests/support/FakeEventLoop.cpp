@@ -94,7 +94,6 @@ void FakeEventLoop::ProcessEvents() {
 }
 
 void FakeEventLoop::Sleep(int ms) {
-  sleeps_.push_back(ms);
   if (ms > 0) now_ += ms;
 }
 

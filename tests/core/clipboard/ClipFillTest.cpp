@@ -21,16 +21,10 @@ std::vector<std::string> Texts(const TGroup& g) {
   return texts;
 }
 
-struct FillCase {
-  const char* name;
-  int fillMode, copyDups;
-  std::vector<std::string> copies;
-  std::vector<std::string> expected;
-  int lastFilled;
-};
-
 TEST(FillClip, FillOrderAndDuplicatePolicies) {
-  const FillCase cases[] = {
+  using Clips = std::vector<std::string>;
+  // What, fill mode, duplicate policy, the copies, the clip texts after them, the button filled last.
+  const std::tuple<const char*, int, int, Clips, Clips, int> cases[] = {
       {"don't copy a duplicate", 1, 0, {"A", "B", "A"}, {"B", "A", "", "", ""}, 1},
       {"copy duplicates", 1, 1, {"A", "A"}, {"A", "A", "", "", ""}, 1},
       {"move duplicate to the top", 1, 2, {"A", "B", "C", "A"}, {"A", "C", "B", "", ""}, 1},
@@ -38,16 +32,16 @@ TEST(FillClip, FillOrderAndDuplicatePolicies) {
       {"case matters", 1, 0, {"abc", "ABC"}, {"ABC", "abc", "", "", ""}, 1},
       {"the whole text matters", 1, 0, {"abc", "abc\r\n"}, {"abc\r\n", "abc", "", "", ""}, 1},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TGroup g = Group(c.fillMode, c.copyDups);
+  for (const auto& [name, fillMode, copyDups, copies, expected, lastFilled] : cases) {
+    SCOPED_TRACE(name);
+    TGroup g = Group(fillMode, copyDups);
     FillResult last;
-    for (const auto& text : c.copies) {
+    for (const auto& text : copies) {
       FillResult r = FillClip(g, text, Caption);
       if (r.changed) last = r;
     }
-    EXPECT_EQ(Texts(g), c.expected);
-    EXPECT_EQ(last.filled, c.lastFilled);
+    EXPECT_EQ(Texts(g), expected);
+    EXPECT_EQ(last.filled, lastFilled);
   }
 }
 

@@ -47,17 +47,6 @@ TEST(ClipShift, NewClipEntersAtTheFillEndAndTheOldestDropsOut) {
   }
 }
 
-TEST(ClipShift, SuccessiveClipsKeepTheirOrder) {
-  for (int fillMode : {1, 2}) {
-    TGroup group = NumberedGroup(fillMode);
-    for (const char* text : {"A", "B", "C", "D", "E", "F"}) ShiftInNewClip(group, text, Caption);
-    const std::vector<std::string> expected =
-        fillMode == 1 ? std::vector<std::string>{"F", "E", "D", "C", "B"}
-                      : std::vector<std::string>{"B", "C", "D", "E", "F"};
-    EXPECT_EQ(ClipTexts(group), expected);  // six clips into five buttons: A is gone
-  }
-}
-
 TEST(ClipShift, ManyClipsInOnePassEqualOneAfterTheOther) {
   for (int fillMode : {1, 2}) {
     for (int count = 0; count <= 8; ++count) {

@@ -35,7 +35,7 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
       {"{RemoveTrailing  }", "a  \r\n b \r\nc\t ", "a\r\n b\r\nc\t"}, {"{Remove ,}", "a,b,", "ab"},
       {"{Replace \\n, }", "a\nb\r\nc", "a b\r c"},
       {"{RemoveTrailing \\r\\n}", "a\r\nb\r\n", "a\r\nb\r\n"},  // a line never holds its own break
-      {"{Remove }}", "a}b}}", "ab"}, {"{Remove }}{Uppercase}", "a}b", "AB"},
+      {"{Remove }}", "a}b}}", "ab"},
       {"{Number (###) ###-####}", "555.123.4567", "(555) 123-4567"},
       {"{Number  %0.00 }", "2", "2.00"},  // the format is trimmed
       // Names match in any letter case and by their beginning where the
@@ -43,7 +43,6 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
       {"{uPPERcase}", "abc", "ABC"}, {"{RemoveLeadingX >}", ">a", "a"}, {"junk {Uppercase} more junk", "abc", "ABC"},
       {"{Frobnicate}{Uppercase}", "abc", "ABC"},
       {"{Uppercase }", "abc", "abc"},  // whole-name commands must match exactly
-      {"{Uppercase", "abc", "abc"}, {"Uppercase}", "abc", "abc"},
       {"}{Uppercase}", "abc", "ABC"},  // a stray closing bracket is skipped
       {"", "abc", "abc"},
       // Empty arguments change nothing.

@@ -129,7 +129,6 @@ TEST_F(QuickFixRunnerTest, ButtonColorGoesToTheButtonOrToTheOpenEditor) {
 }
 
 TEST(Dial, DialStringAndUrl) {
-  EXPECT_EQ(DialString("Call (555) 123-4567 now", "9,"), "9,(555) 123-4567");
   EXPECT_EQ(DialString("  +1 555\t0100 ", "  "), "1 5550100");  // a plus sign is not kept
   EXPECT_EQ(TelUrl("9,(555) 123-4567"), "tel:9,(555)%20123-4567");
   EXPECT_EQ(TelUrl("*31#0/\xC3\xA9"), "tel:*31%230%2F%C3%A9");

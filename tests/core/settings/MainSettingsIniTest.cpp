@@ -145,10 +145,7 @@ TEST(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
 TEST(MainSettingsIniTest, LegacyKeysAreCheckedAndMapped) {
   TempDir dir;
   WriteTextFile(dir.Path() + "ding.wav", "RIFF");
-  const struct {
-    std::string text;
-    std::function<bool(const LegacyDisplay&)> check;
-  } cases[] = {
+  const std::pair<std::string, std::function<bool(const LegacyDisplay&)>> cases[] = {
       {"[Button]\nWidth=300\n", [](auto& l) { return l.ButtonWidth == 100; }},
       {"[Button]\nWidth=50\n", [](auto& l) { return l.ButtonWidth == 50; }},
       {"[Button]\nHeight=41\n", [](auto& l) { return l.ButtonHeight == 22; }},
@@ -163,7 +160,7 @@ TEST(MainSettingsIniTest, LegacyKeysAreCheckedAndMapped) {
       {"[Clipboard]\nAddReCopy=3\nTrackUsed=0\n", [](auto& l) { return l.CopyDups == 3 && !l.TrackUsed; }},
       {"[Hint]\nShowMulti=0\nMultiPos=3\n", [](auto& l) { return !l.ShowHints && l.HintType == 3; }},
   };
-  for (const auto& c : cases) EXPECT_TRUE(c.check(ReadAll(c.text, dir.Path()).Legacy)) << c.text;
+  for (const auto& [text, check] : cases) EXPECT_TRUE(check(ReadAll(text, dir.Path()).Legacy)) << text;
   // Legacy keys are never written.
   EXPECT_EQ(WriteAll(ReadAll("[Button]\nWidth=150\n", dir.Path())).find("[Button]"), std::string::npos);
 }

@@ -14,13 +14,9 @@ TGroup GroupWith(int clips, int perms, int columns) {
   return g;
 }
 
-struct LayoutCase {
-  int clips, perms, columns;
-  int rows, storedColumns, width, height;
-};
-
 TEST(Display, GridSizesByColumnCount) {
-  const LayoutCase cases[] = {
+  // Clip and permanent buttons, columns; rows, columns stored back, client width and height.
+  const std::tuple<int, int, int, int, int, int, int> cases[] = {
       {5, 1, 1, 7, 1, 90, 140},   // the default group: selector on top of six buttons
       {5, 1, 2, 4, 2, 180, 80},
       {2, 1, 3, 2, 3, 180, 40},   // 3 buttons in 3 columns: the third column stays empty
@@ -29,14 +25,14 @@ TEST(Display, GridSizesByColumnCount) {
       {5, 1, 0, 7, 1, 90, 140},   // fewer than one column: one
       {1000, 0, 1, 1001, 1, 90, 20020},
   };
-  for (const auto& c : cases) {
-    TGroup g = GroupWith(c.clips, c.perms, c.columns);
+  for (const auto& [clips, perms, columns, rows, storedColumns, width, height] : cases) {
+    TGroup g = GroupWith(clips, perms, columns);
     const WindowLayout layout = LayoutGroup(g);
-    SCOPED_TRACE(testing::Message() << c.clips << "+" << c.perms << " in " << c.columns);
-    EXPECT_EQ(layout.rows, c.rows);
-    EXPECT_EQ(g.NumColumns, c.storedColumns);
-    EXPECT_EQ(layout.client, (Size{c.width, c.height}));
-    EXPECT_EQ(layout.buttons.size(), static_cast<std::size_t>(c.clips + c.perms));
+    SCOPED_TRACE(testing::Message() << clips << "+" << perms << " in " << columns);
+    EXPECT_EQ(layout.rows, rows);
+    EXPECT_EQ(g.NumColumns, storedColumns);
+    EXPECT_EQ(layout.client, (Size{width, height}));
+    EXPECT_EQ(layout.buttons.size(), static_cast<std::size_t>(clips + perms));
   }
 }
 
@@ -85,19 +81,16 @@ TEST(RestoreColorButton, StandardColoursNotOwnColours) {
 }
 
 TEST(SetPasteCount, LandsOnTheOldestFilledClip) {
-  struct Case {
-    int fillMode;
-    std::vector<int> filled;  // clip buttons holding text, of 5
-    int expected;
-  } cases[] = {
-      {1, {}, 1},          {1, {1, 2}, 2},     {1, {1, 2, 3, 4, 5}, 5}, {1, {3}, 3},
-      {2, {}, 5},          {2, {4, 5}, 4},     {2, {1, 2, 3, 4, 5}, 1}, {2, {5}, 5},
+  // Fill mode, the clip buttons (of 5) holding text, the paste count.
+  const std::tuple<int, std::vector<int>, int> cases[] = {
+      {1, {}, 1}, {1, {1, 2}, 2}, {1, {1, 2, 3, 4, 5}, 5}, {1, {3}, 3},
+      {2, {}, 5}, {2, {4, 5}, 4}, {2, {1, 2, 3, 4, 5}, 1}, {2, {5}, 5},
   };
-  for (const auto& c : cases) {
+  for (const auto& [fillMode, filled, expected] : cases) {
     TGroup g = GroupWith(5, 1, 1);
-    g.FillMode = c.fillMode;
-    for (int b : c.filled) g.Buttons[b].Text = "x";
-    EXPECT_EQ(PasteCountFor(g), c.expected) << "fill mode " << c.fillMode;
+    g.FillMode = fillMode;
+    for (int b : filled) g.Buttons[b].Text = "x";
+    EXPECT_EQ(PasteCountFor(g), expected) << "fill mode " << fillMode;
   }
 }
 
