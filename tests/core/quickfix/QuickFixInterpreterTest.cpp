@@ -89,9 +89,9 @@ TEST(QuickFixInterpreter, SplitMakesClipsAndStopsTheAction) {
   // Seven lines; a split size that is not a whole number of at least 1 is 5.
   const std::pair<const char*, std::size_t> cases[] = {
       {"{Split 1}", 7}, {"{Split x}", 2}, {"{Split 0}", 2}, {"{Split 7}", 1}};
-  for (const auto& [action, clips] : cases) {
-    EXPECT_EQ(RunAction(action, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n").effects.newClips.size(), clips) << action;
-  }
+  const std::string seven = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
+  for (const auto& [action, clips] : cases) EXPECT_EQ(RunAction(action, seven).effects.newClips.size(), clips) << action;
+  EXPECT_EQ(RunAction("{Split 0}", seven).effects.newClips[0], "1\r\n2\r\n3\r\n4\r\n5\r\n");
   EXPECT_TRUE(RunAction("{Split 1}", "").effects.newClips.empty());
 
   // A text that is NoChangeText runs nothing at all.
