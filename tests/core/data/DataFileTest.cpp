@@ -58,8 +58,7 @@ TEST(DataFile, WritesTheLayoutLineByLine) {
       "0", "250",                                              // E
       "0", "-2147483633", "255", "65280",                      // F
   };
-  const std::string bytes = WriteDataFile(table);
-  EXPECT_EQ(bytes, Join(expected, expected.size()));
+  EXPECT_EQ(WriteDataFile(table), Join(expected, expected.size()));
 }
 
 TEST(DataFile, ReadsBackWhatItWroteInListOrder) {
@@ -85,10 +84,7 @@ TEST(DataFile, MissingTrailingBlocksGetTheirDefaults) {
   const TGroup& original = table.Groups[1];
   const std::vector<std::string> lines = Lines(WriteDataFile(table));
   LegacyDisplay legacy;
-  legacy.ButtonWidth = 150;
-  legacy.FontName = "Legacy Font";
-  legacy.HintType = 3;
-  legacy.CopyDups = 2;
+  legacy.ButtonWidth = 150, legacy.FontName = "Legacy Font", legacy.HintType = 3, legacy.CopyDups = 2;
 
   const std::size_t afterA = 2 + 8 + 3 * 4;
   const std::size_t blockEnds[] = {afterA, afterA + 2, afterA + 3, afterA + 16, afterA + 18};
