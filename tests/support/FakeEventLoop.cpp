@@ -1,7 +1,6 @@
 #include "support/FakeEventLoop.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace cvd::testing {
 
