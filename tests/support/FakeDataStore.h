@@ -6,13 +6,23 @@
 #include <vector>
 
 #include "core/settings/DataFileStore.h"
+#include "core/util/AtomicFile.h"
+#include "support/TempDir.h"
 
 namespace cvd::testing {
 
 class FakeDataStore : public DataFileStore {
  public:
-  void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) override;
-  bool SaveData(const std::string& dataDir, std::string& error) override;
+  void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) override {
+    loadedFrom.push_back(dataDir);
+    loadedContents.push_back(ReadTextFile(dataDir + kDataFileName));
+    lastLegacy = legacy;
+  }
+  bool SaveData(const std::string& dataDir, std::string& error) override {
+    if (onSave) onSave();
+    savedTo.push_back(dataDir);
+    return WriteFileAtomically(dataDir + kDataFileName, contents, &error);
+  }
 
   // Written by the next saves.
   std::string contents = "data\r\n";

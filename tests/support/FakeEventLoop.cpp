@@ -1,7 +1,6 @@
 #include "support/FakeEventLoop.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace cvd::testing {
 
@@ -94,7 +93,6 @@ void FakeEventLoop::ProcessEvents() {
 }
 
 void FakeEventLoop::Sleep(int ms) {
-  sleeps_.push_back(ms);
   if (ms > 0) now_ += ms;
 }
 

@@ -24,8 +24,6 @@ class FakeEventLoop : public EventLoop {
 
   // Runs everything due up to now + ms, in time order.
   void AdvanceBy(int ms);
-  // Calls to Sleep, for tests of the mandated pauses.
-  const std::vector<int>& Sleeps() const { return sleeps_; }
 
   struct TimerState;
 
@@ -36,7 +34,6 @@ class FakeEventLoop : public EventLoop {
   std::int64_t now_ = 0;
   std::vector<std::function<void()>> posted_;
   std::vector<TimerState*> timers_;
-  std::vector<int> sleeps_;
   std::shared_ptr<bool> alive_;
 };
 

@@ -4,38 +4,21 @@ namespace cvd::testing {
 
 TGroup SampleGroup(const std::string& name, int clips, int perms, int seed) {
   TGroup g = NewGroupDefaults(name, "/prog/");
-  g.NumClipButtons = clips;
-  g.NumPermButtons = perms;
+  const std::string n = std::to_string(seed);
+  const bool odd = seed % 2 == 1;
+  g.NumClipButtons = clips, g.NumPermButtons = perms;
   g.ResizeButtons();
-  g.WindowLeft = -10 * seed;
-  g.WindowTop = 20 * seed;
-  g.RememberPos = seed % 2 == 1;
-  g.MonitorApplication = "app" + std::to_string(seed) + ".exe";
-  g.MonitorWindow = "Title " + std::to_string(seed);
-  g.NumColumns = seed + 1;
-  g.Shared = seed % 2 == 0;
-  g.ButtonWidth = 100 + seed;
-  g.ButtonHeight = 21 + seed;
-  g.FillMode = 2;
-  g.PlaySound = true;
-  g.SoundFile = "/snd/" + std::to_string(seed) + ".wav";
-  g.FontName = "DejaVu Sans";
-  g.FontSize = 8 + seed;
-  g.FontStyle = static_cast<TFontStyles>(seed % 4);
-  g.CopyDups = seed % 4;
-  g.TrackUsed = seed % 2 == 0;
-  g.ShowHints = seed % 2 == 1;
-  g.HintType = 1 + seed % 3;
-  g.PasteKeyMode = 1;
-  g.PasteDelay = 300 + seed;
+  g.WindowLeft = -10 * seed, g.WindowTop = 20 * seed, g.RememberPos = odd, g.Shared = !odd, g.NumColumns = seed + 1;
+  g.MonitorApplication = "app" + n + ".exe", g.MonitorWindow = "Title " + n;
+  g.ButtonWidth = 100 + seed, g.ButtonHeight = 21 + seed, g.FillMode = 2, g.PlaySound = true;
+  g.SoundFile = "/snd/" + n + ".wav", g.FontName = "DejaVu Sans", g.FontSize = 8 + seed;
+  g.FontStyle = static_cast<TFontStyles>(seed % 4), g.CopyDups = seed % 4, g.TrackUsed = !odd, g.ShowHints = odd;
+  g.HintType = 1 + seed % 3, g.PasteKeyMode = 1, g.PasteDelay = 300 + seed;
   for (int b = 1; b <= g.TotalButtons(); ++b) {
     TButton& button = g.Buttons[b];
-    button.Name = name + " button " + std::to_string(b);
-    button.Hint = b % 2 ? "" : "hint \xC3\xA9";
-    button.Text = "line 1\r\nline\t2\rlone CR " + std::to_string(b) + " \xE2\x82\xAC";
-    button.FontColor = seed * 1000 + b;
-    button.Color = b % 2 ? clBtnFace : -b;
-    button.Used = true;
+    button = TButton{name + " button " + std::to_string(b), b % 2 ? "" : "hint \xC3\xA9",
+                     "line 1\r\nline\t2\rlone CR " + std::to_string(b) + " \xE2\x82\xAC", true, seed * 1000 + b,
+                     b % 2 ? clBtnFace : -b};
   }
   return g;
 }

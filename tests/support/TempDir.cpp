@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <system_error>
 #include <vector>
@@ -81,10 +80,7 @@ std::string TempDir::Sub(const std::string& name) const {
 
 void TempDir::Write(const std::string& name, const std::string& bytes) const { WriteTextFile(File(name), bytes); }
 
-std::string TempDir::Read(const std::string& name) const {
-  std::ifstream in(File(name), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string TempDir::Read(const std::string& name) const { return ReadTextFile(File(name)); }
 
 bool TempDir::Exists(const std::string& name) const {
   std::error_code error;

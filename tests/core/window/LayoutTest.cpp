@@ -14,28 +14,25 @@ TGroup GroupWith(int clips, int perms, int columns) {
   return g;
 }
 
-struct LayoutCase {
-  int clips, perms, columns;
-  int rows, storedColumns, width, height;
-};
-
 TEST(Display, GridSizesByColumnCount) {
-  const LayoutCase cases[] = {
+  // Clip and permanent buttons, columns; rows, columns stored back, client width and height.
+  const std::tuple<int, int, int, int, int, int, int> cases[] = {
       {5, 1, 1, 7, 1, 90, 140},   // the default group: selector on top of six buttons
       {5, 1, 2, 4, 2, 180, 80},
       {2, 1, 3, 2, 3, 180, 40},   // 3 buttons in 3 columns: the third column stays empty
       {5, 1, 9, 2, 6, 360, 40},   // 9 columns lowered to the 6 buttons: 2 rows, 4 columns used
       {0, 0, 1, 1, 1, 90, 20},    // no buttons: the selector alone
+      {5, 1, 0, 7, 1, 90, 140},   // fewer than one column: one
       {1000, 0, 1, 1001, 1, 90, 20020},
   };
-  for (const auto& c : cases) {
-    TGroup g = GroupWith(c.clips, c.perms, c.columns);
+  for (const auto& [clips, perms, columns, rows, storedColumns, width, height] : cases) {
+    TGroup g = GroupWith(clips, perms, columns);
     const WindowLayout layout = LayoutGroup(g);
-    SCOPED_TRACE(testing::Message() << c.clips << "+" << c.perms << " in " << c.columns);
-    EXPECT_EQ(layout.rows, c.rows);
-    EXPECT_EQ(g.NumColumns, c.storedColumns);
-    EXPECT_EQ(layout.client, (Size{c.width, c.height}));
-    EXPECT_EQ(layout.buttons.size(), static_cast<std::size_t>(c.clips + c.perms));
+    SCOPED_TRACE(testing::Message() << clips << "+" << perms << " in " << columns);
+    EXPECT_EQ(layout.rows, rows);
+    EXPECT_EQ(g.NumColumns, storedColumns);
+    EXPECT_EQ(layout.client, (Size{width, height}));
+    EXPECT_EQ(layout.buttons.size(), static_cast<std::size_t>(clips + perms));
   }
 }
 
@@ -52,14 +49,6 @@ TEST(Display, CellsFillColumnByColumn) {
   EXPECT_EQ(layout.groupBox, (Rect{0, 0, 70, 20}));
   EXPECT_EQ(layout.groupButton, (Rect{70, 1, 20, 18}));
   EXPECT_EQ(layout.groupListWidth, 90);
-}
-
-TEST(Display, ColumnsBelowOneBecomeOne) {
-  TGroup g = GroupWith(5, 1, 0);
-  LayoutGroup(g);
-  EXPECT_EQ(g.NumColumns, 1);
-  g.NumColumns = -3;
-  EXPECT_EQ(LayoutGroup(g).rows, 7);
 }
 
 TEST(Display, CaptionColourGreysUsedTrackedButtons) {
@@ -92,31 +81,26 @@ TEST(RestoreColorButton, StandardColoursNotOwnColours) {
 }
 
 TEST(SetPasteCount, LandsOnTheOldestFilledClip) {
-  struct Case {
-    int fillMode;
-    std::vector<int> filled;  // clip buttons holding text, of 5
-    int expected;
-  } cases[] = {
-      {1, {}, 1},          {1, {1, 2}, 2},     {1, {1, 2, 3, 4, 5}, 5}, {1, {3}, 3},
-      {2, {}, 5},          {2, {4, 5}, 4},     {2, {1, 2, 3, 4, 5}, 1}, {2, {5}, 5},
+  // Fill mode, the clip buttons (of 5) holding text, the paste count.
+  const std::tuple<int, std::vector<int>, int> cases[] = {
+      {1, {}, 1}, {1, {1, 2}, 2}, {1, {1, 2, 3, 4, 5}, 5}, {1, {3}, 3},
+      {2, {}, 5}, {2, {4, 5}, 4}, {2, {1, 2, 3, 4, 5}, 1}, {2, {5}, 5},
   };
-  for (const auto& c : cases) {
+  for (const auto& [fillMode, filled, expected] : cases) {
     TGroup g = GroupWith(5, 1, 1);
-    g.FillMode = c.fillMode;
-    for (int b : c.filled) g.Buttons[b].Text = "x";
-    EXPECT_EQ(PasteCountFor(g), c.expected) << "fill mode " << c.fillMode;
+    g.FillMode = fillMode;
+    for (int b : filled) g.Buttons[b].Text = "x";
+    EXPECT_EQ(PasteCountFor(g), expected) << "fill mode " << fillMode;
   }
 }
 
 TEST(KeepOnScreen, OffDisplayPositionsMoveTo100) {
   const Rect display{0, 0, 1920, 1080};
-  struct Case {
-    Point in, out;
-  } cases[] = {
+  const std::pair<Point, Point> cases[] = {
       {{500, 300}, {500, 300}}, {{1900, 1060}, {1900, 1060}}, {{1901, 300}, {100, 300}},
       {{-5, 300}, {100, 300}},  {{500, 1061}, {500, 100}},    {{5000, -1}, {100, 100}},
   };
-  for (const auto& c : cases) EXPECT_EQ(KeepOnScreen(c.in, display), c.out) << c.in.x << "," << c.in.y;
+  for (const auto& [in, out] : cases) EXPECT_EQ(KeepOnScreen(in, display), out) << in.x << "," << in.y;
   // A display stacked below another keeps positions that lie on it.
   EXPECT_EQ(KeepOnScreen(Point{50, 1500}, Rect{0, 1080, 1920, 1080}), (Point{50, 1500}));
 }

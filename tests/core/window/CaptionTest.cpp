@@ -11,9 +11,7 @@ namespace {
 // the 11th character reaches (77 >= 75).
 TEST(MakeCaption, Table) {
   testing::FakeTextMeasure measure(7);
-  struct Case {
-    std::string text, caption;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"", "Empty"}, {"   \t\r\n\r\n\r\n ", "(11 Characters)"},
       {"\r\n\r\n\r\n ", "(7 Characters)"},  // CR LF pairs count two each
       {"Hello", "Hello"}, {"  \tHello\r\nWorld", "HelloWorld"},
@@ -21,7 +19,7 @@ TEST(MakeCaption, Table) {
       {"abcdefghijklmnopqrstuvwxyz", "abcdefghijk"}, {"\x01\x02x", "x"},
       {"caf\xC3\xA9 au lait and more", "caf\xC3\xA9 au lai"},  // é counts one character
   };
-  for (const auto& c : cases) EXPECT_EQ(MakeCaption(c.text, measure, 75), c.caption) << c.text;
+  for (const auto& [text, caption] : cases) EXPECT_EQ(MakeCaption(text, measure, 75), caption) << text;
 }
 
 TEST(MakeCaption, NeverSplitsUtf8) {
