@@ -8,6 +8,7 @@
 
 #include "ui/CursorMessageDlg.h"
 #include "ui/HintWindow.h"
+#include "ui/PointerWatch.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -128,5 +129,7 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 }
 
 void QtUi::HideHint() { hint_.hide(); }
+
+void QtUi::SetPointerHandler(std::function<void(bool)> handler) { WatchPointer(form_, std::move(handler)); }
 
 }  // namespace cvd::ui

@@ -39,6 +39,7 @@ class QtUi : public Ui {
   int ButtonUnderPointer() override;
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override;
+  void SetPointerHandler(std::function<void(bool inside)> handler) override;
 
  private:
   TMainForm& form_;

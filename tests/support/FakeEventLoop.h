@@ -26,6 +26,8 @@ class FakeEventLoop : public EventLoop {
   void AdvanceBy(int ms);
   // Calls to Sleep, for tests of the mandated pauses.
   const std::vector<int>& Sleeps() const { return sleeps_; }
+  // Active repeating timers that fire at least every `ms`: what wakes the program at rest.
+  int RepeatingTimersWithin(int ms) const;
 
   struct TimerState;
 

@@ -62,6 +62,12 @@ class ScriptedUi : public Ui {
   int ButtonUnderPointer() override { return buttonUnderPointer; }
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override { hintVisible = false; }
+  void SetPointerHandler(std::function<void(bool)> handler) override { pointerHandler = std::move(handler); }
+  // The pointer moves over button `button` of the window, or (-1) away from it.
+  void MovePointer(int button) {
+    buttonUnderPointer = button;
+    if (pointerHandler) pointerHandler(button >= 0);
+  }
 
   // What the view shows.
   std::vector<ShownMessage> messages;
@@ -84,6 +90,7 @@ class ScriptedUi : public Ui {
   std::string hintText;
   Rect hintRect;
   int hintShows = 0;
+  std::function<void(bool)> pointerHandler;
 
  private:
   AskResult NextAnswer(const std::string& text);

@@ -17,6 +17,7 @@
 #include "core/settings/SettingsFiles.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
+#include "core/window/HoverTimer.h"
 
 namespace cvd {
 
@@ -90,7 +91,7 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
-  std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
+  std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };
 

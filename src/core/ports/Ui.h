@@ -1,6 +1,7 @@
 #pragma once
 // What the core asks of the user interface: questions and messages at the
 // pointer, and the button window as a humble view.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -75,6 +76,10 @@ class Ui {
   virtual int ButtonUnderPointer() = 0;
   virtual void ShowHint(const std::string& text, const Rect& where) = 0;
   virtual void HideHint() = 0;
+
+  // Idle at rest: the view tells when the pointer enters or leaves the
+  // button window; an empty function ends that.
+  virtual void SetPointerHandler(std::function<void(bool inside)> handler) = 0;
 };
 
 }  // namespace cvd
