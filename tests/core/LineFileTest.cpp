@@ -22,6 +22,7 @@ TEST(PackText, LineBreaksAndTabsBecomeSingleBytes) {
   for (const auto& c : cases) {
     EXPECT_EQ(PackText(c.text), c.packed) << c.text;
     EXPECT_EQ(UnpackText(c.packed), c.text) << c.text;
+    EXPECT_EQ(UnpackText(std::string(c.packed)), c.text) << c.text;  // reusing the storage
   }
   // A stored 0xFF byte can only come back as a line break.
   EXPECT_EQ(UnpackText(PackText("x\xFFy")), "x\r\ny");
