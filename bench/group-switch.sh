@@ -11,4 +11,4 @@ DATA="$XDG_DATA_HOME/Corvinade"
 mkdir -p "$DATA"
 start_display
 "$GEN" "$DATA" 100 1000 || fail "could not write the data file"
-"$SWITCH" "$DATA" "$N"
+${SWITCH_WRAP:-} "$SWITCH" "$DATA" "$N"
