@@ -35,6 +35,7 @@ row "at rest: CPU (% of a core)" "${R[idle_cpu]:-}" "< 0.1" "bench/idle.sh $BUIL
 row "copy to clip, median (ms)" "${R[capture_ms]:-}" "" "bench/capture-latency.sh $BUILD $copies"
 row "click to text beyond the pauses, median (ms)" "${R[paste_beyond_ms]:-}" "< 5" "bench/paste-latency.sh $BUILD $pastes"
 row "big data: start-up to window (ms)" "${R[big_start_ms]:-}" "< 150" "bench/bigdata.sh $BUILD $bigstarts"
+row "big data: CPU time to window (ms)" "${R[big_start_cpu_ms]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
 row "big data: resident memory (MiB)" "${R[big_rss_mib]:-}" "<= ${R[big_rss_goal_mib]:-?}" "bench/bigdata.sh $BUILD $bigstarts"
 row "no data: resident memory (MiB)" "${R[empty_rss_mib]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
 row "big data: corvinade-tool state (ms)" "${R[big_state_ms]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
