@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
   ports.loop = &loop;
   ports.ui = &ui;
   ports.measure = &measure;
-  cvd::AppState state{cvd::Directories{"/nonexistent/", dir, dir}};
+  cvd::AppState state;
+  state.dirs = cvd::Directories{"/nonexistent/", dir, dir};
   cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   engine.FormCreate();
