@@ -1,5 +1,6 @@
 # make run   installs what is missing, builds and starts Corvinade
 # make test  installs what is missing, builds and runs every test
+# make package  builds the Debian package build/corvinade_*.deb
 # make fuzz  builds the libFuzzer targets with clang and runs each for
 #            FUZZ_SECONDS (not part of make test)
 BUILD_DIR ?= build
@@ -7,7 +8,7 @@ JOBS ?= $(shell nproc)
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 20
 
-.PHONY: run test build deps bench fuzz clean
+.PHONY: run test build deps bench fuzz clean package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +22,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@$(BUILD_DIR)/corvinade_bench

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 #include "core/data/Cipher.h"
 #include "core/data/DataFile.h"
 

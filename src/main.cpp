@@ -5,8 +5,11 @@
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "core/settings/AppDataFolder.h"
+#include "core/share/ShareFile.h"
+#include "platform/qt/DesktopNotification.h"
 #include "platform/qt/InstanceServer.h"
 #include "platform/qt/QtEventLoop.h"
+#include "platform/qt/QtFolderWatch.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalBridge.h"
 #include "platform/x11/X11Clipboard.h"
@@ -41,6 +44,8 @@ int main(int argc, char** argv) {
   cvd::x11::X11Keyboard keyboard(cvd::x11::X11Windows::QtDisplay());
   cvd::qt::QtShell shell;
 
+  cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
+
   cvd::Ports ports;
   ports.loop = &loop;
   ports.ui = &ui;
@@ -49,12 +54,14 @@ int main(int argc, char** argv) {
   ports.windows = &windows;
   ports.keyboard = &keyboard;
   ports.shell = &shell;
+  ports.folderWatch = &folderWatch;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
+  tray.SetNotifier(cvd::qt::NotifyDesktop);
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

@@ -4,11 +4,12 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "core/data/AtomicFile.h"
 #include "core/data/Cipher.h"
 #include "core/data/DataFile.h"
 #include "core/data/GroupFile.h"
+#include "core/journal/ClipJournal.h"
 #include "core/json/GroupJson.h"
+#include "core/util/AtomicFile.h"
 #include "core/util/Text.h"
 #include "tools/Commands.h"
 
@@ -60,6 +61,30 @@ int DumpGroupFile(const std::string& file, const std::string& bytes) {
   return 0;
 }
 
+// What the next start would replay from a clip journal onto the data file
+// beside it.
+int DumpJournal(const std::string& file) {
+  const std::size_t slash = file.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+  const std::string dataMark = DataFileMark(folder + kDataFileName);
+  const JournalReading reading = ReadJournal(file, dataMark);
+  nlohmann::ordered_json replay = nlohmann::ordered_json::array();
+  for (const JournalEntry& entry : reading.entries) {
+    replay.push_back({{"kind", entry.kind == JournalKind::Fill ? "fill" : "shift"},
+                      {"group", ValidUtf8(entry.group)},
+                      {"caption", ValidUtf8(entry.caption)},
+                      {"text", ValidUtf8(entry.text)}});
+  }
+  nlohmann::ordered_json out;
+  out["dataMark"] = dataMark;
+  out["matched"] = reading.matched;
+  out["entriesSeen"] = reading.entriesSeen;
+  out["damagedLines"] = reading.damagedLines;
+  out["replay"] = std::move(replay);
+  std::cout << out.dump(2) << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int EncryptCommand(const std::vector<std::string>& args) {
@@ -95,7 +120,8 @@ int DumpCommand(const std::vector<std::string>& args) {
   const std::string header = Decrypt(first);
   if (header == kDataFileHeader) return DumpDataFile(file, bytes);
   if (header.rfind(kGroupFileHeader, 0) == 0) return DumpGroupFile(file, bytes);
-  std::cerr << "corvinade-tool: " << file << ": not a Corvinade data file or group file\n";
+  if (first.rfind("M ", 0) == 0) return DumpJournal(file);
+  std::cerr << "corvinade-tool: " << file << ": not a Corvinade data file, group file or clip journal\n";
   return 1;
 }
 

@@ -130,6 +130,8 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 
 void QtUi::HideHint() { hint_.hide(); }
 
+bool QtUi::TrayIconShown() { return tray_.IconShown(); }
+
 void QtUi::SetPointerHandler(std::function<void(bool)> handler) { WatchPointer(form_, std::move(handler)); }
 
 }  // namespace cvd::ui

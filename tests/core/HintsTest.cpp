@@ -13,35 +13,27 @@ std::vector<HintAction> Ticks(HintState& state, const std::vector<int>& ticks) {
 
 using A = HintAction;
 
-TEST(HoverStep, HintAfterFiveTicksOnOneButton) {
+TEST(HoverStep, HintAfterFiveTicksOnOneButtonAndHiddenWhenLeaving) {
+  const A N = A::None, S = A::Show;
+  struct Case {
+    std::vector<int> ticks;
+    std::vector<A> actions;
+    int hintButton;
+  } cases[] = {
+      {{2, 2, 2, 2, 2, 2, 2}, {N, N, N, N, S, N, N}, 2},  // shown once
+      {{1, 1, 1, 1, 1, 3}, {N, N, N, N, S, S}, 3},        // moving while showing switches at once
+      {{1, 1, 1, 2, 2, 2, 2, 2}, {N, N, N, N, N, N, N, S}, 2},  // moving before the hint restarts the count
+      {{1, 1, 1, 1, 1, -1, 1, 1, 1, 1, 1}, {N, N, N, N, S, A::Hide, N, N, N, N, S}, 1},
+  };
+  for (const auto& c : cases) {
+    HintState state;
+    EXPECT_EQ(Ticks(state, c.ticks), c.actions) << c.ticks.size();
+    EXPECT_EQ(state.HintButton, c.hintButton);
+  }
   HintState state;
-  EXPECT_EQ(Ticks(state, {2, 2, 2, 2}), (std::vector<A>{A::None, A::None, A::None, A::None}));
-  EXPECT_EQ(HoverStep(state, 2), A::Show);
-  EXPECT_EQ(state.HintButton, 2);
-  EXPECT_EQ(Ticks(state, {2, 2}), (std::vector<A>{A::None, A::None}));  // shown once
-}
-
-TEST(HoverStep, MovingWhileShowingSwitchesAtTheNextTick) {
-  HintState state;
-  Ticks(state, {1, 1, 1, 1, 1});
-  EXPECT_EQ(HoverStep(state, 3), A::Show);
-  EXPECT_EQ(state.HintButton, 3);
-}
-
-TEST(HoverStep, MovingBeforeTheHintRestartsTheCount) {
-  HintState state;
-  EXPECT_EQ(Ticks(state, {1, 1, 1, 2, 2, 2, 2}), std::vector<A>(7, A::None));
-  EXPECT_EQ(HoverStep(state, 2), A::Show);
-}
-
-TEST(HoverStep, LeavingTheButtonsHidesAndResets) {
-  HintState state;
-  Ticks(state, {1, 1, 1, 1, 1});
-  EXPECT_EQ(HoverStep(state, -1), A::Hide);
+  Ticks(state, {1, 1, 1, 1, 1, -1});
   EXPECT_EQ(state.HintButton, -1);
   EXPECT_EQ(state.HoverCount, 0);
-  EXPECT_EQ(Ticks(state, {1, 1, 1, 1}), std::vector<A>(4, A::None));
-  EXPECT_EQ(HoverStep(state, 1), A::Show);
 }
 
 TEST(HintText, FallsBackFromHintToTextToEmptyNotice) {

@@ -9,15 +9,11 @@ TEST(PackText, LineBreaksAndTabsBecomeSingleBytes) {
   struct Case {
     std::string text, packed;
   } cases[] = {
-      {"a\r\nb", "a\xFF" "b"},
-      {"a\tb", "a\xFE" "b"},
-      {"\r\n\r\n", "\xFF\xFF"},
+      {"a\r\nb", "a\xFF" "b"}, {"a\tb", "a\xFE" "b"}, {"\r\n\r\n", "\xFF\xFF"},
       {"a\rb", "a\rb"},      // a lone CR keeps the next character
-      {"a\r", "a\r"},
-      {"\r\r\n", "\r\xFF"},
+      {"a\r", "a\r"}, {"\r\r\n", "\r\xFF"},
       {"a\nb", "a\nb"},      // so does a lone LF
-      {"caf\xC3\xA9", "caf\xC3\xA9"},
-      {"", ""},
+      {"caf\xC3\xA9", "caf\xC3\xA9"}, {"", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PackText(c.text), c.packed) << c.text;

@@ -36,15 +36,12 @@ TEST(MigrationTest, BothOldFilesAreCopiedOnlyWhenTheDataFolderHasNeither) {
       EXPECT_EQ(ReadTextFile(dirs.DataDir + "corvinade.ini"), "old ini");
       EXPECT_EQ(ReadTextFile(dirs.DataDir + "corvinade.dat"), "old dat");
       ASSERT_EQ(ui.messages.size(), 1u);
-      EXPECT_EQ(ui.messages[0].text, "Corvinade has copied your button information to a new directory.\n\n"
-                                     "Old directory: " + dirs.ProgramDir + "\nNew directory: " + dirs.DataDir +
-                                         "\n\nAdjust your backup strategy if required.");
+      EXPECT_NE(ui.messages[0].text.find("Old directory: " + dirs.ProgramDir + "\nNew directory: " + dirs.DataDir),
+                std::string::npos);
       EXPECT_EQ(ui.messages[0].kind, MsgKind::Information);
     } else {
       EXPECT_TRUE(ui.messages.empty());
-      if (!c.iniInData) {
-        EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
-      }
+      if (!c.iniInData) EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
     }
   }
 }

@@ -198,22 +198,10 @@ TEST_F(SettingsFilesTest, TheSearchWindowWritesOnlyItsOwnSection) {
   EXPECT_EQ(Ini(dirs.DataDir + "corvinade.ini", "SearchWindow", "CaseSensitive"), "1");
 }
 
-}  // namespace
-}  // namespace cvd
-
-namespace cvd {
-namespace {
-
-TEST(GroupTableStoreTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFile) {
-  testing::TempDir tmp;
-  testing::ScriptedUi ui;
-  Settings settings;
-  Directories dirs;
-  dirs.ProgramDir = tmp.Sub("prog");
-  dirs.DefaultDataDir = tmp.Sub("appdata");
-  GroupTable table;
-  GroupTableStore store(table, dirs.ProgramDir, ui);
-  SettingsFiles files(settings, dirs, table, ui, store);
+TEST_F(SettingsFilesTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFile) {
+  table = GroupTable{};
+  GroupTableStore realStore(table, dirs.ProgramDir, ui);
+  SettingsFiles files(settings, dirs, table, ui, realStore);
   files.LoadSettings();
   ASSERT_EQ(table.GroupList, std::vector<std::string>{"Default"});  // no data file yet
   table.Current().Buttons[1].Text = "kept";

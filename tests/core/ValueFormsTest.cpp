@@ -41,26 +41,11 @@ TEST(ValueFormsTest, TimeOfDayReadsWhatEarlierVersionsWrote) {
     const char* text;
     std::optional<TimeOfDay> time;
   } cases[] = {
-      {"12:00:00", TimeOfDay{12, 0, 0}},
-      {"9:30", TimeOfDay{9, 30, 0}},
-      {"09.30.15", TimeOfDay{9, 30, 15}},
-      {"12:00:00 PM", TimeOfDay{12, 0, 0}},
-      {"12:00:00 AM", TimeOfDay{0, 0, 0}},
-      {"1:05:00 pm", TimeOfDay{13, 5, 0}},
-      {"11:59 p.m.", TimeOfDay{23, 59, 0}},
-      {"6:00:00AM", TimeOfDay{6, 0, 0}},
-      {"23:59:59", TimeOfDay{23, 59, 59}},
-      {"24:00:00", {}},
-      {"12:60", {}},
-      {"13:00 PM", {}},
-      {"0:00 AM", {}},
-      {"noon", {}},
-      {"12", {}},
-      {"12:", {}},
-      {"1:2:3:4", {}},
-      {"", {}},
-      {"12:00 XM", {}},
-      {"123:00", {}},
+      {"12:00:00", TimeOfDay{12, 0, 0}}, {"9:30", TimeOfDay{9, 30, 0}}, {"09.30.15", TimeOfDay{9, 30, 15}},
+      {"12:00:00 PM", TimeOfDay{12, 0, 0}}, {"12:00:00 AM", TimeOfDay{0, 0, 0}}, {"1:05:00 pm", TimeOfDay{13, 5, 0}},
+      {"11:59 p.m.", TimeOfDay{23, 59, 0}}, {"6:00:00AM", TimeOfDay{6, 0, 0}}, {"23:59:59", TimeOfDay{23, 59, 59}},
+      {"24:00:00", {}}, {"12:60", {}}, {"13:00 PM", {}}, {"0:00 AM", {}}, {"noon", {}}, {"12", {}}, {"12:", {}},
+      {"1:2:3:4", {}}, {"", {}}, {"12:00 XM", {}}, {"123:00", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseTimeOfDay(c.text), c.time) << c.text;
 }

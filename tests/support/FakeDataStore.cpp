@@ -1,6 +1,6 @@
 #include "support/FakeDataStore.h"
 
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 #include "support/TempDir.h"
 
 namespace cvd::testing {

@@ -15,6 +15,7 @@ Ports Harness::AllPorts() {
   ports.keyboard = &keyboard;
   ports.windows = &windows;
   ports.shell = &shell;
+  ports.folderWatch = &folderWatch;
   return ports;
 }
 

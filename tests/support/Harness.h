@@ -8,6 +8,7 @@
 #include "core/app/Engine.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakeFolderWatch.h"
 #include "support/FakeShell.h"
 #include "support/FakeTextMeasure.h"
 #include "support/FakeWindows.h"
@@ -40,6 +41,7 @@ struct Harness {
   RecordingKeyboard keyboard{loop};
   FakeWindows windows;
   FakeShell shell;
+  FakeFolderWatch folderWatch;
   AppState state;
   std::unique_ptr<Engine> engine;
 };

@@ -62,6 +62,8 @@ class ScriptedUi : public Ui {
   int ButtonUnderPointer() override { return buttonUnderPointer; }
   void ShowHint(const std::string& text, const Rect& where) override;
   void HideHint() override { hintVisible = false; }
+  // Desktop integration.
+  bool TrayIconShown() override { return trayShown; }
   void SetPointerHandler(std::function<void(bool)> handler) override { pointerHandler = std::move(handler); }
   // The pointer moves over button `button` of the window, or (-1) away from it.
   void MovePointer(int button) {
@@ -90,6 +92,7 @@ class ScriptedUi : public Ui {
   std::string hintText;
   Rect hintRect;
   int hintShows = 0;
+  bool trayShown = true;
   std::function<void(bool)> pointerHandler;
 
  private:

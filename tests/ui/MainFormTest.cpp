@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolButton>
 #include <QPalette>
 #include <gtest/gtest.h>
@@ -124,6 +125,22 @@ TEST_F(MainFormTest, CaptionColourHighlightAndRestore) {
   EXPECT_EQ(form.ButtonControl(6)->FontColor(), clRed);
   window.RestoreColorButton(1);  // the active button
   EXPECT_EQ(form.ButtonControl(1)->FontColor(), clBlue);
+}
+
+TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
+  engine.FormCreate();
+  auto* menu = form.findChild<QMenu*>(QStringLiteral("SystemMenu"));
+  ASSERT_NE(menu, nullptr);
+  QAction* exit = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->text() == "Exit") exit = action;
+  ASSERT_NE(exit, nullptr);
+  emit menu->aboutToShow();
+  EXPECT_TRUE(exit->isVisible());  // the offscreen platform has no tray
+  bool quit = false;
+  engine.SetQuitHandler([&] { quit = true; });
+  exit->trigger();
+  EXPECT_TRUE(quit);
 }
 
 TEST_F(MainFormTest, CaptionsAreMeasuredInTheButtonFont) {

@@ -19,6 +19,13 @@ unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 export NO_AT_BRIDGE=1
 
+# The desktop's opener (the manual opens at the first start) is replaced by
+# one that only writes down what it was asked to open.
+mkdir -p "$TEST_HOME/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened"\n' "$TEST_HOME" >"$TEST_HOME/bin/xdg-open"
+chmod +x "$TEST_HOME/bin/xdg-open"
+export PATH="$TEST_HOME/bin:$PATH"
+
 PIDS_TO_KILL=()
 
 cleanup() {

@@ -20,7 +20,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                     window_.SetPasteCount();
                                     window_.Display();
                                   },
-                                  {}}),
+                                  [this](const std::string&) { share_.ShareDirChanged(); }}),
       window_(*ports_.ui, *ports_.measure, state.table),
       tracker_(*ports_.windows),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
@@ -29,12 +29,32 @@ Engine::Engine(const Ports& ports, AppState& state)
                                      (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
                             },
                             [this](const std::string& text) { return window_.MakeCaption(text); },
-                            [this](int group, const FillResult&) { ClipFilled(group); }}),
+                            [this](int group, const std::string& text) {
+                              share_.ShareClip(state_.table.Groups[group], text);
+                            },
+                            [this](int group, const std::string& text, const FillResult& result) {
+                              ClipFilled(group, text, result);
+                            }}),
       paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui},
               state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys, state.settings.Terminals}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [] {}}) {
+                               [this] { window_.Display(); }, [] {},
+                               [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
+      share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
+             ShareHooks{[] { return false; },  // no button editor yet
+                        [this] { return paster_.Pasting(); },
+                        [this](const std::string& text) { return window_.MakeCaption(text); },
+                        [this] { window_.Display(); },
+                        [this](const TGroup& group, const std::string& text, std::optional<FillResult> fill) {
+                          if (fill) {
+                            dataStore_.RecordFill(group, text, *fill);
+                          } else {
+                            dataStore_.RecordShifted(group, 1);
+                          }
+                        }}),
+      desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir) {
+  files_.SetShareFileLineCounter(CountShareFileLines);
   // Both timers start disabled; start-up enables them.
   targetTimer_ = std::make_unique<HoverTimer>(*ports_.loop, *ports_.windows, *ports_.ui,
                                               [this] { window_.HoverHintStep(); }, [this] { tracker_.TrackTarget(); });
@@ -52,7 +72,7 @@ void Engine::FormCreate() {
   const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
   if (state_.settings.ShowOnStart && !ports_.shell->SessionLocked()) window_.ShowButtonWindow();
   if (firstRun) {
-    ports_.shell->Open(dirs.ProgramDir + "corvinade.chm");
+    desktop_.OpenManualQuietly();
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();
@@ -60,6 +80,9 @@ void Engine::FormCreate() {
   capture_.StartLockOut();
   targetTimer_->Start();
   capture_.JoinClipboard();
+  // Own lines carry this name; it must be known before the first read pass.
+  share_.SetComputerName(ports_.shell->ComputerName());
+  share_.Start();
   ports_.loop->ProcessEvents();
   minuteTimer_->Start();
   backup_.StartDailyBackup();
@@ -78,8 +101,10 @@ void Engine::LoadEverything() {
   window_.SetPasteCount();
 }
 
-void Engine::ClipFilled(int group) {
+void Engine::ClipFilled(int group, const std::string& text, const FillResult& result) {
   const TGroup& filled = state_.table.Groups[group];
+  // On disk before it shows, so that a crash cannot lose it.
+  dataStore_.RecordFill(filled, text, result);
   if (filled.PlaySound) ports_.shell->PlaySound(filled.SoundFile);
   window_.Display();
   if (state_.settings.RestoreOnCopy && !ports_.ui->ButtonWindowVisible()) window_.ShowButtonWindow();
@@ -99,6 +124,7 @@ void Engine::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   capture_.Stop();
+  share_.Stop();
   targetTimer_->Stop();
   minuteTimer_->Stop();
 }

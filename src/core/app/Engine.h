@@ -9,12 +9,14 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/journal/JournaledDataStore.h"
+#include "core/desktop/DesktopActions.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
-#include "core/settings/DataFileStore.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/share/ShareSync.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
 #include "core/window/HoverTimer.h"
@@ -55,7 +57,10 @@ class Engine {
   // Events from the view.
   void ButtonMouseDown(int button, MouseButton which);
   void CoolTrayIconClick() { window_.ToggleButtonWindow(); }
-  void CloseButtonWindow() { window_.CloseButtonWindow(); }
+  void CloseButtonWindow() {
+    window_.CloseButtonWindow();
+    desktop_.ButtonWindowClosed();
+  }
   void WindowMoved() { window_.WindowMoved(); }
   void GroupListChange(int position) { window_.GroupListChange(position); }
   // Pastes button `button` of group `group` into the target window.
@@ -65,6 +70,8 @@ class Engine {
   }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
+  // Help, web page, support mail, autostart.
+  DesktopActions& Desktop() { return desktop_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -76,14 +83,14 @@ class Engine {
 
  private:
   void LoadEverything();
-  void ClipFilled(int group);
+  void ClipFilled(int group, const std::string& text, const FillResult& result);
 
   Ports ports_;
   AppState& state_;
   bool destroyed_ = false;
   std::function<void()> quit_;
 
-  GroupTableStore dataStore_;
+  JournaledDataStore dataStore_;  // the data file and the journal of new clips
   SettingsFiles files_;
   BackupActions backup_;
   ButtonWindow window_;
@@ -91,6 +98,8 @@ class Engine {
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;
+  ShareSync share_;
+  DesktopActions desktop_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

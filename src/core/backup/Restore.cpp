@@ -3,7 +3,8 @@
 
 #include "core/backup/BackupActions.h"
 #include "core/ports/Ui.h"
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
+#include "core/journal/JournaledDataStore.h"
 #include "core/util/Files.h"
 
 namespace cvd {
@@ -108,6 +109,8 @@ void BackupActions::RestoreBackup() {
 
   // A missing source leaves that file as it was; the reload shows the result.
   if (settingsCopy) WriteFileAtomically(dataDir + kSettingsFileName, *settingsCopy, nullptr);
+  // The journal extends the data being replaced, never the restored data.
+  if (dataCopy) DiscardClipJournal(dataDir);
   if (dataCopy) WriteFileAtomically(dataDir + kDataFileName, *dataCopy, nullptr);
   Reload();
 }

@@ -44,10 +44,11 @@ void ClipboardCapture::CopyFromClipboard() {
       copyTimer_->Start();
       const int group = table_.CurrentGroup;
       const FillResult result = FillClip(table_.Current(), *text, hooks_.makeCaption);
+      if (hooks_.captured) hooks_.captured(group, *text);
       if (result.changed) {
         lastFilled_ = result.filled;
         lastFillGroup_ = group;
-        if (hooks_.filled) hooks_.filled(group, result);
+        if (hooks_.filled) hooks_.filled(group, *text, result);
       }
     }
   } catch (...) {

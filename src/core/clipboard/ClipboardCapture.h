@@ -19,8 +19,10 @@ struct CaptureHooks {
   // with "don't copy", the open editor).
   std::function<bool()> blocked;
   CaptionFunction makeCaption;
-  // A text changed clip button `result.filled` of group `group`.
-  std::function<void(int group, const FillResult& result)> filled;
+  // A text passed the gate into group `group`, whatever the fill did.
+  std::function<void(int group, const std::string& text)> captured;
+  // `text` changed clip button `result.filled` of group `group`.
+  std::function<void(int group, const std::string& text, const FillResult& result)> filled;
 };
 
 class ClipboardCapture {

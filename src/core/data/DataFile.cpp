@@ -9,10 +9,9 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "core/data/AtomicFile.h"
 #include "core/data/Cipher.h"
 #include "core/data/LineFile.h"
-#include "core/ports/Ui.h"
+#include "core/util/AtomicFile.h"
 
 namespace cvd {
 namespace {
@@ -228,8 +227,8 @@ DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legac
   return out;
 }
 
-DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Ui& ui) {
+DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
+                            const LegacyDisplay& legacy) {
   const std::string path = dataDir + kDataFileName;
   DataLoadResult result;
   std::string bytes;
@@ -246,9 +245,7 @@ DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std
     if (contents.status == DataFileStatus::Ok) {
       table = std::move(contents.table);
       result.status = DataLoadStatus::Loaded;
-      for (int i = 0; i < contents.missingSeparators; ++i) {
-        ui.CursorMessageDlg(kDataLoadErrorText, MsgKind::Error, MsgButtons::Ok);
-      }
+      result.messages.assign(static_cast<std::size_t>(contents.missingSeparators), kDataLoadErrorText);
       return result;
     }
     result.clearSettingsLists = contents.status == DataFileStatus::Unreadable;
@@ -259,7 +256,7 @@ DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std
   std::string copyError = readError;
   result.damagedCopy = KeepDamagedFile(path, read ? &bytes : nullptr, copyError);
   table = DefaultGroupTable(programDir);
-  ui.CursorMessageDlg(DamagedMessage(path, result.damagedCopy, copyError), MsgKind::Error, MsgButtons::Ok);
+  result.messages.push_back(DamagedMessage(path, result.damagedCopy, copyError));
   return result;
 }
 

@@ -5,13 +5,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/data/GroupTable.h"
 #include "core/data/LegacyDisplay.h"
 
 namespace cvd {
-
-class Ui;
 
 inline constexpr const char* kDataFileName = "corvinade.dat";
 inline constexpr const char* kDataFileHeader = "Corvinade Data File";
@@ -63,14 +62,16 @@ struct DataLoadResult {
   // Where the damaged file was kept ("corvinade.dat.damaged", numbered when
   // that exists); empty when no copy could be made.
   std::string damagedCopy;
+  // What the user is to be told, each text in an error message of its own.
+  std::vector<std::string> messages;
 };
 
-// Loads DataDir + "corvinade.dat" into `table` at start-up and after a
+// Reads DataDir + "corvinade.dat" into `table` at start-up and after a
 // restore. A missing file gives the default table. A file that cannot be
 // read gives the default table too, but is first kept beside itself under a
-// name no save overwrites, and the user is told once where it is; otherwise
-// the next save would destroy the only copy of the user's buttons.
-DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Ui& ui);
+// name no save overwrites, and the result's message says where it is;
+// otherwise the next save would destroy the only copy of the user's buttons.
+DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
+                            const LegacyDisplay& legacy);
 
 }  // namespace cvd

@@ -2,9 +2,8 @@
 
 #include "core/data/GroupLines.h"
 
-#include "core/data/AtomicFile.h"
 #include "core/data/LineFile.h"
-#include "core/ports/Ui.h"
+#include "core/util/AtomicFile.h"
 #include "core/util/Text.h"
 
 namespace cvd {
@@ -34,24 +33,6 @@ void ReadGroup(LineReader& in, GroupFileContents& out) {
   g.PasteKeyMode = NumberOrThrow(in.Next());
   g.PasteDelay = NumberOrThrow(in.Next());
   out.hasPaste = true;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string NamePartOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string ExistsQuestion(const std::string& name) {
-  return "The \"" + name + "\" group you are trying to load already exists.\n\n"
-         "Do you want to overwrite the existing group?\n\n"
-         "Yes: Import group file and overwrite existing buttons.\n"
-         "No: Select new name for imported group.\n"
-         "Cancel: Do not import the group file.";
 }
 
 std::string MalformedMessage(const std::string& fileName, const GroupFileContents& contents) {
@@ -159,70 +140,21 @@ void ApplyGroupFile(const GroupFileContents& contents, TGroup& target, bool newG
   }
 }
 
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui,
-                              const std::string& programDir, const CaptionFunction& makeCaption) {
+GroupFileLoad ReadGroupFileAt(const std::string& fileName) {
+  GroupFileLoad load;
   std::string bytes;
   std::string error;
   if (!ReadWholeFile(fileName, bytes, &error)) {
-    ui.CursorMessageDlg("Unable to read the group file:\n" + error, MsgKind::Error, MsgButtons::Ok);
-    return {};
+    load.problem = "Unable to read the group file:\n" + error;
+    return load;
   }
-  const GroupFileContents contents = ReadGroupFile(bytes);
-  if (contents.status == GroupFileStatus::NotGroupFile) {
-    ui.CursorMessageDlg(fileName + "\nis not a valid Corvinade Group File.", MsgKind::Error, MsgButtons::Ok);
-    return {};
+  load.contents = ReadGroupFile(bytes);
+  if (load.contents.status == GroupFileStatus::NotGroupFile) {
+    load.problem = fileName + "\nis not a valid Corvinade Group File.";
+  } else if (load.contents.status == GroupFileStatus::Malformed) {
+    load.problem = MalformedMessage(fileName, load.contents);
   }
-  if (contents.status == GroupFileStatus::Malformed) {
-    ui.CursorMessageDlg(MalformedMessage(fileName, contents), MsgKind::Error, MsgButtons::Ok);
-    return {};
-  }
-
-  std::string name = contents.group.Name;
-  int target = -1;
-  for (;;) {
-    target = table.FindGroup(name);
-    if (target < 0) break;
-    const MsgResult answer = ui.CursorMessageDlg(ExistsQuestion(name), MsgKind::Confirmation, MsgButtons::YesNoCancel);
-    if (answer == MsgResult::Yes) break;
-    if (answer != MsgResult::No) return {};
-    const auto newName = ui.InputQuery("Enter New Group Name", "New Import Group Name:", name);
-    if (!newName || newName->empty()) return {};
-    name = *newName;
-  }
-
-  GroupImport result;
-  result.created = target < 0;
-  if (result.created) target = table.AddGroup(name, programDir);
-  ApplyGroupFile(contents, table.Groups[target], result.created, makeCaption);
-  result.imported = true;
-  result.groupIndex = target;
-  return result;
-}
-
-bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir) {
-  const auto path = ui.SaveFileDialog(
-      FileDialogOptions{kExportGroupTitle, kGroupFileFilter, kGroupFileExt, exportDir, group.Name + ".cgf"});
-  if (!path) return false;
-  if (!CheckFileName(NamePartOf(*path))) {
-    ui.CursorMessageDlg(*path + "\n\nFilename contains illegal characters.", MsgKind::Error, MsgButtons::Ok);
-    return false;
-  }
-  std::string error;
-  if (!SaveGroupToFile(group, *path, &error)) {
-    ui.CursorMessageDlg("Unable to write the group file:\n" + error, MsgKind::Error, MsgButtons::Ok);
-    return false;
-  }
-  exportDir = FolderOf(*path);
-  return true;
-}
-
-GroupImport ImportGroup(GroupTable& table, Ui& ui, std::string& importDir, const std::string& programDir,
-                        const CaptionFunction& makeCaption) {
-  const auto path = ui.OpenFileDialog(FileDialogOptions{kImportGroupTitle, kGroupFileFilter, "", importDir, ""});
-  if (!path) return {};
-  GroupImport result = LoadGroupFromFile(table, *path, ui, programDir, makeCaption);
-  importDir = FolderOf(*path);
-  return result;
+  return load;
 }
 
 }  // namespace cvd

@@ -11,13 +11,7 @@
 
 namespace cvd {
 
-class Ui;
-
 inline constexpr const char* kGroupFileHeader = "Corvinade Group File Version";
-inline constexpr const char* kExportGroupTitle = "Export Group File";
-inline constexpr const char* kImportGroupTitle = "Import Group File";
-inline constexpr const char* kGroupFileFilter = "Corvinade Group Files|*.cgf";
-inline constexpr const char* kGroupFileExt = "cgf";
 
 // The name part of a file name (without folder) may not hold any of
 // " * / : < > ? \ ^ |; every other byte is allowed.
@@ -63,28 +57,12 @@ using CaptionFunction = std::function<std::string(const std::string& text)>;
 void ApplyGroupFile(const GroupFileContents& contents, TGroup& target, bool newGroup,
                     const CaptionFunction& makeCaption);
 
-struct GroupImport {
-  bool imported = false;
-  int groupIndex = -1;   // the group that received the file
-  bool created = false;  // a new group was added to the table (lists to rebuild)
+// A group file read from the disk and checked before anything changes.
+struct GroupFileLoad {
+  GroupFileContents contents;
+  // Empty when the file can be imported; otherwise the text to show.
+  std::string problem;
 };
-
-// Imports a group file. The whole file is read and checked before anything
-// changes, so a damaged file leaves every group as it was (no half-filled
-// group is left behind). A name that exists already is asked about: Yes
-// overwrites that group, No asks for another name, Cancel stops. The caller
-// makes the imported group current and rebuilds its lists.
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui,
-                              const std::string& programDir, const CaptionFunction& makeCaption);
-
-// The group menu's export command: asks for the file in `exportDir`,
-// refuses illegal names, writes the file and remembers its folder. True when
-// a file was written.
-bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir);
-
-// The group menu's import command: asks for the file in `importDir`,
-// imports it and remembers its folder.
-GroupImport ImportGroup(GroupTable& table, Ui& ui, std::string& importDir, const std::string& programDir,
-                        const CaptionFunction& makeCaption);
+GroupFileLoad ReadGroupFileAt(const std::string& fileName);
 
 }  // namespace cvd

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/util/ProgramFiles.h"
 #include "core/util/Text.h"
 
 namespace cvd {
@@ -22,7 +23,7 @@ void TGroup::ResizeButtons() {
 TGroup NewGroupDefaults(const std::string& name, const std::string& programDir) {
   TGroup group;
   group.Name = name;
-  group.SoundFile = programDir + "copy.wav";
+  group.SoundFile = FindProgramFile(programDir, "copy.wav");
   std::error_code error;
   group.PlaySound = std::filesystem::is_regular_file(group.SoundFile, error);
   group.Buttons.assign(7, EmptyClipButton());

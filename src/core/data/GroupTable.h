@@ -14,6 +14,9 @@ namespace cvd {
 enum FontStyleFlag : std::uint8_t { fsBold = 1, fsItalic = 2 };
 using TFontStyles = std::uint8_t;
 
+// The font of new groups and of the button window.
+inline constexpr const char* kDefaultFontName = "Segoe UI";
+
 struct TButton {
   std::string Name;
   std::string Hint;
@@ -47,7 +50,7 @@ struct TGroup {
   std::int32_t FillMode = 1;  // 1: new clips at the top, 2: at the bottom
   bool PlaySound = false;
   std::string SoundFile;
-  std::string FontName = "Segoe UI";
+  std::string FontName = kDefaultFontName;
   std::int32_t FontSize = 10;
   TFontStyles FontStyle = 0;
   std::int32_t CopyDups = 0;  // 0 don't copy, 1 copy, 2 move, 3 mark unused

@@ -17,7 +17,7 @@ struct LegacyDisplay {
   std::int32_t FillMode = 1;
   bool PlaySound = true;
   std::string SoundFile;  // the settings reader's default is ProgramDir + "copy.wav"
-  std::string FontName = "Segoe UI";
+  std::string FontName = kDefaultFontName;
   std::int32_t FontSize = 10;
   TFontStyles FontStyle = 0;
   std::int32_t CopyDups = 0;

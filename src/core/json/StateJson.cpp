@@ -1,6 +1,7 @@
 #include "core/json/StateJson.h"
 
 #include "core/app/Engine.h"
+#include "core/journal/ClipJournal.h"
 #include "core/json/GroupJson.h"
 #include "core/ports/Ui.h"
 #include "core/settings/SettingsJson.h"
@@ -30,6 +31,8 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                                : nlohmann::ordered_json(nullptr);
   state["settings"] = SettingsJson(engine.State().settings, engine.State().dirs);
   state["directories"] = DirectoriesJson(engine.State().dirs);
+  // Clips captured since the last save are kept here until the next one.
+  state["journal"] = ValidUtf8(engine.State().dirs.DataDir + kJournalFileName);
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},

@@ -77,6 +77,9 @@ class Ui {
   virtual void ShowHint(const std::string& text, const Rect& where) = 0;
   virtual void HideHint() = 0;
 
+  // Desktop integration: whether the tray icon is in a tray the user can see.
+  virtual bool TrayIconShown() = 0;
+
   // Idle at rest: the view tells when the pointer enters or leaves the
   // button window; an empty function ends that.
   virtual void SetPointerHandler(std::function<void(bool inside)> handler) = 0;

@@ -1,13 +1,9 @@
 #include "core/quickfix/Dial.h"
 
+#include "core/util/Text.h"
+
 namespace cvd {
 namespace {
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
 
 bool KeptInNumber(char c) {
   return (c >= '0' && c <= '9') || c == ' ' || c == '(' || c == ')' || c == ',' || c == '-';

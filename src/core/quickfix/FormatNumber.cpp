@@ -2,17 +2,9 @@
 
 #include "core/quickfix/DecimalNumber.h"
 #include "core/quickfix/NumberPicture.h"
+#include "core/util/Text.h"
 
 namespace cvd {
-namespace {
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
 
 std::string ApplyDigitMask(std::string_view text, std::string_view mask) {
   std::string digits;

@@ -14,7 +14,10 @@ class QuickFixRunner::Effects : public QuickFixEffects {
   explicit Effects(QuickFixRunner& runner) : runner_(runner) {}
 
   void FillNewButtons(std::vector<std::string> texts) override {
-    if (TGroup* group = runner_.CurrentGroup()) ShiftInNewClips(*group, std::move(texts), runner_.host_.makeCaption);
+    if (TGroup* group = runner_.CurrentGroup()) {
+      const int count = ShiftInNewClips(*group, std::move(texts), runner_.host_.makeCaption);
+      if (runner_.host_.clipsShifted) runner_.host_.clipsShifted(*group, count);
+    }
   }
 
   void Dial(const std::string& dialString) override {
@@ -57,7 +60,10 @@ TButton* QuickFixRunner::CurrentGroupButton(int button) {
 }
 
 void QuickFixRunner::FillNewButton(const std::string& text) {
-  if (TGroup* group = CurrentGroup()) ShiftInNewClip(*group, text, host_.makeCaption);
+  if (TGroup* group = CurrentGroup()) {
+    const int count = ShiftInNewClip(*group, text, host_.makeCaption) > 0 ? 1 : 0;
+    if (host_.clipsShifted) host_.clipsShifted(*group, count);
+  }
 }
 
 void QuickFixRunner::Redisplay(bool resetFade) {

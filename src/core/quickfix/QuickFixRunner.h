@@ -48,6 +48,8 @@ struct QuickFixHost {
   CaptionFunction makeCaption;           // MakeCaption of the button window
   std::function<void()> display;         // Display
   std::function<void()> resetFadeTimer;  // ResetFadeTimer
+  // New clips were shifted into `group` (`count` of them stay there).
+  std::function<void(const TGroup& group, int count)> clipsShifted;
 };
 
 class QuickFixRunner {

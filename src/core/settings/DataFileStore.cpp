@@ -1,6 +1,15 @@
 #include "core/settings/DataFileStore.h"
 
+#include "core/ports/Ui.h"
+
 namespace cvd {
+
+DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
+                        const LegacyDisplay& legacy, Ui& ui) {
+  DataLoadResult result = LoadDataFile(table, dataDir, programDir, legacy);
+  for (const std::string& message : result.messages) ui.CursorMessageDlg(message, MsgKind::Error, MsgButtons::Ok);
+  return result;
+}
 
 void GroupTableStore::LoadData(const std::string& dataDir, const LegacyDisplay& legacy) {
   // A damaged file also empties the quick fix and paste method lists; the

@@ -11,6 +11,11 @@ namespace cvd {
 
 class Ui;
 
+// Loads the data file (see LoadDataFile) and tells the user, through `ui`,
+// what went wrong with it.
+DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
+                        const LegacyDisplay& legacy, Ui& ui);
+
 class DataFileStore {
  public:
   virtual ~DataFileStore() = default;

@@ -2,7 +2,7 @@
 
 #include <SimpleIni.h>
 
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 #include "core/util/Files.h"
 
 namespace cvd {

@@ -2,6 +2,7 @@
 // "corvinade.ini": every section and key, its default and its correction.
 #include <string>
 
+#include "core/data/GroupTable.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/ScreenCorrections.h"
 #include "core/settings/Settings.h"
@@ -14,7 +15,7 @@ inline constexpr const char* kSettingsFileName = "corvinade.ini";
 // font of the button window.
 struct LegacyDefaults {
   std::string ProgramDir;
-  std::string FontName = "Segoe UI";
+  std::string FontName = kDefaultFontName;
   int FontSize = 10;
 };
 

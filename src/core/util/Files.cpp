@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 
 namespace cvd {
 namespace fs = std::filesystem;

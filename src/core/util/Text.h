@@ -9,6 +9,9 @@ namespace cvd {
 
 std::string UpperAscii(std::string_view text);
 
+// The text without leading and trailing spaces (tabs are kept).
+std::string_view TrimBlanks(std::string_view text);
+
 // Case-insensitive equality over a-z only.
 bool SameTextAscii(std::string_view a, std::string_view b);
 

@@ -54,18 +54,13 @@ TEST_F(KeyMacroTest, TextThatIsNoTokenIsTyped) {
     const char* macro;
     std::string keys;
   } cases[] = {
-      {"", ""},
-      {"{Enter }", open + " +Shift_L +e -e -Shift_L +n -n +t -t +e -e +r -r +space -space " + close},
+      {"", ""}, {"{Enter }", open + " +Shift_L +e -e -Shift_L +n -n +t -t +e -e +r -r +space -space " + close},
       {"{Ctrl}", open + " +Shift_L +c -c -Shift_L +t -t +r -r +l -l " + close},
-      {"{abc}", open + " +a -a +b -b +c -c " + close},
-      {"{x{Tab}y}", open + " +x -x +Tab -Tab +y -y " + close},
+      {"{abc}", open + " +a -a +b -b +c -c " + close}, {"{x{Tab}y}", open + " +x -x +Tab -Tab +y -y " + close},
       // Unclosed at the end: the last character stands in for the bracket.
-      {"{Tab", open + " +Shift_L +t -t -Shift_L +a -a +b -b"},
-      {"{Tabx", "+Tab -Tab"},
+      {"{Tab", open + " +Shift_L +t -t -Shift_L +a -a +b -b"}, {"{Tabx", "+Tab -Tab"},
       {"{Tab\xC3\xA9", "+Tab -Tab"},  // a multi-byte last character is consumed whole
-      {"{", open},
-      {"}", close},
-      {"{}", open + " " + close},
+      {"{", open}, {"}", close}, {"{}", open + " " + close},
       {"{Delay}", open + " +Shift_L +d -d -Shift_L +e -e +l -l +a -a +y -y " + close},
   };
   for (const Case& c : cases) EXPECT_EQ(Send(c.macro), c.keys) << c.macro;
@@ -76,17 +71,14 @@ TEST_F(KeyMacroTest, ModifierTokensHoldTheirKey) {
     const char* macro;
     const char* keys;
   } cases[] = {
-      {"{Ctrl v}", "+Control_L +v -v -Control_L"},
-      {"{ctrl v}", "+Control_L +v -v -Control_L"},
+      {"{Ctrl v}", "+Control_L +v -v -Control_L"}, {"{ctrl v}", "+Control_L +v -v -Control_L"},
       // A capital needs Shift inside Ctrl: Ctrl+Shift+V.
       {"{Ctrl V}", "+Control_L +Shift_L +v -v -Shift_L -Control_L"},
       // The argument is everything after the one blank of the prefix.
       {"{Ctrl  v}", "+Control_L +space -space +v -v -Control_L"},
       // Shift held by the token is not pressed again for capitals.
-      {"{Shift abc}", "+Shift_L +a -a +b -b +c -c -Shift_L"},
-      {"{Shift A!}", "+Shift_L +a -a +1 -1 -Shift_L"},
-      {"{Winkey r}", "+Super_L +r -r -Super_L"},
-      {"{Alt f}x", "+Alt_L +f -f -Alt_L +x -x"},
+      {"{Shift abc}", "+Shift_L +a -a +b -b +c -c -Shift_L"}, {"{Shift A!}", "+Shift_L +a -a +1 -1 -Shift_L"},
+      {"{Winkey r}", "+Super_L +r -r -Super_L"}, {"{Alt f}x", "+Alt_L +f -f -Alt_L +x -x"},
       // The inner token clears the flag although the outer one still holds Shift.
       {"{Shift {Shift a}B}", "+Shift_L +Shift_L +a -a -Shift_L +Shift_L +b -b -Shift_L -Shift_L"},
       {"{Ctrl {Shift {Home}}}", "+Control_L +Shift_L +Home* -Home* -Shift_L -Control_L"},
@@ -151,8 +143,7 @@ TEST_F(KeyMacroTest, CharactersGoThroughTheLayout) {
     const char* macro;
     const char* keys;
   } cases[] = {
-      {"a;", "+a -a +semicolon -semicolon"},
-      {"\r\n", "+Return -Return +Control_L +Return -Return -Control_L"},
+      {"a;", "+a -a +semicolon -semicolon"}, {"\r\n", "+Return -Return +Control_L +Return -Return -Control_L"},
       {"\t", "+Tab -Tab"},
       {"\xC3\xA9\xE2\x82\xAC", "+U00E9 -U00E9 +U20AC -U20AC"},  // through spare keys
       {"\xE9x", "+U00E9 -U00E9 +x -x"},                          // a stray byte is Latin-1

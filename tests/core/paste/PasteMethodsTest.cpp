@@ -13,25 +13,15 @@ TEST(PasteMethodsTest, TitleMatchingByMode) {
     const char* title;
     bool matches;
   } cases[] = {
-      {"Term", pmBeginning, "Terminal", true},
-      {"Term", pmBeginning, "My Terminal", false},
+      {"Term", pmBeginning, "Terminal", true}, {"Term", pmBeginning, "My Terminal", false},
       {"Command Prompt", pmAnywhere, "Administrator: Command Prompt - ping", true},
       {"command prompt", pmAnywhere, "Administrator: Command Prompt", false},  // case-sensitive
-      {"cmd.exe", pmEnding, "C:\\Windows\\system32\\cmd.exe", true},
-      {"cmd.exe", pmEnding, "cmd.exe", true},
+      {"cmd.exe", pmEnding, "C:\\Windows\\system32\\cmd.exe", true}, {"cmd.exe", pmEnding, "cmd.exe", true},
       {"cmd.exe", pmEnding, "cmd.exe - cmd.exe", false},  // only the first occurrence counts
-      {"cmd.exe", pmEnding, "cmd.ex", false},
-      {"cmd.exe", pmEnding, "cmd.exe - notes", false},
-      {"abc", pmExactly, "abc", true},
-      {"abc", pmExactly, "abcd", false},
-      {"", pmBeginning, "", false},
-      {"", pmBeginning, "abc", false},
-      {"", pmAnywhere, "abc", false},
-      {"", pmEnding, "", false},
-      {"", pmEnding, "abc", false},
-      {"", pmExactly, "", true},
-      {"", pmExactly, "x", false},
-      {"abc", 4, "abc", false},
+      {"cmd.exe", pmEnding, "cmd.ex", false}, {"cmd.exe", pmEnding, "cmd.exe - notes", false},
+      {"abc", pmExactly, "abc", true}, {"abc", pmExactly, "abcd", false}, {"", pmBeginning, "", false},
+      {"", pmBeginning, "abc", false}, {"", pmAnywhere, "abc", false}, {"", pmEnding, "", false},
+      {"", pmEnding, "abc", false}, {"", pmExactly, "", true}, {"", pmExactly, "x", false}, {"abc", 4, "abc", false},
       {"abc", -1, "abc", false},
   };
   for (const Case& c : cases) {

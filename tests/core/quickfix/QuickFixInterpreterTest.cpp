@@ -33,35 +33,26 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
   } cases[] = {
       {"{Uppercase}{AddPrefix > }", "a\r\nb", "> A\r\n> B"},
       {"{Lowercase}", "MiXeD \xC3\x89 1", "mixed \xC3\x89 1"},  // only ASCII letters change
-      {"{CapitalizeFirst}", "a b", "A B"},
-      {"{CapitalizeFirst}", "it's 3RD time", "It'S 3rd Time"},
+      {"{CapitalizeFirst}", "a b", "A B"}, {"{CapitalizeFirst}", "it's 3RD time", "It'S 3rd Time"},
       {"{RemoveLeading >}{RemoveLeading <}", ">> <x", " <x"},  // the blank stops the second command
       {"{RemoveLeading >}{RemoveLeading <}", ">><<x\r\n<>y", "x\r\n>y"},
       {"{RemoveTrailing  }", "a  \r\n b \r\nc\t ", "a\r\n b\r\nc\t"},
-      {"{RemoveLeading  }", "   a  \r\n\r\n  b", "a  \r\n\r\nb"},
-      {"{Remove ,}", "a,b,", "ab"},
+      {"{RemoveLeading  }", "   a  \r\n\r\n  b", "a  \r\n\r\nb"}, {"{Remove ,}", "a,b,", "ab"},
       {"{Remove AB}", "xabyAbzab", "xyz"},  // letters match in either case
-      {"{Replace ;,.}", "a;b;", "a.b."},
-      {"{Replace \\n, }", "a\nb\r\nc", "a b\r c"},
+      {"{Replace ;,.}", "a;b;", "a.b."}, {"{Replace \\n, }", "a\nb\r\nc", "a b\r c"},
       {"{RemoveTrailing \\r\\n}", "a\r\nb\r\n", "a\r\nb\r\n"},  // a line never holds its own break
-      {"{Remove }}", "a}b}}", "ab"},
-      {"{Remove }}{Uppercase}", "a}b", "AB"},
+      {"{Remove }}", "a}b}}", "ab"}, {"{Remove }}{Uppercase}", "a}b", "AB"},
       {"{AddSuffix ;}", "a\r\n\r\nb\r\n", "a;\r\n;\r\nb;\r\n"},
       {"{LineLength 10}", "the quick brown fox jumps", "the quick\r\nbrown fox\r\njumps\r\n"},
-      {"{Number (###) ###-####}", "555.123.4567", "(555) 123-4567"},
-      {"{Number %0.0}", "2.26", "2.3"},
-      {"{Number %0.0}", "x", "x"},
-      {"{Number %#,##0.00}", "1234.5", "1,234.50"},
+      {"{Number (###) ###-####}", "555.123.4567", "(555) 123-4567"}, {"{Number %0.0}", "2.26", "2.3"},
+      {"{Number %0.0}", "x", "x"}, {"{Number %#,##0.00}", "1234.5", "1,234.50"},
       {"{Number  %0.00 }", "2", "2.00"},  // the format is trimmed
       // Names match in any letter case and by their beginning where the
       // table says so; anything unknown and all text outside commands is ignored.
-      {"{uPPERcase}", "abc", "ABC"},
-      {"{RemoveLeadingX >}", ">a", "a"},
-      {"junk {Uppercase} more junk", "abc", "ABC"},
+      {"{uPPERcase}", "abc", "ABC"}, {"{RemoveLeadingX >}", ">a", "a"}, {"junk {Uppercase} more junk", "abc", "ABC"},
       {"{Frobnicate}{Uppercase}", "abc", "ABC"},
       {"{Uppercase }", "abc", "abc"},  // whole-name commands must match exactly
-      {"{Uppercase", "abc", "abc"},
-      {"Uppercase}", "abc", "abc"},
+      {"{Uppercase", "abc", "abc"}, {"Uppercase}", "abc", "abc"},
       {"}{Uppercase}", "abc", "ABC"},  // a stray closing bracket is skipped
       {"", "abc", "abc"},
       // Empty arguments change nothing.
@@ -75,8 +66,7 @@ TEST(QuickFixInterpreter, LocatesCommandsWithTheLookAheadRule) {
     std::string action;
     std::size_t from, start, end;
   } cases[] = {
-      {"{Uppercase}{Lowercase}", 0, 0, 10},
-      {"{Uppercase}{Lowercase}", 11, 11, 21},
+      {"{Uppercase}{Lowercase}", 0, 0, 10}, {"{Uppercase}{Lowercase}", 11, 11, 21},
       {"{Remove }}", 0, 0, 9},          // no "{" after the second "}": the command ends there
       {"{Remove }}{Upper}", 0, 0, 9},   // the next "{" lies after the second "}"
       {"{A}{B}}", 0, 0, 2},             // a "{" before the second "}" ends the command at the first
@@ -176,14 +166,9 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
     std::size_t maxText;
     bool stopped;
   } cases[] = {
-      {doubling, "a", 1u << 20, true},
-      {replacing, "a", 1u << 20, true},
-      {"{AddSuffix xx}", "ab", 4, false},
-      {"{AddSuffix xxx}", "ab", 4, true},
-      {"{AddPrefix x}", "a\r\nb", 7, false},
-      {"{AddPrefix xx}", "a\r\nb", 7, true},
-      {"{Replace a,bb}", "aa", 4, false},
-      {"{Replace a,bbb}", "aa", 4, true},
+      {doubling, "a", 1u << 20, true}, {replacing, "a", 1u << 20, true}, {"{AddSuffix xx}", "ab", 4, false},
+      {"{AddSuffix xxx}", "ab", 4, true}, {"{AddPrefix x}", "a\r\nb", 7, false},
+      {"{AddPrefix xx}", "a\r\nb", 7, true}, {"{Replace a,bb}", "aa", 4, false}, {"{Replace a,bbb}", "aa", 4, true},
       {"{LineLength 1}", "abcd", 8, true},          // checked after the command
       {"{Uppercase}", std::string(50, 'a'), 10, false},  // a larger text may keep its size...
       {"{AddSuffix x}", std::string(50, 'a'), 10, true},  // ...but not grow

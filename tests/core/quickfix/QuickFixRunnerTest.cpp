@@ -2,26 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ports/Shell.h"
 #include "core/quickfix/Dial.h"
 #include "core/quickfix/QuickFixMenu.h"
+#include "support/FakeShell.h"
 #include "support/ScriptedUi.h"
 
 namespace cvd {
 namespace {
-
-class RecordingShell : public Shell {
- public:
-  bool Open(const std::string& documentOrUrl) override {
-    opened.push_back(documentOrUrl);
-    return false;  // a refused call changes nothing
-  }
-  void PlaySound(const std::string&) override {}
-  std::string ComputerName() override { return "host"; }
-  bool SessionLocked() override { return false; }
-  void OnSessionLockChanged(std::function<void(bool)>) override {}
-  std::vector<std::string> opened;
-};
 
 class FakeEditor : public QuickFixEditor {
  public:
@@ -50,6 +37,7 @@ class QuickFixRunnerTest : public ::testing::Test {
                           "Color={ButtonColor clYellow,clMaroon}", "Dial={Dial 9,}", "Face={ButtonColor clRed}",
                           "Same={Number %0.00}"}};
     runner.SetSeparators(NumberSeparators{".", ","});
+    shell.openSucceeds = false;  // a refused call changes nothing
   }
 
   void SetButton(int b, const std::string& text) {
@@ -65,7 +53,7 @@ class QuickFixRunnerTest : public ::testing::Test {
 
   GroupTable table;
   QuickFixList fixes;
-  RecordingShell shell;
+  testing::FakeShell shell;
   testing::ScriptedUi ui;
   int displays = 0;
   int fadeResets = 0;

@@ -46,8 +46,7 @@ TEST(TextCommands, RemoveAndReplaceEveryOccurrence) {
     const char* argument;
     const char* expected;
   } replaces[] = {
-      {"a;b;", ";,.", "a.b."},
-      {"one two", "O,0", "0ne tw0"},
+      {"a;b;", ";,.", "a.b."}, {"one two", "O,0", "0ne tw0"},
       {"aa", "a,aa", "aaaa"},        // the inserted text is not searched again
       {"a,b", ",,x", "a,b"},         // old ends at the first comma: it is empty here
       {"abc", "b", "abc"},           // no comma: no old text
@@ -71,11 +70,9 @@ TEST(LineCommands, LinesAreSeparatedByCrLfOnly) {
     const char* text;
     const char* prefixed;
   } cases[] = {
-      {"", ""},
-      {"a", ">a"},
+      {"", ""}, {"a", ">a"},
       {"a\r\n", ">a\r\n"},  // no line after a final CR LF
-      {"\r\n", ">\r\n"},
-      {"a\r\n\r\nb", ">a\r\n>\r\n>b"},
+      {"\r\n", ">\r\n"}, {"a\r\n\r\nb", ">a\r\n>\r\n>b"},
       {"a\rb\nc", ">a\rb\nc"},  // lone CR and LF are ordinary characters
       {"a\r\r\nb", ">a\r\r\n>b"},
   };
@@ -108,15 +105,12 @@ TEST(LineCommands, SetLineLengthWrapsWords) {
       {"ab abcdefghij", 4, "ab\r\nabcd\r\nefgh\r\nij\r\n"},
       {"a   b", 2, "a\r\nb\r\n"},                      // blanks at a break go
       {"ab\r\n\r\ncd", 5, "ab\r\n\r\ncd\r\n"},          // breaks stay, every line ends with CR LF
-      {"abc\r\n", 5, "abc\r\n"},
-      {"", 5, ""},
-      {"  indented text", 10, "  indented\r\ntext\r\n"},
+      {"abc\r\n", 5, "abc\r\n"}, {"", 5, ""}, {"  indented text", 10, "  indented\r\ntext\r\n"},
       {"  indented text", 9, "  indente\r\nd text\r\n"},  // too long even for a line of its own
       {"     ", 2, "  \r\n  \r\n \r\n"},
       {"\xC3\xA9\xC3\xA9\xC3\xA9 \xC3\xA9\xC3\xA9\xC3\xA9", 3, "\xC3\xA9\xC3\xA9\xC3\xA9\r\n\xC3\xA9\xC3\xA9\xC3\xA9\r\n"},
       {"abc", 0, "abc"},  // no width: the text stays as it is
-      {"abc", -4, "abc"},
-      {"short", 2147483647, "short\r\n"},
+      {"abc", -4, "abc"}, {"short", 2147483647, "short\r\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(SetLineLength(c.text, c.width), c.expected) << c.text << " at " << c.width;
 }

@@ -27,7 +27,7 @@ TEST_F(HoverTimerTest, TheTargetFollowsNoticesAndNothingTicksAtRest) {
   h.windows.foreground = 2;
   h.loop.AdvanceBy(1000);
   EXPECT_EQ(TargetTitle(), "notes.txt - Editor");  // nobody asks
-  EXPECT_EQ(h.loop.RepeatingTimersWithin(1000), 0);
+  EXPECT_EQ(h.loop.RepeatingTimersWithin(100), 0);
   h.windows.Changed();
   EXPECT_EQ(h.engine->Target().LastTarget(), 2u);
   h.windows.windows[2].title = "vim";
@@ -46,7 +46,7 @@ TEST_F(HoverTimerTest, HintsRunWhileThePointerIsOverTheWindow) {
   EXPECT_TRUE(h.ui.hintVisible);
   h.ui.MovePointer(-1);
   EXPECT_FALSE(h.ui.hintVisible);  // at once, without a further tick
-  EXPECT_EQ(h.loop.RepeatingTimersWithin(1000), 0);
+  EXPECT_EQ(h.loop.RepeatingTimersWithin(100), 0);
   // Back over a button the hint waits its full delay again.
   h.ui.MovePointer(6);
   h.loop.AdvanceBy(400);

@@ -1,4 +1,4 @@
-#include "core/data/AtomicFile.h"
+#include "core/util/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

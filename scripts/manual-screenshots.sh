@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Takes the user manual's screenshots from the real program on a private X
+# server (Xvfb, openbox, the tint2 tray) and writes them to
+# docs/manual/images/. Run after a build:  scripts/manual-screenshots.sh build
+set -euo pipefail
+BUILD_DIR=$(cd "${1:-build}" && pwd)
+IMAGES=$(cd "$(dirname "$0")/.." && pwd)/docs/manual/images
+CVD="$BUILD_DIR/corvinade"
+mkdir -p "$IMAGES"
+
+WORK=$(mktemp -d /tmp/corvinade-shots.XXXXXX)
+export XDG_RUNTIME_DIR="$WORK/runtime" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$HOME" "$WORK/bin" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+# The first start would open the manual; nothing is to be opened here.
+printf '#!/bin/sh\nexit 0\n' >"$WORK/bin/xdg-open" && chmod +x "$WORK/bin/xdg-open"
+export PATH="$WORK/bin:$PATH"
+PIDS=()
+cleanup() {
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/displayfd" >/dev/null 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do [ -s "$WORK/displayfd" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$WORK/displayfd" | tr -d '[:space:]')"
+openbox --sm-disable >/dev/null 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
+tint2 >/dev/null 2>&1 &
+PIDS+=($!)
+sleep 1
+
+"$CVD" >"$WORK/corvinade.log" 2>&1 &
+PIDS+=($!)
+WIN=""
+for _ in $(seq 200); do
+  WIN=$(xdotool search --onlyvisible --name '^Corvinade$' 2>/dev/null | head -n1 || true)
+  [ -n "$WIN" ] && break
+  sleep 0.05
+done
+[ -n "$WIN" ] || { cat "$WORK/corvinade.log" >&2; exit 1; }
+xdotool windowmove "$WIN" 300 150
+for text in "Meeting moved to Thursday, 10:30" "https://example.org/report.pdf" "Kind regards, Anna"; do
+  printf '%s' "$text" | xclip -selection clipboard -i >/dev/null 2>&1
+  sleep 0.4
+done
+sleep 0.5
+
+# The button window with some room around it.
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+import -window root -crop "$((WIDTH + 40))x$((HEIGHT + 40))+$((X - 20))+$((Y - 20))" +repage "$IMAGES/button-window.png"
+
+# The tray menu: a right click on the icon in tint2's tray.
+TRAY=$(xdotool search --class '^corvinade$' 2>/dev/null | while read -r id; do
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [ "$WIDTH" -le 64 ] && [ "$HEIGHT" -le 64 ] && echo "$id"
+done | head -n1 || true)
+if [ -n "$TRAY" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$TRAY")"
+  xdotool mousemove "$((X + WIDTH / 2))" "$((Y + HEIGHT / 2))" click 3
+  sleep 0.8
+  MENU=$(xdotool search --onlyvisible --class '^corvinade$' 2>/dev/null | while read -r id; do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$HEIGHT" -gt 100 ] && [ "$id" != "$WIN" ] && echo "$id"
+  done | tail -n1 || true)
+  if [ -n "$MENU" ]; then
+    import -window "$MENU" "$IMAGES/tray-menu.png"
+    # Its first entry opens the about box.
+    eval "$(xdotool getwindowgeometry --shell "$MENU")"
+    xdotool mousemove "$((X + 40))" "$((Y + 12))" click 1
+    ABOUT=""
+    for _ in $(seq 100); do
+      ABOUT=$(xdotool search --onlyvisible --name '^About Corvinade$' 2>/dev/null | head -n1 || true)
+      [ -n "$ABOUT" ] && break
+      sleep 0.05
+    done
+    if [ -n "$ABOUT" ]; then
+      sleep 0.5
+      import -frame -window "$ABOUT" "$IMAGES/about-box.png"
+      xdotool windowactivate "$ABOUT" 2>/dev/null || true
+      xdotool key Return
+    else
+      echo "The about box did not open." >&2
+    fi
+  else
+    echo "The tray menu did not open." >&2
+    xdotool key Escape
+  fi
+else
+  echo "No tray icon found; the tray menu's screenshot is left as it was." >&2
+fi
+
+cp "$BUILD_DIR/icons/128x128/apps/corvinade.png" "$IMAGES/icon.png"
+"$BUILD_DIR/corvinade-tool" quit >/dev/null
+echo "Screenshots written to $IMAGES"

@@ -1,0 +1,151 @@
+#include "core/share/ShareSync.h"
+
+#include "core/clipboard/ClipFill.h"
+#include "core/ports/FolderWatch.h"
+#include "core/ports/Shell.h"
+#include "core/ports/Ui.h"
+
+namespace cvd {
+
+std::vector<ShareListItem> UpdateShareList(const GroupTable& table) {
+  std::vector<ShareListItem> items;
+  for (int g = 1; g <= table.GroupCount(); ++g) items.push_back({g, table.Groups[g].Name, table.Groups[g].Shared});
+  return items;
+}
+
+std::int32_t CountShareFileLines(const std::string& shareDir) { return GetShareFileLines(ShareFilePath(shareDir)); }
+
+ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Ui& ui,
+                     Shell& shell, FolderWatch& watch, ShareHooks hooks)
+    : table_(table),
+      settings_(settings),
+      dirs_(dirs),
+      loop_(loop),
+      ui_(ui),
+      shell_(shell),
+      watch_(watch),
+      hooks_(std::move(hooks)) {
+  shareTimer_ = loop.CreateTimer(kShareTimerMs, true, [this] { ShareTimerTimer(); });
+  pollTimer_ = loop.CreateTimer(kSharePollMs, false, [this] { PollTimerTimer(); });
+}
+
+ShareSync::~ShareSync() { Stop(); }
+
+void ShareSync::Start() {
+  watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
+  pollTimer_->Start();
+}
+
+void ShareSync::Stop() {
+  watch_.Watch("", [] {});
+  pollTimer_->Stop();
+  shareTimer_->Stop();
+}
+
+void ShareSync::ShareDirChanged() {
+  last_.reset();
+  errorReported_ = false;
+  watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
+}
+
+void ShareSync::ShareClip(const TGroup& group, const std::string& text) {
+  if (!group.Shared) return;
+  ownShareWrite_ = true;
+  std::string error;
+  if (AppendShareLine(SharePath(), MakeShareLine(computerName_, group.Name, text), &error)) {
+    errorReported_ = false;
+  } else {
+    ReportOnce(error);
+  }
+}
+
+void ShareSync::ShellChangeNotifierChange() {
+  if (settings_.ShareClipboard && !shareTimer_->IsActive()) shareTimer_->Start();
+}
+
+void ShareSync::PollTimerTimer() {
+  // A network file system reports no writes of other computers: a file that
+  // differs from what the last pass read is a change too. Skipped passes
+  // leave the mark alone, so their lines are taken at a later tick.
+  if (!settings_.ShareClipboard) return;
+  ShareFileStamp now;
+  const bool known = StatShareFile(SharePath(), now, nullptr);
+  const ShareFileStamp seen = last_ ? last_->stamp : ShareFileStamp{};
+  if (!known || now != seen) ShellChangeNotifierChange();
+}
+
+void ShareSync::ReportOnce(const std::string& reason) {
+  // One message per outage; the work is retried quietly until it succeeds.
+  if (errorReported_) return;
+  errorReported_ = true;
+  const std::string text = kShareAccessText + dirs_.ShareDir + "\n\n" + reason;
+  Ui* ui = &ui_;
+  // Shown from the event loop, so that a capture or pass is never held up by it.
+  loop_.Post([ui, text] { ui->CursorMessageDlg(text, MsgKind::Error, MsgButtons::Ok); });
+}
+
+void ShareSync::ShareTimerTimer() {
+  shareTimer_->Stop();
+  // A pass within a paste would change the buttons under it: it waits.
+  if (hooks_.pasting && hooks_.pasting()) {
+    shareTimer_->Start();
+    return;
+  }
+  if (ownShareWrite_ || (hooks_.editorShowing && hooks_.editorShowing())) {
+    ownShareWrite_ = false;
+    return;
+  }
+  const ShareFileLines read = ReadShareFile(SharePath(), settings_.ShareLine, last_.get());
+  if (read.status == ShareReadStatus::Failed) {
+    ReportOnce(read.error);
+    return;
+  }
+  errorReported_ = false;
+  if (read.status == ShareReadStatus::Missing) {
+    last_.reset();
+    return;
+  }
+  bool first = true;
+  bool redraw = false;
+  for (const std::string& line : read.lines) {
+    const auto entry = ParseShareLine(line);
+    if (!entry) continue;
+    if (!entry->computer.empty() && entry->computer == computerName_) continue;
+    const int g = table_.FindGroup(entry->group);
+    if (g < 1 || g > table_.GroupCount()) continue;
+    FillButton(g, entry->text, first);
+    if (g == table_.CurrentGroup) redraw = true;
+    if (first && settings_.ShowShareMsg) {
+      ui_.Balloon("Corvinade",
+                  "New shared clipboard information added to the " + table_.Groups[g].Name + " group.", 20);
+    }
+    first = false;
+  }
+  settings_.ShareLine = read.mark.line;
+  last_ = std::make_unique<ShareFileMark>(read.mark);
+  if (read.more) shareTimer_->Start();
+  if (redraw && hooks_.display) hooks_.display();
+}
+
+bool ShareSync::FillButton(int g, const std::string& text, bool playSound) {
+  TGroup& group = table_.Groups.at(g);
+  const CaptionFunction caption = [this](const std::string& t) {
+    return hooks_.makeCaption ? hooks_.makeCaption(t) : t;
+  };
+  // Only "Don't copy" looks for a duplicate; every other policy takes a
+  // shared text as a new clip.
+  std::optional<FillResult> fill;
+  bool filled = false;
+  if (group.CopyDups == cdDontCopy) {
+    fill = FillClip(group, text, caption);
+    filled = fill->changed;
+  } else {
+    filled = ShiftInNewClip(group, text, caption) > 0;
+  }
+  if (!filled) return false;
+  if (hooks_.filled) hooks_.filled(group, text, fill);
+  if (group.PlaySound && g == table_.CurrentGroup && playSound) shell_.PlaySound(group.SoundFile);
+  return true;
+}
+
+}  // namespace cvd

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/data/AtomicFile.h"
+#include "core/data/DataFile.h"
+#include "core/journal/JournalReplay.h"
+#include "core/journal/JournaledDataStore.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+std::string Caption(const std::string& text) { return "<" + text.substr(0, 4) + ">"; }
+JournalEntry Fill(const std::string& text, const std::string& group = "clips") {
+  return {JournalKind::Fill, group, Caption(text), text};
+}
+JournalEntry Shift(const std::string& text) { return {JournalKind::Shift, "clips", Caption(text), text}; }
+
+GroupTable Table(int fillMode, int copyDups, const std::vector<std::string>& clips) {
+  GroupTable table;
+  TGroup& g = table.Groups[table.AddGroup("Clips", "/x/")];
+  g.FillMode = fillMode;
+  g.CopyDups = copyDups;
+  SetNewNumClipButtons(g, 3);
+  for (std::size_t b = 0; b < clips.size(); ++b) g.Buttons[b + 1].Text = clips[b];
+  return table;
+}
+
+std::vector<std::string> Texts(const TGroup& g) {
+  std::vector<std::string> texts;
+  for (int b = 1; b <= g.NumClipButtons; ++b) texts.push_back(g.Buttons[b].Text);
+  return texts;
+}
+
+struct ReplayCase {
+  const char* name;
+  int fillMode, copyDups;
+  std::vector<std::string> before;
+  std::vector<JournalEntry> entries;
+  std::vector<std::string> after;
+  int applied;
+};
+
+TEST(JournalReplay, AppliesEntriesInOrderThroughTheFillRules) {
+  const ReplayCase cases[] = {
+      {"newest on top", 1, cdCopy, {}, {Fill("a"), Fill("b"), Fill("c"), Fill("d")}, {"d", "c", "b"}, 4},
+      {"newest at the bottom", 2, cdCopy, {}, {Fill("a"), Fill("b")}, {"", "a", "b"}, 2},
+      {"duplicate not copied", 1, cdDontCopy, {"a", "x", ""}, {Fill("a")}, {"a", "x", ""}, 0},
+      {"duplicate moved", 1, cdMove, {"x", "a", ""}, {Fill("a")}, {"a", "x", ""}, 1},
+      {"split clips take no policy", 1, cdDontCopy, {"a", "", ""}, {Shift("a")}, {"a", "a", ""}, 1},
+      {"unknown group dropped", 1, cdCopy, {}, {Fill("a", "Gone"), Fill("b")}, {"b", "", ""}, 1},
+  };
+  for (const ReplayCase& c : cases) {
+    GroupTable table = Table(c.fillMode, c.copyDups, c.before);
+    EXPECT_EQ(ReplayJournal(table, c.entries), c.applied) << c.name;
+    EXPECT_EQ(Texts(table.Groups[1]), c.after) << c.name;
+  }
+}
+
+TEST(JournalReplay, RecordedClipsRebuildTheButtonsOnScreen) {
+  for (const int fillMode : {1, 2}) {
+    GroupTable saved = Table(fillMode, cdMove, {"x", "a", ""});
+    GroupTable screen = saved;
+    TGroup& g = screen.Groups[1];
+    std::vector<JournalEntry> journal = FillEntries(g, "a", FillClip(g, "a", Caption));
+    const std::vector<JournalEntry> split = ShiftedEntries(g, ShiftInNewClips(g, {"1", "2", "3", "4"}, Caption));
+    journal.insert(journal.end(), split.begin(), split.end());
+    ReplayJournal(saved, journal);
+    EXPECT_EQ(saved.Groups[1], g) << fillMode;
+  }
+}
+
+TEST(ClipJournal, EntriesComeBackExactlyAndEnciphered) {
+  testing::TempDir tmp;
+  const std::vector<JournalEntry> entries = {Fill("two\r\nlines\r\n"), Fill("a, b; c"), Shift("Grüße \t✓"), Fill(""),
+                                             Fill(std::string(1 << 20, 'x') + "\xff end")};
+  ClipJournal journal;
+  ASSERT_TRUE(journal.Reset(tmp.File("j"), "m"));
+  ASSERT_TRUE(journal.Append({entries[0], entries[1]}));
+  for (std::size_t i = 2; i < entries.size(); ++i) ASSERT_TRUE(journal.Append(entries[i]));
+  const JournalReading reading = ReadJournal(tmp.File("j"), "m");
+  EXPECT_EQ(reading.entries, entries);
+  EXPECT_EQ(reading.damagedLines, 0u);
+  EXPECT_EQ(tmp.Read("j").find("lines"), std::string::npos);
+}
+
+struct DamageCase {
+  const char* name;
+  std::function<std::string(std::string)> damage;
+  std::size_t entries, damaged;
+};
+
+TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
+  const DamageCase cases[] = {
+      {"last line cut short", [](std::string s) { return s.substr(0, s.size() - 9); }, 2, 1},
+      {"only the last line break lost", [](std::string s) { return s.substr(0, s.size() - 2); }, 3, 0},
+      {"a byte changed in the middle", [](std::string s) { return s.replace(s.find("\n") + 5, 1, "%"); }, 2, 1},
+      {"garbage at the end", [](std::string s) { return s + "F x y\r\n\x01\x02"; }, 3, 2},
+  };
+  for (const DamageCase& c : cases) {
+    testing::TempDir tmp;
+    ClipJournal journal;
+    ASSERT_TRUE(journal.Reset(tmp.File("j"), "m"));
+    ASSERT_TRUE(journal.Append({Fill("a"), Fill("b"), Fill("c")}));
+    tmp.Write("j", c.damage(tmp.Read("j")));
+    JournalReading reading = ReadJournal(tmp.File("j"), "m");
+    EXPECT_EQ(reading.entries.size(), c.entries) << c.name;
+    EXPECT_EQ(reading.damagedLines, c.damaged) << c.name;
+    ASSERT_TRUE(journal.Reopen(tmp.File("j"), reading.endsWithLineBreak));
+    ASSERT_TRUE(journal.Append(Fill("new")));
+    reading = ReadJournal(tmp.File("j"), "m");
+    ASSERT_EQ(reading.entries.size(), c.entries + 1) << c.name;
+    EXPECT_EQ(reading.entries.back(), Fill("new")) << c.name;
+  }
+}
+
+// A data folder whose store has saved once, with a group that copies
+// duplicates, so that a clip replayed twice would show twice.
+struct Folder {
+  testing::TempDir tmp;
+  testing::ScriptedUi ui;
+  std::string dir = tmp.Sub("data");
+  std::vector<std::string> Start(GroupTable& table, JournaledDataStore& store) {
+    store.LoadData(dir, LegacyDisplay{});
+    return Texts(table.Current());
+  }
+};
+
+TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
+  const struct {
+    const char* name;
+    bool marked, saved;
+  } cases[] = {{"before the save", false, false}, {"after the mark", true, false}, {"before the fresh journal", true, true}};
+  for (const auto& c : cases) {
+    Folder folder;
+    GroupTable table;
+    JournaledDataStore store(table, folder.tmp.Sub("prog"), folder.ui);
+    folder.Start(table, store);
+    table.Current().CopyDups = cdCopy;
+    std::string error;
+    ASSERT_TRUE(store.SaveData(folder.dir, error));
+    for (const std::string text : {"a", "b", "a"}) {
+      ASSERT_TRUE(store.RecordFill(table.Current(), text, FillClip(table.Current(), text, Caption)));
+    }
+    const std::string bytes = WriteDataFile(table);
+    ClipJournal crashed;
+    ASSERT_TRUE(crashed.Reopen(store.JournalPath(), true));
+    if (c.marked) {
+      ASSERT_TRUE(crashed.Mark(DataBytesMark(bytes)));
+    }
+    if (c.saved) {
+      ASSERT_TRUE(WriteFileAtomically(folder.dir + kDataFileName, bytes, nullptr));
+    }
+    for (int start = 1; start <= 2; ++start) {
+      GroupTable after;
+      JournaledDataStore next(after, folder.tmp.Sub("prog"), folder.ui);
+      EXPECT_EQ(folder.Start(after, next), Texts(table.Current())) << c.name << " start " << start;
+    }
+  }
+}
+
+TEST(JournaledDataStore, AJournalOfOtherDataIsSetAsideUnread) {
+  for (const bool restore : {false, true}) {
+    Folder folder;
+    GroupTable table;
+    JournaledDataStore store(table, folder.tmp.Sub("prog"), folder.ui);
+    folder.Start(table, store);
+    std::string error;
+    ASSERT_TRUE(store.SaveData(folder.dir, error));
+    const std::string bytes = WriteDataFile(table);
+    ASSERT_TRUE(store.RecordFill(table.Current(), "new", FillClip(table.Current(), "new", Caption)));
+    // A restore of the very bytes the journal extends, or a file written by
+    // a build that knows no journal.
+    if (restore) DiscardClipJournal(folder.dir);
+    table.Current().Buttons[1].Text = "older build";
+    ASSERT_TRUE(WriteFileAtomically(folder.dir + kDataFileName, restore ? bytes : WriteDataFile(table), nullptr));
+    GroupTable after;
+    JournaledDataStore next(after, folder.tmp.Sub("prog"), folder.ui);
+    EXPECT_NE(folder.Start(after, next)[0], "new") << restore;
+    EXPECT_TRUE(folder.tmp.Exists("data/corvinade.jnl.unused")) << restore;
+  }
+}
+
+}  // namespace
+}  // namespace cvd

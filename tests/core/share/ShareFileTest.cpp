@@ -1,0 +1,67 @@
+// Several writers appending to the share file at the same moment.
+#include "core/share/ShareFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+TEST(ShareFileTest, FourWritersAtOnceLeaveWholeLinesThatAreEachReadOnce) {
+  for (const std::int64_t limit : {INT64_MAX, kShareFileLimit}) {
+    SCOPED_TRACE(limit);
+    testing::TempDir dir;
+    const std::string path = ShareFilePath(dir.Path());
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> writers;
+    for (int w = 0; w < 4; ++w) {
+      if (const pid_t pid = ::fork(); pid != 0) {
+        writers.push_back(pid);
+        continue;
+      }
+      ::close(go[1]);
+      char c;
+      (void)::read(go[0], &c, 1);  // all start when the parent closes its end
+      bool ok = true;
+      for (int k = 0; k < 1000; ++k)
+        ok &= AppendShareLine(path, MakeShareLine("w" + std::to_string(w), "G", std::to_string(k)), nullptr, limit);
+      ::_exit(ok ? 0 : 1);
+    }
+    ::close(go[0]), ::close(go[1]);
+    std::map<std::string, int> seen;
+    ShareFileMark mark;
+    bool marked = false;
+    auto pass = [&] {
+      const ShareFileLines read = ReadShareFile(path, mark.line, marked ? &mark : nullptr);
+      if (read.status != ShareReadStatus::Ok) return;
+      for (const std::string& line : read.lines) {
+        const auto entry = ParseShareLine(line);
+        ASSERT_TRUE(entry && entry->computer.size() == 2 && !entry->text.empty()) << line;
+        ++seen[entry->computer + "/" + entry->text];
+      }
+      mark = read.mark, marked = true;
+    };
+    for (pid_t pid : writers) {
+      int status = 0;
+      while (::waitpid(pid, &status, WNOHANG) == 0) pass();  // reading while they write
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    pass();
+    for (const auto& [line, times] : seen) EXPECT_EQ(times, 1) << line;
+    if (limit == INT64_MAX) {
+      EXPECT_EQ(seen.size(), 4000u);
+      EXPECT_EQ(GetShareFileLines(path), 4000);
+    } else {  // the cut keeps the file small; what is read is whole and read once
+      EXPECT_LT(dir.Read(kShareFileName).size(), std::size_t(kShareFileLimit + 200));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cvd

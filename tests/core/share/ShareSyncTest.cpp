@@ -1,0 +1,198 @@
+// The read pass of the shared clipboard file, on real files in virtual time.
+#include "core/share/ShareSync.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "core/clipboard/ClipFill.h"
+#include "support/FakeEventLoop.h"
+#include "support/FakeFolderWatch.h"
+#include "support/FakeShell.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+using Texts = std::vector<std::string>;
+const auto L = &MakeShareLine;
+
+class ShareSyncTest : public ::testing::Test {
+ protected:
+  ShareSyncTest() {
+    dirs.ShareDir = dir.Path();
+    settings.ShareClipboard = settings.ShowShareMsg = true;
+    for (const char* name : {"Work", "Home"}) table.Groups[table.AddGroup(name, "")].PlaySound = true;
+    sync.SetComputerName("me");
+    sync.Start();
+  }
+  std::string Path() const { return ShareFilePath(dirs.ShareDir); }
+  void Add(const std::string& group, const std::string& text) {
+    ASSERT_TRUE(AppendShareLine(Path(), L("peer", group, text), nullptr));
+  }
+  // The filled clip buttons of group `g`, top first.
+  Texts Clips(int g) const {
+    Texts out;
+    for (int b = 1; b <= 5; ++b)
+      if (!table.Groups[g].Buttons[b].Text.empty()) out.push_back(table.Groups[g].Buttons[b].Text);
+    return out;
+  }
+  void Notify() {
+    watch.Change();
+    loop.AdvanceBy(kShareTimerMs);
+  }
+  // Empty clips and file, as at the start.
+  void Reset() {
+    for (int g : {1, 2})
+      for (int b = 1; b <= 5; ++b) table.Groups[g].Buttons[b] = EmptyClipButton();
+    shell.sounds.clear(), ui.balloons.clear(), displays = 0, settings.ShareLine = 0;
+    std::remove(Path().c_str());
+    loop.AdvanceBy(kSharePollMs);  // the pass that finds no file forgets the old one
+  }
+
+  testing::TempDir dir;
+  Directories dirs;
+  Settings settings;
+  GroupTable table;
+  testing::FakeEventLoop loop;
+  testing::ScriptedUi ui;
+  testing::FakeShell shell;
+  testing::FakeFolderWatch watch;
+  bool editor = false, pasting = false;
+  int displays = 0;
+  ShareSync sync{table, settings, dirs, loop, ui, shell, watch,
+                 ShareHooks{[this] { return editor; }, [this] { return pasting; },
+                            [](const std::string& t) { return t; }, [this] { ++displays; }}};
+};
+
+TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
+  const std::string w = L("peer", "work", "w");  // group names fold case
+  struct Case {
+    const char* what;
+    std::string file;
+    int copyDups;
+    Texts work, home;
+    int sounds, balloons, displays;
+  } cases[] = {
+      {"own lines, unknown groups and damaged lines are passed over",
+       L("me", "Work", "mine") + L("peer", "Nowhere", "x") + "a,b\r\n\r\n" + w, 0, {"w"}, {}, 1, 1, 1},
+      {"five lines: one sound, one notice", w + L("p", "Work", "2") + L("p", "Work", "3") + L("p", "Work", "4") +
+           L("p", "Work", "5"), 0, {"5", "4", "3", "2", "w"}, {}, 1, 1, 1},
+      {"don't copy keeps out a duplicate", w + w, 0, {"w"}, {}, 1, 1, 1},
+      {"other policies add it again", w + w, cdMove, {"w", "w"}, {}, 1, 1, 1},
+      {"another group: no sound, no redraw", L("peer", "Home", "h"), 0, {}, {"h"}, 0, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    table.Groups[1].CopyDups = c.copyDups;
+    dir.Write(kShareFileName, c.file);
+    Notify();
+    EXPECT_EQ(Clips(1), c.work);
+    EXPECT_EQ(Clips(2), c.home);
+    EXPECT_EQ(static_cast<int>(shell.sounds.size()), c.sounds);
+    EXPECT_EQ(static_cast<int>(ui.balloons.size()), c.balloons);
+    EXPECT_EQ(displays, c.displays);
+    EXPECT_EQ(settings.ShareLine, GetShareFileLines(Path()));
+    Reset();
+  }
+}
+
+TEST_F(ShareSyncTest, ADeferredPassReadsItsLinesOnceTheHoldEnds) {
+  struct Case {
+    const char* what;
+    std::function<void(bool)> hold;
+    int readAfterMs;
+  } cases[] = {
+      {"own write", [this](bool on) { if (on) sync.ShareClip(table.Groups[1], "mine"); }, kSharePollMs},
+      {"editor open", [this](bool on) { editor = on; }, kSharePollMs},
+      {"paste running", [this](bool on) { pasting = on; }, kShareTimerMs},
+  };
+  table.Groups[1].Shared = true;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.hold(true);
+    Add("Work", c.what);
+    Notify();
+    EXPECT_NE(table.Groups[1].Buttons[1].Text, c.what);
+    c.hold(false);
+    loop.AdvanceBy(c.readAfterMs);
+    EXPECT_EQ(table.Groups[1].Buttons[1].Text, c.what);
+  }
+  EXPECT_EQ(Clips(1), (Texts{"paste running", "editor open", "own write"}));  // each once, "mine" never
+}
+
+TEST_F(ShareSyncTest, AFileThatWasCutIsReadFromItsStart) {
+  // Both cuts leave more lines than were read before, in fewer bytes.
+  const std::string first = L("peer", "Home", "a");
+  struct Case {
+    const char* what;
+    std::function<void()> cut;
+    Texts work;
+  } cases[] = {
+      {"replaced by the next append", [this] { Add("Work", "1"); }, {"5", "4", "3", "2", "1"}},
+      {"emptied in place, same first line", [&] { std::ofstream(Path(), std::ios::trunc) << first; },
+       {"5", "4", "3", "2"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir.Write(kShareFileName, first);
+    for (const char* t : {"1", "2", "3"}) Add("Home", std::string(14000, 'x') + t);  // past the limit
+    Notify();
+    ASSERT_EQ(settings.ShareLine, 4);
+    c.cut();
+    for (const char* t : {"2", "3", "4", "5"}) Add("Work", t);
+    Notify();
+    EXPECT_EQ(Clips(1), c.work);
+    EXPECT_EQ(settings.ShareLine, 5);
+    Reset();
+  }
+}
+
+TEST_F(ShareSyncTest, StartUpSkipsOldLinesUnlessTheyAreToBeLoaded) {
+  sync.Stop();
+  for (bool load : {false, true}) {
+    std::remove(Path().c_str());
+    Add("Home", "old");
+    settings.ShareLine = load ? 0 : CountShareFileLines(dirs.ShareDir);
+    ShareSync fresh(table, settings, dirs, loop, ui, shell, watch, {});
+    fresh.Start();
+    Add("Home", load ? "new2" : "new1");
+    loop.AdvanceBy(kSharePollMs + kShareTimerMs);
+  }
+  EXPECT_EQ(Clips(2), (Texts{"new2", "old", "new1"}));
+}
+
+TEST_F(ShareSyncTest, ALineStillBeingWrittenWaitsForItsEnd) {
+  table.Groups[1].CopyDups = cdCopy;  // a line read twice would show twice
+  const std::string late = L("peer", "Work", "late");
+  dir.Write(kShareFileName, L("peer", "Work", "early") + late.substr(0, 20));
+  Notify();
+  EXPECT_EQ(settings.ShareLine, 1);
+  std::ofstream(Path(), std::ios::app) << late.substr(20);
+  Notify();
+  EXPECT_EQ(Clips(1), (Texts{"late", "early"}));
+}
+
+TEST_F(ShareSyncTest, AnUnreachableFolderIsReportedOncePerOutage) {
+  dirs.ShareDir = dir.Path() + "gone/";
+  sync.ShareDirChanged();
+  EXPECT_EQ(watch.folder, dirs.ShareDir);
+  table.Groups[1].Shared = true;
+  sync.ShareClip(table.Groups[1], "lost");
+  loop.AdvanceBy(5 * kSharePollMs);
+  EXPECT_EQ(ui.messages.size(), 1u);
+  dir.Sub("gone");
+  Add("Work", "back");
+  loop.AdvanceBy(kSharePollMs + kShareTimerMs);
+  EXPECT_EQ(Clips(1), Texts{"back"});
+  std::filesystem::remove_all(dirs.ShareDir);
+  loop.AdvanceBy(5 * kSharePollMs);
+  EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace cvd

@@ -1,0 +1,24 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "core/ports/FolderWatch.h"
+
+namespace cvd::testing {
+
+// Keeps the folder and the handler, so a test can report a change.
+class FakeFolderWatch : public FolderWatch {
+ public:
+  void Watch(const std::string& path, std::function<void()> handler) override {
+    folder = path;
+    onChange = std::move(handler);
+  }
+  void Change() {
+    if (onChange) onChange();
+  }
+
+  std::string folder;
+  std::function<void()> onChange;
+};
+
+}  // namespace cvd::testing
