@@ -1,6 +1,8 @@
 #include "ui/CaptionBar.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -43,19 +45,43 @@ CaptionBar::CaptionBar(QWidget* parent) : QWidget(parent) {
 }
 
 void CaptionBar::mousePressEvent(QMouseEvent* event) {
+  if (moving_) {
+    moving_ = false;
+    setMouseTracking(false);
+    releaseMouse();
+    return;
+  }
   if (event->button() != Qt::LeftButton) return;
-  // Let the window manager move the window where it can; otherwise move it here.
-  QWindow* handle = window()->windowHandle();
-  if (handle && handle->startSystemMove()) return;
-  dragging_ = true;
-  dragOffset_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
+  // Dragging starts only once the pointer moves, so that a double click
+  // reaches the window rather than the window manager's move.
+  pressed_ = true;
+  pressAt_ = event->globalPosition().toPoint();
+  dragOffset_ = pressAt_ - window()->frameGeometry().topLeft();
 }
 
 void CaptionBar::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_) window()->move(event->globalPosition().toPoint() - dragOffset_);
+  const QPoint at = event->globalPosition().toPoint();
+  if (pressed_ && !dragging_ && (at - pressAt_).manhattanLength() >= QApplication::startDragDistance()) {
+    pressed_ = false;
+    // Let the window manager move the window where it can; otherwise move it here.
+    QWindow* handle = window()->windowHandle();
+    if (handle && handle->startSystemMove()) return;
+    dragging_ = true;
+  }
+  if (dragging_ || moving_) window()->move(at - dragOffset_);
 }
 
-void CaptionBar::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void CaptionBar::mouseReleaseEvent(QMouseEvent*) {
+  pressed_ = false;
+  dragging_ = false;
+}
+
+void CaptionBar::BeginMove() {
+  moving_ = true;
+  dragOffset_ = QCursor::pos() - window()->frameGeometry().topLeft();
+  setMouseTracking(true);
+  grabMouse(Qt::SizeAllCursor);
+}
 
 void CaptionBar::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit DoubleClicked();

@@ -14,6 +14,8 @@ class CaptionBar : public QWidget {
  public:
   explicit CaptionBar(QWidget* parent);
   QMenu* Menu() const { return menu_; }
+  // The window follows the pointer until the next click.
+  void BeginMove();
   static constexpr int kHeight = 15;
 
  signals:
@@ -32,7 +34,10 @@ class CaptionBar : public QWidget {
   QToolButton* close_;
   QMenu* menu_;
   QPoint dragOffset_;
+  QPoint pressAt_;
+  bool pressed_ = false;
   bool dragging_ = false;
+  bool moving_ = false;  // "Move" from the menu
 };
 
 }  // namespace cvd::ui

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/CursorMessageDlg.h"
 #include "ui/HintWindow.h"
@@ -131,6 +132,11 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 void QtUi::HideHint() { hint_.hide(); }
 
 bool QtUi::TrayIconShown() { return tray_.IconShown(); }
+void QtUi::SetNoActivate(bool on) {
+  form_.setAttribute(Qt::WA_ShowWithoutActivating, on);
+  // Through the native window, so that the change takes effect while shown.
+  if (QWindow* window = form_.windowHandle()) window->setFlag(Qt::WindowDoesNotAcceptFocus, on);
+}
 
 void QtUi::SetPointerHandler(std::function<void(bool)> handler) { WatchPointer(form_, std::move(handler)); }
 

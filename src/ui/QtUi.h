@@ -41,6 +41,7 @@ class QtUi : public Ui {
   void HideHint() override;
   // Desktop integration.
   bool TrayIconShown() override;
+  void SetNoActivate(bool on) override;
   void SetPointerHandler(std::function<void(bool inside)> handler) override;
 
  private:

@@ -13,6 +13,7 @@
 #include "core/app/Engine.h"
 #include "core/ports/Ui.h"
 #include "ui/CaptionBar.h"
+#include "ui/CaptionMenu.h"
 #include "ui/ColorMap.h"
 #include "ui/TBitBtnWithColor.h"
 
@@ -49,18 +50,7 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   client_->setObjectName(QStringLiteral("Client"));
   layout->addWidget(client_);
 
-  QAction* close = caption_->Menu()->addAction(QStringLiteral("Close"));
-  connect(close, &QAction::triggered, this, [this] {
-    if (engine_) engine_->CloseButtonWindow();
-  });
-  // Without a tray icon this menu is the only way to end the program.
-  QAction* exit = caption_->Menu()->addAction(QStringLiteral("Exit"));
-  connect(exit, &QAction::triggered, this, [this] {
-    if (engine_ && !QApplication::activeModalWidget()) engine_->MenuExitClick();
-  });
-  connect(caption_->Menu(), &QMenu::aboutToShow, this, [this, exit] {
-    exit->setVisible(!engine_ || !engine_->GetPorts().ui->TrayIconShown());
-  });
+  captionMenu_ = new CaptionMenu(*caption_);
   connect(caption_, &CaptionBar::CloseRequested, this, [this] {
     if (engine_) engine_->CloseButtonWindow();
   });
@@ -101,6 +91,11 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   // on before the first map.
   winId();
   if (prepareNativeWindow) prepareNativeWindow(static_cast<std::uint64_t>(winId()));
+}
+
+void TMainForm::SetEngine(Engine* engine) {
+  engine_ = engine;
+  captionMenu_->SetEngine(engine);
 }
 
 void TMainForm::CreateButtons(int count) {
@@ -186,6 +181,11 @@ void TMainForm::ShowWithoutActivating() {
 void TMainForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (engine_ && isVisible()) engine_->WindowMoved();
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+  QWidget::mousePressEvent(event);
+  if (engine_) engine_->WindowMouseDown();
 }
 
 void TMainForm::GroupButtonClick() {

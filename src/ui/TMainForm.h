@@ -22,6 +22,7 @@ class Engine;
 namespace cvd::ui {
 
 class CaptionBar;
+class CaptionMenu;
 class TBitBtnWithColor;
 
 class TMainForm : public QWidget {
@@ -31,7 +32,7 @@ class TMainForm : public QWidget {
   // shown, for window-manager hints the platform layer sets.
   using PrepareNativeWindow = void (*)(std::uint64_t window);
   explicit TMainForm(PrepareNativeWindow prepareNativeWindow = nullptr);
-  void SetEngine(Engine* engine) { engine_ = engine; }
+  void SetEngine(Engine* engine);
 
   void ApplyLayout(const WindowLayout& layout);
   // Makes sure controls 1..count exist; they are only ever hidden.
@@ -50,6 +51,7 @@ class TMainForm : public QWidget {
   TBitBtnWithColor* ButtonControl(int number) const;
   int ButtonControlCount() const { return static_cast<int>(ButtonControls.size()) - 1; }
   CaptionBar* Caption() const { return caption_; }
+  CaptionMenu* CaptionCommands() const { return captionMenu_; }
 
   QLineEdit* GroupBox = nullptr;
   QToolButton* GroupButton = nullptr;
@@ -59,6 +61,7 @@ class TMainForm : public QWidget {
 
  protected:
   void moveEvent(QMoveEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -67,6 +70,7 @@ class TMainForm : public QWidget {
 
   Engine* engine_ = nullptr;
   CaptionBar* caption_ = nullptr;
+  CaptionMenu* captionMenu_ = nullptr;
   QWidget* client_ = nullptr;
   QFont buttonFont_;
   bool updatingList_ = false;

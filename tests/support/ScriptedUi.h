@@ -64,6 +64,7 @@ class ScriptedUi : public Ui {
   void HideHint() override { hintVisible = false; }
   // Desktop integration.
   bool TrayIconShown() override { return trayShown; }
+  void SetNoActivate(bool on) override { noActivate = on; }
   void SetPointerHandler(std::function<void(bool)> handler) override { pointerHandler = std::move(handler); }
   // The pointer moves over button `button` of the window, or (-1) away from it.
   void MovePointer(int button) {
@@ -93,6 +94,7 @@ class ScriptedUi : public Ui {
   Rect hintRect;
   int hintShows = 0;
   bool trayShown = true;
+  bool noActivate = false;
   std::function<void(bool)> pointerHandler;
 
  private:

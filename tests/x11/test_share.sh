@@ -41,6 +41,7 @@ for name in alpha beta; do
   eval "PID_$name=\$!"
   PIDS_TO_KILL+=($!)
   wait_for_window Corvinade >/dev/null || fail "$name: no button window: $(cat "$TEST_HOME/$name.log")"
+  wait_for_state .window.visible "$name answers"
 done
 
 # A copy on one computer appears on the other within the poll, and never

@@ -53,8 +53,16 @@ Engine::Engine(const Ports& ports, AppState& state)
                             dataStore_.RecordShifted(group, 1);
                           }
                         }}),
-      desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir) {
+      desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir),
+      fader_(*ports_.loop, *ports_.ui, state.settings, window_),
+      monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
+               tracker_, MonitorHooks{[this](int position) { GroupListChange(position); }, {}}),
+      sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }) {
   files_.SetShareFileLineCounter(CountShareFileLines);
+  tracker_.SetMonitorHandler([this](const std::string& exe, const std::string& title, bool newWindow) {
+    monitor_.MonitorStep(exe, title, newWindow);
+  });
+  ports_.shell->OnSessionLockChanged([this](bool locked) { sessionLock_.LockChanged(locked); });
   // Both timers start disabled; start-up enables them.
   targetTimer_ = std::make_unique<HoverTimer>(*ports_.loop, *ports_.windows, *ports_.ui,
                                               [this] { window_.HoverHintStep(); }, [this] { tracker_.TrackTarget(); });
@@ -70,13 +78,14 @@ void Engine::FormCreate() {
   MigrateFromProgramDir(dirs, *ports_.ui);
   LoadEverything();
   const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
-  if (state_.settings.ShowOnStart && !ports_.shell->SessionLocked()) window_.ShowButtonWindow();
+  sessionLock_.StartUp(state_.settings.ShowOnStart, ports_.shell->SessionLocked());
   if (firstRun) {
     desktop_.OpenManualQuietly();
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();
   ports_.loop->ProcessEvents();
+  fader_.ResetFadeTimer();
   capture_.StartLockOut();
   targetTimer_->Start();
   capture_.JoinClipboard();
@@ -84,6 +93,7 @@ void Engine::FormCreate() {
   share_.SetComputerName(ports_.shell->ComputerName());
   share_.Start();
   ports_.loop->ProcessEvents();
+  AdvWinTrackChanged();
   minuteTimer_->Start();
   backup_.StartDailyBackup();
 }
@@ -107,7 +117,7 @@ void Engine::ClipFilled(int group, const std::string& text, const FillResult& re
   dataStore_.RecordFill(filled, text, result);
   if (filled.PlaySound) ports_.shell->PlaySound(filled.SoundFile);
   window_.Display();
-  if (state_.settings.RestoreOnCopy && !ports_.ui->ButtonWindowVisible()) window_.ShowButtonWindow();
+  if (state_.settings.RestoreOnCopy) fader_.Restore();
   window_.ResetHint();
 }
 
@@ -127,6 +137,8 @@ void Engine::FormDestroy() {
   share_.Stop();
   targetTimer_->Stop();
   minuteTimer_->Stop();
+  fader_.Stop();
+  monitor_.CancelWait();
 }
 
 void Engine::MenuExitClick() {
@@ -139,15 +151,24 @@ void Engine::MenuExitClick() {
 
 void Engine::ButtonMouseDown(int button, MouseButton which) {
   // Every press on a button hides the hint.
+  fader_.ResetFadeTimer();
   ports_.ui->HideHint();
   state_.table.CurrentButton = button;
   // A left press pastes the button.
   if (which == MouseButton::Left) paster_.ClickButton(state_.table.CurrentGroup, button);
 }
 
+void Engine::CoolTrayIconClick() {
+  fader_.ResetFadeTimer();
+  if (window_.RolledUp()) fader_.RollUp();
+  window_.ToggleButtonWindow();
+}
+
 void Engine::HandleSystemCommand(int command) {
+  fader_.ResetFadeTimer();
+  if (command == scRollUp) fader_.RollUp();
   if (command == scAlreadyRunning) {
-    window_.ShowButtonWindow();
+    fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);
   }
 }

@@ -11,6 +11,8 @@
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/journal/JournaledDataStore.h"
 #include "core/desktop/DesktopActions.h"
+#include "core/fade/Fader.h"
+#include "core/monitor/GroupMonitor.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -19,6 +21,7 @@
 #include "core/share/ShareSync.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
+#include "core/window/SessionLock.h"
 #include "core/window/HoverTimer.h"
 
 namespace cvd {
@@ -56,29 +59,36 @@ class Engine {
 
   // Events from the view.
   void ButtonMouseDown(int button, MouseButton which);
-  void CoolTrayIconClick() { window_.ToggleButtonWindow(); }
+  void CoolTrayIconClick();
   void CloseButtonWindow() {
     window_.CloseButtonWindow();
     desktop_.ButtonWindowClosed();
   }
   void WindowMoved() { window_.WindowMoved(); }
-  void GroupListChange(int position) { window_.GroupListChange(position); }
-  // Pastes button `button` of group `group` into the target window.
-  void ClickButton(int group, int button) { paster_.ClickButton(group, button); }
-  bool TestPasteMethod(const PasteMethod& method, const std::string& title) {
-    return paster_.TestPasteMethod(method, title);
+  void GroupListChange(int position) {
+    window_.GroupListChange(position);
+    fader_.ResetFadeTimer();
   }
+  // The button paste (ClickButton, TestPasteMethod).
+  Paster& Paste() { return paster_; }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
   // Help, web page, support mail, autostart.
   DesktopActions& Desktop() { return desktop_; }
+  // A press on the window outside its buttons.
+  void WindowMouseDown() { fader_.ResetFadeTimer(); }
+  // "Use advanced target window tracking" was ticked or cleared: clicks on
+  // the button window take the focus, or leave it in the target.
+  void AdvWinTrackChanged() { window_.SetNoActivate(state_.settings.AdvWinTrack); }
+  // The group menu's monitoring commands.
+  GroupMonitor& Monitor() { return monitor_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
   const ButtonWindow& Window() const { return window_; }
   const TargetTracker& Target() const { return tracker_; }
   const ClipboardCapture& Capture() const { return capture_; }
-  const Paster& Paste() const { return paster_; }
+  const Fader& Fade() const { return fader_; }
   const Ports& GetPorts() const { return ports_; }
 
  private:
@@ -100,6 +110,9 @@ class Engine {
   QuickFixRunner quickFixes_;
   ShareSync share_;
   DesktopActions desktop_;
+  Fader fader_;
+  GroupMonitor monitor_;
+  SessionLock sessionLock_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

@@ -39,7 +39,8 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                      {"width", frame.width},
                      {"height", frame.height},
                      {"opacity", ui.Opacity()},
-                     {"rolledUp", engine.Window().RolledUp()}};
+                     {"rolledUp", engine.Window().RolledUp()},
+                     {"fading", engine.Fade().Fading()}};
   return state;
 }
 

@@ -13,6 +13,7 @@ constexpr int Shift = 0x10;
 constexpr int Control = 0x11;
 constexpr int Menu = 0x12;  // Alt
 constexpr int Capital = 0x14;  // Caps Lock
+constexpr int Escape = 0x1B;
 constexpr int Space = 0x20;
 constexpr int Prior = 0x21;  // Page Up
 constexpr int Next = 0x22;  // Page Down

@@ -79,6 +79,8 @@ class Ui {
 
   // Desktop integration: whether the tray icon is in a tray the user can see.
   virtual bool TrayIconShown() = 0;
+  // Focus of the button window: with `on`, clicks never activate it.
+  virtual void SetNoActivate(bool on) = 0;
 
   // Idle at rest: the view tells when the pointer enters or leaves the
   // button window; an empty function ends that.

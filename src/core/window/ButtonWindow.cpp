@@ -14,6 +14,14 @@ void ButtonWindow::Display() {
   ui_.ApplyLayout(layout);
 }
 
+void ButtonWindow::ShowRolledUp() {
+  if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;
+  rolledUp_ = true;
+  // The group selector is one button high and one button wide.
+  const TGroup& group = table_.Current();
+  ui_.SetClientSize(Size{group.ButtonWidth, group.ButtonHeight});
+}
+
 std::string ButtonWindow::MakeCaption(const std::string& text) const {
   return cvd::MakeCaption(text, measure_, table_.Current().ButtonWidth - 15);
 }

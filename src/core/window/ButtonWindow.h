@@ -17,6 +17,10 @@ class ButtonWindow {
 
   // Lays the window out for the current group.
   void Display();
+  // Only the group selector shows; the next Display lays the window out in full.
+  void ShowRolledUp();
+  // Clicks on the window leave the focus where it is (advanced target tracking).
+  void SetNoActivate(bool on) { ui_.SetNoActivate(on); }
   // A button's caption from its text, measured against the group on screen.
   std::string MakeCaption(const std::string& text) const;
   void SetPasteCount();

@@ -21,7 +21,11 @@ class QtTimer : public Timer {
   void Start() override {
     active_ = true;
     // A zero interval means "never fires" here, not "fire on every loop pass".
-    if (interval_ > 0) timer_.start(interval_);
+    if (interval_ > 0) {
+      timer_.start(interval_);
+    } else {
+      timer_.stop();
+    }
   }
   void Stop() override {
     active_ = false;

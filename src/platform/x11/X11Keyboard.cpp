@@ -20,6 +20,7 @@ unsigned long KeysymOfVirtualKey(int key) {
     case vk::Control: return XK_Control_L;
     case vk::Menu: return XK_Alt_L;
     case vk::Capital: return XK_Caps_Lock;
+    case vk::Escape: return XK_Escape;
     case vk::Space: return XK_space;
     case vk::Prior: return XK_Prior;
     case vk::Next: return XK_Next;

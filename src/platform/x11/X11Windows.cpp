@@ -168,10 +168,12 @@ std::string X11Windows::ExecutableName(WindowId window) {
     target[n] = '\0';
     return BaseName(target);
   }
-  std::ifstream comm(proc + "/comm");
-  std::string name;
-  std::getline(comm, name);
-  return name;
+  // Another user's process: its command line still names the program in
+  // full, where "comm" is cut to 15 characters.
+  std::ifstream cmdline(proc + "/cmdline");
+  std::string argv0;
+  std::getline(cmdline, argv0, '\0');
+  return BaseName(argv0);
 }
 
 std::string X11Windows::ClassName(WindowId window) {

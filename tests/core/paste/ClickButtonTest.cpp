@@ -28,7 +28,7 @@ class ClickButtonTest : public ::testing::Test {
   std::string Click(int group, int button, bool withTimes = false) {
     h.keyboard.events.clear();
     start = h.loop.NowMs();
-    h.engine->ClickButton(group, button);
+    h.engine->Paste().ClickButton(group, button);
     auto events = h.keyboard.events;
     for (auto& e : events) e.time -= start;
     return testing::KeyTrace(events, withTimes);
@@ -43,7 +43,7 @@ TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
   Group().Buttons[2].Text = "two";
   h.clipboard.written.clear();
   // The second press arrives while the first paste lets events through.
-  h.loop.Post([this] { h.engine->ClickButton(1, 2); });
+  h.loop.Post([this] { h.engine->Paste().ClickButton(1, 2); });
   const std::string keys = Click(1, 1, true);
   EXPECT_EQ(h.clipboard.written, (std::vector<std::string>{"one", "two"}));
   // The first paste's keystroke comes before the second text is written.
@@ -212,7 +212,7 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   const PasteMethod method{"Editor", pmEnding, "x", 150};
   h.keyboard.events.clear();
   ASSERT_EQ(h.loop.NowMs(), 100);
-  EXPECT_TRUE(h.engine->TestPasteMethod(method, "Text Editor"));
+  EXPECT_TRUE(h.engine->Paste().TestPasteMethod(method, "Text Editor"));
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"Paste Test"});
   EXPECT_EQ(testing::KeyTrace(h.keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
   EXPECT_FALSE(Pasting());
@@ -220,7 +220,7 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   EXPECT_TRUE(h.ui.messages.empty());
 
   // Even a macro that processes nothing lets the test text go by uncaptured.
-  EXPECT_TRUE(h.engine->TestPasteMethod(PasteMethod{"Editor", pmAnywhere, "", 150}, "Editor"));
+  EXPECT_TRUE(h.engine->Paste().TestPasteMethod(PasteMethod{"Editor", pmAnywhere, "", 150}, "Editor"));
   h.loop.AdvanceBy(500);
   for (int b = 1; b <= Group().NumClipButtons; ++b) {
     EXPECT_EQ(Group().Buttons[b].Text, "") << b;
@@ -228,7 +228,7 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   }
 
   h.keyboard.events.clear();
-  EXPECT_FALSE(h.engine->TestPasteMethod(method, "Editor - notes"));
+  EXPECT_FALSE(h.engine->Paste().TestPasteMethod(method, "Editor - notes"));
   ASSERT_EQ(h.ui.messages.size(), 1u);
   EXPECT_EQ(h.ui.messages[0].text, "Window title does not match");
   EXPECT_EQ(h.ui.messages[0].kind, MsgKind::Error);

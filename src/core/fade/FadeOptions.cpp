@@ -1,0 +1,22 @@
+#include "core/fade/FadeOptions.h"
+
+#include "core/settings/ValueForms.h"
+
+namespace cvd {
+
+namespace {
+int InRangeOr(const std::string& text, int low, int high, int fallback) {
+  const auto value = ParseInteger(text);
+  return value && *value >= low && *value <= high ? *value : fallback;
+}
+}  // namespace
+
+int FadeMinutes(const Settings& settings) { return InRangeOr(settings.FadeTime, 0, 60, kDefaultFadeMinutes); }
+
+int FadeLevel(const Settings& settings) { return InRangeOr(settings.FadeLevel, 10, 254, kDefaultFadeLevel); }
+
+bool AutoHideOn(const Settings& settings) {
+  return settings.FadeOutOption || settings.RollupOption || settings.MinimizeOption;
+}
+
+}  // namespace cvd

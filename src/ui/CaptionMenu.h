@@ -1,0 +1,36 @@
+#pragma once
+// The button window's own menu on its caption: roll-up, search, settings,
+// move and close; a double click on the caption rolls the window up or down.
+#include <QObject>
+
+class QAction;
+
+namespace cvd {
+class Engine;
+}
+
+namespace cvd::ui {
+
+class CaptionBar;
+
+class CaptionMenu : public QObject {
+  Q_OBJECT
+ public:
+  explicit CaptionMenu(CaptionBar& caption);
+  void SetEngine(Engine* engine) { engine_ = engine; }
+
+  QAction* RollUpAction() const { return rollUp_; }
+  QAction* SearchAction() const { return search_; }
+  QAction* SettingsAction() const { return settings_; }
+
+ private:
+  void Command(int command);
+
+  CaptionBar& caption_;
+  Engine* engine_ = nullptr;
+  QAction* rollUp_;
+  QAction* search_;
+  QAction* settings_;
+};
+
+}  // namespace cvd::ui
