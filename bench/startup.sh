@@ -23,3 +23,5 @@ sorted=$(printf '%s\n' "${times[@]}" | sort -n)
 median=$(echo "$sorted" | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}')
 echo "start-up to mapped window: median ${median} ms over $N starts (all: $(echo $sorted | tr '\n' ' '))"
 echo "resident memory after start: ${rss} KiB"
+echo "RESULT startup_ms $median"
+echo "RESULT startup_rss_kib $rss"

@@ -14,7 +14,7 @@ BUILD_PKGS=(
   libcanberra-dev dpkg-dev
 )
 RUN_PKGS=(
-  xvfb xauth openbox tint2 x11-utils xdotool xclip xterm imagemagick jq tk
+  xvfb xauth openbox tint2 x11-utils xdotool xclip xterm rxvt-unicode imagemagick jq tk
   fonts-dejavu-core procps poppler-utils dbus-daemon dbus-bin
 )
 FUZZ_PKGS=(clang libclang-rt-14-dev)

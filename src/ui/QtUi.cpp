@@ -14,6 +14,7 @@
 #include "ui/WindowInput.h"
 #include "ui/HintWindow.h"
 #include "ui/TListForm.h"
+#include "ui/PointerWatch.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
 
@@ -159,5 +160,7 @@ std::optional<ButtonFields> QtUi::ButtonDialog(const std::string& caption, const
   if (ExecAtPointer(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Fields();
 }
+
+void QtUi::SetPointerHandler(std::function<void(bool)> handler) { WatchPointer(form_, std::move(handler)); }
 
 }  // namespace cvd::ui

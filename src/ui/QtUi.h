@@ -51,6 +51,7 @@ class QtUi : public Ui {
   void PopupButtonMenu(Point where) override;
   ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
   std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) override;
+  void SetPointerHandler(std::function<void(bool inside)> handler) override;
 
  private:
   TMainForm& form_;

@@ -58,6 +58,12 @@ std::unique_ptr<Timer> FakeEventLoop::CreateTimer(int intervalMs, bool singleSho
   return std::make_unique<FakeTimer>(state, *this, timers_, alive_);
 }
 
+int FakeEventLoop::RepeatingTimersWithin(int ms) const {
+  return static_cast<int>(std::count_if(timers_.begin(), timers_.end(), [ms](const TimerState* t) {
+    return t->active && !t->singleShot && t->interval > 0 && t->interval <= ms;
+  }));
+}
+
 void FakeEventLoop::Post(std::function<void()> fn) { posted_.push_back(std::move(fn)); }
 
 void FakeEventLoop::RunPosted() {

@@ -24,6 +24,8 @@ class FakeEventLoop : public EventLoop {
 
   // Runs everything due up to now + ms, in time order.
   void AdvanceBy(int ms);
+  // Active repeating timers that fire at least every `ms`: what wakes the program at rest.
+  int RepeatingTimersWithin(int ms) const;
 
   struct TimerState;
 

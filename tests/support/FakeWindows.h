@@ -1,5 +1,6 @@
 #pragma once
 // Windows of a pretend desktop for target tracking tests.
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -14,6 +15,7 @@ struct FakeWindow {
   bool minimized = false;
   bool taskbar = false;
   bool ours = false;
+  std::string className = {};
 };
 
 class FakeWindows : public Windows {
@@ -30,18 +32,29 @@ class FakeWindows : public Windows {
     ++exeLookups;
     return Find(w).exe;
   }
+  std::string ClassName(WindowId w) override { return Find(w).className; }
   bool Activate(WindowId w) override {
     activated.push_back(w);
     foreground = w;
     return windows.count(w) > 0;
   }
   WindowId WindowUnderPointer() override { return underPointer; }
+  bool SetChangeHandler(std::function<void()> onChange) override {
+    changeHandler = std::move(onChange);
+    return notices;
+  }
+  // The window system's notice of a new foreground window or title.
+  void Changed() {
+    if (changeHandler) changeHandler();
+  }
 
   std::map<WindowId, FakeWindow> windows;
   WindowId foreground = 0;
   WindowId underPointer = 0;
   int exeLookups = 0;
   bool titleFails = false;  // the window vanishes while it is asked
+  bool notices = false;     // whether changes are notified (else the core asks)
+  std::function<void()> changeHandler;
   std::vector<WindowId> activated;
 
  private:

@@ -86,6 +86,12 @@ class ScriptedUi : public Ui {
   void AnswerButton(std::optional<ButtonFields> fields) { buttonFields_.push_back(std::move(fields)); }
   std::vector<Point> buttonMenus;
   std::vector<ColorPair> colorPresets;
+  void SetPointerHandler(std::function<void(bool)> handler) override { pointerHandler = std::move(handler); }
+  // The pointer moves over button `button` of the window, or (-1) away from it.
+  void MovePointer(int button) {
+    buttonUnderPointer = button;
+    if (pointerHandler) pointerHandler(button >= 0);
+  }
 
   // What the view shows.
   std::vector<ShownMessage> messages;
@@ -110,6 +116,7 @@ class ScriptedUi : public Ui {
   int hintShows = 0;
   bool trayShown = true;
   bool noActivate = false;
+  std::function<void(bool)> pointerHandler;
 
  private:
   AskResult NextAnswer(const std::string& text);

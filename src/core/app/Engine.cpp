@@ -36,7 +36,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                               ClipFilled(group, text, result);
                             }}),
       paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui},
-              state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys}),
+              state.table, capture_, tracker_, PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys, state.settings.Terminals}),
       quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
                                [this](const std::string& text) { return window_.MakeCaption(text); },
                                [this] { window_.Display(); }, [this] { fader_.ResetFadeTimer(); },
@@ -94,10 +94,8 @@ Engine::Engine(const Ports& ports, AppState& state)
   });
   ports_.shell->OnSessionLockChanged([this](bool locked) { sessionLock_.LockChanged(locked); });
   // Both timers start disabled; start-up enables them.
-  targetTimer_ = ports_.loop->CreateTimer(100, false, [this] {
-    window_.HoverHintStep();
-    tracker_.TrackTarget();
-  });
+  targetTimer_ = std::make_unique<HoverTimer>(*ports_.loop, *ports_.windows, *ports_.ui,
+                                              [this] { window_.HoverHintStep(); }, [this] { tracker_.TrackTarget(); });
   minuteTimer_ = ports_.loop->CreateTimer(60000, false, [this] { backup_.MinuteTimerTimer(); });
 }
 

@@ -24,6 +24,7 @@
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
 #include "core/window/SessionLock.h"
+#include "core/window/HoverTimer.h"
 
 namespace cvd {
 
@@ -119,7 +120,7 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
-  std::unique_ptr<Timer> targetTimer_;  // hover hint and target tracking, every 100 ms
+  std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };
 

@@ -53,6 +53,9 @@ EVP_CIPHER_CTX* KeyedContext(bool encrypt) {
     if (!fresh || EVP_CipherInit_ex(fresh.get(), Aes128Cbc(), nullptr, key.data(), nullptr, encrypt ? 1 : 0) != 1) {
       return nullptr;
     }
+    // The padding is ours; setting this per value went through the
+    // library's parameter lookup each time. A new IV keeps it.
+    EVP_CIPHER_CTX_set_padding(fresh.get(), 0);
     ctx = std::move(fresh);
   }
   return ctx.get();
@@ -64,7 +67,6 @@ bool RunCbc(bool encrypt, const std::string& in, std::string& out) {
   static const Block iv = FoldInto16(kIvString);
   EVP_CIPHER_CTX* ctx = KeyedContext(encrypt);
   if (!ctx || EVP_CipherInit_ex(ctx, nullptr, nullptr, nullptr, iv.data(), encrypt ? 1 : 0) != 1) return false;
-  EVP_CIPHER_CTX_set_padding(ctx, 0);
   out.resize(in.size() + kBlock);
   int written = 0;
   int tail = 0;
@@ -75,6 +77,20 @@ bool RunCbc(bool encrypt, const std::string& in, std::string& out) {
   if (EVP_CipherFinal_ex(ctx, outBytes + written, &tail) != 1) return false;
   out.resize(static_cast<std::size_t>(written + tail));
   return out.size() == in.size();
+}
+
+// Deciphers whole blocks where they are: no second buffer, and the value
+// keeps a buffer of its own size (a big file holds many of them).
+bool DecipherInPlace(std::string& bytes) {
+  static const Block iv = FoldInto16(kIvString);
+  EVP_CIPHER_CTX* ctx = KeyedContext(false);
+  if (!ctx || EVP_CipherInit_ex(ctx, nullptr, nullptr, nullptr, iv.data(), 0) != 1) return false;
+  auto* data = reinterpret_cast<unsigned char*>(bytes.data());
+  int written = 0;
+  int tail = 0;
+  if (EVP_CipherUpdate(ctx, data, &written, data, static_cast<int>(bytes.size())) != 1) return false;
+  if (EVP_CipherFinal_ex(ctx, data + written, &tail) != 1) return false;
+  return static_cast<std::size_t>(written + tail) == bytes.size();
 }
 
 constexpr std::array<std::int8_t, 256> MakeDecodeTable() {
@@ -103,17 +119,24 @@ std::string EncodeCipherText(std::string_view bytes) {
 }
 
 std::string DecodeCipherText(std::string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size() * 3 / 4 + 2);
-  for (std::size_t i = 0; i < text.size(); i += 4) {
-    const std::size_t n = std::min<std::size_t>(4, text.size() - i);
-    if (n == 1) break;  // six bits make no byte
+  // Four characters make three bytes; a last group of n > 1 makes n - 1.
+  const std::size_t whole = text.size() / 4;
+  const std::size_t rest = text.size() % 4;
+  std::string bytes(whole * 3 + (rest > 1 ? rest - 1 : 0), '\0');
+  const auto value = [&](std::size_t i) {
+    return static_cast<std::uint32_t>(kDecode[static_cast<unsigned char>(text[i])]);
+  };
+  char* out = bytes.data();
+  for (std::size_t i = 0; i < whole * 4; i += 4) {
+    const std::uint32_t group = value(i) << 18 | value(i + 1) << 12 | value(i + 2) << 6 | value(i + 3);
+    *out++ = static_cast<char>(group >> 16);
+    *out++ = static_cast<char>(group >> 8);
+    *out++ = static_cast<char>(group);
+  }
+  if (rest > 1) {
     std::uint32_t group = 0;
-    for (std::size_t k = 0; k < 4; ++k) {
-      group <<= 6;
-      if (k < n) group |= static_cast<std::uint32_t>(kDecode[static_cast<unsigned char>(text[i + k])]);
-    }
-    for (std::size_t k = 0; k + 1 < n; ++k) bytes.push_back(static_cast<char>((group >> (16 - 8 * k)) & 0xFF));
+    for (std::size_t k = 0; k < 4; ++k) group = group << 6 | (k < rest ? value(whole * 4 + k) : 0);
+    for (std::size_t k = 0; k + 1 < rest; ++k) *out++ = static_cast<char>((group >> (16 - 8 * k)) & 0xFF);
   }
   return bytes;
 }
@@ -133,11 +156,10 @@ std::string Encrypt(std::string_view plain) {
 
 std::string Decrypt(std::string_view cipher) {
   if (cipher.size() < kBlock) return {};
-  const std::string bytes = DecodeCipherText(cipher);
+  std::string plain = DecodeCipherText(cipher);
   // Too short, or an incomplete last block (a damaged line).
-  if (bytes.size() < kBlock || bytes.size() % kBlock != 0) return {};
-  std::string plain;
-  if (!RunCbc(false, bytes, plain)) return {};
+  if (plain.size() < kBlock || plain.size() % kBlock != 0) return {};
+  if (!DecipherInPlace(plain)) return {};
   // Lenient unpadding: the pad bytes before the last one are not checked.
   const auto pad = static_cast<unsigned char>(plain.back());
   plain.resize(plain.size() - (pad >= 1 && pad <= kBlock ? pad : 1));

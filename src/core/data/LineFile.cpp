@@ -1,5 +1,6 @@
 #include "core/data/LineFile.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/data/Cipher.h"
@@ -18,13 +19,22 @@ std::string_view LineReader::Next() {
   return line;
 }
 
-std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
+std::string LineReader::NextDeciphered() {
+  const std::string_view line = Next();
+  if (deciphered_ && lineNumber_ <= deciphered_->Count()) return deciphered_->Take(lineNumber_);
+  return Decrypt(line);
+}
 
 std::size_t LineReader::RemainingLines() const {
   if (AtEnd()) return 0;
-  std::size_t count = 0;
-  for (std::size_t i = pos_; i < bytes_.size(); ++i) count += bytes_[i] == '\n';
+  const auto count = static_cast<std::size_t>(std::count(bytes_.begin() + static_cast<std::ptrdiff_t>(pos_), bytes_.end(), '\n'));
   return count + (bytes_.back() == '\n' ? 0 : 1);
+}
+
+std::string UnpackText(std::string&& packed) {
+  if (packed.find('\xFF') != std::string::npos) return UnpackText(std::string_view(packed));
+  std::replace(packed.begin(), packed.end(), '\xFE', '\t');
+  return std::move(packed);
 }
 
 void LineWriter::Plain(std::string_view line) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/data/ParallelDecipher.h"
+
 namespace cvd {
 
 // Reads lines one by one. A line ends at LF, and a CR before it is dropped,
@@ -14,7 +16,7 @@ namespace cvd {
 // empty, as the tolerant readers expect.
 class LineReader {
  public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+  explicit LineReader(std::string_view bytes) : bytes_(bytes), deciphered_(DecipheredLines::For(bytes)) {}
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   std::string_view Next();
   std::string NextDeciphered();
@@ -27,6 +29,7 @@ class LineReader {
   std::string_view bytes_;
   std::size_t pos_ = 0;
   std::size_t lineNumber_ = 0;
+  std::unique_ptr<DecipheredLines> deciphered_;  // big files only
 };
 
 // Builds a file: every line ends with CR LF.
@@ -50,6 +53,8 @@ class LineWriter {
 std::string PackText(std::string_view text);
 // 0xFF becomes CR LF and 0xFE TAB; every other byte stays.
 std::string UnpackText(std::string_view packed);
+// The same, reusing the text's own storage when it holds no CR LF mark.
+std::string UnpackText(std::string&& packed);
 
 // A whole decimal number in the 32-bit range: optional sign, digits, nothing
 // else.

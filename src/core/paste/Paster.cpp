@@ -86,9 +86,16 @@ void Paster::PasteNow(int group, int button) {
       // Timers ran while events were processed: read the group afresh.
       const int pasteKeyMode = group <= table_.GroupCount() ? table_.Groups[group].PasteKeyMode : 0;
       const int pasteDelay = group <= table_.GroupCount() ? table_.Groups[group].PasteDelay : 0;
+      const bool terminal =
+          foreground != 0 && IsTerminalClass(options_.terminals, ports_.windows.ClassName(foreground));
+      const std::string terminalMacro = terminal ? options_.terminals.KeyMacro : std::string();
       loop.Sleep(std::max(0, pasteDelay));
       loop.ProcessEvents();
-      macroSender_.SendPasteKeystroke(pasteKeyMode);
+      if (terminal) {
+        macroSender_.SendString(terminalMacro);
+      } else {
+        macroSender_.SendPasteKeystroke(pasteKeyMode);
+      }
     }
     loop.ProcessEvents();
 

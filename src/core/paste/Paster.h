@@ -9,6 +9,7 @@
 #include "core/data/GroupTable.h"
 #include "core/paste/KeyMacroSender.h"
 #include "core/paste/PasteMethods.h"
+#include "core/paste/TerminalPaste.h"
 #include "core/ports/Clipboard.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Keyboard.h"
@@ -20,11 +21,11 @@ namespace cvd {
 class ClipboardCapture;
 class TargetTracker;
 
-// What the paste reads of the program's options.
 // What the paste reads of the program's options, live.
 struct PasteOptions {
   const bool& advWinTrack;         // AdvWinTrack: the target keeps the focus by itself
   const PasteMethods& pasteKeys;  // tried in order against the target's title
+  const TerminalPaste& terminals;  // by window class, when no method matches
 };
 
 struct PastePorts {

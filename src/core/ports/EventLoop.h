@@ -26,7 +26,9 @@ class EventLoop {
   virtual void Post(std::function<void()> fn) = 0;
   // Runs pending events, due timers and posted calls, then returns.
   virtual void ProcessEvents() = 0;
-  // A plain sleep that processes nothing.
+  // A pause that runs nothing of the program's own (no timers, no input);
+  // the window system's requests, such as another program asking for the
+  // clipboard, may be answered meanwhile.
   virtual void Sleep(int ms) = 0;
   // Milliseconds on a monotonic clock.
   virtual std::int64_t NowMs() const = 0;

@@ -43,8 +43,10 @@ class NullWindows final : public Windows {
   bool IsTaskbar(WindowId) override { return false; }
   bool IsOurs(WindowId) override { return false; }
   std::string ExecutableName(WindowId) override { return {}; }
+  std::string ClassName(WindowId) override { return {}; }
   bool Activate(WindowId) override { return false; }
   WindowId WindowUnderPointer() override { return 0; }
+  bool SetChangeHandler(std::function<void()>) override { return false; }
 };
 
 class NullShell final : public Shell {

@@ -1,6 +1,7 @@
 #pragma once
 // What the core asks of the user interface: questions and messages at the
 // pointer, and the button window as a humble view.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -112,6 +113,10 @@ class Ui {
   virtual void PopupButtonMenu(Point where) = 0;
   virtual ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) = 0;
   virtual std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) = 0;
+
+  // Idle at rest: the view tells when the pointer enters or leaves the
+  // button window; an empty function ends that.
+  virtual void SetPointerHandler(std::function<void(bool inside)> handler) = 0;
 };
 
 }  // namespace cvd

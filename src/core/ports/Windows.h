@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/util/Geometry.h"
@@ -20,8 +21,14 @@ class Windows {
   virtual bool IsOurs(WindowId window) = 0;
   // File name of the program that owns the window, empty when unknown.
   virtual std::string ExecutableName(WindowId window) = 0;
+  // The class of the window (WM_CLASS on X11), empty when unknown.
+  virtual std::string ClassName(WindowId window) = 0;
   virtual bool Activate(WindowId window) = 0;
   virtual WindowId WindowUnderPointer() = 0;
+  // Calls `onChange` whenever the foreground window, its title or its state
+  // may have changed; an empty function ends that. False when this system
+  // sends no such notices: the caller then has to ask on a timer.
+  virtual bool SetChangeHandler(std::function<void()> onChange) = 0;
 };
 
 }  // namespace cvd

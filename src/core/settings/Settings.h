@@ -11,6 +11,7 @@
 #include "core/data/GroupTable.h"
 #include "core/data/LegacyDisplay.h"
 #include "core/paste/PasteMethods.h"
+#include "core/paste/TerminalPaste.h"
 #include "core/quickfix/QuickFixList.h"
 #include "core/settings/ValueForms.h"
 
@@ -88,6 +89,8 @@ struct Settings {
   std::vector<Delimiter> Delimiters;
   // [PasteKeys]: PasteKeys[i - 1] is paste method i.
   PasteMethods PasteKeys;
+  // [Terminals]
+  TerminalPaste Terminals;
   // Network.ini [Share]; the folders are in Directories.
   std::int32_t ShareLine = 0;
   bool ShareClipboard = false;

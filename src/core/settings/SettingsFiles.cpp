@@ -2,6 +2,7 @@
 
 #include "core/ports/Ui.h"
 #include "core/settings/IniFile.h"
+#include "core/settings/TerminalsIni.h"
 #include "core/util/Files.h"
 
 namespace cvd {
@@ -65,6 +66,7 @@ void SettingsFiles::LoadSettings() {
   data_.LoadData(dirs_.DataDir, settings_.Legacy);
 
   ReadMainSettings(ini, settings_, ui_.Screen(), dirs_.DataDir);
+  ReadTerminalSettings(ini, settings_.Terminals);
 }
 
 bool SettingsFiles::SaveMainFile(std::string& failures) {
@@ -74,6 +76,7 @@ bool SettingsFiles::SaveMainFile(std::string& failures) {
   IniFile ini;
   ini.Load(path);  // keeps what this program does not know
   WriteMainSettings(ini, settings_);
+  WriteTerminalSettings(ini, settings_.Terminals);
   std::string error;
   if (ini.Save(path, error)) return true;
   failures += (failures.empty() ? "" : "\n") + CannotCreateFileText(path, error);

@@ -176,6 +176,19 @@ std::string X11Windows::ExecutableName(WindowId window) {
   return BaseName(argv0);
 }
 
+std::string X11Windows::ClassName(WindowId window) {
+  if (!display_ || window == 0) return {};
+  XErrorTrap trap(display_);
+  XClassHint hint{};
+  std::string name;
+  if (XGetClassHint(display_, static_cast<::Window>(window), &hint)) {
+    if (hint.res_class) name = hint.res_class;
+  }
+  if (hint.res_name) XFree(hint.res_name);
+  if (hint.res_class) XFree(hint.res_class);
+  return name;
+}
+
 bool X11Windows::Activate(WindowId window) {
   if (!display_ || window == 0) return false;
   XErrorTrap trap(display_);

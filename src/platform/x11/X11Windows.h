@@ -3,11 +3,16 @@
 // (EWMH), titles, states and the program behind a window.
 #include <unistd.h>
 
+#include <functional>
+#include <memory>
+
 #include "core/ports/Windows.h"
 
 typedef struct _XDisplay Display;
 
 namespace cvd::x11 {
+
+class X11WindowWatch;
 
 class X11Windows : public Windows {
  public:
@@ -20,8 +25,11 @@ class X11Windows : public Windows {
   bool IsTaskbar(WindowId window) override;
   bool IsOurs(WindowId window) override;
   std::string ExecutableName(WindowId window) override;
+  std::string ClassName(WindowId window) override;
   bool Activate(WindowId window) override;
   WindowId WindowUnderPointer() override;
+  // Notices come from the X server while a window manager runs (X11WindowWatch.cpp).
+  bool SetChangeHandler(std::function<void()> onChange) override;
 
   // The display Qt uses, or null.
   static Display* QtDisplay();
@@ -33,6 +41,7 @@ class X11Windows : public Windows {
 
   Display* display_;
   pid_t ownPid_;
+  std::shared_ptr<X11WindowWatch> watch_;
 };
 
 }  // namespace cvd::x11

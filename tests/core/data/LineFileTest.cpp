@@ -14,6 +14,7 @@ TEST(PackText, LineBreaksAndTabsBecomeSingleBytes) {
   for (const auto& [text, packed] : cases) {
     EXPECT_EQ(PackText(text), packed) << text;
     EXPECT_EQ(UnpackText(packed), text) << text;
+    EXPECT_EQ(UnpackText(std::string(packed)), text) << text;  // reusing the storage
   }
   // A stored 0xFF byte can only come back as a line break.
   EXPECT_EQ(UnpackText(PackText("x\xFFy")), "x\r\ny");

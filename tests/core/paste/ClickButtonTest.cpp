@@ -236,5 +236,41 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   EXPECT_EQ(h.clipboard.written.size(), 2u);
 }
 
+// Terminals do not paste on Ctrl+V: by window class they get the terminal
+// keystroke, unless a paste method matches the title first.
+TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
+  constexpr WindowId kTerm = 5;
+  const std::string shiftInsert = "+Shift_L +Insert* -Insert* -Shift_L";
+  const std::string ctrlV = "+Control_L +v -v -Control_L";
+  struct Case {
+    const char* title;
+    const char* className;
+    std::vector<std::string> classes;  // empty: the default list
+    const char* macro;                 // null: the default keystroke
+    std::string keys;
+  } cases[] = {
+      {"user@host: ~", "XTerm", {}, nullptr, shiftInsert},
+      {"user@host: ~", "xterm", {}, nullptr, shiftInsert},  // case does not matter
+      {"vim notes", "URxvt", {}, nullptr, "+x -x"},        // the method by title comes first
+      {"user@host: ~", "Gedit", {}, nullptr, ctrlV},
+      {"user@host: ~", "", {}, nullptr, ctrlV},
+      {"user@host: ~", "XTerm", {"foot"}, nullptr, ctrlV},  // a list of the user's own
+      {"user@host: ~", "Foot", {"foot"}, nullptr, shiftInsert},
+      {"user@host: ~", "kitty", {}, "{Ctrl {Shift v}}", "+Control_L +Shift_L +v -v -Shift_L -Control_L"},
+  };
+  h.state.settings.PasteKeys.push_back(PasteMethod{"vim", pmBeginning, "x", 0});
+  for (const Case& c : cases) {
+    TerminalPaste& terminals = h.state.settings.Terminals;
+    terminals = TerminalPaste{};
+    if (!c.classes.empty()) terminals.Classes = c.classes;
+    if (c.macro) terminals.KeyMacro = c.macro;
+    h.windows.windows[kTerm] = {c.title, "term"};
+    h.windows.windows[kTerm].className = c.className;
+    h.windows.foreground = kTerm;
+    EXPECT_EQ(Click(1, 6), c.keys) << c.title << " / " << c.className;
+    EXPECT_EQ(h.windows.foreground, kTerm);
+  }
+}
+
 }  // namespace
 }  // namespace cvd

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The program with a big history: 100 groups of 1000 buttons of 100 bytes.
+# Start-up to the mapped window (median of N starts), resident memory
+# against the program started without data, `corvinade-tool state`, and
+# exit with save. Usage: bench/bigdata.sh BUILD_DIR [N]
+# The data file comes from corvinade_bigdata (BIGDATA_GEN overrides where).
+source "$(dirname "$0")/../tests/x11/lib.sh"
+N=${2:-5}
+GEN=${BIGDATA_GEN:-$BUILD_DIR/corvinade_bigdata}
+[ -x "$GEN" ] || fail "no data generator at $GEN (build the corvinade_bigdata target)"
+DATA="$XDG_DATA_HOME/Corvinade"
+mkdir -p "$DATA"
+start_display
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+ms_since() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$CVD_PID/status"; }
+# Starts the program; START_MS is the time to its mapped window.
+timed_start() {
+  local t0
+  t0=$(date +%s%N)
+  start_program
+  until xdotool search --onlyvisible --name '^Corvinade$' >/dev/null 2>&1; do
+    kill -0 "$CVD_PID" 2>/dev/null || fail "the program ended: $(cat "$TEST_HOME/corvinade.log")"
+    sleep 0.005
+  done
+  START_MS=$(ms_since "$t0")
+  # CPU time of all its threads up to then: less at the mercy of other load.
+  START_CPU_MS=$(awk -v hz="$(getconf CLK_TCK)" '{print ($14 + $15) * 1000 / hz}' "/proc/$CVD_PID/stat")
+}
+quit_program() {
+  "$TOOL" quit >/dev/null
+  wait_for_exit "$CVD_PID" 30 || fail "did not quit"
+}
+
+# A settings file, so that no start is a first one.
+printf '[Windows]\r\nShowOnStart=1\r\n' > "$DATA/corvinade.ini"
+timed_start
+sleep 2
+empty_rss=$(rss_kib)
+quit_program
+rm -f "$DATA/corvinade.dat"
+
+"$GEN" "$DATA" 100 1000 || fail "could not write the data file"
+text_bytes=$((100 * 1000 * 100))
+file_bytes=$(stat -c %s "$DATA/corvinade.dat")
+starts=() cpus=() states=() quits=()
+for i in $(seq "$N"); do
+  timed_start
+  starts+=("$START_MS")
+  cpus+=("$START_CPU_MS")
+  sleep 1
+  if [ "$i" = "$N" ]; then
+    sleep 1
+    big_rss=$(rss_kib)
+  fi
+  t0=$(date +%s%N)
+  "$TOOL" state >/dev/null || echo "state failed (no answer within the tool's 5 s)" >&2
+  states+=("$(ms_since "$t0")")
+  t0=$(date +%s%N)
+  quit_program
+  quits+=("$(ms_since "$t0")")
+done
+start_ms=$(printf '%s\n' "${starts[@]}" | median)
+state_ms=$(printf '%s\n' "${states[@]}" | median)
+quit_ms=$(printf '%s\n' "${quits[@]}" | median)
+cpu_ms=$(printf '%s\n' "${cpus[@]}" | median)
+echo "data file $((file_bytes / 1024)) KiB, texts $((text_bytes / 1024)) KiB"
+echo "start-up to window: median $start_ms ms over $N starts (all: ${starts[*]})"
+echo "CPU time to the window: median $cpu_ms ms (all: ${cpus[*]})"
+echo "resident memory: $((big_rss / 1024)) MiB, without data $((empty_rss / 1024)) MiB"
+echo "state: median $state_ms ms; exit with save: median $quit_ms ms"
+echo "RESULT big_start_ms $start_ms"
+echo "RESULT big_start_cpu_ms $cpu_ms"
+echo "RESULT big_rss_mib $((big_rss / 1024))"
+echo "RESULT empty_rss_mib $((empty_rss / 1024))"
+echo "RESULT big_rss_goal_mib $(( (empty_rss + text_bytes * 3 / 2 / 1024) / 1024 ))"
+echo "RESULT big_state_ms $state_ms"
+echo "RESULT big_quit_ms $quit_ms"

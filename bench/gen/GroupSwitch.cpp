@@ -1,0 +1,60 @@
+// Time to switch the button window to another group and lay it out, with
+// the program's own window, view and data loading, on the X server of
+// $DISPLAY. Prints each switch and the median.
+// Usage: corvinade_groupswitch DATA_DIR [SWITCHES]
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "core/app/Engine.h"
+#include "platform/qt/QtEventLoop.h"
+#include "ui/HintWindow.h"
+#include "ui/QtTextMeasure.h"
+#include "ui/QtUi.h"
+#include "ui/TMainForm.h"
+#include "ui/TTrayForm.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: corvinade_groupswitch DATA_DIR [SWITCHES]\n");
+    return 2;
+  }
+  std::string dir = argv[1];
+  if (dir.back() != '/') dir += '/';
+  const int switches = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+  QApplication app(argc, argv);
+  cvd::ui::TTrayForm tray;
+  cvd::ui::TMainForm form;
+  cvd::ui::HintWindow hint;
+  cvd::qt::QtEventLoop loop;
+  cvd::ui::QtUi ui(form, tray, hint);
+  cvd::ui::QtTextMeasure measure(form, hint);
+  cvd::Ports ports;
+  ports.loop = &loop;
+  ports.ui = &ui;
+  ports.measure = &measure;
+  cvd::AppState state;
+  state.dirs = cvd::Directories{"/nonexistent/", dir, dir};
+  cvd::Engine engine(ports, state);
+  form.SetEngine(&engine);
+  engine.FormCreate();
+  QApplication::processEvents();
+  const int groups = static_cast<int>(state.table.GroupList.size());
+  std::vector<double> times;
+  for (int i = 1; i <= switches; ++i) {
+    QElapsedTimer clock;
+    clock.start();
+    engine.GroupListChange(i % groups);
+    QApplication::processEvents();  // the layout is painted
+    times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    std::printf("switch %d: %.1f ms\n", i, times.back());
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("RESULT group_switch_ms %.1f\n", times[times.size() / 2]);
+  engine.FormDestroy();
+  return 0;
+}
