@@ -9,6 +9,8 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 start_program
 WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
+wait_for_state .window.visible
+sleep 0.2  # past the start-up lock-out
 TEXT='Grüße, 1 2 3 $HOME'
 copy_text "$TEXT"
 wait_for_state ".groups[0].Buttons[0].Text == \"$TEXT\"" "the clip"

@@ -26,9 +26,9 @@ class EventLoop {
   virtual void Post(std::function<void()> fn) = 0;
   // Runs pending events, due timers and posted calls, then returns.
   virtual void ProcessEvents() = 0;
-  // A pause that runs nothing of the program's own (no timers, no input);
-  // the window system's requests, such as another program asking for the
-  // clipboard, may be answered meanwhile.
+  // A plain sleep that processes nothing. (Answering the window system's
+  // requests during it, such as another program asking for the clipboard,
+  // was tried: it lost shortcut key presses that arrived meanwhile.)
   virtual void Sleep(int ms) = 0;
   // Milliseconds on a monotonic clock.
   virtual std::int64_t NowMs() const = 0;

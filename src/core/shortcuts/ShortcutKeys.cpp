@@ -1,6 +1,7 @@
 #include "core/shortcuts/ShortcutKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/paste/KeyMacroSender.h"
@@ -80,6 +81,12 @@ bool ShortcutKeys::Do(const std::string& name) {
 void ShortcutKeys::HotKeyPressed(int id) {
   Settings& settings = parts_.settings;
   if (id == 0) return;
+  if (stepRunning_) {
+    // The paste step lets events run: a key handled in the middle of it
+    // would be undone by the step's own move of the paste pointer.
+    if (waitingKeys_.size() < kMaxWaitingKeys) waitingKeys_.push_back(id);
+    return;
+  }
   if (id >= kQuickFixHotKeyBase && id < kQuickFixHotKeyBase + kMaxQuickFixKeys) {
     QuickFixKey(id - kQuickFixHotKeyBase);
     return;
@@ -215,6 +222,7 @@ void ShortcutKeys::PasteStep() {
     pasteAll_ = false;
     return;
   }
+  stepRunning_ = true;
   ReleaseModifiers();
   // The pointer may lie outside a clip area made smaller since it was set.
   const int active = std::clamp(parts_.window.ActiveButton(), 1, table.Current().NumClipButtons);
@@ -230,6 +238,9 @@ void ShortcutKeys::PasteStep() {
     parts_.macros.SendString(pasteAllSeparator_);
     ports_.loop.Post([this] { HotKeyPressed(hkiPasteActive); });
   }
+  stepRunning_ = false;
+  // Handled now, before any key pressed after them.
+  for (const int waiting : std::exchange(waitingKeys_, {})) HotKeyPressed(waiting);
 }
 
 void ShortcutKeys::DialStep() {
@@ -279,7 +290,17 @@ void ShortcutKeys::RunModal(int id, const std::function<void()>& action) {
 }
 
 void ShortcutKeys::PasteAllChosen() {
-  if (savedTarget_ != 0) ports_.windows.Activate(savedTarget_);
+  if (savedTarget_ != 0) {
+    ports_.windows.Activate(savedTarget_);
+    // The window manager hands the focus back in its own time; keys typed
+    // before it has would go to the closing list.
+    constexpr int kFocusWaitMs = 1000;
+    constexpr int kFocusPollMs = 10;
+    for (int waited = 0; waited < kFocusWaitMs && ports_.windows.Foreground() != savedTarget_;
+         waited += kFocusPollMs) {
+      ports_.loop.Sleep(kFocusPollMs);
+    }
+  }
   ports_.loop.Sleep(100);
   pasteAll_ = true;
   ports_.loop.ProcessEvents();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/data/GroupTable.h"
 #include "core/ports/Clipboard.h"
@@ -106,6 +107,9 @@ class ShortcutKeys {
   int shortCutTag_ = 0;
   int modalRunning_ = 0;  // the function whose dialog is showing
   bool pasteAll_ = false;
+  bool stepRunning_ = false;       // a paste step runs; keys wait for its end
+  std::vector<int> waitingKeys_;  // pressed during the step, in order
+  static constexpr std::size_t kMaxWaitingKeys = 16;
   std::string pasteAllSeparator_ = ",";
   WindowId savedTarget_ = 0;
   char typeAheadChar_ = static_cast<char>(255);

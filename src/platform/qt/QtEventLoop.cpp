@@ -58,19 +58,7 @@ void QtEventLoop::Post(std::function<void()> fn) {
 void QtEventLoop::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtEventLoop::Sleep(int ms) {
-  if (ms <= 0) return;
-  // The pauses of a paste are when the target asks for the clipboard: its
-  // request is answered at once rather than after the pause. Nothing of the
-  // program's own runs meanwhile: no timers, no input, no requests on its
-  // own socket.
-  constexpr auto kOthersOnly =
-      QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers;
-  QElapsedTimer clock;
-  clock.start();
-  for (qint64 left = ms; left > 0; left = ms - clock.elapsed()) {
-    QCoreApplication::processEvents(kOthersOnly);
-    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 1)));
-  }
+  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 std::int64_t QtEventLoop::NowMs() const {
