@@ -46,7 +46,7 @@ TEST(ParallelDecipher, ABigDataFileReadsBackWhatWasWritten) {
   GroupTable table;
   table.Groups.resize(1);
   for (int g = 1; g <= 3; ++g) {
-    TGroup group = testing::SampleGroup("Group " + std::to_string(g), 1500, 1500, g);
+    TGroup group = test::SampleGroup("Group " + std::to_string(g), 1500, 1500, g);
     for (TButton& button : group.Buttons) {
       button.Used = false;
       button.Text += "\r\n\tline two " + std::to_string(g);

@@ -7,7 +7,7 @@
 
 #include "core/ports/Clipboard.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class FakeClipboard : public Clipboard {
  public:
@@ -45,4 +45,4 @@ class FakeClipboard : public Clipboard {
   std::function<void()> onChange_;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -9,7 +9,7 @@
 #include "core/util/AtomicFile.h"
 #include "support/TempDir.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class FakeDataStore : public DataFileStore {
  public:
@@ -35,4 +35,4 @@ class FakeDataStore : public DataFileStore {
   std::function<void()> onSave;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace cvd::testing {
+namespace cvd::test {
 
 struct FakeEventLoop::TimerState {
   int interval = 0;
@@ -109,4 +109,4 @@ void FakeEventLoop::AdvanceBy(int ms) {
   now_ = until;
 }
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

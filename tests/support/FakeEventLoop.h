@@ -9,7 +9,7 @@
 
 #include "core/ports/EventLoop.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class FakeEventLoop : public EventLoop {
  public:
@@ -39,4 +39,4 @@ class FakeEventLoop : public EventLoop {
   std::shared_ptr<bool> alive_;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

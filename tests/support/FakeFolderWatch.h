@@ -4,7 +4,7 @@
 
 #include "core/ports/FolderWatch.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 // Keeps the folder and the handler, so a test can report a change.
 class FakeFolderWatch : public FolderWatch {
@@ -21,4 +21,4 @@ class FakeFolderWatch : public FolderWatch {
   std::function<void()> onChange;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

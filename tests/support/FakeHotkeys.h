@@ -8,7 +8,7 @@
 
 #include "core/ports/Hotkeys.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class FakeHotkeys : public Hotkeys {
  public:
@@ -37,4 +37,4 @@ class FakeHotkeys : public Hotkeys {
   std::function<void(int)> handler_;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -4,7 +4,7 @@
 
 #include "core/ports/Shell.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class FakeShell : public Shell {
  public:
@@ -25,4 +25,4 @@ class FakeShell : public Shell {
   std::function<void(bool)> lockHandler;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

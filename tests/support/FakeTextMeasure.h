@@ -4,7 +4,7 @@
 
 #include "core/ports/TextMeasure.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 // Every character (not byte) is `charWidth` pixels wide; hints are one line
 // of 16 pixels per 200 pixels of text.
@@ -30,4 +30,4 @@ class FakeTextMeasure : public TextMeasure {
   int charWidth_;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -7,7 +7,7 @@
 
 #include "core/ports/Windows.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 struct FakeWindow {
   std::string title;
@@ -61,4 +61,4 @@ class FakeWindows : public Windows {
   FakeWindow& Find(WindowId w) { return windows[w]; }
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -1,6 +1,6 @@
 #include "support/Harness.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 Harness::Harness() = default;
 Harness::~Harness() = default;
@@ -38,4 +38,4 @@ void Harness::Focus(WindowId w) {
   loop.AdvanceBy(100);
 }
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

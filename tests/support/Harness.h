@@ -17,7 +17,7 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 struct Harness {
   Harness();
@@ -48,4 +48,4 @@ struct Harness {
   std::unique_ptr<Engine> engine;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

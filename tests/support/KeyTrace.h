@@ -6,7 +6,7 @@
 
 #include "support/RecordingKeyboard.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 inline std::string KeyTrace(const std::vector<KeyEvent>& events, bool withTimes = false) {
   std::string out;
@@ -18,4 +18,4 @@ inline std::string KeyTrace(const std::vector<KeyEvent>& events, bool withTimes 
   return out;
 }
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

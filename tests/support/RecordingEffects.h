@@ -7,7 +7,7 @@
 
 #include "core/quickfix/QuickFix.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class RecordingEffects : public QuickFixEffects {
  public:
@@ -22,4 +22,4 @@ class RecordingEffects : public QuickFixEffects {
   std::vector<std::pair<TColor, std::optional<TColor>>> colors;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

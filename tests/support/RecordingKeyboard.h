@@ -3,9 +3,9 @@
 // which records every key event with its virtual time.
 #include "core/paste/DryRunKeyboard.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 using KeyEvent = DryRunKeyEvent;
 using RecordingKeyboard = DryRunKeyboard;
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -1,6 +1,6 @@
 #include "support/SampleData.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 TGroup SampleGroup(const std::string& name, int clips, int perms, int seed) {
   TGroup g = NewGroupDefaults(name, "/prog/");
@@ -47,4 +47,4 @@ std::string WithLine(const std::string& bytes, std::size_t lineNumber, const std
   return Join(lines, lines.size());
 }
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -5,7 +5,7 @@
 
 #include "core/data/GroupTable.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 // A group with `clips` clip and `perms` permanent buttons; `seed` varies
 // the values (odd seeds remember their position, even ones are shared).
@@ -17,4 +17,4 @@ std::string Join(const std::vector<std::string>& lines, std::size_t count);
 // The file with line `lineNumber` (1-based) replaced.
 std::string WithLine(const std::string& bytes, std::size_t lineNumber, const std::string& replacement);
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace cvd::testing {
+namespace cvd::test {
 
 AskResult ScriptedUi::NextAnswer(const std::string& text) {
   if (answers_.empty()) {
@@ -102,4 +102,4 @@ void ScriptedUi::ShowHint(const std::string& text, const Rect& where) {
   ++hintShows;
 }
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -11,7 +11,7 @@
 
 #include "core/ports/Ui.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 // A folder dialog the core opened.
 struct ShownFolderDialog {
@@ -129,4 +129,4 @@ class ScriptedUi : public Ui {
   std::deque<std::optional<ButtonFields>> buttonFields_;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -11,7 +11,7 @@
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class SettingsFilesSetup : public ::testing::Test {
  protected:
@@ -38,4 +38,4 @@ class SettingsFilesSetup : public ::testing::Test {
   SettingsFiles files;
 };
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

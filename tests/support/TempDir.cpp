@@ -15,7 +15,7 @@
 #include <system_error>
 #include <vector>
 
-namespace cvd::testing {
+namespace cvd::test {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::string ReadTextFile(const std::string& path) {
   return text.str();
 }
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -2,7 +2,7 @@
 // A fresh folder for one test, removed with everything in it afterwards.
 #include <string>
 
-namespace cvd::testing {
+namespace cvd::test {
 
 class TempDir {
  public:
@@ -39,4 +39,4 @@ void WriteTextFile(const std::string& path, const std::string& bytes);
 // The file's bytes, or "<missing>" when it cannot be read.
 std::string ReadTextFile(const std::string& path);
 
-}  // namespace cvd::testing
+}  // namespace cvd::test

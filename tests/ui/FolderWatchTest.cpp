@@ -24,7 +24,7 @@ bool ChangeSeen(const int& changes) {
 }
 
 TEST(FolderWatchTest, WritesToTheFileAreReportedAlsoAfterItWasReplaced) {
-  testing::TempDir dir;
+  test::TempDir dir;
   dir.Write("Corvinade.cdf", "a\r\n");
   qt::QtFolderWatch watch("Corvinade.cdf");
   int changes = 0;

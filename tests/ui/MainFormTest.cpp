@@ -33,7 +33,7 @@ namespace {
 
 class MainFormTest : public ::testing::Test {
  protected:
-  testing::TempDir dir;  // data folder of the engine
+  test::TempDir dir;  // data folder of the engine
   MainFormTest() : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}}, engine(MakePorts(), state) {
     form.SetEngine(&engine);
   }

@@ -92,6 +92,17 @@ wait_for_window() {
   return 1
 }
 
+# Waits until the program has started up: its window is mapped and it
+# answers (start-up runs before it serves requests), then lets the start-up
+# lock-out of copies pass. Prints the window's id.
+wait_until_started() {
+  local win
+  win=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
+  wait_for_state '.window != null' "the program answers" >&2
+  sleep 0.1
+  echo "$win"
+}
+
 # Waits until process $1 has ended; fails after $2 seconds.
 wait_for_exit() {
   local pid=$1 seconds=${2:-5}

@@ -12,7 +12,7 @@ PIDS_TO_KILL+=($!)
 TERM_WIN=$(wait_for_window target-term) || fail "xterm did not map"
 xdotool windowactivate --sync "$TERM_WIN" >/dev/null 2>&1
 start_program
-WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
+WIN=$(wait_until_started)
 
 for rolled in true false; do
   eval "$(xdotool getwindowgeometry --shell "$WIN")"

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 start_display
 DATA="$XDG_DATA_HOME/Corvinade"
 start_program
-WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
+WIN=$(wait_until_started)
 
 # The window's screen position; the selector row lies under the 15-pixel caption.
 where() { eval "$(xdotool getwindowgeometry --shell "$WIN")"; }

@@ -6,7 +6,7 @@ start_display
 start_tk_target
 
 start_program
-WIN=$(wait_for_window Corvinade) || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
+WIN=$(wait_until_started)
 TEXT='Grüße aus Köln – 1, 2, 3!'
 copy_text "$TEXT"
 wait_for_state ".groups[0].Buttons[0].Text == \"$TEXT\"" "the clip"
@@ -34,7 +34,7 @@ wait_for_exit "$CVD_PID" 5 || fail "did not quit"
 # target), the text still arrives in the Tk window.
 printf '%s\r\n' '[Clipboard]' 'AdvWinTrack=0' > "$XDG_DATA_HOME/Corvinade/corvinade.ini"
 start_program
-WIN=$(wait_for_window Corvinade) || fail "no button window after restart"
+WIN=$(wait_until_started)
 xdotool windowactivate --sync "$TK" >/dev/null 2>&1
 wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target again"
 xdotool windowfocus --sync "$WIN" >/dev/null 2>&1 || true

@@ -39,7 +39,7 @@ sed -i 's/^Hide button window=0/Hide button window=328/' "$INI"
 
 start_tk_target
 start_program
-WIN=$(wait_for_window Corvinade) || fail "no button window after restart"
+WIN=$(wait_until_started)
 xdotool windowactivate --sync "$TK" >/dev/null 2>&1
 wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target"
 

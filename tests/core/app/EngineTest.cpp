@@ -13,7 +13,7 @@ namespace {
 
 class EngineTest : public ::testing::Test {
  protected:
-  testing::Harness h;
+  test::Harness h;
 };
 
 TEST_F(EngineTest, StartUpShowsTheDefaultGroup) {

@@ -10,8 +10,8 @@
 namespace cvd {
 namespace {
 
-using testing::ReadTextFile;
-using testing::WriteTextFile;
+using test::ReadTextFile;
+using test::WriteTextFile;
 
 // A program folder and a data folder, both empty.
 struct Folders {
@@ -19,8 +19,8 @@ struct Folders {
     dirs.ProgramDir = tmp.Sub("prog");
     dirs.DataDir = tmp.Sub("data");
   }
-  testing::TempDir tmp;
-  testing::ScriptedUi ui;
+  test::TempDir tmp;
+  test::ScriptedUi ui;
   Directories dirs;
 };
 

@@ -13,7 +13,7 @@ TEST(SessionLockTest, LockHidesAndUnlockShowsWhatWasShown) {
        std::vector<Case>{{"shown", false, false, "LU", true}, {"hidden", false, true, "LU", false},
                          {"a second lock notice", false, false, "LLU", true}, {"locked at start", true, false, "U", true}}) {
     SCOPED_TRACE(what);
-    testing::Harness h;
+    test::Harness h;
     h.shell.locked = lockedAtStart;
     h.Start();
     h.state.settings.FadeTime = "1";

@@ -13,10 +13,10 @@ namespace cvd {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadTextFile;
-using testing::WriteTextFile;
+using test::ReadTextFile;
+using test::WriteTextFile;
 
-class BackupTest : public testing::SettingsFilesSetup {
+class BackupTest : public test::SettingsFilesSetup {
  protected:
   BackupTest() {
     files.LoadSettings();
@@ -282,7 +282,7 @@ TEST_F(BackupTest, NoLoadsTheFilesFoundInTheNewFolder) {
 
 TEST_F(BackupTest, AFolderThatCannotTakeTheFilesIsNotAdopted) {
   const std::string locked = tmp.Sub("locked");
-  if (!testing::MakeFolderReadOnly(locked)) GTEST_SKIP() << "cannot make a folder read-only here";
+  if (!test::MakeFolderReadOnly(locked)) GTEST_SKIP() << "cannot make a folder read-only here";
   ui.AnswerFolder(locked);
   ui.Answer(MsgResult::Yes);
   actions.DataDirButton();

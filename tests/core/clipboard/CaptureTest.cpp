@@ -10,7 +10,7 @@ namespace {
 class CaptureTest : public ::testing::Test {
  protected:
   CaptureTest() { h.Start(); }
-  testing::Harness h;
+  test::Harness h;
 };
 
 TEST_F(CaptureTest, ACopyIsTaken25msLater) {
@@ -42,7 +42,7 @@ TEST_F(CaptureTest, NotificationsWithinTheDelayAndTheLockOut) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    testing::Harness h;
+    test::Harness h;
     h.Start();
     h.clipboard.Copy("first");
     h.loop.AdvanceBy(c.gap);

@@ -14,7 +14,7 @@
 namespace cvd {
 namespace {
 
-using testing::SampleGroup;
+using test::SampleGroup;
 
 // Three groups whose list order differs from their table order.
 GroupTable SampleTable() {
@@ -26,9 +26,9 @@ GroupTable SampleTable() {
   return table;
 }
 
-using testing::Join;
-using testing::Lines;
-using testing::WithLine;
+using test::Join;
+using test::Lines;
+using test::WithLine;
 
 TEST(DataFile, WritesTheLayoutLineByLine) {
   GroupTable table;
@@ -162,8 +162,8 @@ class LoadDataTest : public ::testing::Test {
     EXPECT_EQ(table.GroupList, std::vector<std::string>{"Default"});
     EXPECT_EQ(table.Groups[1], NewGroupDefaults("Default", "/prog/"));
   }
-  testing::TempDir dir;
-  testing::ScriptedUi ui;
+  test::TempDir dir;
+  test::ScriptedUi ui;
   GroupTable table = SampleTable();
 };
 

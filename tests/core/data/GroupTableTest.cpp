@@ -43,7 +43,7 @@ TEST(MakeNewGroup, FillsDefaultsAndAppendsToTheList) {
 }
 
 TEST(MakeNewGroup, PlaySoundFollowsTheSoundFile) {
-  testing::TempDir dir;
+  test::TempDir dir;
   EXPECT_FALSE(NewGroupDefaults("G", dir.Path()).PlaySound);
   dir.Write("copy.wav", "RIFF");
   EXPECT_TRUE(NewGroupDefaults("G", dir.Path()).PlaySound);

@@ -8,7 +8,7 @@
 #include "core/desktop/DesktopActions.h"
 #include "support/Harness.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 namespace {
 
 class DesktopActionsTest : public ::testing::Test {
@@ -132,4 +132,4 @@ TEST_F(DesktopActionsTest, AutostartEntryIsWrittenQuotedAndRemoved) {
 }
 
 }  // namespace
-}  // namespace cvd::testing
+}  // namespace cvd::test

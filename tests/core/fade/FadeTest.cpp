@@ -19,7 +19,7 @@ class FadeTest : public ::testing::Test {
   }
   bool Fading() { return h.engine->Fade().Fading(); }
   bool RolledUp() { return h.engine->Window().RolledUp(); }
-  testing::Harness h;
+  test::Harness h;
 };
 
 TEST_F(FadeTest, TheFadeLastsAboutTwoSecondsAtEveryLevel) {

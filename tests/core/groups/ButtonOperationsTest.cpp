@@ -8,7 +8,7 @@
 #include "core/groups/WindowMenus.h"
 #include "support/Harness.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 namespace {
 
 // The default group: clips 1..5 hold "c1".."c5", button 6 is permanent.
@@ -188,4 +188,4 @@ TEST_F(ButtonsFixture, FavouriteColoursAndTheColourEditor) {
 }
 
 }  // namespace
-}  // namespace cvd::testing
+}  // namespace cvd::test

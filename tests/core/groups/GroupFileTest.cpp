@@ -12,10 +12,10 @@
 namespace cvd {
 namespace {
 
-using testing::Join;
-using testing::Lines;
-using testing::SampleGroup;
-using testing::WithLine;
+using test::Join;
+using test::Lines;
+using test::SampleGroup;
+using test::WithLine;
 
 std::string Caption(const std::string& name) { return "[" + name + "]"; }
 
@@ -58,8 +58,8 @@ class GroupImportTest : public ::testing::Test {
     dir.Write("g.cgf", bytes);
     return LoadGroupFromFile(table, dir.File("g.cgf"), ui, "/prog/", Caption);
   }
-  testing::TempDir dir;
-  testing::ScriptedUi ui;
+  test::TempDir dir;
+  test::ScriptedUi ui;
   GroupTable table;
   TGroup exported = SampleGroup("Travel", 2, 3, 3);
 };

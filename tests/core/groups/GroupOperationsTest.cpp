@@ -5,7 +5,7 @@
 #include "core/groups/WindowMenus.h"
 #include "support/Harness.h"
 
-namespace cvd::testing {
+namespace cvd::test {
 namespace {
 
 // Groups A, B, C (in table and list order), A current; clip 1 of each
@@ -192,4 +192,4 @@ TEST_F(GroupsFixture, GroupMenuEntriesWithoutTheirWorkAreDisabled) {
 }
 
 }  // namespace
-}  // namespace cvd::testing
+}  // namespace cvd::test

@@ -73,7 +73,7 @@ TEST(JournalReplay, RecordedClipsRebuildTheButtonsOnScreen) {
 }
 
 TEST(ClipJournal, EntriesComeBackExactlyAndEnciphered) {
-  testing::TempDir tmp;
+  test::TempDir tmp;
   const std::vector<JournalEntry> entries = {Fill("two\r\nlines\r\n"), Fill("a, b; c"), Shift("Grüße \t✓"), Fill(""),
                                              Fill(std::string(1 << 20, 'x') + "\xff end")};
   ClipJournal journal;
@@ -100,7 +100,7 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
       {"garbage at the end", [](std::string s) { return s + "F x y\r\n\x01\x02"; }, 3, 2},
   };
   for (const DamageCase& c : cases) {
-    testing::TempDir tmp;
+    test::TempDir tmp;
     ClipJournal journal;
     ASSERT_TRUE(journal.Reset(tmp.File("j"), "m"));
     ASSERT_TRUE(journal.Append({Fill("a"), Fill("b"), Fill("c")}));
@@ -119,8 +119,8 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
 // A data folder whose store has saved once, with a group that copies
 // duplicates, so that a clip replayed twice would show twice.
 struct Folder {
-  testing::TempDir tmp;
-  testing::ScriptedUi ui;
+  test::TempDir tmp;
+  test::ScriptedUi ui;
   std::string dir = tmp.Sub("data");
   std::vector<std::string> Start(GroupTable& table, JournaledDataStore& store) {
     store.LoadData(dir, LegacyDisplay{});

@@ -23,7 +23,7 @@ class MonitorTest : public ::testing::Test {
   const GroupMonitor& Monitor() { return h.engine->Monitor(); }
   // The group menu's entries, as the user chooses them.
   void Choose(MenuCommand command) { h.engine->Menus().Choose(command); }
-  testing::Harness h;
+  test::Harness h;
 };
 
 TEST_F(MonitorTest, ActivatedProgramsAndTitlesBringTheirGroup) {
@@ -114,7 +114,7 @@ TEST_F(MonitorTest, CancelMonitoringAsksAndComplainsWithoutATie) {
 }
 
 TEST(GroupMonitorTest, NoSwitchWhileBusy) {
-  testing::Harness h;
+  test::Harness h;
   h.Start();
   h.state.table.AddGroup("Shell", "/nonexistent/");
   h.Group(2).MonitorApplication = "xterm";

@@ -31,10 +31,10 @@ class ClickButtonTest : public ::testing::Test {
     h.engine->Paste().ClickButton(group, button);
     auto events = h.keyboard.events;
     for (auto& e : events) e.time -= start;
-    return testing::KeyTrace(events, withTimes);
+    return test::KeyTrace(events, withTimes);
   }
 
-  testing::Harness h;
+  test::Harness h;
   std::int64_t start = 0;
 };
 
@@ -204,7 +204,7 @@ TEST_F(ClickButtonTest, ALeftPressPastesAnyPressSelects) {
   h.engine->ButtonMouseDown(4, MouseButton::Left);
   EXPECT_EQ(h.state.table.CurrentButton, 4);
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
-  EXPECT_EQ(testing::KeyTrace(h.keyboard.events), "+Control_L +v -v -Control_L");
+  EXPECT_EQ(test::KeyTrace(h.keyboard.events), "+Control_L +v -v -Control_L");
   EXPECT_FALSE(Pasting());
 }
 
@@ -214,7 +214,7 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   ASSERT_EQ(h.loop.NowMs(), 100);
   EXPECT_TRUE(h.engine->Paste().TestPasteMethod(method, "Text Editor"));
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"Paste Test"});
-  EXPECT_EQ(testing::KeyTrace(h.keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
+  EXPECT_EQ(test::KeyTrace(h.keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
   EXPECT_FALSE(Pasting());
   EXPECT_TRUE(h.windows.activated.empty());
   EXPECT_TRUE(h.ui.messages.empty());

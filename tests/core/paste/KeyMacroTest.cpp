@@ -10,7 +10,7 @@
 namespace cvd {
 namespace {
 
-using testing::KeyTrace;
+using test::KeyTrace;
 
 class KeyMacroTest : public ::testing::Test {
  protected:
@@ -20,8 +20,8 @@ class KeyMacroTest : public ::testing::Test {
     return KeyTrace(keyboard.events, withTimes);
   }
 
-  testing::FakeEventLoop loop;
-  testing::RecordingKeyboard keyboard{loop};
+  test::FakeEventLoop loop;
+  test::RecordingKeyboard keyboard{loop};
   KeyMacroSender sender{&keyboard, loop};
 };
 

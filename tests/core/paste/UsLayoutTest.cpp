@@ -30,7 +30,7 @@ TEST(UsLayoutTest, CharactersAndTheirKeys) {
 }
 
 TEST(UsLayoutTest, CapsLockTogglesOnAPressNotOnARelease) {
-  testing::FakeEventLoop loop;
+  test::FakeEventLoop loop;
   DryRunKeyboard keyboard(loop);
   keyboard.SendKeyEvent(vk::Capital, false, false);
   EXPECT_TRUE(keyboard.CapsLockOn());

@@ -10,7 +10,7 @@ const NumberSeparators kPointComma{".", ","};
 
 struct ActionRun {
   QuickFixResult result;
-  testing::RecordingEffects effects;
+  test::RecordingEffects effects;
 };
 
 ActionRun RunAction(const std::string& action, const std::string& text) {
@@ -147,7 +147,7 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
       {"{Split 1}", std::string(50, 'a'), 10, false},
   };
   for (const auto& [action, text, maxText, stopped] : cases) {
-    testing::RecordingEffects effects;
+    test::RecordingEffects effects;
     const QuickFixResult result = RunQuickFixAction(action, text, effects, kPointComma, maxText);
     EXPECT_EQ(result.error.has_value(), stopped) << action.substr(0, 40);
     if (stopped) {
@@ -160,7 +160,7 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
 TEST(QuickFixInterpreter, DefaultQuickFixesWork) {
   const QuickFixList fixes = DefaultQuickFixes();
   auto run = [&](int i, const std::string& text) {
-    testing::RecordingEffects effects;
+    test::RecordingEffects effects;
     return DoQuickFix(fixes, i, text, effects, kPointComma).text;
   };
   EXPECT_EQ(run(3, ">><<x"), "x");

@@ -53,8 +53,8 @@ class QuickFixRunnerTest : public ::testing::Test {
 
   GroupTable table;
   QuickFixList fixes;
-  testing::FakeShell shell;
-  testing::ScriptedUi ui;
+  test::FakeShell shell;
+  test::ScriptedUi ui;
   int displays = 0;
   int fadeResets = 0;
   QuickFixRunner runner{QuickFixHost{&table, &fixes, &shell, &ui,

@@ -12,8 +12,8 @@ namespace cvd {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
-using testing::WriteTextFile;
+using test::TempDir;
+using test::WriteTextFile;
 
 // A sysfs tree holding one block device at `devicePath` (below devices/),
 // reachable as dev/block/major:minor.

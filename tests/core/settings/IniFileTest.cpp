@@ -10,9 +10,9 @@
 namespace cvd {
 namespace {
 
-using testing::ReadTextFile;
-using testing::TempDir;
-using testing::WriteTextFile;
+using test::ReadTextFile;
+using test::TempDir;
+using test::WriteTextFile;
 
 TEST(IniFileTest, SectionsAndKeysIgnoreLetterCase) {
   IniFile ini;

@@ -10,8 +10,8 @@
 namespace cvd {
 namespace {
 
-using testing::TempDir;
-using testing::WriteTextFile;
+using test::TempDir;
+using test::WriteTextFile;
 
 const ScreenGeometry kScreen{1920, 1080, Rect{0, 0, 1920, 1080}};
 

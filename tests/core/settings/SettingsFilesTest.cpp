@@ -11,9 +11,9 @@
 namespace cvd {
 namespace {
 
-using testing::ReadTextFile;
-using testing::WriteTextFile;
-using SettingsFilesTest = testing::SettingsFilesSetup;
+using test::ReadTextFile;
+using test::WriteTextFile;
+using SettingsFilesTest = test::SettingsFilesSetup;
 
 TEST_F(SettingsFilesTest, AFirstStartUsesTheDefaultFolderAndDefaults) {
   files.LoadSettings();
@@ -120,7 +120,7 @@ TEST_F(SettingsFilesTest, AReadOnlyDataFolderIsReportedAndItsFilesStayWhole) {
   WriteTextFile(data + "corvinade.ini", "[Windows]\r\nMainTop=5\r\n");
   WriteTextFile(data + "corvinade.dat", "old");
   files.LoadSettings();
-  if (!testing::MakeFolderReadOnly(data)) GTEST_SKIP() << "cannot make a folder read-only here";
+  if (!test::MakeFolderReadOnly(data)) GTEST_SKIP() << "cannot make a folder read-only here";
   settings.MainTop = 6;
   EXPECT_FALSE(files.SaveSettings());
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -158,9 +158,9 @@ TEST_F(SettingsFilesTest, TheSearchWindowWritesOnlyItsOwnSection) {
 TEST_F(SettingsFilesTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFile) {
   // A data file that ends after its first block, as older versions wrote it.
   GroupTable old;
-  old.Groups.push_back(testing::SampleGroup("Old", 1, 1, 1));
+  old.Groups.push_back(test::SampleGroup("Old", 1, 1, 1));
   old.GroupList = {"Old"};
-  const std::string bytes = testing::Join(testing::Lines(WriteDataFile(old)), 2 + 8 + 3 * 2);
+  const std::string bytes = test::Join(test::Lines(WriteDataFile(old)), 2 + 8 + 3 * 2);
   WriteTextFile(dirs.DefaultDataDir + "corvinade.dat", bytes);
   WriteTextFile(dirs.DefaultDataDir + "corvinade.ini", "[Button]\r\nWidth=150\r\n");
   GroupTableStore realStore(table, dirs.ProgramDir, ui);

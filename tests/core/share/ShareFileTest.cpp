@@ -15,7 +15,7 @@ namespace {
 TEST(ShareFileTest, FourWritersAtOnceLeaveWholeLinesThatAreEachReadOnce) {
   for (const std::int64_t limit : {INT64_MAX, kShareFileLimit}) {
     SCOPED_TRACE(limit);
-    testing::TempDir dir;
+    test::TempDir dir;
     const std::string path = ShareFilePath(dir.Path());
     int go[2];
     ASSERT_EQ(::pipe(go), 0);

@@ -54,14 +54,14 @@ class ShareSyncTest : public ::testing::Test {
     loop.AdvanceBy(kSharePollMs);  // the pass that finds no file forgets the old one
   }
 
-  testing::TempDir dir;
+  test::TempDir dir;
   Directories dirs;
   Settings settings;
   GroupTable table;
-  testing::FakeEventLoop loop;
-  testing::ScriptedUi ui;
-  testing::FakeShell shell;
-  testing::FakeFolderWatch watch;
+  test::FakeEventLoop loop;
+  test::ScriptedUi ui;
+  test::FakeShell shell;
+  test::FakeFolderWatch watch;
   bool editor = false, pasting = false;
   int displays = 0;
   ShareSync sync{table, settings, dirs, loop, ui, shell, watch,

@@ -81,7 +81,7 @@ class ShortcutKeysTest : public ::testing::Test {
     }
   }
 
-  testing::Harness h;
+  test::Harness h;
 };
 
 TEST_F(ShortcutKeysTest, KeysHeldElsewhereAreClearedAndReportedOnce) {
@@ -170,7 +170,7 @@ TEST_F(ShortcutKeysTest, PasteReleasesHeldModifiersFirst) {
   h.keyboard.held = {vk::LMenu, vk::RControl};
   h.keyboard.events.clear();
   Press(kAlt + 'P');
-  EXPECT_EQ(testing::KeyTrace(h.keyboard.events), "-Control_R -Alt_L +Control_L +v -v -Control_L");
+  EXPECT_EQ(test::KeyTrace(h.keyboard.events), "-Control_R -Alt_L +Control_L +v -v -Control_L");
 }
 
 TEST_F(ShortcutKeysTest, PasteAllSendsTheDelimiterBetweenClipsOnly) {
@@ -190,7 +190,7 @@ TEST_F(ShortcutKeysTest, PasteAllSendsTheDelimiterBetweenClipsOnly) {
   h.loop.AdvanceBy(3000);
   EXPECT_EQ(h.ui.listFormShows, 1);
   EXPECT_EQ(Pasted(), (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_EQ(testing::KeyTrace(h.keyboard.events),
+  EXPECT_EQ(test::KeyTrace(h.keyboard.events),
             "+Control_L +v -v -Control_L +Return -Return "
             "+Control_L +v -v -Control_L +Return -Return +Control_L +v -v -Control_L");
   EXPECT_FALSE(Keys().PasteAll());
@@ -275,7 +275,7 @@ TEST_F(ShortcutKeysTest, DialsOnlyWhatTheCopyPutOnTheClipboard) {
   h.loop.Post([this] { h.clipboard.Copy("555 9876"); });
   h.keyboard.events.clear();
   Press(kAlt + 'D');
-  EXPECT_EQ(testing::KeyTrace(h.keyboard.events), "-Control_L -Shift_L -Alt_L -Super_L +Control_L +c -c -Control_L");
+  EXPECT_EQ(test::KeyTrace(h.keyboard.events), "-Control_L -Shift_L -Alt_L -Super_L +Control_L +c -c -Control_L");
   ASSERT_EQ(h.shell.opened.size(), 1u);
   EXPECT_EQ(h.shell.opened[0], "tel:555%209876");
 }

@@ -25,7 +25,7 @@ class TargetTest : public ::testing::Test {
     windows.foreground = w;
     tracker.TrackTarget();
   }
-  testing::FakeWindows windows;
+  test::FakeWindows windows;
   TargetTracker tracker{windows};
   std::vector<std::string> calls;
 };

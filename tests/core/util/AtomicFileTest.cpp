@@ -17,7 +17,7 @@ mode_t ModeOf(const std::string& path) {
 }
 
 TEST(WriteFileAtomically, CreatesPrivateFilesAndReplacesKeepingPermissions) {
-  testing::TempDir dir;
+  test::TempDir dir;
   std::string error;
   ASSERT_TRUE(WriteFileAtomically(dir.File("f"), "one", &error)) << error;
   EXPECT_EQ(dir.Read("f"), "one");
@@ -31,7 +31,7 @@ TEST(WriteFileAtomically, CreatesPrivateFilesAndReplacesKeepingPermissions) {
 }
 
 TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
-  testing::TempDir dir;
+  test::TempDir dir;
   dir.Write("real", "old");
   std::filesystem::create_symlink(dir.File("real"), dir.File("link"));
   ASSERT_TRUE(WriteFileAtomically(dir.File("link"), "new", nullptr));
@@ -40,7 +40,7 @@ TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
 }
 
 TEST(WriteNewFile, NeverOverwrites) {
-  testing::TempDir dir;
+  test::TempDir dir;
   std::string error;
   EXPECT_TRUE(WriteNewFile(dir.File("n"), "first", &error));
   EXPECT_FALSE(WriteNewFile(dir.File("n"), "second", &error));
@@ -49,7 +49,7 @@ TEST(WriteNewFile, NeverOverwrites) {
 }
 
 TEST(ReadWholeFile, TellsMissingFromUnreadable) {
-  testing::TempDir dir;
+  test::TempDir dir;
   std::string bytes;
   bool missing = false;
   EXPECT_FALSE(ReadWholeFile(dir.File("none"), bytes, nullptr, &missing));

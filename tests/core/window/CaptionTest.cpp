@@ -10,7 +10,7 @@ namespace {
 // 7 pixels a character; a 90-pixel button gives a limit of 75 pixels, which
 // the 11th character reaches (77 >= 75).
 TEST(MakeCaption, Table) {
-  testing::FakeTextMeasure measure(7);
+  test::FakeTextMeasure measure(7);
   const std::pair<std::string, std::string> cases[] = {
       {"", "Empty"}, {"   \t\r\n\r\n\r\n ", "(11 Characters)"},
       {"\r\n\r\n\r\n ", "(7 Characters)"},  // CR LF pairs count two each
@@ -23,7 +23,7 @@ TEST(MakeCaption, Table) {
 }
 
 TEST(MakeCaption, NeverSplitsUtf8) {
-  testing::FakeTextMeasure measure(7);
+  test::FakeTextMeasure measure(7);
   std::string text;
   for (int i = 0; i < 40; ++i) text += "\xE2\x82\xAC";
   const std::string caption = MakeCaption(text, measure, 75);
@@ -32,7 +32,7 @@ TEST(MakeCaption, NeverSplitsUtf8) {
 }
 
 TEST(MakeCaption, LongTextsMeasureOnlyTheCaption) {
-  testing::FakeTextMeasure measure(7);
+  test::FakeTextMeasure measure(7);
   const std::string huge(5'000'000, 'x');
   EXPECT_EQ(MakeCaption(huge, measure, 75), std::string(11, 'x'));
   EXPECT_LE(measure.calls, 11);

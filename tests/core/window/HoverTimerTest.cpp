@@ -19,7 +19,7 @@ class HoverTimerTest : public ::testing::Test {
   }
   const std::string& TargetTitle() { return h.engine->Target().LastTargetTitle(); }
 
-  testing::Harness h;
+  test::Harness h;
 };
 
 TEST_F(HoverTimerTest, TheTargetFollowsNoticesAndNothingTicksAtRest) {
@@ -56,7 +56,7 @@ TEST_F(HoverTimerTest, HintsRunWhileThePointerIsOverTheWindow) {
 }
 
 TEST(HoverTimerPollingTest, WithoutNoticesTrackingAsksEveryTenthOfASecond) {
-  testing::Harness h;
+  test::Harness h;
   h.windows.windows[1] = {"One", "one"};
   h.windows.windows[2] = {"Two", "two"};
   h.windows.foreground = 1;

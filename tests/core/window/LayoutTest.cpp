@@ -28,7 +28,7 @@ TEST(Display, GridSizesByColumnCount) {
   for (const auto& [clips, perms, columns, rows, storedColumns, width, height] : cases) {
     TGroup g = GroupWith(clips, perms, columns);
     const WindowLayout layout = LayoutGroup(g);
-    SCOPED_TRACE(testing::Message() << clips << "+" << perms << " in " << columns);
+    SCOPED_TRACE(::testing::Message() << clips << "+" << perms << " in " << columns);
     EXPECT_EQ(layout.rows, rows);
     EXPECT_EQ(g.NumColumns, storedColumns);
     EXPECT_EQ(layout.client, (Size{width, height}));
