@@ -9,31 +9,12 @@ CVD="$BUILD_DIR/corvinade"
 mkdir -p "$IMAGES"
 
 WORK=$(mktemp -d /tmp/corvinade-shots.XXXXXX)
-export XDG_RUNTIME_DIR="$WORK/runtime" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
-mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$HOME" "$WORK/bin" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+source "$(dirname "$0")/private-desktop.sh"
+start_private_desktop "$WORK" 1024x768
 # The first start would open the manual; nothing is to be opened here.
+mkdir -p "$WORK/bin"
 printf '#!/bin/sh\nexit 0\n' >"$WORK/bin/xdg-open" && chmod +x "$WORK/bin/xdg-open"
 export PATH="$WORK/bin:$PATH"
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/displayfd" >/dev/null 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do [ -s "$WORK/displayfd" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$WORK/displayfd" | tr -d '[:space:]')"
-openbox --sm-disable >/dev/null 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
-tint2 >/dev/null 2>&1 &
-PIDS+=($!)
 sleep 1
 
 "$CVD" >"$WORK/corvinade.log" 2>&1 &

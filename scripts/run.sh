@@ -13,28 +13,8 @@ fi
 
 echo "No X display: running a demonstration on a private X server."
 DEMO=$(mktemp -d /tmp/corvinade-demo.XXXXXX)
-export XDG_RUNTIME_DIR="$DEMO/runtime" XDG_DATA_HOME="$DEMO/data" HOME="$DEMO/home"
-mkdir -p "$XDG_DATA_HOME" "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$DEMO"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$DEMO/displayfd" >/dev/null 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do [ -s "$DEMO/displayfd" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$DEMO/displayfd" | tr -d '[:space:]')"
-openbox --sm-disable >/dev/null 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
-tint2 >/dev/null 2>&1 &
-PIDS+=($!)
+source "$(dirname "$0")/private-desktop.sh"
+start_private_desktop "$DEMO" 1280x800
 
 "$CVD" >"$DEMO/corvinade.log" 2>&1 &
 CVD_PID=$!
