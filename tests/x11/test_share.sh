@@ -63,11 +63,12 @@ for i in $(seq "$rounds"); do
   done
 done
 sleep 1.5  # more than one poll: nothing comes back
-expected=$(printf '%s\n' "${texts[@]:0:5}" "" "" "" "" "" | head -n 5 | jq -R . | jq -sc .)
+shown=("${texts[@]:0:5}" "" "" "" "" "")
+expected=$(printf '%s\n' "${shown[@]:0:5}" | jq -R . | jq -sc .)
 for name in alpha beta; do
   use "$name"
   [ "$(clip_texts)" = "$expected" ] || fail "$name holds $(clip_texts), expected $expected"
 done
-lines=$(grep -c $'\r$' "$SHARE/Corvinade.cdf")
+lines=$(grep -c $'\r$' "$SHARE/Corvinade.cdf" || true)
 [ "$lines" = $((2 * rounds)) ] || fail "the share file holds $lines lines"
 echo "share ok"
