@@ -15,8 +15,7 @@ namespace cvd::test {
 
 // A folder dialog the core opened.
 struct ShownFolderDialog {
-  std::string title;
-  std::string startFolder;
+  std::string title, startFolder;
   bool canCreate = false;
 };
 
@@ -34,8 +33,9 @@ class ScriptedUi : public Ui {
   void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
   void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void AnswerFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
-  bool AllAnswersUsed() const { return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty() && colors_.empty() &&
-                                  buttonFields_.empty(); }
+  bool AllAnswersUsed() const {
+    return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty() && colors_.empty() && buttonFields_.empty();
+  }
 
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
   AskResult CursorMessageDlgAsk(const std::string& text, MsgKind kind, MsgButtons buttons) override;
@@ -104,27 +104,16 @@ class ScriptedUi : public Ui {
   std::vector<WindowLayout> layouts;
   std::map<int, TColor> captionColors;
   std::map<int, std::string> captions;
-  bool visible = false;
-  int opacity = 255;
-  Rect frame{0, 0, 90, 140};
-  Rect display{0, 0, 1920, 1080};
+  bool visible = false, hintVisible = false, trayShown = true, noActivate = false;
+  int opacity = 255, buttonUnderPointer = -1, hintShows = 0;
+  Rect frame{0, 0, 90, 140}, display{0, 0, 1920, 1080}, hintRect;
   Point pointer{0, 0};
-  int buttonUnderPointer = -1;
-  bool hintVisible = false;
   std::string hintText;
-  Rect hintRect;
-  int hintShows = 0;
-  bool trayShown = true;
-  bool noActivate = false;
   std::function<void(bool)> pointerHandler;
 
  private:
-  AskResult NextAnswer(const std::string& text);
-  std::optional<std::string> NextFile(const FileDialogOptions& options);
   std::deque<AskResult> answers_;
-  std::deque<std::optional<std::string>> inputs_;
-  std::deque<std::optional<std::string>> files_;
-  std::deque<std::optional<std::string>> folders_;
+  std::deque<std::optional<std::string>> inputs_, files_, folders_;
   std::deque<std::optional<ColorPair>> colors_;
   std::deque<std::optional<ButtonFields>> buttonFields_;
 };

@@ -2,26 +2,23 @@
 // start-up and after a group switch.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
 #include <QToolButton>
-#include <QPalette>
 #include <gtest/gtest.h>
-
-#include "support/TempDir.h"
 
 #include "core/app/Engine.h"
 #include "platform/qt/QtEventLoop.h"
+#include "support/TempDir.h"
 #include "ui/ColorMap.h"
 #include "ui/HintWindow.h"
+#include "ui/MenuView.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
-#include "ui/MenuView.h"
 #include "ui/TBitBtnWithColor.h"
 #include "ui/TButtonDialog.h"
 #include "ui/TColorForm.h"
@@ -34,15 +31,11 @@ namespace {
 class MainFormTest : public ::testing::Test {
  protected:
   test::TempDir dir;  // data folder of the engine
-  MainFormTest() : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}}, engine(MakePorts(), state) {
+  MainFormTest()
+      : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
+        engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure}, state) {
     form.SetEngine(&engine);
-  }
-  Ports MakePorts() {
-    Ports ports;
-    ports.loop = &loop;
-    ports.ui = &ui;
-    ports.measure = &measure;
-    return ports;
+    engine.FormCreate();
   }
 
   TTrayForm tray;
@@ -58,92 +51,53 @@ class MainFormTest : public ::testing::Test {
 };
 
 TEST_F(MainFormTest, StartUpShowsTheDefaultGroup) {
-  engine.FormCreate();
   ASSERT_TRUE(form.isVisible());
-  EXPECT_EQ(form.windowTitle(), "Corvinade");
   EXPECT_EQ(form.GroupBox->text(), "Default");
-  EXPECT_EQ(form.GroupList->count(), 1);
   EXPECT_TRUE(form.GroupList->isHidden());
   ASSERT_EQ(form.ButtonControlCount(), 6);
-  for (int b = 1; b <= 5; ++b) {
-    TBitBtnWithColor* button = form.ButtonControl(b);
-    EXPECT_EQ(button->text(), "Empty");
-    EXPECT_EQ(button->FontColor(), clBlack);
-    EXPECT_EQ(button->Color(), clBtnFace);
-    EXPECT_EQ(button->geometry(), QRect(0, 20 * b, 90, 20)) << b;
-    EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+  for (int b = 1; b <= 6; ++b) {
+    EXPECT_EQ(form.ButtonControl(b)->geometry(), QRect(0, 20 * b, 90, 20)) << b;
+    EXPECT_EQ(form.ButtonControl(b)->focusPolicy(), Qt::NoFocus);
   }
-  EXPECT_EQ(form.ButtonControl(6)->text(), "Permanent");
+  EXPECT_EQ(form.ButtonControl(5)->text(), "Empty");
   EXPECT_EQ(form.ButtonControl(6)->FontColor(), clRed);
   EXPECT_EQ(form.ClientSize(), QSize(90, 140));
-  EXPECT_EQ(form.GroupBox->geometry(), QRect(0, 0, 70, 20));
   // The window never takes the focus from the program being pasted into.
   EXPECT_TRUE(form.windowFlags() & Qt::WindowDoesNotAcceptFocus);
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST_F(MainFormTest, SwitchingToASmallerGroupHidesTheExtraControls) {
-  engine.FormCreate();
-  GroupTable& table = state.table;
-  table.Groups.resize(3);
-  table.MakeNewGroup(2, "Big", "/nonexistent/");
-  table.Groups[2].NumClipButtons = 19;
-  table.Groups[2].NumColumns = 2;
-  table.Groups[2].ResizeButtons();
-  table.Groups[2].Buttons[20].Name = "Last";
-
-  engine.GroupListChange(1);
-  ASSERT_EQ(form.ButtonControlCount(), 20);
+TEST_F(MainFormTest, TheGroupSelectorSwitchesAndASmallerGroupHidesTheExtraControls) {
+  state.table.Groups.resize(3);
+  state.table.MakeNewGroup(2, "Big", "/nonexistent/");
+  TGroup& big = state.table.Groups[2];
+  big.NumClipButtons = 19;
+  big.NumColumns = 2;
+  big.ResizeButtons();
+  big.Buttons[20].Name = "Last";
+  window.Display();
+  form.GroupButton->click();
+  EXPECT_TRUE(form.GroupList->isVisible());
+  emit form.GroupList->activated(1);
+  EXPECT_FALSE(form.GroupList->isVisible());
   EXPECT_EQ(form.GroupBox->text(), "Big");
+  ASSERT_EQ(form.ButtonControlCount(), 20);
   EXPECT_EQ(form.ClientSize(), QSize(180, 220));  // 11 rows in 2 columns
   EXPECT_EQ(form.ButtonControl(20)->text(), "Last");
   TBitBtnWithColor* kept = form.ButtonControl(15);
 
   engine.GroupListChange(0);
-  EXPECT_EQ(form.GroupBox->text(), "Default");
-  EXPECT_EQ(form.ButtonControlCount(), 20);  // made once, only hidden
-  EXPECT_EQ(form.ButtonControl(15), kept);
+  EXPECT_EQ(form.ButtonControl(15), kept);  // made once, only hidden
   for (int b = 1; b <= 20; ++b) EXPECT_EQ(form.ButtonControl(b)->isVisible(), b <= 6) << b;
   EXPECT_EQ(form.ClientSize(), QSize(90, 140));
 }
 
-TEST_F(MainFormTest, TheGroupSelectorDropsDownAndSwitches) {
-  engine.FormCreate();
-  GroupTable& table = state.table;
-  table.Groups.resize(3);
-  table.MakeNewGroup(2, "Second", "/nonexistent/");
-  window.Display();
-  ASSERT_EQ(form.GroupList->count(), 2);
-  form.GroupButton->click();
-  EXPECT_TRUE(form.GroupList->isVisible());
-  emit form.GroupList->activated(1);
-  EXPECT_FALSE(form.GroupList->isVisible());
-  EXPECT_EQ(table.CurrentGroup, 2);
-  EXPECT_EQ(form.GroupBox->text(), "Second");
-  EXPECT_EQ(form.GroupList->currentIndex(), 1);
-}
-
-TEST_F(MainFormTest, CaptionColourHighlightAndRestore) {
-  engine.FormCreate();
-  window.ColorButton(6);
-  EXPECT_EQ(form.ButtonControl(6)->FontColor(), clFuchsia);
-  window.SetPasteCount();
-  window.RestoreColorButton(6);
-  EXPECT_EQ(form.ButtonControl(6)->FontColor(), clRed);
-  window.RestoreColorButton(1);  // the active button
-  EXPECT_EQ(form.ButtonControl(1)->FontColor(), clBlue);
-}
-
 TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
-  engine.FormCreate();
   auto* menu = form.findChild<QMenu*>(QStringLiteral("SystemMenu"));
   ASSERT_NE(menu, nullptr);
-  QAction* exit = nullptr;
-  for (QAction* action : menu->actions())
-    if (action->text() == "Exit") exit = action;
-  ASSERT_NE(exit, nullptr);
   emit menu->aboutToShow();
+  QAction* exit = menu->actions().back();
+  ASSERT_EQ(exit->text(), "Exit");
   EXPECT_TRUE(exit->isVisible());  // the offscreen platform has no tray
   bool quit = false;
   engine.SetQuitHandler([&] { quit = true; });
@@ -152,12 +106,8 @@ TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
 }
 
 TEST_F(MainFormTest, CaptionsAreMeasuredInTheButtonFont) {
-  engine.FormCreate();
   const std::string caption = window.MakeCaption(std::string(500, 'W'));
-  ASSERT_FALSE(caption.empty());
-  EXPECT_LT(caption.size(), 500u);
-  const int width = measure.ButtonTextWidth(caption);
-  EXPECT_GE(width, 90 - 15);
+  EXPECT_GE(measure.ButtonTextWidth(caption), 90 - 15);
   EXPECT_LT(measure.ButtonTextWidth(caption.substr(1)), 90 - 15);
 }
 
@@ -174,7 +124,6 @@ QString Captions(const QMenu& menu) {
 }
 
 TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
-  engine.FormCreate();
   QMenu groupMenu;
   FillMenu(groupMenu, engine.Menus().GroupMenu(), [](int) {});
   EXPECT_EQ(Captions(groupMenu),
@@ -192,28 +141,22 @@ TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
             "Customize Quick Fixes#|-|Change Color>(Maroon - Yellow|-|Color Editor|-|Cancel)|Mark as Used|"
             "Make Permanent|Copy to Group>(Default|-|All Groups|-|Cancel)|-|Cancel");
   // Choosing an entry runs the core's command for it.
-  for (QAction* action : buttonMenu.actions()) {
+  for (QAction* action : buttonMenu.actions())
     if (action->text() == "Mark as Used") action->trigger();
-  }
   ASSERT_EQ(chosen.size(), 1u);
   engine.Menus().Choose(chosen[0]);
   EXPECT_TRUE(state.table.Groups[1].Buttons[2].Used);
   EXPECT_EQ(form.ButtonControl(2)->FontColor(), clGray);
 
-  EXPECT_EQ(form.GroupBox->accessibleName(), "Group");
   EXPECT_EQ(form.GroupButton->accessibleName(), "Choose group");
   EXPECT_EQ(form.ButtonControl(6)->accessibleName(), "Permanent");
-  EXPECT_EQ(form.ButtonControl(1)->accessibleName(), "Empty");
 }
 
 TEST(ColorForm, BoxesExampleFavouritesAndReset) {
   TColorForm form(ColorPair{clRed, 0x123456}, {ColorPair{clMaroon, clYellow}, ColorPair{clWhite, clBlue}});
-  EXPECT_EQ(form.windowTitle(), "Button Color");
   EXPECT_EQ(form.Chosen(), (ColorPair{clRed, 0x123456}));  // a colour without a name is kept as custom
   EXPECT_EQ(form.ButtonColor->currentText(), "$00123456");
   EXPECT_EQ(form.ExampleButton->Color(), 0x123456);
-  ASSERT_EQ(form.FavList->count(), 2);
-  EXPECT_EQ(form.FavList->item(1)->text(), "Favorite");
   form.UseFavorite(1);
   EXPECT_EQ(form.Chosen(), (ColorPair{clWhite, clBlue}));
   EXPECT_EQ(form.ExampleButton->FontColor(), clWhite);
@@ -221,7 +164,6 @@ TEST(ColorForm, BoxesExampleFavouritesAndReset) {
   EXPECT_EQ(form.Chosen(), (ColorPair{clBlack, clBtnFace}));
   form.AddToFavorites();
   EXPECT_EQ(form.Favorites().back(), (ColorPair{clBlack, clBtnFace}));
-  EXPECT_EQ(form.FavList->count(), 3);
 }
 
 TEST(ButtonDialog, LinesKeepTheirCrLf) {
