@@ -2,7 +2,6 @@
 // paste method's macro, used marks, and the repair of a lost connection.
 #include <gtest/gtest.h>
 
-
 #include "support/Harness.h"
 #include "support/KeyTrace.h"
 
@@ -50,9 +49,7 @@ TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
   EXPECT_EQ(keys,
             "+Control_L@150 +v@160 -v@170 -Control_L@180 "
             "+Control_L@340 +v@350 -v@360 -Control_L@370");
-  EXPECT_FALSE(Pasting());
-  EXPECT_TRUE(Group().Buttons[1].Used);
-  EXPECT_TRUE(Group().Buttons[2].Used);
+  EXPECT_TRUE(Group().Buttons[1].Used && Group().Buttons[2].Used);
 }
 
 TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
@@ -61,22 +58,20 @@ TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
   auto probe = h.loop.CreateTimer(120, true, [&] { pastingWhileKeysGo = Pasting(); });
   probe->Start();
   EXPECT_EQ(Click(1, 1, true), "+Control_L@150 +v@160 -v@170 -Control_L@180");
-  EXPECT_EQ(h.loop.NowMs() - start, 190);
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"hello"});
   EXPECT_TRUE(pastingWhileKeysGo);
   EXPECT_FALSE(Pasting());
-  EXPECT_TRUE(h.engine->Capture().ClipboardSeen());
   EXPECT_TRUE(h.windows.activated.empty());  // advanced tracking: the target keeps the focus
-  EXPECT_TRUE(Group().Buttons[1].Used);
-  EXPECT_EQ(h.ui.captionColors[1], clGray);
 }
 
-TEST_F(ClickButtonTest, PasteDelayAndShiftInsertFollowTheGroup) {
+TEST_F(ClickButtonTest, PasteDelayShiftInsertAndMacroTiming) {
   Group().PasteDelay = 500;
   EXPECT_EQ(Click(1, 6, true), "+Control_L@550 +v@560 -v@570 -Control_L@580");
   Group().PasteDelay = 100;
   Group().PasteKeyMode = 1;
   EXPECT_EQ(Click(1, 6, true), "+Shift_L@150 +Insert*@160 -Insert*@170 -Shift_L@180");
+  h.Focus(kConsole);
+  EXPECT_EQ(Click(1, 1, true), "+Alt_L@250 +space@460 -space@470 -Alt_L@480 +e@600 -e@610 +p@620 -p@630");
 }
 
 TEST_F(ClickButtonTest, TheOwnClipboardWriteBecomesNoClip) {
@@ -105,12 +100,6 @@ TEST_F(ClickButtonTest, PasteMethodsByTargetTitle) {
     h.Focus(kConsole);
     EXPECT_EQ(Click(1, 1), c.keys) << c.title;
   }
-}
-
-TEST_F(ClickButtonTest, PasteMethodTiming) {
-  h.Focus(kConsole);
-  EXPECT_EQ(Click(1, 1, true), "+Alt_L@250 +space@460 -space@470 -Alt_L@480 +e@600 -e@610 +p@620 -p@630");
-  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
@@ -149,10 +138,7 @@ TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
     h.ui.captionColors.clear();
     Click(c.group, c.button);
     EXPECT_EQ(Group(c.group).Buttons[c.button].Used, c.used) << c.name;
-    EXPECT_EQ(h.ui.captionColors.count(c.button) > 0, c.grey) << c.name;
-    if (c.grey) {
-      EXPECT_EQ(h.ui.captionColors[c.button], clGray) << c.name;
-    }
+    EXPECT_EQ(h.ui.captionColors.count(c.button) && h.ui.captionColors[c.button] == clGray, c.grey) << c.name;
   }
 }
 
@@ -160,32 +146,20 @@ TEST_F(ClickButtonTest, ALostNotificationIsRepairedAndMarksNothing) {
   h.clipboard.Unsubscribe();  // the connection broke without a word
   const int subscriptions = h.clipboard.subscriptions;
   EXPECT_EQ(Click(1, 2), "+Control_L +v -v -Control_L");
-  EXPECT_FALSE(h.engine->Capture().ClipboardSeen());
   EXPECT_FALSE(Group().Buttons[2].Used);
-  EXPECT_EQ(h.ui.captionColors.count(2), 0u);
   EXPECT_EQ(h.clipboard.subscriptions, subscriptions + 1);
-  EXPECT_FALSE(Pasting());
-  // Copies are captured again.
-  h.loop.AdvanceBy(100);
+  h.loop.AdvanceBy(100);  // copies are captured again
   h.clipboard.Copy("after the repair");
   h.loop.AdvanceBy(25);
   EXPECT_EQ(Group().Buttons[1].Text, "after the repair");
-}
-
-TEST_F(ClickButtonTest, AnEmptyTextStillPastes) {
-  Group().Buttons[1].Text = "";
-  EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");
-  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
 }
 
 TEST_F(ClickButtonTest, ButtonsOutsideTheTableDoNothing) {
   const std::pair<int, int> cases[] = {{0, 1}, {2, 1}, {-1, 1}, {1, 0}, {1, 7}, {1, -1}};
   for (const auto& [group, button] : cases) {
     EXPECT_EQ(Click(group, button), "") << group << "," << button;
-    EXPECT_EQ(h.loop.NowMs(), start);
   }
   EXPECT_TRUE(h.clipboard.written.empty());
-  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, AFailingPortEndsThePasteWithTheFlagCleared) {
@@ -203,9 +177,8 @@ TEST_F(ClickButtonTest, ALeftPressPastesAnyPressSelects) {
   EXPECT_TRUE(h.clipboard.written.empty());
   h.engine->ButtonMouseDown(4, MouseButton::Left);
   EXPECT_EQ(h.state.table.CurrentButton, 4);
-  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
+  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});  // an empty text still pastes
   EXPECT_EQ(test::KeyTrace(h.keyboard.events), "+Control_L +v -v -Control_L");
-  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, TestingAPasteMethod) {
@@ -215,25 +188,17 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   EXPECT_TRUE(h.engine->Paste().TestPasteMethod(method, "Text Editor"));
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"Paste Test"});
   EXPECT_EQ(test::KeyTrace(h.keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
-  EXPECT_FALSE(Pasting());
-  EXPECT_TRUE(h.windows.activated.empty());
-  EXPECT_TRUE(h.ui.messages.empty());
 
   // Even a macro that processes nothing lets the test text go by uncaptured.
   EXPECT_TRUE(h.engine->Paste().TestPasteMethod(PasteMethod{"Editor", pmAnywhere, "", 150}, "Editor"));
   h.loop.AdvanceBy(500);
-  for (int b = 1; b <= Group().NumClipButtons; ++b) {
-    EXPECT_EQ(Group().Buttons[b].Text, "") << b;
-    EXPECT_FALSE(Group().Buttons[b].Used) << b;
-  }
+  for (int b = 1; b <= Group().NumClipButtons; ++b) EXPECT_EQ(Group().Buttons[b].Text, "") << b;
 
   h.keyboard.events.clear();
   EXPECT_FALSE(h.engine->Paste().TestPasteMethod(method, "Editor - notes"));
   ASSERT_EQ(h.ui.messages.size(), 1u);
-  EXPECT_EQ(h.ui.messages[0].text, "Window title does not match");
   EXPECT_EQ(h.ui.messages[0].kind, MsgKind::Error);
   EXPECT_TRUE(h.keyboard.events.empty());
-  EXPECT_EQ(h.clipboard.written.size(), 2u);
 }
 
 // Terminals do not paste on Ctrl+V: by window class they get the terminal
@@ -268,7 +233,6 @@ TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
     h.windows.windows[kTerm].className = c.className;
     h.windows.foreground = kTerm;
     EXPECT_EQ(Click(1, 6), c.keys) << c.title << " / " << c.className;
-    EXPECT_EQ(h.windows.foreground, kTerm);
   }
 }
 
