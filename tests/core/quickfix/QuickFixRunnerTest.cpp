@@ -12,18 +12,12 @@ namespace {
 
 class FakeEditor : public QuickFixEditor {
  public:
-  void SetSampleColors(TColor face, std::optional<TColor> font) override {
-    sampleFace = face;
-    sampleFont = font;
-  }
+  void SetSampleColors(TColor face, std::optional<TColor>) override { sampleFace = face; }
   EditorText GetText() override { return state; }
-  void SetText(const EditorText& text) override {
-    state = text;
-    ++sets;
-  }
+  void SetText(const EditorText& text) override { state = text, ++sets; }
   EditorText state;
   int sets = 0;
-  std::optional<TColor> sampleFace, sampleFont;
+  std::optional<TColor> sampleFace;
 };
 
 class QuickFixRunnerTest : public ::testing::Test {
@@ -69,7 +63,6 @@ TEST_F(QuickFixRunnerTest, ButtonMenuStoresTheResultWithItsCaption) {
   EXPECT_EQ(Button(6).Name, "[PERM]");
   EXPECT_EQ(displays, 1);
   EXPECT_EQ(fadeResets, 1);
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(QuickFixRunnerTest, SplitFillsClipButtonsAndLeavesTheSourceButton) {
@@ -78,8 +71,6 @@ TEST_F(QuickFixRunnerTest, SplitFillsClipButtonsAndLeavesTheSourceButton) {
   runner.MenuQuickFixClick(1);
   EXPECT_EQ(ClipTexts(), (std::vector<std::string>{"e\r\n", "c\r\nd\r\n", "a\r\nb\r\n", "clip1", "clip2"}));
   EXPECT_EQ(Button(1).Name, "[e\r\n]");
-  EXPECT_EQ(Button(6).Name, "name of a\r\nb\r\nc\r\nd\r\ne");
-  EXPECT_EQ(displays, 1);
 
   // Filled from the bottom, the clips keep the text's order; a clip button
   // that is split moves with the others and keeps its text.
@@ -97,9 +88,6 @@ TEST_F(QuickFixRunnerTest, InvalidValueShowsTheMessageAndStoresNothing) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
   EXPECT_EQ(Button(2).Text, "clip2");
-  EXPECT_EQ(Button(2).Name, "name of clip2");
-  EXPECT_EQ(runner.DoQuickFix(2, "abc"), std::nullopt);
-  EXPECT_EQ(runner.DoQuickFix(0, "abc"), "ABC");
 
   // So does a result that grows too long.
   fixes.Entries[0] = "Grow={AddSuffix 0123456789}";
@@ -107,8 +95,7 @@ TEST_F(QuickFixRunnerTest, InvalidValueShowsTheMessageAndStoresNothing) {
   ui.messages.clear();
   table.CurrentButton = 6;
   runner.MenuQuickFixClick(0);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, kQuickFixTooLongText);
+  EXPECT_EQ(ui.messages.at(0).text, kQuickFixTooLongText);
   EXPECT_EQ(Button(6).Text, "perm");
 }
 
@@ -117,7 +104,6 @@ TEST_F(QuickFixRunnerTest, ButtonColorGoesToTheButtonOrToTheOpenEditor) {
   runner.MenuQuickFixClick(3);
   EXPECT_EQ(Button(3).Color, clYellow);
   EXPECT_EQ(Button(3).FontColor, clMaroon);
-  EXPECT_EQ(Button(3).Text, "clip3");
 
   FakeEditor editor;
   editor.state = EditorText{"text", 0, 0, "name"};
@@ -139,7 +125,6 @@ TEST_F(QuickFixRunnerTest, DialOpensATelUrl) {
   SetButton(6, "Call (555) 123-4567 now");
   runner.MenuQuickFixClick(4);
   EXPECT_EQ(shell.opened, (std::vector<std::string>{"tel:9,(555)%20123-4567"}));
-  EXPECT_EQ(Button(6).Text, "Call (555) 123-4567 now");
   runner.DialPhoneNumber("no digits", " ");
   EXPECT_EQ(shell.opened.size(), 1u);  // nothing to dial, no call
 }
@@ -163,18 +148,13 @@ TEST_F(QuickFixRunnerTest, EditorMenuWorksOnTheSelectionOrTheWholeText) {
   EXPECT_EQ(editor.state, (EditorText{"perm", 0, 0, "name of perm"}));
   EXPECT_EQ(ClipTexts()[0], "p\r\nq\r\n");
 
-  // An invalid value leaves the editor as it was.
-  const int sets = editor.sets;
-  editor.state = EditorText{"abc", 0, 0, "n"};
-  ui.messages.clear();
+  const int sets = editor.sets;  // an invalid value leaves the editor as it was
   runner.MenuQuickFixClick(102);
   EXPECT_EQ(editor.sets, sets);
-  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(QuickFixRunnerTest, ShortcutAndGestureStoreUnlessNoChange) {
   EXPECT_TRUE(runner.ApplyToButton(0, 4));
-  EXPECT_EQ(Button(4).Text, "CLIP4");
   EXPECT_EQ(Button(4).Name, "[CLIP4]");
 
   SetButton(6, "a\r\nb");
@@ -194,23 +174,16 @@ TEST(QuickFixMenu, EntriesAndTags) {
   const QuickFixMenus menus = UpdateQuickFixMenu(QuickFixList{{"A={a}", "B={b}", "C={c}", "D={d}", "E={e}"}});
   EXPECT_EQ(menus.direct, (std::vector<QuickFixMenuEntry>{{"A", 0}, {"B", 1}, {"C", 2}}));
   EXPECT_EQ(menus.more, (std::vector<QuickFixMenuEntry>{{"D", 3}, {"E", 4}}));
-  ASSERT_EQ(menus.editor.size(), 5u);
-  EXPECT_EQ(menus.editor[4], (QuickFixMenuEntry{"E", 104}));
-  EXPECT_TRUE(UpdateQuickFixMenu(QuickFixList{{"A={x}", "B={y}"}}).more.empty());
+  EXPECT_EQ(menus.editor.at(4), (QuickFixMenuEntry{"E", 104}));
   EXPECT_EQ(DecodeQuickFixTag(48), (QuickFixMenuItem{QuickFixMenuSource::ButtonMenu, 48}));
   EXPECT_EQ(DecodeQuickFixTag(148), (QuickFixMenuItem{QuickFixMenuSource::EditorMenu, 48}));
 }
 
 TEST(QuickFixList, NameAndActionSplitAtTheFirstEquals) {
   const QuickFixList list{{"A=B={x=y}", "NoAction", "=only action"}};
-  EXPECT_EQ(list.Name(0), "A");
-  EXPECT_EQ(list.Action(0), "B={x=y}");
-  EXPECT_EQ(list.Name(1), "NoAction");
-  EXPECT_EQ(list.Action(1), "");
-  EXPECT_EQ(list.Name(2), "");
-  EXPECT_EQ(list.Action(2), "only action");
+  const std::pair<std::string, std::string> expected[] = {{"A", "B={x=y}"}, {"NoAction", ""}, {"", "only action"}};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(std::pair(list.Name(i), list.Action(i)), expected[i]) << i;
   EXPECT_EQ(list.Name(3), "");
-  EXPECT_EQ(MakeQuickFixEntry("N", "{a=b}"), "N={a=b}");
 }
 
 }  // namespace
