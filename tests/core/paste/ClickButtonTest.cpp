@@ -82,26 +82,6 @@ TEST_F(ClickButtonTest, TheOwnClipboardWriteBecomesNoClip) {
   EXPECT_EQ(h.clipboard.content, text);
 }
 
-TEST_F(ClickButtonTest, PasteMethodsByTargetTitle) {
-  const std::string console = "+Alt_L +space -space -Alt_L +e -e +p -p";
-  const std::string ctrlV = "+Control_L +v -v -Control_L";
-  struct Case {
-    const char* title;
-    std::string keys;
-  } cases[] = {
-      {"C:\\Windows\\system32\\cmd.exe", console},
-      {"Administrator: Command Prompt", console},
-      {"cmd.exe - cmd.exe", ctrlV},
-      {"cmd.exe - notes", ctrlV},
-      {"", ctrlV},
-  };
-  for (const Case& c : cases) {
-    h.windows.windows[kConsole].title = c.title;
-    h.Focus(kConsole);
-    EXPECT_EQ(Click(1, 1), c.keys) << c.title;
-  }
-}
-
 TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
   h.state.settings.PasteKeys.push_back(PasteMethod{"Editor", pmAnywhere, "{Enter}", 0});
   // The user clicked in our own window; the target stays the editor.
