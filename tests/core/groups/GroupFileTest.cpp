@@ -106,15 +106,11 @@ TEST_F(GroupImportTest, YesOverwritesButKeepsNameAndColumnCount) {
 
 TEST_F(GroupImportTest, CancellingChangesNothing) {
   exported.Name = "Work";
-  struct Step {
-    MsgResult answer;
-    std::optional<std::string> input;
-    bool asksInput;
-  } steps[] = {{MsgResult::Cancel, {}, false}, {MsgResult::No, std::nullopt, true}, {MsgResult::No, "", true}};
   const GroupTable before = table;
-  for (const auto& step : steps) {
-    ui.Answer(step.answer);
-    if (step.asksInput) ui.AnswerInput(step.input);
+  for (const auto& [answer, input] : {std::pair<MsgResult, const char*>{MsgResult::Cancel, nullptr},
+                                      {MsgResult::No, nullptr}, {MsgResult::No, ""}}) {
+    ui.Answer(answer);
+    if (answer == MsgResult::No) ui.AnswerInput(input ? std::optional<std::string>(input) : std::nullopt);
     EXPECT_FALSE(Import(WriteGroupFile(exported)).imported);
     EXPECT_EQ(table.Groups, before.Groups);
   }

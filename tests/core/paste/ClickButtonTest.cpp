@@ -99,26 +99,19 @@ TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
 TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
   h.state.table.Groups.resize(3);
   h.state.table.MakeNewGroup(2, "Other", "/nonexistent/");
-  struct Case {
-    const char* name;
-    int group;
-    int button;
-    bool trackUsed;
-    bool used;
-    bool grey;
-  } cases[] = {
+  const std::tuple<const char*, int, int, bool, bool, bool> cases[] = {  // group, button, track; used, grey
       {"clip button of the current group", 1, 3, true, true, true},
       {"without used tracking", 1, 3, false, true, false},
       {"permanent button", 1, 6, true, false, false},
       {"clip button of another group", 2, 2, true, true, false},
   };
-  for (const Case& c : cases) {
-    Group(c.group).Buttons[c.button].Used = false;
-    Group(c.group).TrackUsed = c.trackUsed;
+  for (const auto& [name, group, button, trackUsed, used, grey] : cases) {
+    Group(group).Buttons[button].Used = false;
+    Group(group).TrackUsed = trackUsed;
     h.ui.captionColors.clear();
-    Click(c.group, c.button);
-    EXPECT_EQ(Group(c.group).Buttons[c.button].Used, c.used) << c.name;
-    EXPECT_EQ(h.ui.captionColors.count(c.button) && h.ui.captionColors[c.button] == clGray, c.grey) << c.name;
+    Click(group, button);
+    EXPECT_EQ(Group(group).Buttons[button].Used, used) << name;
+    EXPECT_EQ(h.ui.captionColors.count(button) && h.ui.captionColors[button] == clGray, grey) << name;
   }
 }
 
@@ -187,13 +180,8 @@ TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
   constexpr WindowId kTerm = 5;
   const std::string shiftInsert = "+Shift_L +Insert* -Insert* -Shift_L";
   const std::string ctrlV = "+Control_L +v -v -Control_L";
-  struct Case {
-    const char* title;
-    const char* className;
-    std::vector<std::string> classes;  // empty: the default list
-    const char* macro;                 // null: the default keystroke
-    std::string keys;
-  } cases[] = {
+  // Title, class, the user's classes (empty: the default list), macro (null: the default keystroke), keys.
+  const std::tuple<const char*, const char*, std::vector<std::string>, const char*, std::string> cases[] = {
       {"user@host: ~", "XTerm", {}, nullptr, shiftInsert},
       {"user@host: ~", "xterm", {}, nullptr, shiftInsert},  // case does not matter
       {"vim notes", "URxvt", {}, nullptr, "+x -x"},        // the method by title comes first
@@ -204,15 +192,14 @@ TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
       {"user@host: ~", "kitty", {}, "{Ctrl {Shift v}}", "+Control_L +Shift_L +v -v -Shift_L -Control_L"},
   };
   h.state.settings.PasteKeys.push_back(PasteMethod{"vim", pmBeginning, "x", 0});
-  for (const Case& c : cases) {
-    TerminalPaste& terminals = h.state.settings.Terminals;
-    terminals = TerminalPaste{};
-    if (!c.classes.empty()) terminals.Classes = c.classes;
-    if (c.macro) terminals.KeyMacro = c.macro;
-    h.windows.windows[kTerm] = {c.title, "term"};
-    h.windows.windows[kTerm].className = c.className;
+  for (const auto& [title, className, classes, macro, keys] : cases) {
+    TerminalPaste& terminals = h.state.settings.Terminals = TerminalPaste{};
+    if (!classes.empty()) terminals.Classes = classes;
+    if (macro) terminals.KeyMacro = macro;
+    h.windows.windows[kTerm] = {title, "term"};
+    h.windows.windows[kTerm].className = className;
     h.windows.foreground = kTerm;
-    EXPECT_EQ(Click(1, 6), c.keys) << c.title << " / " << c.className;
+    EXPECT_EQ(Click(1, 6), keys) << title << " / " << className;
   }
 }
 

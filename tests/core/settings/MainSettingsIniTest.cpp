@@ -40,28 +40,23 @@ Settings ChangedSettings(const std::string& backupDir) {
   s.EditLeft = 101, s.EditTop = 102, s.EditWidth = 501, s.EditHeight = 302;
   s.QuickFixLeft = -40, s.QuickFixTop = -30, s.QuickFixWidth = 360, s.QuickFixHeight = 210;
   s.SetupLeft = 5, s.SetupTop = 6, s.SetupWidth = 310, s.SetupHeight = 260;
-  s.ShowOnStart = false;
-  s.DontCopy = true, s.AdvWinTrack = false;
+  s.ShowOnStart = false, s.DontCopy = true, s.AdvWinTrack = false, s.LastGroup = 3, s.HotKeysEnabled = false;
   s.FadeOutOption = false, s.RollupOption = true, s.MinimizeOption = true, s.RestoreOnCopy = false;
   s.FadeTime = "abc", s.FadeLevel = "200";
   s.BackupDirectory = backupDir, s.AutoBackup = false, s.BackupTime = {7, 45, 0};
   s.SearchHeight = 310, s.SearchWidth = 320, s.SearchXPosition = 11, s.SearchYPosition = 12;
   s.SearchAllGroups = false, s.CaseSensitive = true, s.SearchButtonName = false, s.SearchButtonTextMenu = false;
   s.DontAskClearAll = true, s.DontAskUnused = true, s.DontAskClearBut = true, s.DontAskDelete = true;
-  s.LastGroup = 3;
-  s.DefTextColor = 0x123456, s.DefButtonColor = clInfoBk;
-  s.NumFavs = 3;
+  s.DefTextColor = 0x123456, s.DefButtonColor = clInfoBk, s.NumFavs = 3;
   s.FavTextColor[0] = clRed, s.FavTextColor[1] = clWhite, s.FavTextColor[2] = 0x010203;
   s.FavButtonColor[0] = clBlue, s.FavButtonColor[1] = clBtnFace, s.FavButtonColor[2] = clNone;
-  s.HotKeysEnabled = false;
   for (int i = 0; i < kNumFixedHotKeys; ++i) s.FixedHotKeys[i] = 100 + i;
   s.QuickFixes.Entries = {"Shout={Uppercase}", "a=b=c", "Blank Action=", " Spaced Name ={Lowercase}"};
   s.QuickFixHotKeys = {577, 0, 1089, 3};
   s.GestRight = 3, s.GestLeft = 2, s.GestUp = 1, s.GestDown = 0;
   s.Delimiters = {{"Space", " "}, {"Tab", "{Tab}"}, {"Quote", "\"x\""}};
   s.PasteKeys = {{"Terminal", 0, "{Ctrl {Shift v}}", 150}, {"xterm", 3, "{Shift {Insert}}", 50}};
-  s.Legacy.SoundFile = "/prog/copy.wav";
-  s.Legacy.PlaySound = false;
+  s.Legacy.SoundFile = "/prog/copy.wav", s.Legacy.PlaySound = false;
   return s;
 }
 
