@@ -107,8 +107,7 @@ TEST_F(BackupTest, ChoosingABackupFolderAsksBeforeOverwritingAPair) {
 TEST_F(BackupTest, TheMinuteTimerMakesTheDailyPairWithTodaysDate) {
   settings.BackupTime = {9, 31, 0};
   actions.StartDailyBackup();
-  now.Minute = 31;
-  now.Second = 5;
+  now = {2024, 3, 15, 9, 31, 5};
   actions.MinuteTimerTimer();
   EXPECT_TRUE(fs::exists(backup + "corvinade.ini.240315") && fs::exists(backup + "corvinade.dat.240315"));
   settings.AutoBackup = false;  // off: even a due time does nothing

@@ -68,13 +68,8 @@ class ShareSyncTest : public ::testing::Test {
 
 TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
   const std::string w = L("peer", "work", "w");  // group names fold case
-  struct Case {
-    const char* what;
-    std::string file;
-    int copyDups;
-    Texts work, home;
-    int sounds, balloons, displays;
-  } cases[] = {
+  // What, the file, the group's duplicates policy; the clips of Work and Home, sounds, notices, redraws.
+  const std::tuple<const char*, std::string, int, Texts, Texts, std::size_t, std::size_t, int> cases[] = {
       {"own lines, unknown groups and damaged lines are passed over",
        L("me", "Work", "mine") + L("peer", "Nowhere", "x") + "a,b\r\n\r\n" + w, 0, {"w"}, {}, 1, 1, 1},
       {"five lines: one sound, one notice", w + L("p", "Work", "2") + L("p", "Work", "3") + L("p", "Work", "4") +
@@ -83,16 +78,16 @@ TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
       {"other policies add it again", w + w, cdMove, {"w", "w"}, {}, 1, 1, 1},
       {"another group: no sound, no redraw", L("peer", "Home", "h"), 0, {}, {"h"}, 0, 1, 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    table.Groups[1].CopyDups = c.copyDups;
-    dir.Write(kShareFileName, c.file);
+  for (const auto& [what, file, copyDups, work, home, sounds, balloons, redraws] : cases) {
+    SCOPED_TRACE(what);
+    table.Groups[1].CopyDups = copyDups;
+    dir.Write(kShareFileName, file);
     Notify();
-    EXPECT_EQ(Clips(1), c.work);
-    EXPECT_EQ(Clips(2), c.home);
-    EXPECT_EQ(static_cast<int>(shell.sounds.size()), c.sounds);
-    EXPECT_EQ(static_cast<int>(ui.balloons.size()), c.balloons);
-    EXPECT_EQ(displays, c.displays);
+    EXPECT_EQ(Clips(1), work);
+    EXPECT_EQ(Clips(2), home);
+    EXPECT_EQ(shell.sounds.size(), sounds);
+    EXPECT_EQ(ui.balloons.size(), balloons);
+    EXPECT_EQ(displays, redraws);
     EXPECT_EQ(settings.ShareLine, GetShareFileLines(Path()));
     Reset();
   }
