@@ -45,8 +45,7 @@ TEST_F(EngineTest, SecondStartShowsTheWindowAndTheNotice) {
 TEST_F(EngineTest, SwitchingGroupsKeepsPositionsAndLaysOutTheNewGroup) {
   h.Start();
   GroupTable& table = h.state.table;
-  table.Groups.resize(3);
-  table.MakeNewGroup(2, "Small", "/nonexistent/");
+  table.AddGroup("Small", "/nonexistent/");
   table.Groups[2].NumClipButtons = 1;
   table.Groups[2].ResizeButtons();
   table.Groups[2].RememberPos = true;

@@ -21,7 +21,6 @@ class BackupTest : public test::SettingsFilesSetup {
   BackupTest() {
     files.LoadSettings();
     data = dirs.DataDir;
-    backup = tmp.Sub("backup");
     settings.BackupDirectory = backup;
     store.loadedFrom.clear();
     store.loadedContents.clear();
@@ -60,7 +59,7 @@ class BackupTest : public test::SettingsFilesSetup {
   BackupActions actions{files, BackupHooks{[this] { ++redraws; }, [this](const std::string& f) { watched = f; },
                                            [this] { return now; }}};
   std::string data;
-  std::string backup;
+  std::string backup = tmp.Sub("backup");
 
  private:
   std::int64_t newest_ = 0;

@@ -90,7 +90,6 @@ TEST(DataFile, MissingTrailingBlocksGetTheirDefaults) {
     const DataFileContents read = ReadDataFile(Join(lines, blockEnds[blocks]), legacy);
     ASSERT_EQ(read.status, DataFileStatus::Ok);
     const TGroup& g = read.table.Groups[1];
-    EXPECT_EQ(g.Buttons[2].Text, original.Buttons[2].Text);
     EXPECT_EQ(g.MonitorWindow, blocks >= 1 ? original.MonitorWindow : "");
     EXPECT_EQ(g.Shared, blocks >= 1 && original.Shared);
     EXPECT_EQ(g.NumColumns, blocks >= 2 ? original.NumColumns : 1);

@@ -64,6 +64,7 @@ TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
   EXPECT_TRUE(h.windows.activated.empty());  // advanced tracking: the target keeps the focus
 }
 
+// Without notices from the window system the target is asked for every 100 ms (h.Focus).
 TEST_F(ClickButtonTest, PasteDelayShiftInsertAndMacroTiming) {
   Group().PasteDelay = 500;
   EXPECT_EQ(Click(1, 6, true), "+Control_L@550 +v@560 -v@570 -Control_L@580");
@@ -97,8 +98,7 @@ TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
 }
 
 TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
-  h.state.table.Groups.resize(3);
-  h.state.table.MakeNewGroup(2, "Other", "/nonexistent/");
+  h.state.table.AddGroup("Other", "/nonexistent/");
   const std::tuple<const char*, int, int, bool, bool, bool> cases[] = {  // group, button, track; used, grey
       {"clip button of the current group", 1, 3, true, true, true},
       {"without used tracking", 1, 3, false, true, false},

@@ -23,8 +23,7 @@ class FakeEditor : public QuickFixEditor {
 class QuickFixRunnerTest : public ::testing::Test {
  protected:
   QuickFixRunnerTest() {
-    table.Groups.resize(2);
-    table.MakeNewGroup(1, "Default", "/nonexistent/");
+    table.AddGroup("Default", "/nonexistent/");
     for (int b = 1; b <= 5; ++b) SetButton(b, "clip" + std::to_string(b));
     SetButton(6, "perm");
     fixes = QuickFixList{{"Upper={Uppercase}", "Split={Split 2}", "Bad={Uppercase}{LineLength x}",

@@ -53,14 +53,5 @@ TEST_F(HoverTimerTest, HintsRunWhileThePointerIsOverTheWindow) {
   EXPECT_EQ(h.ui.hintShows, 2);
 }
 
-TEST(HoverTimerPollingTest, WithoutNoticesTrackingAsksEveryTenthOfASecond) {
-  test::Harness h;
-  h.windows.windows[2] = {"Two", "two"};
-  h.Start();
-  h.windows.foreground = 2;
-  h.loop.AdvanceBy(100);
-  EXPECT_EQ(h.engine->Target().LastTarget(), 2u);
-}
-
 }  // namespace
 }  // namespace cvd
