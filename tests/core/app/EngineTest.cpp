@@ -1,5 +1,4 @@
-// The running program's start-up, hints, group switches and exit, wired by
-// the Engine on fake ports.
+// The Engine's wiring on fake ports: start-up, hints, group switches and exit.
 #include "core/app/Engine.h"
 
 #include <gtest/gtest.h>

@@ -130,7 +130,6 @@ TEST_F(BackupTest, AnAutomaticRestoreKeepsSafetyCopiesAndReloads) {
   Pair(data, "", "[Windows]\r\nMainTop=1\r\n", "live dat");
   WriteNewer(backup + "corvinade.ini.240310", "[Windows]\r\nMainTop=310\r\n");
   WriteNewer(backup + "corvinade.dat.240310", "dat 310");
-  WriteNewer(backup + "corvinade.dat.240311", "dat 311 without settings");
   ui.Answer(MsgResult::Yes);
   actions.RestoreBackup();
   EXPECT_EQ(ReadTextFile(data + "corvinade.dat"), "dat 310");

@@ -94,7 +94,6 @@ TEST(DataFile, MissingTrailingBlocksGetTheirDefaults) {
     EXPECT_EQ(g.Shared, blocks >= 1 && original.Shared);
     EXPECT_EQ(g.NumColumns, blocks >= 2 ? original.NumColumns : 1);
     EXPECT_EQ(g.ButtonWidth, blocks >= 3 ? original.ButtonWidth : 150);
-    EXPECT_EQ(g.FontName, blocks >= 3 ? original.FontName : "Legacy Font");
     EXPECT_EQ(g.CopyDups, blocks >= 3 ? original.CopyDups : 2);
     EXPECT_EQ(g.PasteDelay, blocks >= 4 ? original.PasteDelay : 100);
     // Block F is always missing here: red permanent, black clip captions.
@@ -118,9 +117,8 @@ TEST(DataFile, ToleratesSkippedLinesAndForgivingNumbers) {
   const std::size_t last = Lines(bytes).size();
   const DataFileContents forgiving = ReadDataFile(WithLine(WithLine(bytes, last, "x"), last - 1, ""), LegacyDisplay{});
   ASSERT_EQ(forgiving.status, DataFileStatus::Ok);
-  const TGroup& beta = forgiving.table.Groups[3];
-  EXPECT_EQ(beta.Buttons[3].FontColor, clRed);
-  EXPECT_EQ(beta.Buttons[3].Color, clBtnFace);
+  const TButton& button = forgiving.table.Groups[3].Buttons[3];
+  EXPECT_EQ(std::pair(button.FontColor, button.Color), std::pair(clRed, clBtnFace));
 }
 
 TEST(DataFile, UnreadableNumbersAndAbsurdCountsAreRejected) {

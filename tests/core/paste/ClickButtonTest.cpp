@@ -1,5 +1,4 @@
-// The button paste in virtual time: clipboard, target, keystrokes or the
-// paste method's macro, used marks, and the repair of a lost connection.
+// The button paste in virtual time: clipboard, target, keystrokes or macro, used marks.
 #include <gtest/gtest.h>
 
 #include "support/Harness.h"

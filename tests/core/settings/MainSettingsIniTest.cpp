@@ -60,15 +60,18 @@ Settings ChangedSettings(const std::string& backupDir) {
   return s;
 }
 
-TEST(MainSettingsIniTest, EverythingWrittenReadsBackTheSame) {
-  TempDir dir;
+class MainSettingsIniTest : public ::testing::Test {
+ protected:
+  TempDir dir;  // the data folder
+};
+
+TEST_F(MainSettingsIniTest, EverythingWrittenReadsBackTheSame) {
   const Settings original = ChangedSettings(dir.Path());
   EXPECT_EQ(ReadAll(WriteAll(original), dir.Path()), original);
 }
 
 // Older versions read these names; the round trip above cannot notice a renamed key.
-TEST(MainSettingsIniTest, KeysKeepTheirStoredNamesAndForms) {
-  TempDir dir;
+TEST_F(MainSettingsIniTest, KeysKeepTheirStoredNamesAndForms) {
   Settings s = ChangedSettings(dir.Path());
   s.QuickFixes.Entries = {"Pad=x={Number %=}"};
   s.QuickFixHotKeys = {12};
@@ -85,8 +88,7 @@ TEST(MainSettingsIniTest, KeysKeepTheirStoredNamesAndForms) {
   for (const auto& [section, key, value] : expected) EXPECT_EQ(ini.Value(section, key), value) << key;
 }
 
-TEST(MainSettingsIniTest, SavingFewerEntriesLeavesNoStaleKeys) {
-  TempDir dir;
+TEST_F(MainSettingsIniTest, SavingFewerEntriesLeavesNoStaleKeys) {
   Settings s = ChangedSettings(dir.Path());
   s.PasteKeys.push_back({"third", 1, "x", 200});
   s.Delimiters.push_back({"Fourth", ";"});
@@ -105,7 +107,7 @@ TEST(MainSettingsIniTest, SavingFewerEntriesLeavesNoStaleKeys) {
   EXPECT_EQ(ReadAll(ini.ToText(), dir.Path()).Delimiters, s.Delimiters);
 }
 
-TEST(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
+TEST_F(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
   const ScreenGeometry one{1920, 1080, Rect{0, 0, 1920, 1080}};
   const ScreenGeometry two{1920, 1080, Rect{-1280, -200, 3200, 1280}};  // a second monitor on the left
   const char *W = "Windows", *S = "SearchWindow";
@@ -118,7 +120,6 @@ TEST(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
       {S, "XPosition", 1911, one, &Settings::SearchXPosition, 810},
       {S, "YPosition", -1, one, &Settings::SearchYPosition, 390},
   };
-  TempDir dir;
   for (const auto& [section, key, stored, screen, field, expected] : cases) {
     const std::string text = std::string("[") + section + "]\r\n" + key + "=" + std::to_string(stored) + "\r\n";
     EXPECT_EQ(ReadAll(text, dir.Path(), screen).*field, expected) << key << "=" << stored;
@@ -129,8 +130,7 @@ TEST(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
   EXPECT_EQ(s.EditTop, 500);
 }
 
-TEST(MainSettingsIniTest, LegacyKeysAreCheckedAndMapped) {
-  TempDir dir;
+TEST_F(MainSettingsIniTest, LegacyKeysAreCheckedAndMapped) {
   WriteTextFile(dir.Path() + "ding.wav", "RIFF");
   const std::pair<std::string, std::function<bool(const LegacyDisplay&)>> cases[] = {
       {"[Button]\nWidth=300\n", [](auto& l) { return l.ButtonWidth == 100; }},
@@ -150,8 +150,7 @@ TEST(MainSettingsIniTest, LegacyKeysAreCheckedAndMapped) {
   EXPECT_EQ(WriteAll(ReadAll("[Button]\nWidth=150\n", dir.Path())).find("[Button]"), std::string::npos);
 }
 
-TEST(MainSettingsIniTest, CountsBeyondTheCapacitiesAreNotRead) {
-  TempDir dir;
+TEST_F(MainSettingsIniTest, CountsBeyondTheCapacitiesAreNotRead) {
   std::string text = "[PasteKeys]\nNumPasteKey=60\n[QuickFixes]\nNumFix=100\n[Favorites]\nNumFavs=20\n";
   for (int i = 1; i <= 100; ++i) text += "[QuickFixes]\nName" + std::to_string(i) + "=Q" + std::to_string(i) + "\n";
   text += "[Delimiters]\nNumDelim=2000000000\nName0=Space\nValue0=\" \"\n";
@@ -166,8 +165,7 @@ TEST(MainSettingsIniTest, CountsBeyondTheCapacitiesAreNotRead) {
   EXPECT_EQ(s.Delimiters[1], (Delimiter{"Error", "Error"}));
 }
 
-TEST(MainSettingsIniTest, WrongFormValuesGiveDefaultsOrTheirCorrection) {
-  TempDir dir;
+TEST_F(MainSettingsIniTest, WrongFormValuesGiveDefaultsOrTheirCorrection) {
   const std::string text =
       "[Windows]\nMainLeft=left\n[Fade]\nFadeLevel=12.5\nFadeTime=ten\n[Backup]\nBackupTime=noonish\n"
       "Directory=/does/not/exist\n[PasteKeys]\nNumPasteKey=-3\n[QuickFixes]\nNumFix=many\n"
@@ -186,8 +184,7 @@ TEST(MainSettingsIniTest, WrongFormValuesGiveDefaultsOrTheirCorrection) {
   EXPECT_EQ(ReadAll("[Backup]\nDirectory=" + sub.substr(0, sub.size() - 1) + "\n", dir.Path()).BackupDirectory, sub);
 }
 
-TEST(MainSettingsIniTest, AQuickFixNamedLikeAFixedKeyDoesNotOverwriteIt) {
-  TempDir dir;
+TEST_F(MainSettingsIniTest, AQuickFixNamedLikeAFixedKeyDoesNotOverwriteIt) {
   Settings s = DefaultSettings();
   s.HotKeysEnabled = false;
   s.QuickFixes.Entries = {"enabled={Uppercase}", "Search Buttons={Lowercase}"};

@@ -1,6 +1,5 @@
-// At rest the program does nothing: with notices from the window system the
-// target follows them, and the hint tick runs only while the pointer is
-// over the window.
+// At rest the program does nothing: the target follows notices from the window
+// system, and the hint tick runs only while the pointer is over the window.
 #include <gtest/gtest.h>
 
 #include "support/Harness.h"
