@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <vector>
 
 #include "core/data/Cipher.h"
 #include "support/SampleData.h"
@@ -81,7 +80,7 @@ TEST(DataFile, MissingTrailingBlocksGetTheirDefaults) {
   const TGroup& original = table.Groups[1];
   const std::vector<std::string> lines = Lines(WriteDataFile(table));
   LegacyDisplay legacy;
-  legacy.ButtonWidth = 150, legacy.FontName = "Legacy Font", legacy.HintType = 3, legacy.CopyDups = 2;
+  legacy.ButtonWidth = 150, legacy.CopyDups = 2;
 
   const std::size_t afterA = 2 + 8 + 3 * 4;
   const std::size_t blockEnds[] = {afterA, afterA + 2, afterA + 3, afterA + 16, afterA + 18};

@@ -48,8 +48,7 @@ class QuickFixRunnerTest : public ::testing::Test {
   QuickFixList fixes;
   test::FakeShell shell;
   test::ScriptedUi ui;
-  int displays = 0;
-  int fadeResets = 0;
+  int displays = 0, fadeResets = 0;
   QuickFixRunner runner{QuickFixHost{&table, &fixes, &shell, &ui,
                                      [](const std::string& text) { return "[" + text + "]"; },
                                      [this] { ++displays; }, [this] { ++fadeResets; }}};

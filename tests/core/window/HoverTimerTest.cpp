@@ -16,21 +16,20 @@ class HoverTimerTest : public ::testing::Test {
     h.windows.notices = true;
     h.Start();
   }
-  const std::string& TargetTitle() { return h.engine->Target().LastTargetTitle(); }
 
   test::Harness h;
 };
 
 TEST_F(HoverTimerTest, TheTargetFollowsNoticesAndNothingTicksAtRest) {
-  EXPECT_EQ(TargetTitle(), "notes.txt - Editor");  // the first look at start
+  EXPECT_EQ(h.engine->Target().LastTargetTitle(), "notes.txt - Editor");  // the first look at start
   h.windows.foreground = 2;
   h.loop.AdvanceBy(1000);
-  EXPECT_EQ(TargetTitle(), "notes.txt - Editor");  // nobody asks
+  EXPECT_EQ(h.engine->Target().LastTargetTitle(), "notes.txt - Editor");  // nobody asks
   EXPECT_EQ(h.loop.RepeatingTimersWithin(100), 0);
   h.windows.Changed();
   h.windows.windows[2].title = "vim";
   h.windows.Changed();
-  EXPECT_EQ(TargetTitle(), "vim");
+  EXPECT_EQ(h.engine->Target().LastTargetTitle(), "vim");
 
   h.engine->FormDestroy();
   EXPECT_FALSE(h.windows.changeHandler);
