@@ -111,8 +111,7 @@ TEST_F(GroupImportTest, YesOverwritesButKeepsNameAndColumnCount) {
 }
 
 TEST_F(GroupImportTest, OlderVersionsReadWhatTheyHold) {
-  const std::string v4 = WriteGroupFile(exported);
-  const std::vector<std::string> lines = Lines(v4);
+  const std::vector<std::string> lines = Lines(WriteGroupFile(exported));
   const TGroup fresh = NewGroupDefaults("Travel", "/prog/");
   const std::tuple<const char*, std::size_t, bool, bool> cases[] = {
       {"2", 9 + 3 * 5 + 2, false, false},  // ends after the column count
@@ -149,10 +148,9 @@ TEST_F(GroupImportTest, NotAGroupFileIsRefused) {
 
 TEST_F(GroupImportTest, MalformedNumberStopsBeforeAnythingChanges) {
   const std::string v4 = WriteGroupFile(exported);
-  const std::size_t count = Lines(v4).size();
   const GroupTable before = table;
   for (const char* name : {"Travel", "Work"}) {  // a new group, and one that would be overwritten
-    for (const std::size_t line : {std::size_t{5}, std::size_t{27}, count}) {
+    for (const std::size_t line : {std::size_t{5}, std::size_t{27}, Lines(v4).size()}) {
       SCOPED_TRACE(std::string(name) + " line " + std::to_string(line));
       ui.messages.clear();
       EXPECT_FALSE(Import(WithLine(WithLine(v4, 2, Encrypt(name)), line, "12x")).imported);
