@@ -104,8 +104,7 @@ TEST_F(EngineTest, StartUpShowsTheDefaultGroupAndTheStateReportsIt) {
   EXPECT_EQ(state["LastTarget"]["exe"], "xterm");
   EXPECT_EQ(state["LastFilled"], 1);
   EXPECT_EQ(state["window"]["visible"], true);
-  ASSERT_EQ(h.ui.layouts.size(), 1u);
-  EXPECT_EQ(h.ui.layouts[0].buttons.at(5).caption, "Permanent");
+  EXPECT_EQ(h.ui.layouts.back().buttons.at(5).caption, "Permanent");
 }
 
 }  // namespace
