@@ -41,7 +41,7 @@ void BM_SendString100(benchmark::State& state) {
   for (auto _ : state) {
     CountingClock clock;
     cvd::DryRunKeyboard keyboard(clock);
-    cvd::KeyMacroSender sender(&keyboard, clock);
+    cvd::KeyMacroSender sender(keyboard, clock);
     sender.SendString(macro);
     pauses = clock.NowMs();
     benchmark::DoNotOptimize(keyboard.events.data());

@@ -64,7 +64,7 @@ int MacroCommand(const std::vector<std::string>& args) {
   VirtualClock clock;
   DryRunKeyboard keyboard(clock);
   keyboard.capsLock = capsLock;
-  KeyMacroSender sender(&keyboard, clock);
+  KeyMacroSender sender(keyboard, clock);
   sender.SendString(rest.front());
 
   nlohmann::ordered_json out = nlohmann::ordered_json::array();

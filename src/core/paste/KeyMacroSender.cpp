@@ -38,8 +38,7 @@ bool StartsWith(std::string_view text, std::string_view prefix) { return text.su
 }  // namespace
 
 void KeyMacroSender::SendEvent(int key, bool up, bool extended) {
-  if (!keyboard_) return;
-  keyboard_->SendKeyEvent(key, up, extended);
+  keyboard_.SendKeyEvent(key, up, extended);
   loop_.Sleep(kKeyPauseMs);
 }
 
@@ -156,10 +155,9 @@ void KeyMacroSender::SendMacro(int modifier, std::string_view inner) {
 }
 
 void KeyMacroSender::SendKey(char32_t character) {
-  if (!keyboard_) return;
-  const std::optional<KeyScan> scan = keyboard_->KeyForCharacter(character);
+  const std::optional<KeyScan> scan = keyboard_.KeyForCharacter(character);
   if (!scan) return;
-  const bool capsLock = keyboard_->CapsLockOn();
+  const bool capsLock = keyboard_.CapsLockOn();
   const bool shift = (scan->shiftState & ssShift) && !ShiftHeld;
   const bool ctrl = (scan->shiftState & ssCtrl) && !CtrlHeld;
   const bool alt = (scan->shiftState & ssAlt) && !AltHeld;
@@ -207,9 +205,7 @@ void KeyMacroSender::SendPasteKeystroke(int pasteKeyMode) {
     return;
   }
   SimulateKeyDown(vk::Control);
-  if (keyboard_) {
-    if (const std::optional<KeyScan> v = keyboard_->KeyForCharacter(U'v')) SimulateKeystroke(v->key);
-  }
+  if (const std::optional<KeyScan> v = keyboard_.KeyForCharacter(U'v')) SimulateKeystroke(v->key);
   SimulateKeyUp(vk::Control);
 }
 

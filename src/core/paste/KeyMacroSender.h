@@ -14,7 +14,7 @@ namespace cvd {
 class KeyMacroSender {
  public:
   // Without a keyboard nothing is typed.
-  KeyMacroSender(Keyboard* keyboard, EventLoop& loop) : keyboard_(keyboard), loop_(loop) {}
+  KeyMacroSender(Keyboard& keyboard, EventLoop& loop) : keyboard_(keyboard), loop_(loop) {}
 
   // The primitives: each event is followed by a 10 ms plain sleep.
   void SimulateKeyDown(int key);
@@ -65,7 +65,7 @@ class KeyMacroSender {
   // Performs the token whose inner text is `inner`; false when it is none.
   bool PerformToken(std::string_view inner);
 
-  Keyboard* keyboard_;
+  Keyboard& keyboard_;
   EventLoop& loop_;
   int nesting_ = 0;
 };

@@ -43,7 +43,7 @@ Paster::Paster(PastePorts ports, GroupTable& table, ClipboardCapture& capture, c
       capture_(capture),
       tracker_(tracker),
       options_(options),
-      macroSender_(&ports.keyboard, ports.loop) {}
+      macroSender_(ports.keyboard, ports.loop) {}
 
 void Paster::ClickButton(int group, int button) {
   // A press handled while a paste runs (a paste lets events through between

@@ -101,11 +101,5 @@ TEST_F(CaptureTest, NewClipRestoresTheHiddenWindowPlaysTheSoundAndResetsTheHint)
   EXPECT_EQ(h.shell.sounds.size(), 1u);
 }
 
-TEST_F(CaptureTest, ShutDownUnsubscribes) {
-  EXPECT_TRUE(h.clipboard.Subscribed());
-  h.engine->FormDestroy();
-  EXPECT_FALSE(h.clipboard.Subscribed());
-}
-
 }  // namespace
 }  // namespace cvd
