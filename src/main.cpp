@@ -22,6 +22,7 @@
 #include "ui/QtUi.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TSetupForm.h"
 #include "ui/TTrayForm.h"
 
 
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
   cvd::x11::X11Hotkeys hotkeys;
   cvd::ui::TListForm listForm;
   ui.SetListForm(&listForm);
+  // The setup dialog; its pages are built once the engine exists.
+  cvd::ui::TSetupForm setupForm;
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -61,6 +64,7 @@ int main(int argc, char** argv) {
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
+  ports.setupView = &setupForm;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
@@ -70,6 +74,8 @@ int main(int argc, char** argv) {
   tray.SetNotifier(cvd::qt::NotifyDesktop);
   listForm.SetList(&engine.Shortcuts().Delimiters());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
+  setupForm.SetEngine(engine);
+  tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });
 
   cvd::qt::InstanceServer server(engine);
   if (!server.Listen()) return 0;  // another copy won the race and was told to show itself

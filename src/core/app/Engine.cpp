@@ -80,7 +80,13 @@ Engine::Engine(const Ports& ports, AppState& state)
              ButtonHooks{[this] { window_.Display(); },
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
-                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      // The setup dialog.
+      setup_(SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
+             *ports_.setupView,
+             SetupHooks{[this] { return fader_.Opacity(); }, [this](bool on) { fader_.EnableIdleTimer(on); },
+                        [this] { AdvWinTrackChanged(); }, [this] { FormCloseQuery(); },
+                        [this] { RestoreTargetFocus(); }}) {
   menus_.SetSeams(MenuSeams{{}, {},
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
@@ -140,6 +146,10 @@ void Engine::LoadEverything() {
   if (index < 1) index = 1;
   table.CurrentGroup = index;
   window_.SetPasteCount();
+}
+
+void Engine::RestoreTargetFocus() {
+  if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
 }
 
 void Engine::ClipFilled(int group, const std::string& text, const FillResult& result) {
@@ -204,6 +214,7 @@ void Engine::HandleSystemCommand(int command) {
     fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);
   }
+  if (command == scSettings) setup_.SystemMenuSettings();
 }
 
 }  // namespace cvd

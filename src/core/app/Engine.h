@@ -19,6 +19,7 @@
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/setup/SetupDialog.h"
 #include "core/share/ShareSync.h"
 #include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
@@ -86,6 +87,8 @@ class Engine {
   ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
+  // The setup dialog's options, closing rules and buttons.
+  SetupDialog& Setup() { return setup_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -99,6 +102,8 @@ class Engine {
  private:
   void LoadEverything();
   void ClipFilled(int group, const std::string& text, const FillResult& result);
+  // A dialog closed: the keyboard goes back to the window the user worked in.
+  void RestoreTargetFocus();
 
   Ports ports_;
   AppState& state_;
@@ -120,6 +125,7 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
+  SetupDialog setup_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };
