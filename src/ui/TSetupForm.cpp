@@ -10,8 +10,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QTimer>
@@ -94,6 +96,11 @@ TSetupForm::TSetupForm() {
   layout->addWidget(StatusBar);
   setMinimumSize(kMinWidth, kMinHeight);
 
+  // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is.
+  connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this,
+          [this] { Pages->setCurrentIndex((Pages->currentIndex() + 1) % Pages->count()); });
+  connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this,
+          [this] { Pages->setCurrentIndex((Pages->currentIndex() + Pages->count() - 1) % Pages->count()); });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(Pages, &QTabWidget::currentChanged, StatusBar, &QStatusBar::clearMessage);
 }
@@ -110,6 +117,9 @@ void TSetupForm::SetEngine(Engine& engine) {
     engine_->Desktop().MenuReadHelpFileClick();
     AfterChange(HelpButton);
   });
+  // Tab walks the page before the buttons under it.
+  QWidget::setTabOrder(ShareNoneButton, HelpButton);
+  QWidget::setTabOrder(HelpButton, CloseButton);
   // The minimum height follows the layout of the pages.
   setMinimumHeight(std::max(kMinHeight, minimumSizeHint().height()));
 }
@@ -367,6 +377,8 @@ void TSetupForm::ShowModal(std::optional<SetupPage> page, int shortcutRow) {
   StatusBar->clearMessage();
   if (page) TurnTo(*page, shortcutRow);
   PlaceFromSettings();
+  // The keyboard starts on the page tabs: arrows turn the pages, Tab enters one.
+  Pages->tabBar()->setFocus();
   // Opened from the tray or a window that never takes the focus: the dialog
   // asks for it, and hands it back when it closes.
   QTimer::singleShot(0, this, [this] {
