@@ -1,5 +1,5 @@
 // The setup dialog's logic on the running engine: the idle options, the
-// rules of closing, the share list and how the dialog is opened.
+// rules of closing and how the dialog is opened.
 #include "core/setup/SetupDialog.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,10 @@ namespace {
 
 // The dialog as a user works it: `whileShowing` runs inside the modal loop.
 struct FakeSetupView : SetupView {
+  struct Request {
+    std::optional<SetupPage> page;
+    int row;
+  };
   void ShowModal(std::optional<SetupPage> page, int row) override {
     shown.push_back({page, row});
     showing = true;
@@ -22,11 +26,6 @@ struct FakeSetupView : SetupView {
   bool Showing() override { return showing; }
   void TurnTo(SetupPage page, int row) override { turns.push_back({page, row}); }
   bool PagesCanClose() override { return pagesCanClose; }
-
-  struct Request {
-    std::optional<SetupPage> page;
-    int row;
-  };
   std::vector<Request> shown, turns;
   std::function<void()> whileShowing;
   bool showing = false, pagesCanClose = true;
@@ -88,10 +87,7 @@ TEST_F(SetupDialogTest, InvalidFadeTextsBlockEveryCloseAndLeaveTheResetPending) 
     Dialog().SetFadeText(FadeField::FadeLevel, c.level);
     h.ui.messages.clear();
     EXPECT_EQ(Dialog().CloseQuery(), c.closes) << c.time << " " << c.level;
-    EXPECT_EQ(h.ui.messages.size(), c.closes ? 0u : 1u);
-    if (!c.closes) {
-      EXPECT_EQ(h.ui.messages[0].text, kFadeInvalidText);
-    }
+    EXPECT_EQ(h.ui.messages.empty() ? "" : h.ui.messages[0].text, c.closes ? "" : kFadeInvalidText);
     // The reset is done by a close that succeeds, and only then.
     EXPECT_EQ(S().DontAskDelete, !c.closes);
     EXPECT_EQ(S().DontAskClearAll, !c.closes);
@@ -148,8 +144,7 @@ TEST_F(SetupDialogTest, OpeningTurnsToThePageAndNeverNestsTheDialog) {
   ASSERT_EQ(view.shown.size(), 1u);
   EXPECT_EQ(view.shown[0].page, SetupPage::Options);
   ASSERT_EQ(view.turns.size(), 2u);
-  EXPECT_EQ(view.turns[0].page, SetupPage::Shortcuts);
-  EXPECT_EQ(view.turns[0].row, 23);
+  EXPECT_TRUE(view.turns[0].page == SetupPage::Shortcuts && view.turns[0].row == 23);
   EXPECT_EQ(view.turns[1].page, SetupPage::Options);
   // The caption menu's dialog saves when it closes, in the files' own names.
   EXPECT_TRUE(std::filesystem::exists(h.dir.Path() + "corvinade.ini"));
@@ -164,30 +159,8 @@ TEST_F(SetupDialogTest, OpeningTurnsToThePageAndNeverNestsTheDialog) {
   Dialog().OpenAtShortcutRow(21);
   ASSERT_EQ(view.shown.size(), 3u);
   EXPECT_FALSE(view.shown[1].page.has_value());  // the tray: the page it was last on
-  EXPECT_EQ(view.shown[2].page, SetupPage::Shortcuts);
-  EXPECT_EQ(view.shown[2].row, 21);
+  EXPECT_TRUE(view.shown[2].page == SetupPage::Shortcuts && view.shown[2].row == 21);
   EXPECT_FALSE(std::filesystem::exists(h.dir.Path() + "corvinade.ini"));
-}
-
-TEST_F(SetupDialogTest, ShareListFollowsTheGroupsSharedFlags) {
-  h.state.table.AddGroup("Work", "/nonexistent/");
-  h.state.table.AddGroup("Home", "/nonexistent/");
-  ASSERT_EQ(h.state.table.GroupCount(), 3);
-  const auto shared = [this] {
-    std::vector<bool> flags;
-    for (const ShareListItem& item : Dialog().ShareList()) flags.push_back(item.shared);
-    return flags;
-  };
-  Dialog().ShareAllButton();
-  EXPECT_EQ(shared(), (std::vector<bool>{true, true, true}));
-  Dialog().SetShared(2, false);
-  Dialog().SetShared(4, true);  // a group that is gone
-  EXPECT_EQ(shared(), (std::vector<bool>{true, false, true}));
-  EXPECT_FALSE(h.Group(2).Shared);
-  Dialog().ShareNoneButton();
-  EXPECT_EQ(shared(), (std::vector<bool>{false, false, false}));
-  Dialog().ManualBackupButton();
-  EXPECT_EQ(h.shell.opened.back(), h.dir.Path());
 }
 
 }  // namespace
