@@ -138,6 +138,9 @@ QPushButton* TSetupForm::AddButton(const QString& caption, const QString& hint, 
   button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, button, action] {
     (engine_->Setup().*action)();
+    // A restore, or loading the files of another data folder, replaced the
+    // settings: the shortcut page must not write its old keys back on close.
+    if (action == &SetupDialog::RestoreBackupButton || action == &SetupDialog::DataDirButton) ShortcutsPage->Load();
     Refresh();
     AfterChange(button);
   });
