@@ -5,7 +5,6 @@
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -15,27 +14,21 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "core/app/Engine.h"
-#include "platform/qt/QtEventLoop.h"
-#include "support/TempDir.h"
-#include "ui/HintWindow.h"
-#include "ui/QtTextMeasure.h"
-#include "ui/QtUi.h"
-#include "ui/TMainForm.h"
+#include "support/Harness.h"
 #include "ui/TSetupForm.h"
-#include "ui/TTrayForm.h"
 
 namespace cvd::ui {
 namespace {
 
+// The form on the engine of the shared harness; its messages go to the
+// scripted user interface.
 class SetupFormTest : public ::testing::Test {
  protected:
-  test::TempDir dir;
-  SetupFormTest()
-      : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
-        engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure, .setupView = &setup}, state) {
-    setup.SetEngine(engine);
-    engine.FormCreate();
+  SetupFormTest() {
+    Ports ports = h.AllPorts();
+    ports.setupView = &setup;
+    h.Start(ports);
+    setup.SetEngine(*h.engine);
   }
 
   // Opens the dialog from the tray and runs `steps` inside its modal loop.
@@ -46,27 +39,12 @@ class SetupFormTest : public ::testing::Test {
       ADD_FAILURE() << "the dialog did not close";
       setup.QDialog::done(QDialog::Rejected);
     });
-    engine.Setup().MenuSetupClick();
-  }
-  // Answers the next message box with OK and notes its text.
-  static void DismissNextMessage(QString& text) {
-    QTimer::singleShot(50, [&text] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        text = box->text();
-        box->accept();
-      }
-    });
+    h.engine->Setup().MenuSetupClick();
   }
 
-  TTrayForm tray;
-  TMainForm form;
-  HintWindow hint;
-  qt::QtEventLoop loop;
-  QtUi ui;
-  QtTextMeasure measure;
   TSetupForm setup;
-  AppState state;
-  Engine engine;
+  test::Harness h;
+  AppState& state = h.state;
 };
 
 TEST_F(SetupFormTest, PagesAndControlsCarryCaptionsNamesAndHints) {
@@ -95,7 +73,6 @@ TEST_F(SetupFormTest, PagesAndControlsCarryCaptionsNamesAndHints) {
 
 TEST_F(SetupFormTest, EscapeAndTheCloseButtonOfTheWindowAreCheckedLikeClose) {
   state.settings.DontAskDelete = true;
-  QString message;
   bool blocked = false;
   WhileOpen([&] {
     setup.FadeTime->setFocus();
@@ -106,14 +83,14 @@ TEST_F(SetupFormTest, EscapeAndTheCloseButtonOfTheWindowAreCheckedLikeClose) {
     EXPECT_FALSE(setup.FadeOutOption->isChecked());
     EXPECT_FALSE(setup.FadeLevel->isEnabled());
     setup.DoNotAskAgain->click();
-    DismissNextMessage(message);
     QTest::keyClick(&setup, Qt::Key_Escape);
     blocked = setup.isVisible();
     QTest::keyClick(setup.FadeTime, Qt::Key_Backspace);
     EXPECT_NE(setup.FadeTime->palette().color(QPalette::Text), QColor(Qt::red));
     setup.close();
   });
-  EXPECT_EQ(message.toStdString(), kFadeInvalidText);
+  ASSERT_EQ(h.ui.messages.size(), 1u);
+  EXPECT_EQ(h.ui.messages[0].text, kFadeInvalidText);
   EXPECT_TRUE(blocked);
   EXPECT_FALSE(setup.isVisible());
   EXPECT_EQ(state.settings.FadeTime, "6");
@@ -130,7 +107,7 @@ TEST_F(SetupFormTest, ShareButtonsAndTicksReachTheGroups) {
   EXPECT_TRUE(state.table.Groups[1].Shared && !state.table.Groups[2].Shared);
   setup.ShareNoneButton->click();
   EXPECT_TRUE(setup.ShareList->item(0)->checkState() == Qt::Unchecked && !state.table.Groups[1].Shared);
-  EXPECT_EQ(setup.DataDirBox->text().toStdString(), dir.Path());
+  EXPECT_EQ(setup.DataDirBox->text().toStdString(), h.dir.Path());
 }
 
 }  // namespace
