@@ -22,6 +22,7 @@
 #include "ui/QtUi.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TQuickFixForm.h"
 #include "ui/TTrayForm.h"
 
 
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
   cvd::x11::X11Hotkeys hotkeys;
   cvd::ui::TListForm listForm;
   ui.SetListForm(&listForm);
+  // Quick fix editor: the "Custom Quick Fix" window.
+  cvd::ui::TQuickFixForm quickFixForm;
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -60,6 +63,7 @@ int main(int argc, char** argv) {
   ports.keyboard = &keyboard;
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
+  ports.quickFixEditorView = &quickFixForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
@@ -69,6 +73,8 @@ int main(int argc, char** argv) {
   tray.SetEngine(&engine);
   tray.SetNotifier(cvd::qt::NotifyDesktop);
   listForm.SetList(&engine.Shortcuts().Delimiters());
+  quickFixForm.SetEditor(&engine.FixListEditor());
+  quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

@@ -80,11 +80,18 @@ Engine::Engine(const Ports& ports, AppState& state)
              ButtonHooks{[this] { window_.Display(); },
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
-                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
+      fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
+                 QuickFixEditorHooks{[this] { shortcuts_.Page().UpdateShortcutList(); },
+                                     [this] {
+                                       if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
+                                     }}) {
   menus_.SetSeams(MenuSeams{{}, {},
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
-                            [this] { monitor_.MenuCancelMonitoringClick(); }, {}});
+                            [this] { monitor_.MenuCancelMonitoringClick(); },
+                            [this] { fixEditor_.Show(); }});
   menus_.SetRestoreFocus([this] {
     if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
   });

@@ -4,6 +4,7 @@
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
+#include "core/ports/QuickFixEditorView.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Windows.h"
 
@@ -63,6 +64,15 @@ class NullFolderWatch final : public FolderWatch {
   void Watch(const std::string&, std::function<void()>) override {}
 };
 
+// Quick fix editor: no window to show.
+class NullQuickFixEditorView final : public QuickFixEditorView {
+ public:
+  void ShowEditor() override {}
+  void HideEditor() override {}
+  void SetActionText(const std::string&) override {}
+  void FocusActionText() override {}
+};
+
 template <typename Port, typename Null>
 void Fill(Port*& port) {
   static Null none;  // stateless, so one instance serves every user
@@ -78,6 +88,7 @@ Ports WithNullPorts(Ports ports) {
   Fill<Windows, NullWindows>(ports.windows);
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
+  Fill<QuickFixEditorView, NullQuickFixEditorView>(ports.quickFixEditorView);
   return ports;
 }
 

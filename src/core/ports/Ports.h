@@ -15,6 +15,7 @@ class Shell;
 class FolderWatch;
 class Ui;
 class TextMeasure;
+class QuickFixEditorView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -26,6 +27,8 @@ struct Ports {
   Windows* windows = nullptr;
   Shell* shell = nullptr;
   FolderWatch* folderWatch = nullptr;
+  // Quick fix editor: the "Custom Quick Fix" window.
+  QuickFixEditorView* quickFixEditorView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does
