@@ -17,6 +17,7 @@
 
 #include "core/quickfixeditor/QuickFixFunctions.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
+#include "ui/FormButtons.h"
 
 namespace cvd::ui {
 
@@ -78,14 +79,6 @@ class FixListBox : public QListWidget {
   }
 };
 
-QPushButton* AddButton(QHBoxLayout* row, const QString& caption, const QString& hint) {
-  auto* button = new QPushButton(caption);
-  button->setAccessibleName(QString(caption).remove('&'));
-  button->setToolTip(hint);
-  row->addWidget(button);
-  return button;
-}
-
 }  // namespace
 
 TQuickFixForm::TQuickFixForm() {
@@ -130,11 +123,11 @@ TQuickFixForm::TQuickFixForm() {
   functionLabel->setBuddy(QuickFixes);
 
   auto* buttons = new QHBoxLayout;
-  HelpButton = AddButton(buttons, QStringLiteral("&Help"), QStringLiteral("Open the user manual"));
-  NewButton = AddButton(buttons, QStringLiteral("&New"), QStringLiteral("Create a new quick fix"));
-  DeleteButton = AddButton(buttons, QStringLiteral("&Delete"), QStringLiteral("Delete the selected quick fix"));
-  RenameButton = AddButton(buttons, QStringLiteral("&Rename"), QStringLiteral("Rename the selected quick fix"));
-  CloseButton = AddButton(buttons, QStringLiteral("&Close"), QStringLiteral("Close this window"));
+  HelpButton = AddFormButton(buttons, QStringLiteral("&Help"), QStringLiteral("Open the user manual"));
+  NewButton = AddFormButton(buttons, QStringLiteral("&New"), QStringLiteral("Create a new quick fix"));
+  DeleteButton = AddFormButton(buttons, QStringLiteral("&Delete"), QStringLiteral("Delete the selected quick fix"));
+  RenameButton = AddFormButton(buttons, QStringLiteral("&Rename"), QStringLiteral("Rename the selected quick fix"));
+  CloseButton = AddFormButton(buttons, QStringLiteral("&Close"), QStringLiteral("Close this window"));
   StatusBar = new QStatusBar;
   StatusBar->setObjectName(QStringLiteral("StatusBar"));
   StatusBar->setAccessibleName(QStringLiteral("Status"));
