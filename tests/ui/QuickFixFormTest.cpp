@@ -89,6 +89,10 @@ TEST_F(QuickFixFormTest, ListButtonsAndGesturesWorkFromTheKeyboard) {
   EXPECT_FALSE(Entry("Set Up Mouse Gesture")->isVisible());
   EXPECT_TRUE(Entry("Remove Mouse Gesture")->isVisible());
   EXPECT_FALSE(Entry("Change shortcut key")->isEnabled());  // no setup dialog to show
+  int row = -1;
+  editor.SetShortcutRowHook([&](int r) { row = r; });
+  Entry("Change shortcut key")->trigger();
+  EXPECT_EQ(row, 21);  // after the 20 fixed shortcuts
   Entry("Set Down Mouse Gesture")->trigger();
   EXPECT_EQ(settings.GestDown, 1);
   EXPECT_EQ(settings.GestUp, -1);
