@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -305,6 +306,14 @@ bool TQuickFixForm::BackspaceOverCommand() {
 }
 
 bool TQuickFixForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FixList && event->type() == QEvent::ContextMenu &&
+      static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+    // The menu key acts on the selected fix, whatever lies under the pointer.
+    const QListWidgetItem* item = FixList->currentItem();
+    const QPoint at = item ? FixList->visualItemRect(item).center() : QPoint(0, 0);
+    GestureMenu()->popup(FixList->viewport()->mapToGlobal(at));
+    return true;
+  }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   if (watched == FixText && key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier) {

@@ -145,7 +145,6 @@ TEST_F(QuickFixListEditorTest, FunctionsAppendTheirCommandsAfterTheirQuestions) 
       {"Replace characters", {"a,"}, ""},  // refused: {Replace} splits at the first comma
       {"Remove leading", {std::nullopt}, ""},
       {"Add prefix", {""}, "{AddPrefix}"},
-      {"Format number", {"#,##0"}, "{Number #,##0}"},
       {"no such function", {"x"}, "{Remove x}"},
   };
   editor.Select(8);
