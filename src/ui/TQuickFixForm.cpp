@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -303,6 +304,16 @@ bool TQuickFixForm::BackspaceOverCommand() {
   cursor.setPosition(static_cast<int>(QString::fromStdString(before.substr(0, *start)).size()), QTextCursor::KeepAnchor);
   cursor.removeSelectedText();
   return true;
+}
+
+bool TQuickFixForm::event(QEvent* event) {
+  // The buttons' hints go to the status bar; leaving a button keeps the last message.
+  if (event->type() == QEvent::StatusTip) {
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    if (!tip.isEmpty()) StatusBar->showMessage(tip);
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 bool TQuickFixForm::eventFilter(QObject* watched, QEvent* event) {

@@ -49,6 +49,7 @@ class TQuickFixForm : public QWidget, public QuickFixEditorView {
   QStatusBar* StatusBar = nullptr;
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
