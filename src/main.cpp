@@ -23,6 +23,7 @@
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TSetupForm.h"
+#include "ui/TQuickFixForm.h"
 #include "ui/TTrayForm.h"
 
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
   ui.SetListForm(&listForm);
   // The setup dialog; its pages are built once the engine exists.
   cvd::ui::TSetupForm setupForm;
+  // Quick fix editor: the "Custom Quick Fix" window.
+  cvd::ui::TQuickFixForm quickFixForm;
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
   ports.keyboard = &keyboard;
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
+  ports.quickFixEditorView = &quickFixForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
   ports.setupView = &setupForm;
   cvd::AppState state;
@@ -73,6 +77,8 @@ int main(int argc, char** argv) {
   tray.SetEngine(&engine);
   tray.SetNotifier(cvd::qt::NotifyDesktop);
   listForm.SetList(&engine.Shortcuts().Delimiters());
+  quickFixForm.SetEditor(&engine.FixListEditor());
+  quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
   setupForm.SetEngine(engine);
   tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });

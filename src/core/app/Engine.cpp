@@ -86,14 +86,19 @@ Engine::Engine(const Ports& ports, AppState& state)
              *ports_.setupView,
              SetupHooks{[this] { return fader_.Opacity(); }, [this](bool on) { fader_.EnableIdleTimer(on); },
                         [this] { AdvWinTrackChanged(); }, [this] { FormCloseQuery(); },
-                        [this] { RestoreTargetFocus(); }}) {
+                        [this] { RestoreTargetFocus(); }}),
+      // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
+      fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
+                 QuickFixEditorHooks{[this] { shortcuts_.Page().UpdateShortcutList(); },
+                                     [this] { RestoreTargetFocus(); }}) {
   menus_.SetSeams(MenuSeams{{}, {},
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
-                            [this] { monitor_.MenuCancelMonitoringClick(); }, {}});
-  menus_.SetRestoreFocus([this] {
-    if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
-  });
+                            [this] { monitor_.MenuCancelMonitoringClick(); },
+                            [this] { fixEditor_.Show(); }});
+  menus_.SetRestoreFocus([this] { RestoreTargetFocus(); });
+  // "Change shortcut key" in the quick fix editor turns the setup dialog to the fix's row.
+  fixEditor_.SetShortcutRowHook([this](int row) { setup_.OpenAtShortcutRow(row); });
   files_.SetShareFileLineCounter(CountShareFileLines);
   tracker_.SetMonitorHandler([this](const std::string& exe, const std::string& title, bool newWindow) {
     monitor_.MonitorStep(exe, title, newWindow);

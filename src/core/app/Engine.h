@@ -18,6 +18,7 @@
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
+#include "core/quickfixeditor/QuickFixListEditor.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/setup/SetupDialog.h"
 #include "core/share/ShareSync.h"
@@ -89,6 +90,8 @@ class Engine {
   WindowMenus& Menus() { return menus_; }
   // The setup dialog's options, closing rules and buttons.
   SetupDialog& Setup() { return setup_; }
+  // Quick fix editor: the list of quick fixes with their gestures.
+  QuickFixListEditor& FixListEditor() { return fixEditor_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -126,6 +129,7 @@ class Engine {
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
   SetupDialog setup_;
+  QuickFixListEditor fixEditor_;  // quick fix editor
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

@@ -5,6 +5,7 @@
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
 #include "core/ports/SetupView.h"
+#include "core/ports/QuickFixEditorView.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Windows.h"
 
@@ -73,6 +74,15 @@ class NullSetupView final : public SetupView {
   bool PagesCanClose() override { return true; }
 };
 
+// Quick fix editor: no window to show.
+class NullQuickFixEditorView final : public QuickFixEditorView {
+ public:
+  void ShowEditor() override {}
+  void HideEditor() override {}
+  void SetActionText(const std::string&) override {}
+  void FocusActionText() override {}
+};
+
 template <typename Port, typename Null>
 void Fill(Port*& port) {
   static Null none;  // stateless, so one instance serves every user
@@ -89,6 +99,7 @@ Ports WithNullPorts(Ports ports) {
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
   Fill<SetupView, NullSetupView>(ports.setupView);
+  Fill<QuickFixEditorView, NullQuickFixEditorView>(ports.quickFixEditorView);
   return ports;
 }
 

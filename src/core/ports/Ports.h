@@ -16,6 +16,7 @@ class FolderWatch;
 class Ui;
 class TextMeasure;
 class SetupView;
+class QuickFixEditorView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -29,6 +30,8 @@ struct Ports {
   FolderWatch* folderWatch = nullptr;
   // The setup dialog.
   SetupView* setupView = nullptr;
+  // Quick fix editor: the "Custom Quick Fix" window.
+  QuickFixEditorView* quickFixEditorView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does
