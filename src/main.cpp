@@ -20,6 +20,7 @@
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/TCvdEditForm.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   cvd::x11::X11Hotkeys hotkeys;
   cvd::ui::TListForm listForm;
   ui.SetListForm(&listForm);
+  cvd::ui::TCvdEditForm editForm;  // the button editor
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
   ports.keyboard = &keyboard;
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
+  ports.editorView = &editForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
@@ -69,6 +72,7 @@ int main(int argc, char** argv) {
   tray.SetEngine(&engine);
   tray.SetNotifier(cvd::qt::NotifyDesktop);
   listForm.SetList(&engine.Shortcuts().Delimiters());
+  editForm.SetEditor(&engine.Editor());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

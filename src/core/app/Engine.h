@@ -11,6 +11,7 @@
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/journal/JournaledDataStore.h"
 #include "core/desktop/DesktopActions.h"
+#include "core/editor/ButtonEditor.h"
 #include "core/fade/Fader.h"
 #include "core/monitor/GroupMonitor.h"
 #include "core/groups/WindowMenus.h"
@@ -86,6 +87,8 @@ class Engine {
   ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
+  // The button editor with the group options.
+  ButtonEditor& Editor() { return editor_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -120,6 +123,7 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
+  ButtonEditor editor_;  // the button editor and group options
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };
