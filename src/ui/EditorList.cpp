@@ -67,6 +67,8 @@ void EditorList::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QListWidget::keyPressEvent(event);
+  // Enter opens the item (activated); it must not reach the dialog's buttons too.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
 }
 
 }  // namespace cvd::ui

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTextCursor>
@@ -59,6 +60,8 @@ TCvdEditForm::TCvdEditForm(QWidget* parent) : QDialog(parent) {
   StatusBar->setAccessibleName(QStringLiteral("Status"));
   StatusBar->setMinimumHeight(18);
   layout->addWidget(StatusBar);
+  // Enter belongs to the focused control (a new line, opening a list item), never to a default button.
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
   connect(Pages, &QTabWidget::currentChanged, this, [this](int index) {
     if (editor_ && !loading_) editor_->PageChanged(index == 0 ? EditorPage::Button : EditorPage::Groups);
   });
@@ -166,12 +169,12 @@ bool TCvdEditForm::ShowModal(EditorPage page) {
     if (frame.left != 0 || frame.top != 0) move(frame.left, frame.top);
   }
   ShowPage(page);
-  if (OptionArea) OptionArea->ensureVisible(0, 0);
+  OptionArea->ensureVisible(0, 0);
+  if (editor_ && page == EditorPage::Button) Focus(editor_->InitialFocus());
   // The form takes the keyboard while it is open; the button window never does.
   QTimer::singleShot(0, this, [this] {
     raise();
     activateWindow();
-    if (editor_ && Pages->currentIndex() == 0) Focus(editor_->InitialFocus());
   });
   const int result = exec();
   if (editor_) editor_->StoreFrame(Rect{x(), y(), width(), height()});

@@ -126,7 +126,7 @@ TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
   QMenu groupMenu;
   FillMenu(groupMenu, engine.Menus().GroupMenu(), [](int) {});
   EXPECT_EQ(Captions(groupMenu),
-            "New Group|Rename Group|Delete Group|Copy Group|-|Group Options#|Clear all Clip Buttons|"
+            "New Group|Rename Group|Delete Group|Copy Group|-|Group Options|Clear all Clip Buttons|"
             "Mark all Buttons Unused|-|Search Buttons#|-|Import Group from File|Export Group to File|-|"
             "Monitor Application|Monitor Window|Cancel Monitoring|-|Cancel");
   state.table.CurrentButton = 2;
