@@ -1,9 +1,11 @@
 #include "ui/EditorList.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace cvd::ui {
 
@@ -14,6 +16,7 @@ EditorList::EditorList(QWidget* parent) : QListWidget(parent) {
   setDragDropMode(QAbstractItemView::DragDrop);
   setDefaultDropAction(Qt::CopyAction);
   setMouseTracking(true);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
 }
 
 void EditorList::SetDropHandler(std::function<bool(QObject*)> accepts, std::function<void(QObject*, int)> drop) {
@@ -69,6 +72,24 @@ void EditorList::keyPressEvent(QKeyEvent* event) {
   QListWidget::keyPressEvent(event);
   // Enter opens the item (activated); it must not reach the dialog's buttons too.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+}
+
+}  // namespace cvd::ui
+
+namespace cvd::ui {
+
+void EditorList::contextMenuEvent(QContextMenuEvent* event) {
+  if (!menu_) return QListWidget::contextMenuEvent(event);
+  const bool keyboard = event->reason() == QContextMenuEvent::Keyboard && currentIndex().isValid();
+  // A mouse's menu event comes through the viewport, in its coordinates.
+  menu_(keyboard ? visualRect(currentIndex()).center() : event->pos());
+}
+
+// One row per wheel notch.
+void EditorList::wheelEvent(QWheelEvent* event) {
+  const int notches = event->angleDelta().y() / 120;
+  verticalScrollBar()->setValue(verticalScrollBar()->value() - notches);
+  event->accept();
 }
 
 }  // namespace cvd::ui

@@ -29,11 +29,26 @@ QString ToEdit(const std::string& text) {
 }
 std::string FromEdit(QString text) { return text.replace('\n', QStringLiteral("\r\n")).toUtf8().toStdString(); }
 
+// Bytes one UTF-16 unit of the edit box takes in the stored text (a line
+// break becomes CR LF; a surrogate pair is four bytes, two per half).
+std::size_t StoredBytes(QChar c) {
+  const char16_t u = c.unicode();
+  if (u == u'\n') return 2;
+  if (u < 0x80) return 1;
+  if (u < 0x800) return 2;
+  return c.isSurrogate() ? 2 : 3;
+}
 // Byte offset in the stored text of a position in the edit box, and back.
-std::size_t BytesBefore(const QString& shown, int position) { return FromEdit(shown.left(position)).size(); }
+std::size_t BytesBefore(const QString& shown, int position) {
+  std::size_t bytes = 0;
+  for (int i = 0; i < position && i < shown.size(); ++i) bytes += StoredBytes(shown[i]);
+  return bytes;
+}
 int PositionOf(const QString& shown, std::size_t bytes) {
   int position = 0;
-  while (position < shown.size() && BytesBefore(shown, position + 1) <= bytes) ++position;
+  for (std::size_t at = 0; position < shown.size() && at + StoredBytes(shown[position]) <= bytes; ++position) {
+    at += StoredBytes(shown[position]);
+  }
   return position;
 }
 

@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QWheelEvent>
 
 #include "core/editor/ButtonEditor.h"
 #include "ui/ColorMap.h"
@@ -55,14 +56,11 @@ QWidget* TCvdEditForm::MakeGroupPage() {
   auto* row = new QHBoxLayout(page);
   GroupList = Named(new EditorList(page), "Groups", "Double click to show the group. Right click for options");
   ButtonList = Named(new EditorList(page), "Buttons");
-  for (EditorList* list : {GroupList, ButtonList}) {
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
-    list->viewport()->installEventFilter(this);
-  }
+  for (EditorList* list : {GroupList, ButtonList}) list->viewport()->installEventFilter(this);
   OptionArea = Named(new QScrollArea(page), "Group Options");
   OptionArea->setWidgetResizable(true);
   OptionArea->setWidget(MakeOptions());
-  OptionArea->verticalScrollBar()->setSingleStep(kOptionScrollStep);
+  OptionArea->viewport()->installEventFilter(this);
   row->addWidget(GroupList, 3);
   row->addWidget(ButtonList, 3);
   row->addWidget(OptionArea, 4);
@@ -82,8 +80,8 @@ QWidget* TCvdEditForm::MakeGroupPage() {
   connect(ButtonList, &QListWidget::itemActivated, this, [this] {
     if (editor_) editor_->EditSelectedButton();
   });
-  connect(GroupList, &QWidget::customContextMenuRequested, this, &TCvdEditForm::PopupGroupMenu);
-  connect(ButtonList, &QWidget::customContextMenuRequested, this, &TCvdEditForm::PopupButtonMenu);
+  GroupList->SetMenuHandler([this](const QPoint& where) { PopupGroupMenu(where); });
+  ButtonList->SetMenuHandler([this](const QPoint& where) { PopupButtonMenu(where); });
   ButtonList->SetDropHandler([this](QObject* source) { return source == ButtonList; },
                              [this](QObject*, int r) {
                                if (editor_) editor_->DropOnButtonList(r < 0 ? ButtonList->count() : r + 1);
@@ -335,6 +333,11 @@ bool TCvdEditForm::eventFilter(QObject* watched, QEvent* event) {
     Status(editor_->ButtonStatus(index.isValid() ? index.row() + 1 : 0));
   }
   if (watched == ButtonList->viewport() && event->type() == QEvent::Leave) Status({});
+  if (watched == OptionArea->viewport() && event->type() == QEvent::Wheel) {
+    QScrollBar* bar = OptionArea->verticalScrollBar();
+    bar->setValue(bar->value() - static_cast<QWheelEvent*>(event)->angleDelta().y() / 120 * kOptionScrollStep);
+    return true;
+  }
   return QDialog::eventFilter(watched, event);
 }
 

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -100,6 +101,19 @@ TEST_F(EditFormTest, GroupOptionsSetTheClipCountAndListTheButtons) {
   });
   EXPECT_EQ(state.table.Groups[1].NumClipButtons, 7);
   EXPECT_EQ(state.table.Groups[1].PasteDelay, 1000);
+}
+
+TEST_F(EditFormTest, QuickFixSelectionsAreBytesOfTheStoredText) {
+  edit.ButtonTextBox->setPlainText(QString::fromUtf8("Grüße\nab"));
+  QTextCursor cursor = edit.ButtonTextBox->textCursor();
+  cursor.setPosition(6);
+  cursor.setPosition(8, QTextCursor::KeepAnchor);
+  edit.ButtonTextBox->setTextCursor(cursor);
+  const TextSelection selection = edit.Selection();
+  EXPECT_EQ(selection.start, 9u);  // "Grüße" is 7 bytes, the line break CR LF
+  EXPECT_EQ(selection.length, 2u);
+  edit.SetSelection(TextSelection{2, 4});
+  EXPECT_EQ(edit.ButtonTextBox->textCursor().selectedText(), QString::fromUtf8("üß"));
 }
 
 TEST_F(EditFormTest, EveryControlHasAnAccessibleName) {

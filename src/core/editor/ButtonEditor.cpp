@@ -39,7 +39,9 @@ const TGroup* ButtonEditor::OptionsGroupRecord() const {
   return optionsGroup_ >= 1 && optionsGroup_ <= table_.GroupCount() ? &table_.Groups[optionsGroup_] : nullptr;
 }
 
-TGroup* ButtonEditor::Options() { return const_cast<TGroup*>(OptionsGroupRecord()); }
+TGroup* ButtonEditor::Options() {
+  return optionsGroup_ >= 1 && optionsGroup_ <= table_.GroupCount() ? &table_.Groups[optionsGroup_] : nullptr;
+}
 
 int ButtonEditor::SelectedGroupRow() const {
   const auto& list = table_.GroupList;
@@ -50,9 +52,18 @@ int ButtonEditor::SelectedGroupRow() const {
 }
 
 bool ButtonEditor::Open(int g, int b, EditorPage page) {
-  if (showing_ || !ValidButton(g, b)) return false;
+  if (showing_ || g < 1 || g > table_.GroupCount()) return false;
   showing_ = true;
-  Load(g, b);
+  // A group without buttons still has options; OK then writes nowhere.
+  if (ValidButton(g, b)) {
+    Load(g, b);
+  } else {
+    editedGroup_ = g;
+    editedButton_ = 0;
+    editedName_ = table_.Groups[g].Name;
+    fields_ = ButtonInfo{};
+    changed_ = false;
+  }
   ShowOptionsGroup(g);
   selectedButton_ = b;
   page_ = page;
