@@ -129,6 +129,10 @@ QWidget* TCvdEditForm::MakeButtonPage() {
   for (QPushButton* b : {HelpButton, QuickFixButton, CancelButton}) row->addWidget(b, 1);
   row->addWidget(OkButton, 2);
   grid->addLayout(row, 4, 0, 1, 3);
+  // The fields in reading order first, then the colour and the buttons.
+  QWidget* order[] = {ButtonNameBox, ButtonHintBox, ButtonTextBox, ColorButton, HelpButton, QuickFixButton,
+                      CancelButton, OkButton};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(ButtonNameBox, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (editor_) editor_->SetName(text.toUtf8().toStdString());
