@@ -83,10 +83,17 @@ TEST_F(EditFormTest, TypingShowsLiveAndOkStoresWithCrLf) {
 }
 
 TEST_F(EditFormTest, GroupOptionsSetTheClipCountAndListTheButtons) {
+  state.table.AddGroup("Work", "/nonexistent/");
+  state.table.Groups[2].NumClipButtons = 2;
+  state.table.Groups[2].ResizeButtons();
   WhileOpen(cmdGroupOptions, [&] {
     EXPECT_EQ(edit.windowTitle(), "Group Options");
     EXPECT_EQ(edit.Pages->currentIndex(), 1);
-    EXPECT_EQ(edit.GroupList->count(), 1);
+    EXPECT_EQ(edit.GroupList->count(), 2);
+    edit.GroupList->setCurrentRow(1);  // the lists and options follow the selected group
+    EXPECT_EQ(edit.ButtonList->count(), 3);
+    EXPECT_EQ(edit.NumClipBox->value(), 2);
+    edit.GroupList->setCurrentRow(0);
     EXPECT_EQ(edit.ButtonList->count(), 6);
     EXPECT_EQ(edit.ButtonList->item(5)->foreground().color(), QColor(Qt::red));  // the permanent one
     edit.NumClipBox->setValue(7);
