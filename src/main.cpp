@@ -20,6 +20,7 @@
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/TCvdEditForm.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TSetupForm.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
   cvd::ui::TSetupForm setupForm;
   // Quick fix editor: the "Custom Quick Fix" window.
   cvd::ui::TQuickFixForm quickFixForm;
+  cvd::ui::TCvdEditForm editForm;  // the button editor
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -67,6 +69,7 @@ int main(int argc, char** argv) {
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
   ports.quickFixEditorView = &quickFixForm;
+  ports.editorView = &editForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
   ports.setupView = &setupForm;
   cvd::AppState state;
@@ -79,6 +82,7 @@ int main(int argc, char** argv) {
   listForm.SetList(&engine.Shortcuts().Delimiters());
   quickFixForm.SetEditor(&engine.FixListEditor());
   quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });
+  editForm.SetEditor(&engine.Editor());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
   setupForm.SetEngine(engine);
   tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });

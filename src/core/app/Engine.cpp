@@ -25,7 +25,7 @@ Engine::Engine(const Ports& ports, AppState& state)
       tracker_(*ports_.windows),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
                CaptureHooks{[this] {
-                              return paster_.Pasting() ||
+                              return paster_.Pasting() || editor_.Showing() ||
                                      (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
                             },
                             [this](const std::string& text) { return window_.MakeCaption(text); },
@@ -42,7 +42,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                [this] { window_.Display(); }, [this] { fader_.ResetFadeTimer(); },
                                [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
       share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
-             ShareHooks{[] { return false; },  // no button editor yet
+             ShareHooks{[this] { return editor_.Showing(); },
                         [this] { return paster_.Pasting(); },
                         [this](const std::string& text) { return window_.MakeCaption(text); },
                         [this] { window_.Display(); },
@@ -56,7 +56,8 @@ Engine::Engine(const Ports& ports, AppState& state)
       desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir),
       fader_(*ports_.loop, *ports_.ui, state.settings, window_),
       monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
-               tracker_, MonitorHooks{[this](int position) { GroupListChange(position); }, {}}),
+               tracker_, MonitorHooks{[this](int position) { GroupListChange(position); },
+                                        [this] { return editor_.Showing(); }}),
       sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }),
       shortcuts_(ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard,
                                *ports_.windows},
@@ -90,8 +91,17 @@ Engine::Engine(const Ports& ports, AppState& state)
       // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
       fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
                  QuickFixEditorHooks{[this] { shortcuts_.Page().UpdateShortcutList(); },
-                                     [this] { RestoreTargetFocus(); }}) {
-  menus_.SetSeams(MenuSeams{{}, {},
+                                     [this] { RestoreTargetFocus(); }}),
+      // The button editor and group options.
+      editor_(EditorParts{state.table, state.settings, *ports_.ui, *ports_.shell, *ports_.editorView, quickFixes_,
+                          menus_.Groups(), menus_.Buttons()},
+              EditorHooks{[this] { window_.Display(); },
+                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                          [this](int position) { GroupListChange(position); }, [this] { FormCloseQuery(); },
+                          [this] { desktop_.MenuReadHelpFileClick(); },
+                          [this] { RestoreTargetFocus(); }}) {
+  menus_.Buttons().SetEditor([this](int g, int b, bool) { return editor_.Open(g, b, EditorPage::Button); });
+  menus_.SetSeams(MenuSeams{[this] { editor_.ShowGroupOptions(); }, {},
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
                             [this] { monitor_.MenuCancelMonitoringClick(); },

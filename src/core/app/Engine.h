@@ -11,6 +11,7 @@
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/journal/JournaledDataStore.h"
 #include "core/desktop/DesktopActions.h"
+#include "core/editor/ButtonEditor.h"
 #include "core/fade/Fader.h"
 #include "core/monitor/GroupMonitor.h"
 #include "core/groups/WindowMenus.h"
@@ -92,6 +93,8 @@ class Engine {
   SetupDialog& Setup() { return setup_; }
   // Quick fix editor: the list of quick fixes with their gestures.
   QuickFixListEditor& FixListEditor() { return fixEditor_; }
+  // The button editor with the group options.
+  ButtonEditor& Editor() { return editor_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -130,6 +133,7 @@ class Engine {
   WindowMenus menus_;
   SetupDialog setup_;
   QuickFixListEditor fixEditor_;  // quick fix editor
+  ButtonEditor editor_;  // the button editor and group options
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

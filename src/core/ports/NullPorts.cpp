@@ -1,5 +1,6 @@
 // Ports for a system that lacks the service: they answer "nothing there".
 #include "core/ports/Clipboard.h"
+#include "core/ports/EditorView.h"
 #include "core/ports/FolderWatch.h"
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
@@ -83,6 +84,20 @@ class NullQuickFixEditorView final : public QuickFixEditorView {
   void FocusActionText() override {}
 };
 
+// The button editor without a form: it closes at once, as if cancelled.
+class NullEditorView final : public EditorView {
+ public:
+  bool ShowModal(EditorPage) override { return false; }
+  void Close(bool) override {}
+  void ShowPage(EditorPage) override {}
+  void ShowButton() override {}
+  void ShowGroups() override {}
+  void ShowCaption(const std::string&) override {}
+  void Focus(EditorFocus) override {}
+  TextSelection Selection() override { return {}; }
+  void SetSelection(TextSelection) override {}
+};
+
 template <typename Port, typename Null>
 void Fill(Port*& port) {
   static Null none;  // stateless, so one instance serves every user
@@ -100,6 +115,7 @@ Ports WithNullPorts(Ports ports) {
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
   Fill<SetupView, NullSetupView>(ports.setupView);
   Fill<QuickFixEditorView, NullQuickFixEditorView>(ports.quickFixEditorView);
+  Fill<EditorView, NullEditorView>(ports.editorView);
   return ports;
 }
 

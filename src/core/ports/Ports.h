@@ -17,6 +17,7 @@ class Ui;
 class TextMeasure;
 class SetupView;
 class QuickFixEditorView;
+class EditorView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -32,6 +33,8 @@ struct Ports {
   SetupView* setupView = nullptr;
   // Quick fix editor: the "Custom Quick Fix" window.
   QuickFixEditorView* quickFixEditorView = nullptr;
+  // The button editor's form.
+  EditorView* editorView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does
