@@ -22,6 +22,7 @@
 #include "ui/QtUi.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TSearchForm.h"
 #include "ui/TTrayForm.h"
 
 
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
+  // Button search
+  cvd::ui::TSearchForm searchForm;
+  ports.searchView = &searchForm;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
@@ -69,6 +73,7 @@ int main(int argc, char** argv) {
   tray.SetEngine(&engine);
   tray.SetNotifier(cvd::qt::NotifyDesktop);
   listForm.SetList(&engine.Shortcuts().Delimiters());
+  searchForm.SetSearch(&engine.Search());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
 
   cvd::qt::InstanceServer server(engine);

@@ -68,7 +68,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                  return menus_.Buttons().DeleteButton(g, b, noAsk);
                                },
                                .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
-                               .search = {},
+                               .search = [this] { search_.Open(); },
                                .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
       menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
              GroupHooks{[this](int position, bool store) {
@@ -80,8 +80,14 @@ Engine::Engine(const Ports& ports, AppState& state)
              ButtonHooks{[this] { window_.Display(); },
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
-                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
-  menus_.SetSeams(MenuSeams{{}, {},
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      // Button search
+      search_(SearchPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.searchView},
+              SearchParts{state.table, state.settings, window_, paster_, tracker_},
+              SearchHooks{[this](int position) { GroupListChange(position); },
+                          [this] { return files_.SaveSearchWindowSettings(); },
+                          [this](int, int) { menus_.Buttons().MenuEditButtonClick(); }}) {
+  menus_.SetSeams(MenuSeams{{}, [this] { search_.Open(); },
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
                             [this] { monitor_.MenuCancelMonitoringClick(); }, {}});
@@ -200,6 +206,7 @@ void Engine::CoolTrayIconClick() {
 void Engine::HandleSystemCommand(int command) {
   fader_.ResetFadeTimer();
   if (command == scRollUp) fader_.RollUp();
+  if (command == scSearch) search_.Open();
   if (command == scAlreadyRunning) {
     fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);

@@ -4,6 +4,7 @@
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
+#include "core/ports/SearchView.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Windows.h"
 
@@ -63,6 +64,21 @@ class NullFolderWatch final : public FolderWatch {
   void Watch(const std::string&, std::function<void()>) override {}
 };
 
+// Button search without a dialog: it closes at once where it was.
+class NullSearchView final : public SearchView {
+ public:
+  void ShowModal(const Rect& frame) override { frame_ = frame; }
+  void Close() override {}
+  Rect Frame() override { return frame_; }
+  void HitsChanged(int, int) override {}
+  void SetFoundText(const std::string&) override {}
+  void SetOptions(const SearchOptions&) override {}
+  void SetEditEnabled(bool) override {}
+
+ private:
+  Rect frame_;
+};
+
 template <typename Port, typename Null>
 void Fill(Port*& port) {
   static Null none;  // stateless, so one instance serves every user
@@ -78,6 +94,7 @@ Ports WithNullPorts(Ports ports) {
   Fill<Windows, NullWindows>(ports.windows);
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
+  Fill<SearchView, NullSearchView>(ports.searchView);
   return ports;
 }
 

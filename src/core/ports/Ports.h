@@ -15,6 +15,7 @@ class Shell;
 class FolderWatch;
 class Ui;
 class TextMeasure;
+class SearchView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -26,6 +27,8 @@ struct Ports {
   Windows* windows = nullptr;
   Shell* shell = nullptr;
   FolderWatch* folderWatch = nullptr;
+  // Button search: the "Search" dialog.
+  SearchView* searchView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does
