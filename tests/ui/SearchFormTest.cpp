@@ -38,10 +38,14 @@ TEST(SearchFormTest, TypingFindsAndReturnOnAHitPastesIt) {
   bool ran = false;
   QTimer::singleShot(0, &form, [&] {
     ran = true;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_TRUE(form.SearchForBox()->hasFocus());
     EXPECT_TRUE(form.Button(QStringLiteral("EditButton"))->isEnabled());
     QTest::keyClicks(form.SearchForBox(), QStringLiteral("NEED"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Found()->text() == QStringLiteral("1 Button Found"); }, 2000));
+    if (!QTest::qWaitFor([&] { return form.Found()->text() == QStringLiteral("1 Button Found"); }, 2000)) {
+      ADD_FAILURE() << form.Found()->text().toStdString();
+      return form.reject();
+    }
     EXPECT_EQ(form.ResultGrid()->model()->index(0, 1).data().toString(), QStringLiteral("Needle"));
     EXPECT_TRUE(form.ResultGrid()->isColumnHidden(3));
     QTest::keyClick(form.SearchForBox(), Qt::Key_Down);

@@ -57,7 +57,7 @@ class ButtonSearch {
   static constexpr int kSearchIntervalMs = 25;
   static constexpr int kShowIntervalMs = 250;
   // How long one slice may run before typing gets its turn.
-  static constexpr int kSliceMs = 8;
+  static constexpr int kSliceMs = 5;
 
   ButtonSearch(SearchPorts ports, SearchParts parts, SearchHooks hooks);
   ~ButtonSearch();
