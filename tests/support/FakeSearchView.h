@@ -18,22 +18,19 @@ class FakeSearchView : public SearchView {
   }
   void Close() override { ++closes; }
   Rect Frame() override { return frame; }
-  void HitsChanged(int unchanged, int count) override {
-    rows = count;
-    if (unchanged == 0) ++resets;
+  void HitsChanged(int, int) override {
     if (betweenSlices) betweenSlices();
   }
   void SetFoundText(const std::string& text) override { found = text; }
   void SetOptions(const SearchOptions& shown) override { options = shown; }
-  void SetEditEnabled(bool enabled) override { editEnabled = enabled; }
+  void SetEditEnabled(bool) override {}
 
   std::function<void()> whileShown;
   std::function<void()> betweenSlices;  // after each slice that found something
-  int shows = 0, closes = 0, rows = 0, resets = 0;
+  int shows = 0, closes = 0;
   Rect shownAt, frame;
   std::string found;
   SearchOptions options;
-  bool editEnabled = false;
 };
 
 }  // namespace cvd::test

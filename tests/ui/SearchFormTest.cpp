@@ -1,9 +1,7 @@
 // The search dialog on the offscreen platform, on the real event loop:
 // typing finds, the keyboard reaches every part, Return pastes a hit.
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -59,21 +57,6 @@ TEST(SearchFormTest, TypingFindsAndReturnOnAHitPastesIt) {
   EXPECT_EQ(h.clipboard.Text(), "needle text");
   EXPECT_GE(form.width(), 400);
   EXPECT_GE(form.height(), 240);
-
-  // The options menu shows the core's ticks: unticking the last of name and
-  // text ticks the other.
-  h.state.settings.SearchButtonTextMenu = false;
-  QTimer::singleShot(0, &form, [&] {
-    QAction* name = form.OptionsMenu()->actions().at(2);
-    EXPECT_TRUE(name->isChecked());
-    name->setChecked(false);
-    h.engine->Search().ToggleOption(SearchOption::ButtonName);
-    EXPECT_FALSE(name->isChecked());
-    EXPECT_TRUE(form.OptionsMenu()->actions().at(3)->isChecked());
-    QTest::keyClick(&form, Qt::Key_Escape);
-  });
-  h.engine->Search().Open();
-  EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

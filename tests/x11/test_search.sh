@@ -22,7 +22,6 @@ xdotool key alt+F3
 SEARCH=$(wait_for_window Search) || fail "no search dialog: $(cat "$TEST_HOME/corvinade.log")"
 for _ in $(seq 100); do [ "$(focused_window)" = "$SEARCH" ] && break; sleep 0.05; done
 [ "$(focused_window)" = "$SEARCH" ] || fail "the search dialog did not take the keyboard"
-# "1000 of" is in the name and the text of button 1000 only.
 xdotool type --delay 30 '1000 of'
 sleep 1
 xdotool key Down
