@@ -23,6 +23,7 @@
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TSearchForm.h"
+#include "ui/TSetupForm.h"
 #include "ui/TTrayForm.h"
 
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
   cvd::x11::X11Hotkeys hotkeys;
   cvd::ui::TListForm listForm;
   ui.SetListForm(&listForm);
+  // The setup dialog; its pages are built once the engine exists.
+  cvd::ui::TSetupForm setupForm;
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -65,6 +68,7 @@ int main(int argc, char** argv) {
   // Button search
   cvd::ui::TSearchForm searchForm;
   ports.searchView = &searchForm;
+  ports.setupView = &setupForm;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
@@ -75,6 +79,8 @@ int main(int argc, char** argv) {
   listForm.SetList(&engine.Shortcuts().Delimiters());
   searchForm.SetSearch(&engine.Search());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
+  setupForm.SetEngine(engine);
+  tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });
 
   cvd::qt::InstanceServer server(engine);
   if (!server.Listen()) return 0;  // another copy won the race and was told to show itself

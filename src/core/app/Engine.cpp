@@ -86,7 +86,13 @@ Engine::Engine(const Ports& ports, AppState& state)
               SearchParts{state.table, state.settings, window_, paster_, tracker_},
               SearchHooks{[this](int position) { GroupListChange(position); },
                           [this] { return files_.SaveSearchWindowSettings(); },
-                          [this](int, int) { menus_.Buttons().MenuEditButtonClick(); }}) {
+                          [this](int, int) { menus_.Buttons().MenuEditButtonClick(); }}),
+      // The setup dialog.
+      setup_(SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
+             *ports_.setupView,
+             SetupHooks{[this] { return fader_.Opacity(); }, [this](bool on) { fader_.EnableIdleTimer(on); },
+                        [this] { AdvWinTrackChanged(); }, [this] { FormCloseQuery(); },
+                        [this] { RestoreTargetFocus(); }}) {
   menus_.SetSeams(MenuSeams{{}, [this] { search_.Open(); },
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
@@ -146,6 +152,10 @@ void Engine::LoadEverything() {
   if (index < 1) index = 1;
   table.CurrentGroup = index;
   window_.SetPasteCount();
+}
+
+void Engine::RestoreTargetFocus() {
+  if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
 }
 
 void Engine::ClipFilled(int group, const std::string& text, const FillResult& result) {
@@ -211,6 +221,7 @@ void Engine::HandleSystemCommand(int command) {
     fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);
   }
+  if (command == scSettings) setup_.SystemMenuSettings();
 }
 
 }  // namespace cvd

@@ -20,6 +20,7 @@
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/search/ButtonSearch.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/setup/SetupDialog.h"
 #include "core/share/ShareSync.h"
 #include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
@@ -89,6 +90,8 @@ class Engine {
   WindowMenus& Menus() { return menus_; }
   // Button search: the "Search" dialog's logic.
   ButtonSearch& Search() { return search_; }
+  // The setup dialog's options, closing rules and buttons.
+  SetupDialog& Setup() { return setup_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -102,6 +105,8 @@ class Engine {
  private:
   void LoadEverything();
   void ClipFilled(int group, const std::string& text, const FillResult& result);
+  // A dialog closed: the keyboard goes back to the window the user worked in.
+  void RestoreTargetFocus();
 
   Ports ports_;
   AppState& state_;
@@ -124,6 +129,7 @@ class Engine {
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
   ButtonSearch search_;  // button search
+  SetupDialog setup_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

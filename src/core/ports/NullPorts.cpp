@@ -5,6 +5,7 @@
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
 #include "core/ports/SearchView.h"
+#include "core/ports/SetupView.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Windows.h"
 
@@ -77,6 +78,13 @@ class NullSearchView final : public SearchView {
 
  private:
   Rect frame_;
+// Without a setup dialog nothing shows and nothing blocks closing.
+class NullSetupView final : public SetupView {
+ public:
+  void ShowModal(std::optional<SetupPage>, int) override {}
+  bool Showing() override { return false; }
+  void TurnTo(SetupPage, int) override {}
+  bool PagesCanClose() override { return true; }
 };
 
 template <typename Port, typename Null>
@@ -95,6 +103,7 @@ Ports WithNullPorts(Ports ports) {
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
   Fill<SearchView, NullSearchView>(ports.searchView);
+  Fill<SetupView, NullSetupView>(ports.setupView);
   return ports;
 }
 

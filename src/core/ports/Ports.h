@@ -16,6 +16,7 @@ class FolderWatch;
 class Ui;
 class TextMeasure;
 class SearchView;
+class SetupView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -29,6 +30,8 @@ struct Ports {
   FolderWatch* folderWatch = nullptr;
   // Button search: the "Search" dialog.
   SearchView* searchView = nullptr;
+  // The setup dialog.
+  SetupView* setupView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does
