@@ -78,6 +78,8 @@ class NullSearchView final : public SearchView {
 
  private:
   Rect frame_;
+};
+
 // Without a setup dialog nothing shows and nothing blocks closing.
 class NullSetupView final : public SetupView {
  public:
@@ -89,7 +91,7 @@ class NullSetupView final : public SetupView {
 
 template <typename Port, typename Null>
 void Fill(Port*& port) {
-  static Null none;  // stateless, so one instance serves every user
+  static Null none;  // one instance serves every user (the search view only echoes a frame)
   if (!port) port = &none;
 }
 
