@@ -23,6 +23,7 @@
 #include "ui/TCvdEditForm.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TSearchForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TQuickFixForm.h"
 #include "ui/TTrayForm.h"
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
   ports.quickFixEditorView = &quickFixForm;
   ports.editorView = &editForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
+  // Button search
+  cvd::ui::TSearchForm searchForm;
+  ports.searchView = &searchForm;
   ports.setupView = &setupForm;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
@@ -83,6 +87,7 @@ int main(int argc, char** argv) {
   quickFixForm.SetEditor(&engine.FixListEditor());
   quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });
   editForm.SetEditor(&engine.Editor());
+  searchForm.SetSearch(&engine.Search());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
   setupForm.SetEngine(engine);
   tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });

@@ -127,7 +127,7 @@ TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
   FillMenu(groupMenu, engine.Menus().GroupMenu(), [](int) {});
   EXPECT_EQ(Captions(groupMenu),
             "New Group|Rename Group|Delete Group|Copy Group|-|Group Options|Clear all Clip Buttons|"
-            "Mark all Buttons Unused|-|Search Buttons#|-|Import Group from File|Export Group to File|-|"
+            "Mark all Buttons Unused|-|Search Buttons|-|Import Group from File|Export Group to File|-|"
             "Monitor Application|Monitor Window|Cancel Monitoring|-|Cancel");
   state.table.CurrentButton = 2;
   std::vector<int> chosen;

@@ -69,7 +69,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                  return menus_.Buttons().DeleteButton(g, b, noAsk);
                                },
                                .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
-                               .search = {},
+                               .search = [this] { search_.Open(); },
                                .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
       menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
              GroupHooks{[this](int position, bool store) {
@@ -82,6 +82,12 @@ Engine::Engine(const Ports& ports, AppState& state)
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
                          [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      // Button search
+      search_(SearchPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.searchView},
+              SearchParts{state.table, state.settings, window_, paster_, tracker_},
+              SearchHooks{[this](int position) { GroupListChange(position); },
+                          [this] { return files_.SaveSearchWindowSettings(); },
+                          [this](int g, int b) { editor_.EditButton(g, b); }}),
       // The setup dialog.
       setup_(SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
              *ports_.setupView,
@@ -101,12 +107,14 @@ Engine::Engine(const Ports& ports, AppState& state)
                           [this] { desktop_.MenuReadHelpFileClick(); },
                           [this] { RestoreTargetFocus(); }}) {
   menus_.Buttons().SetEditor([this](int g, int b, bool) { return editor_.Open(g, b, EditorPage::Button); });
-  menus_.SetSeams(MenuSeams{[this] { editor_.ShowGroupOptions(); }, {},
+  menus_.SetSeams(MenuSeams{[this] { editor_.ShowGroupOptions(); }, [this] { search_.Open(); },
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
                             [this] { monitor_.MenuCancelMonitoringClick(); },
                             [this] { fixEditor_.Show(); }});
   menus_.SetRestoreFocus([this] { RestoreTargetFocus(); });
+  // An edit may change what the search found.
+  editor_.SetClosedHandler([this] { search_.EditorClosed(); });
   // "Change shortcut key" in the quick fix editor turns the setup dialog to the fix's row.
   fixEditor_.SetShortcutRowHook([this](int row) { setup_.OpenAtShortcutRow(row); });
   files_.SetShareFileLineCounter(CountShareFileLines);
@@ -225,6 +233,7 @@ void Engine::CoolTrayIconClick() {
 void Engine::HandleSystemCommand(int command) {
   fader_.ResetFadeTimer();
   if (command == scRollUp) fader_.RollUp();
+  if (command == scSearch) search_.Open();
   if (command == scAlreadyRunning) {
     fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);

@@ -20,6 +20,7 @@
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
+#include "core/search/ButtonSearch.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/setup/SetupDialog.h"
 #include "core/share/ShareSync.h"
@@ -89,6 +90,8 @@ class Engine {
   ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
+  // Button search: the "Search" dialog's logic.
+  ButtonSearch& Search() { return search_; }
   // The setup dialog's options, closing rules and buttons.
   SetupDialog& Setup() { return setup_; }
   // Quick fix editor: the list of quick fixes with their gestures.
@@ -131,6 +134,7 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
+  ButtonSearch search_;  // button search
   SetupDialog setup_;
   QuickFixListEditor fixEditor_;  // quick fix editor
   ButtonEditor editor_;  // the button editor and group options

@@ -5,6 +5,7 @@
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
+#include "core/ports/SearchView.h"
 #include "core/ports/SetupView.h"
 #include "core/ports/QuickFixEditorView.h"
 #include "core/ports/Shell.h"
@@ -66,6 +67,21 @@ class NullFolderWatch final : public FolderWatch {
   void Watch(const std::string&, std::function<void()>) override {}
 };
 
+// Button search without a dialog: it closes at once where it was.
+class NullSearchView final : public SearchView {
+ public:
+  void ShowModal(const Rect& frame) override { frame_ = frame; }
+  void Close() override {}
+  Rect Frame() override { return frame_; }
+  void HitsChanged(int, int) override {}
+  void SetFoundText(const std::string&) override {}
+  void SetOptions(const SearchOptions&) override {}
+  void SetEditEnabled(bool) override {}
+
+ private:
+  Rect frame_;
+};
+
 // Without a setup dialog nothing shows and nothing blocks closing.
 class NullSetupView final : public SetupView {
  public:
@@ -100,7 +116,7 @@ class NullEditorView final : public EditorView {
 
 template <typename Port, typename Null>
 void Fill(Port*& port) {
-  static Null none;  // stateless, so one instance serves every user
+  static Null none;  // one instance serves every user (the search view only echoes a frame)
   if (!port) port = &none;
 }
 
@@ -113,6 +129,7 @@ Ports WithNullPorts(Ports ports) {
   Fill<Windows, NullWindows>(ports.windows);
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
+  Fill<SearchView, NullSearchView>(ports.searchView);
   Fill<SetupView, NullSetupView>(ports.setupView);
   Fill<QuickFixEditorView, NullQuickFixEditorView>(ports.quickFixEditorView);
   Fill<EditorView, NullEditorView>(ports.editorView);

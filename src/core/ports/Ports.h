@@ -15,6 +15,7 @@ class Shell;
 class FolderWatch;
 class Ui;
 class TextMeasure;
+class SearchView;
 class SetupView;
 class QuickFixEditorView;
 class EditorView;
@@ -29,6 +30,8 @@ struct Ports {
   Windows* windows = nullptr;
   Shell* shell = nullptr;
   FolderWatch* folderWatch = nullptr;
+  // Button search: the "Search" dialog.
+  SearchView* searchView = nullptr;
   // The setup dialog.
   SetupView* setupView = nullptr;
   // Quick fix editor: the "Custom Quick Fix" window.
