@@ -79,18 +79,38 @@ bool RunCbc(bool encrypt, const std::string& in, std::string& out) {
   return out.size() == in.size();
 }
 
-// Deciphers whole blocks where they are: no second buffer, and the value
-// keeps a buffer of its own size (a big file holds many of them).
-bool DecipherInPlace(std::string& bytes) {
+// The key alone, for deciphering: CBC deciphers each block on its own and
+// XORs it with the cipher block before it (the IV for the first), so one
+// keyed ECB context serves every value without setting an IV again, which
+// went through the library's parameter lookup for every value.
+EVP_CIPHER_CTX* DecipherContext() {
+  thread_local CtxPtr ctx;
+  if (!ctx) {
+    CtxPtr fresh(EVP_CIPHER_CTX_new());
+    const Block key = FoldInto16(kKeyString);
+    if (!fresh || EVP_CipherInit_ex(fresh.get(), EVP_aes_128_ecb(), nullptr, key.data(), nullptr, 0) != 1) {
+      return nullptr;
+    }
+    EVP_CIPHER_CTX_set_padding(fresh.get(), 0);
+    ctx = std::move(fresh);
+  }
+  return ctx.get();
+}
+
+// AES-128-CBC deciphering of whole blocks from `cipher` into `plain`, which
+// has the same size.
+bool DecipherCbc(const std::string& cipher, std::string& plain) {
   static const Block iv = FoldInto16(kIvString);
-  EVP_CIPHER_CTX* ctx = KeyedContext(false);
-  if (!ctx || EVP_CipherInit_ex(ctx, nullptr, nullptr, nullptr, iv.data(), 0) != 1) return false;
-  auto* data = reinterpret_cast<unsigned char*>(bytes.data());
+  EVP_CIPHER_CTX* ctx = DecipherContext();
+  if (!ctx) return false;
+  const auto* in = reinterpret_cast<const unsigned char*>(cipher.data());
+  auto* out = reinterpret_cast<unsigned char*>(plain.data());
   int written = 0;
-  int tail = 0;
-  if (EVP_CipherUpdate(ctx, data, &written, data, static_cast<int>(bytes.size())) != 1) return false;
-  if (EVP_CipherFinal_ex(ctx, data + written, &tail) != 1) return false;
-  return static_cast<std::size_t>(written + tail) == bytes.size();
+  if (EVP_CipherUpdate(ctx, out, &written, in, static_cast<int>(cipher.size())) != 1) return false;
+  if (static_cast<std::size_t>(written) != cipher.size()) return false;
+  for (std::size_t i = 0; i < kBlock; ++i) out[i] ^= iv[i];
+  for (std::size_t i = kBlock; i < cipher.size(); ++i) out[i] ^= in[i - kBlock];
+  return true;
 }
 
 constexpr std::array<std::int8_t, 256> MakeDecodeTable() {
@@ -118,11 +138,13 @@ std::string EncodeCipherText(std::string_view bytes) {
   return text;
 }
 
-std::string DecodeCipherText(std::string_view text) {
+namespace {
+
+void DecodeInto(std::string_view text, std::string& bytes) {
   // Four characters make three bytes; a last group of n > 1 makes n - 1.
   const std::size_t whole = text.size() / 4;
   const std::size_t rest = text.size() % 4;
-  std::string bytes(whole * 3 + (rest > 1 ? rest - 1 : 0), '\0');
+  bytes.resize(whole * 3 + (rest > 1 ? rest - 1 : 0));
   const auto value = [&](std::size_t i) {
     return static_cast<std::uint32_t>(kDecode[static_cast<unsigned char>(text[i])]);
   };
@@ -138,6 +160,13 @@ std::string DecodeCipherText(std::string_view text) {
     for (std::size_t k = 0; k < 4; ++k) group = group << 6 | (k < rest ? value(whole * 4 + k) : 0);
     for (std::size_t k = 0; k + 1 < rest; ++k) *out++ = static_cast<char>((group >> (16 - 8 * k)) & 0xFF);
   }
+}
+
+}  // namespace
+
+std::string DecodeCipherText(std::string_view text) {
+  std::string bytes;
+  DecodeInto(text, bytes);
   return bytes;
 }
 
@@ -156,10 +185,14 @@ std::string Encrypt(std::string_view plain) {
 
 std::string Decrypt(std::string_view cipher) {
   if (cipher.size() < kBlock) return {};
-  std::string plain = DecodeCipherText(cipher);
+  // The decoded bytes go to a buffer of this thread's, so the value is the
+  // only string made.
+  thread_local std::string decoded;
+  DecodeInto(cipher, decoded);
   // Too short, or an incomplete last block (a damaged line).
-  if (plain.size() < kBlock || plain.size() % kBlock != 0) return {};
-  if (!DecipherInPlace(plain)) return {};
+  if (decoded.size() < kBlock || decoded.size() % kBlock != 0) return {};
+  std::string plain(decoded.size(), '\0');
+  if (!DecipherCbc(decoded, plain)) return {};
   // Lenient unpadding: the pad bytes before the last one are not checked.
   const auto pad = static_cast<unsigned char>(plain.back());
   plain.resize(plain.size() - (pad >= 1 && pad <= kBlock ? pad : 1));

@@ -85,7 +85,7 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   // Every group needs lines of its own, so a count beyond the lines left
   // cannot be read; refusing it early also bounds what a damaged count
   // could make the reader allocate.
-  if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines()) throw UnreadableLine{};
+  if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines(static_cast<std::size_t>(count))) throw UnreadableLine{};
   table.Groups.reserve(static_cast<std::size_t>(count) + 1);
   for (int g = 1; g <= count; ++g) ReadBlockA(in, table, out);
 
@@ -216,6 +216,7 @@ DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legac
   }
   try {
     ReadGroups(in, legacy, out);
+    in.FinishDeciphering();
   } catch (const UnreadableLine&) {
     out = DataFileContents{};
     out.status = DataFileStatus::Unreadable;
@@ -228,7 +229,7 @@ DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legac
 }
 
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                            const LegacyDisplay& legacy) {
+                            const LegacyDisplay& legacy, const DataBytesSeen& seen) {
   const std::string path = dataDir + kDataFileName;
   DataLoadResult result;
   std::string bytes;
@@ -241,6 +242,7 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
     return result;
   }
   if (read) {
+    if (seen) seen(bytes);
     DataFileContents contents = ReadDataFile(bytes, legacy);
     if (contents.status == DataFileStatus::Ok) {
       table = std::move(contents.table);

@@ -3,6 +3,7 @@
 // strings enciphered. The layout grew by appending blocks, so a reader takes
 // files that stop after any complete block and fills in the rest.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,7 +72,10 @@ struct DataLoadResult {
 // read gives the default table too, but is first kept beside itself under a
 // name no save overwrites, and the result's message says where it is;
 // otherwise the next save would destroy the only copy of the user's buttons.
+// `seen`, when given, gets the file's bytes once they are read, so that a
+// caller who needs them (the journal's mark) does not read the file again.
+using DataBytesSeen = std::function<void(const std::string& bytes)>;
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                            const LegacyDisplay& legacy);
+                            const LegacyDisplay& legacy, const DataBytesSeen& seen = {});
 
 }  // namespace cvd

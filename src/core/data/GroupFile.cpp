@@ -90,6 +90,7 @@ GroupFileContents ReadGroupFile(std::string_view bytes) {
   out.version = header.size() > kVersionPosition ? header[kVersionPosition] : '\0';
   try {
     ReadGroup(in, out);
+    in.FinishDeciphering();
   } catch (const UnreadableLine&) {
     const char version = out.version;
     out = GroupFileContents{};

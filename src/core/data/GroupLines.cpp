@@ -10,12 +10,13 @@ void ReadPlaceAndButtons(LineReader& in, TGroup& g) {
   g.WindowLeft = NumberOrThrow(in.Next());
   g.WindowTop = NumberOrThrow(in.Next());
   g.RememberPos = FlagFromLine(in.Next());
-  g.Buttons.assign(static_cast<std::size_t>(g.TotalButtons()) + 1, TButton{});
+  g.Buttons.clear();
+  g.Buttons.resize(static_cast<std::size_t>(g.TotalButtons()) + 1);
   for (int b = 1; b <= g.TotalButtons(); ++b) {
     TButton& button = g.Buttons[b];
-    button.Name = in.NextDeciphered();
-    button.Hint = in.NextDeciphered();
-    button.Text = UnpackText(in.NextDeciphered());
+    in.NextDecipheredInto(button.Name);
+    in.NextDecipheredInto(button.Hint);
+    in.NextDecipheredInto(button.Text, true);
     button.FontColor = b > g.NumClipButtons ? clRed : clBlack;
     button.Color = clBtnFace;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "core/data/Cipher.h"
 
@@ -19,16 +20,27 @@ std::string_view LineReader::Next() {
   return line;
 }
 
-std::string LineReader::NextDeciphered() {
+std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
+
+void LineReader::NextDecipheredInto(std::string& dest, bool unpack) {
   const std::string_view line = Next();
-  if (deciphered_ && lineNumber_ <= deciphered_->Count()) return deciphered_->Take(lineNumber_);
-  return Decrypt(line);
+  if (deferred_) {
+    // Three values a button: about one in three lines of the file.
+    if (pending_.Count() == 0) pending_.Reserve(bytes_.size() / 96);
+    pending_.Add(line, &dest, unpack);
+  } else {
+    dest = unpack ? UnpackText(Decrypt(line)) : Decrypt(line);
+  }
 }
 
-std::size_t LineReader::RemainingLines() const {
-  if (AtEnd()) return 0;
-  const auto count = static_cast<std::size_t>(std::count(bytes_.begin() + static_cast<std::ptrdiff_t>(pos_), bytes_.end(), '\n'));
-  return count + (bytes_.back() == '\n' ? 0 : 1);
+std::size_t LineReader::RemainingLines(std::size_t limit) const {
+  std::size_t count = 0;
+  for (std::size_t pos = pos_; pos < bytes_.size() && count < limit; ++count) {
+    const void* found = std::memchr(bytes_.data() + pos, '\n', bytes_.size() - pos);
+    if (!found) return count + 1;
+    pos = static_cast<std::size_t>(static_cast<const char*>(found) - bytes_.data()) + 1;
+  }
+  return count;
 }
 
 std::string UnpackText(std::string&& packed) {

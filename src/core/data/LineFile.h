@@ -3,6 +3,7 @@
 // enciphered values, packed button texts, flags and whole numbers.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,20 +17,28 @@ namespace cvd {
 // empty, as the tolerant readers expect.
 class LineReader {
  public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes), deciphered_(DecipheredLines::For(bytes)) {}
+  explicit LineReader(std::string_view bytes) : bytes_(bytes), deferred_(bytes.size() >= DeferredDecipher::kMinBytes) {}
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   std::string_view Next();
   std::string NextDeciphered();
+  // The next line deciphered into `dest` (unpacked as a button text when
+  // `unpack`): at once in a small file; in a big one only when
+  // FinishDeciphering runs, so `dest` must stay where it is until then.
+  void NextDecipheredInto(std::string& dest, bool unpack = false);
+  // Deciphers every value NextDecipheredInto left for later.
+  void FinishDeciphering() { pending_.Run(); }
   // Number of the line read last (1-based; counts reads past the end too).
   std::size_t LineNumber() const { return lineNumber_; }
-  // Lines not yet read (a partial last line counts as one).
-  std::size_t RemainingLines() const;
+  // Lines not yet read (a partial last line counts as one), counted up to
+  // `limit` only: a big file need not be scanned to its end.
+  std::size_t RemainingLines(std::size_t limit = SIZE_MAX) const;
 
  private:
   std::string_view bytes_;
   std::size_t pos_ = 0;
   std::size_t lineNumber_ = 0;
-  std::unique_ptr<DecipheredLines> deciphered_;  // big files only
+  bool deferred_;
+  DeferredDecipher pending_;
 };
 
 // Builds a file: every line ends with CR LF.

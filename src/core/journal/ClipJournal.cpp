@@ -134,7 +134,7 @@ std::string DataFileMark(const std::string& path) {
   std::string bytes;
   bool missing = false;
   if (ReadWholeFile(path, bytes, nullptr, &missing)) return DataBytesMark(bytes);
-  return missing ? kNoDataFileMark : "unreadable";
+  return missing ? kNoDataFileMark : kUnreadableDataFileMark;
 }
 
 std::string JournalEntryLine(const JournalEntry& entry) {

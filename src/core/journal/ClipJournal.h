@@ -32,6 +32,7 @@ namespace cvd {
 inline constexpr const char* kJournalFileName = "corvinade.jnl";
 inline constexpr const char* kUnusedJournalSuffix = ".unused";
 inline constexpr const char* kNoDataFileMark = "none";
+inline constexpr const char* kUnreadableDataFileMark = "unreadable";
 
 enum class JournalKind { Fill, Shift };
 

@@ -9,9 +9,12 @@ namespace cvd {
 void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDisplay& legacy) {
   journal_.Close();
   replayed_ = 0;
-  cvd::LoadData(table_, dataDir, programDir_, legacy, ui_);
+  // The mark comes from the bytes the load read: the file is read once.
+  std::string mark;
+  const DataLoadResult loaded = cvd::LoadData(table_, dataDir, programDir_, legacy, ui_,
+                                              [&mark](const std::string& bytes) { mark = DataBytesMark(bytes); });
+  if (mark.empty()) mark = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
   const std::string path = dataDir + kJournalFileName;
-  const std::string mark = DataFileMark(dataDir + kDataFileName);
   const JournalReading reading = ReadJournal(path, mark);
   if (reading.fresh) {
     journal_.Reopen(path, true);

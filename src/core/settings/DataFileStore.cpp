@@ -5,8 +5,8 @@
 namespace cvd {
 
 DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Ui& ui) {
-  DataLoadResult result = LoadDataFile(table, dataDir, programDir, legacy);
+                        const LegacyDisplay& legacy, Ui& ui, const DataBytesSeen& seen) {
+  DataLoadResult result = LoadDataFile(table, dataDir, programDir, legacy, seen);
   for (const std::string& message : result.messages) ui.CursorMessageDlg(message, MsgKind::Error, MsgButtons::Ok);
   return result;
 }

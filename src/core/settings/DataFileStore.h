@@ -14,7 +14,7 @@ class Ui;
 // Loads the data file (see LoadDataFile) and tells the user, through `ui`,
 // what went wrong with it.
 DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Ui& ui);
+                        const LegacyDisplay& legacy, Ui& ui, const DataBytesSeen& seen = {});
 
 class DataFileStore {
  public:

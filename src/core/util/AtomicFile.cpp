@@ -129,20 +129,24 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
     SetError(error, "cannot read " + path, EISDIR);
     return false;
   }
-  if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[65536];
+  // Read straight into the string: a big data file is not copied twice.
+  std::size_t size = 0;
+  bytes.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 65536);
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (size == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
       const int code = errno;
       ::close(fd);
+      bytes.clear();
       SetError(error, "cannot read " + path, code);
       return false;
     }
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    size += static_cast<std::size_t>(n);
   }
+  bytes.resize(size);
   ::close(fd);
   return true;
 }
