@@ -97,20 +97,17 @@ EVP_CIPHER_CTX* DecipherContext() {
   return ctx.get();
 }
 
-// AES-128-CBC deciphering of whole blocks from `cipher` into `plain`, which
-// has the same size.
-bool DecipherCbc(const std::string& cipher, std::string& plain) {
-  static const Block iv = FoldInto16(kIvString);
+// Each block deciphered by the key alone, in one call for the whole value;
+// the CBC chaining is applied as the plain value is made.
+bool DecipherBlocks(const std::string& in, std::string& out) {
   EVP_CIPHER_CTX* ctx = DecipherContext();
   if (!ctx) return false;
-  const auto* in = reinterpret_cast<const unsigned char*>(cipher.data());
-  auto* out = reinterpret_cast<unsigned char*>(plain.data());
+  out.resize(in.size());
   int written = 0;
-  if (EVP_CipherUpdate(ctx, out, &written, in, static_cast<int>(cipher.size())) != 1) return false;
-  if (static_cast<std::size_t>(written) != cipher.size()) return false;
-  for (std::size_t i = 0; i < kBlock; ++i) out[i] ^= iv[i];
-  for (std::size_t i = kBlock; i < cipher.size(); ++i) out[i] ^= in[i - kBlock];
-  return true;
+  if (EVP_CipherUpdate(ctx, reinterpret_cast<unsigned char*>(out.data()), &written,
+                       reinterpret_cast<const unsigned char*>(in.data()), static_cast<int>(in.size())) != 1)
+    return false;
+  return static_cast<std::size_t>(written) == in.size();
 }
 
 constexpr std::array<std::int8_t, 256> MakeDecodeTable() {
@@ -191,11 +188,19 @@ std::string Decrypt(std::string_view cipher) {
   DecodeInto(cipher, decoded);
   // Too short, or an incomplete last block (a damaged line).
   if (decoded.size() < kBlock || decoded.size() % kBlock != 0) return {};
-  std::string plain(decoded.size(), '\0');
-  if (!DecipherCbc(decoded, plain)) return {};
+  static const Block iv = FoldInto16(kIvString);
+  thread_local std::string blocks;
+  if (!DecipherBlocks(decoded, blocks)) return {};
+  const std::size_t n = decoded.size();
   // Lenient unpadding: the pad bytes before the last one are not checked.
-  const auto pad = static_cast<unsigned char>(plain.back());
-  plain.resize(plain.size() - (pad >= 1 && pad <= kBlock ? pad : 1));
+  // The pad length is known before the value is made, so the value gets a
+  // buffer of exactly its size (a big file holds many).
+  const auto pad = static_cast<unsigned char>(blocks[n - 1] ^ (n == kBlock ? iv[kBlock - 1] : decoded[n - kBlock - 1]));
+  std::string plain(n - (pad >= 1 && pad <= kBlock ? pad : 1), '\0');
+  char* out = plain.data();
+  const std::size_t first = std::min(plain.size(), kBlock);
+  for (std::size_t i = 0; i < first; ++i) out[i] = static_cast<char>(blocks[i] ^ iv[i]);
+  for (std::size_t i = kBlock; i < plain.size(); ++i) out[i] = static_cast<char>(blocks[i] ^ decoded[i - kBlock]);
   return plain;
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 #include "core/data/Cipher.h"
@@ -158,6 +159,29 @@ std::string DamagedMessage(const std::string& path, const std::string& copy, con
   return text;
 }
 
+// Hands the bytes to `seen` on a second thread while they are read: the
+// reader leaves a core idle for most of a big file.
+DataFileContents SeenWhileReading(const std::string& bytes, const DataBytesSeen& seen, const LegacyDisplay& legacy) {
+  std::thread helper;
+  if (seen && bytes.size() >= DeferredDecipher::kMinBytes) {
+    try {
+      helper = std::thread([&] {
+        try {
+          seen(bytes);
+        } catch (...) {
+          // Out of memory: the caller sees no bytes, as for an unreadable file.
+        }
+      });
+    } catch (const std::system_error&) {
+      // No thread to be had: this one does it.
+    }
+  }
+  if (seen && !helper.joinable()) seen(bytes);
+  DataFileContents contents = ReadDataFile(bytes, legacy);
+  if (helper.joinable()) helper.join();
+  return contents;
+}
+
 }  // namespace
 
 std::string WriteDataFile(const GroupTable& table) {
@@ -242,8 +266,7 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
     return result;
   }
   if (read) {
-    if (seen) seen(bytes);
-    DataFileContents contents = ReadDataFile(bytes, legacy);
+    DataFileContents contents = SeenWhileReading(bytes, seen, legacy);
     if (contents.status == DataFileStatus::Ok) {
       table = std::move(contents.table);
       result.status = DataLoadStatus::Loaded;

@@ -73,7 +73,8 @@ struct DataLoadResult {
 // name no save overwrites, and the result's message says where it is;
 // otherwise the next save would destroy the only copy of the user's buttons.
 // `seen`, when given, gets the file's bytes once they are read, so that a
-// caller who needs them (the journal's mark) does not read the file again.
+// caller who needs them (the journal's mark) does not read the file again;
+// for a big file it runs on a thread of its own while the file is read.
 using DataBytesSeen = std::function<void(const std::string& bytes)>;
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
                             const LegacyDisplay& legacy, const DataBytesSeen& seen = {});
