@@ -4,6 +4,7 @@
 
 #include "core/data/AtomicFile.h"
 #include "core/data/DataFile.h"
+#include "core/data/ParallelDecipher.h"
 #include "core/journal/JournalReplay.h"
 #include "core/journal/JournaledDataStore.h"
 #include "support/ScriptedUi.h"
@@ -109,10 +110,17 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
 }
 
 // A data folder whose store has saved once, with a group that copies
-// duplicates, so that a clip replayed twice would show twice.
+// duplicates, so that a clip replayed twice would show twice. A big one
+// takes the loader's path for big files (its mark made on another thread).
 struct Folder {
-  Folder() {
+  explicit Folder(bool big = false) {
     store.LoadData(dir, LegacyDisplay{});
+    if (big) {
+      TGroup& other = table.Groups[table.AddGroup("Big", "")];
+      other.NumPermButtons = 4000;
+      other.ResizeButtons();
+      for (int b = 1; b <= other.TotalButtons(); ++b) other.Buttons[b].Text.assign(150, 'x');
+    }
     table.Current().CopyDups = cdCopy;
     std::string error;
     EXPECT_TRUE(store.SaveData(dir, error));
@@ -140,29 +148,36 @@ TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
     bool marked, saved;
   } cases[] = {{"before the save", false, false}, {"after the mark", true, false}, {"before the fresh journal", true, true}};
   for (const auto& c : cases) {
-    Folder f;
-    for (const std::string text : {"a", "b", "a"}) ASSERT_TRUE(f.Record(text));
-    const std::string bytes = WriteDataFile(f.table);
-    ClipJournal crashed;
-    ASSERT_TRUE(crashed.Reopen(f.store.JournalPath(), true));
-    EXPECT_TRUE(!c.marked || crashed.Mark(DataBytesMark(bytes)));
-    EXPECT_TRUE(!c.saved || WriteFileAtomically(f.dir + kDataFileName, bytes, nullptr));
-    for (int start = 1; start <= 2; ++start) EXPECT_EQ(f.Restart(), Texts(f.table.Current())) << c.name << start;
+    for (const bool big : {false, true}) {
+      Folder f(big);
+      ASSERT_EQ(WriteDataFile(f.table).size() >= DeferredDecipher::kMinBytes, big);
+      for (const std::string text : {"a", "b", "a"}) ASSERT_TRUE(f.Record(text));
+      const std::string bytes = WriteDataFile(f.table);
+      ClipJournal crashed;
+      ASSERT_TRUE(crashed.Reopen(f.store.JournalPath(), true));
+      EXPECT_TRUE(!c.marked || crashed.Mark(DataBytesMark(bytes)));
+      EXPECT_TRUE(!c.saved || WriteFileAtomically(f.dir + kDataFileName, bytes, nullptr));
+      for (int start = 1; start <= 2; ++start) {
+        EXPECT_EQ(f.Restart(), Texts(f.table.Current())) << c.name << start << big;
+      }
+    }
   }
 }
 
 TEST(JournaledDataStore, AJournalOfOtherDataIsSetAsideUnread) {
   for (const bool restore : {false, true}) {
-    Folder f;
-    const std::string bytes = WriteDataFile(f.table);
-    ASSERT_TRUE(f.Record("new"));
-    // A restore of the very bytes the journal extends, or a file written by
-    // a build that knows no journal.
-    if (restore) DiscardClipJournal(f.dir);
-    f.table.Current().Buttons[1].Text = "older build";
-    ASSERT_TRUE(WriteFileAtomically(f.dir + kDataFileName, restore ? bytes : WriteDataFile(f.table), nullptr));
-    EXPECT_NE(f.Restart()[0], "new") << restore;
-    EXPECT_TRUE(f.tmp.Exists("data/corvinade.jnl.unused")) << restore;
+    for (const bool big : {false, true}) {
+      Folder f(big);
+      const std::string bytes = WriteDataFile(f.table);
+      ASSERT_TRUE(f.Record("new"));
+      // A restore of the very bytes the journal extends, or a file written
+      // by a build that knows no journal.
+      if (restore) DiscardClipJournal(f.dir);
+      f.table.Current().Buttons[1].Text = "older build";
+      ASSERT_TRUE(WriteFileAtomically(f.dir + kDataFileName, restore ? bytes : WriteDataFile(f.table), nullptr));
+      EXPECT_NE(f.Restart()[0], "new") << restore << big;
+      EXPECT_TRUE(f.tmp.Exists("data/corvinade.jnl.unused")) << restore << big;
+    }
   }
 }
 
