@@ -13,6 +13,7 @@
 #include "core/data/Cipher.h"
 #include "core/data/LineFile.h"
 #include "core/util/AtomicFile.h"
+#include "core/util/FileBytes.h"
 
 namespace cvd {
 namespace {
@@ -131,12 +132,12 @@ bool Exists(const std::string& path) {
 // "corvinade.dat.damaged.2", ...; from its bytes when they could be read,
 // else as a second link to the same file (an atomic save later replaces only
 // the original name). Returns the copy's path, or empty with `error`.
-std::string KeepDamagedFile(const std::string& path, const std::string* bytes, std::string& error) {
+std::string KeepDamagedFile(const std::string& path, const std::string_view* bytes, std::string& error) {
   for (int n = 1; n <= kMaxDamagedCopies; ++n) {
     const std::string copy = path + ".damaged" + (n == 1 ? std::string() : "." + std::to_string(n));
     if (Exists(copy)) continue;
     if (bytes) {
-      if (WriteNewFile(copy, *bytes, &error)) return copy;
+      if (WriteNewFile(copy, std::string(*bytes), &error)) return copy;
     } else {
       if (::link(path.c_str(), copy.c_str()) == 0) return copy;
       error = "cannot link " + copy + ": " + std::strerror(errno);
@@ -161,7 +162,7 @@ std::string DamagedMessage(const std::string& path, const std::string& copy, con
 
 // Hands the bytes to `seen` on a second thread while they are read: the
 // reader leaves a core idle for most of a big file.
-DataFileContents SeenWhileReading(const std::string& bytes, const DataBytesSeen& seen, const LegacyDisplay& legacy) {
+DataFileContents SeenWhileReading(std::string_view bytes, const DataBytesSeen& seen, const LegacyDisplay& legacy) {
   std::thread helper;
   if (seen && bytes.size() >= DeferredDecipher::kMinBytes) {
     try {
@@ -256,10 +257,11 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
                             const LegacyDisplay& legacy, const DataBytesSeen& seen) {
   const std::string path = dataDir + kDataFileName;
   DataLoadResult result;
-  std::string bytes;
+  FileBytes file;
   std::string readError;
   bool missing = false;
-  const bool read = ReadWholeFile(path, bytes, &readError, &missing);
+  const bool read = file.Read(path, &readError, &missing);
+  const std::string_view bytes = file.View();
   if (!read && missing) {
     table = DefaultGroupTable(programDir);
     result.status = DataLoadStatus::NoFile;

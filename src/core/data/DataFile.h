@@ -75,7 +75,7 @@ struct DataLoadResult {
 // `seen`, when given, gets the file's bytes once they are read, so that a
 // caller who needs them (the journal's mark) does not read the file again;
 // for a big file it runs on a thread of its own while the file is read.
-using DataBytesSeen = std::function<void(const std::string& bytes)>;
+using DataBytesSeen = std::function<void(std::string_view bytes)>;
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
                             const LegacyDisplay& legacy, const DataBytesSeen& seen = {});
 

@@ -123,7 +123,7 @@ class JournalParser {
 
 }  // namespace
 
-std::string DataBytesMark(const std::string& bytes) {
+std::string DataBytesMark(std::string_view bytes) {
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int size = 0;
   if (EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr) != 1) return "unhashed";

@@ -25,6 +25,7 @@
 // an older build) and is set aside unread as "corvinade.jnl.unused".
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cvd {
@@ -46,7 +47,7 @@ struct JournalEntry {
 };
 
 // The mark of a data file's bytes.
-std::string DataBytesMark(const std::string& bytes);
+std::string DataBytesMark(std::string_view bytes);
 // The mark of the data file at `path`: kNoDataFileMark when it does not
 // exist, "unreadable" when it cannot be read.
 std::string DataFileMark(const std::string& path);

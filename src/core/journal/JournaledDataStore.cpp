@@ -12,7 +12,7 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
   // The mark comes from the bytes the load read: the file is read once.
   std::string mark;
   const DataLoadResult loaded = cvd::LoadData(table_, dataDir, programDir_, legacy, ui_,
-                                              [&mark](const std::string& bytes) { mark = DataBytesMark(bytes); });
+                                              [&mark](std::string_view bytes) { mark = DataBytesMark(bytes); });
   if (mark.empty()) mark = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
   const std::string path = dataDir + kJournalFileName;
   const JournalReading reading = ReadJournal(path, mark);

@@ -4,9 +4,9 @@
 
 #include "core/data/AtomicFile.h"
 #include "core/data/DataFile.h"
-#include "core/data/ParallelDecipher.h"
 #include "core/journal/JournalReplay.h"
 #include "core/journal/JournaledDataStore.h"
+#include "core/util/FileBytes.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -111,13 +111,14 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
 
 // A data folder whose store has saved once, with a group that copies
 // duplicates, so that a clip replayed twice would show twice. A big one
-// takes the loader's path for big files (its mark made on another thread).
+// takes the loader's path for big files (read into mapped memory, its mark
+// made on another thread).
 struct Folder {
   explicit Folder(bool big = false) {
     store.LoadData(dir, LegacyDisplay{});
     if (big) {
       TGroup& other = table.Groups[table.AddGroup("Big", "")];
-      other.NumPermButtons = 4000;
+      other.NumPermButtons = 5000;
       other.ResizeButtons();
       for (int b = 1; b <= other.TotalButtons(); ++b) other.Buttons[b].Text.assign(150, 'x');
     }
@@ -150,7 +151,7 @@ TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
   for (const auto& c : cases) {
     for (const bool big : {false, true}) {
       Folder f(big);
-      ASSERT_EQ(WriteDataFile(f.table).size() >= DeferredDecipher::kMinBytes, big);
+      ASSERT_EQ(WriteDataFile(f.table).size() >= FileBytes::kMapFrom, big);
       for (const std::string text : {"a", "b", "a"}) ASSERT_TRUE(f.Record(text));
       const std::string bytes = WriteDataFile(f.table);
       ClipJournal crashed;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "core/util/FileBytes.h"
 #include "support/TempDir.h"
 
 namespace cvd {
@@ -48,14 +49,33 @@ TEST(WriteNewFile, NeverOverwrites) {
   EXPECT_EQ(dir.Read("n"), "first");
 }
 
+// Both readers, and FileBytes on either side of its mapping size, give the
+// same answers.
 TEST(ReadWholeFile, TellsMissingFromUnreadable) {
   test::TempDir dir;
-  std::string bytes;
-  bool missing = false;
-  EXPECT_FALSE(ReadWholeFile(dir.File("none"), bytes, nullptr, &missing));
-  EXPECT_TRUE(missing);
-  EXPECT_FALSE(ReadWholeFile(dir.Path(), bytes, nullptr, &missing));  // a folder
-  EXPECT_FALSE(missing);
+  const std::string big(FileBytes::kMapFrom + 5, 'b');
+  dir.Write("small", "small\r\n");
+  dir.Write("big", big);
+  const struct {
+    std::string path;
+    bool read, missing;
+    std::string bytes;
+  } cases[] = {{dir.File("none"), false, true, ""},
+               {dir.Path(), false, false, ""},  // a folder
+               {dir.File("small"), true, false, "small\r\n"},
+               {dir.File("big"), true, false, big}};
+  for (const auto& c : cases) {
+    std::string bytes = "stale";
+    bool missing = !c.missing;
+    EXPECT_EQ(ReadWholeFile(c.path, bytes, nullptr, &missing), c.read) << c.path;
+    EXPECT_EQ(missing, c.missing) << c.path;
+    EXPECT_TRUE(bytes == c.bytes) << c.path;
+    FileBytes file;
+    missing = !c.missing;
+    EXPECT_EQ(file.Read(c.path, nullptr, &missing), c.read) << c.path;
+    EXPECT_EQ(missing, c.missing) << c.path;
+    EXPECT_TRUE(file.View() == c.bytes) << c.path;
+  }
 }
 
 }  // namespace
