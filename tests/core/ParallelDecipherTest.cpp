@@ -11,28 +11,39 @@
 namespace cvd {
 namespace {
 
-// Enciphered values, plain numbers, damaged lines and empty lines, each
-// deciphered (and unpacked) into its own place on any number of threads, as
-// the reader would decipher it at once.
-TEST(ParallelDecipher, GivesEachValueAsTheReaderWouldDecipherIt) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < 20000; ++i) {
-    lines.push_back(Encrypt("value " + std::to_string(i) + std::string(i % 40, '\xFF')));
-    if (i % 7 == 0) lines.push_back(std::to_string(-i));
-    if (i % 11 == 0) lines.push_back(Encrypt("damaged").substr(3));
-    if (i % 13 == 0) lines.emplace_back();
+// Enciphered values, plain numbers, damaged lines, empty lines and bare LF
+// endings, in runs of any length and a last run cut short by the file's end:
+// each button gets what reading it at once gives, on any number of threads.
+TEST(ParallelDecipher, GivesEachButtonWhatReadingItAtOnceGives) {
+  std::string bytes;
+  for (int i = 0; i < 12000; ++i) {
+    std::string line = Encrypt("value " + std::to_string(i) + std::string(i % 40, '\xFF') + "\xFE" + std::string(20, 't'));
+    if (i % 7 == 0) line = std::to_string(-i);
+    if (i % 11 == 0) line = Encrypt("damaged").substr(3);
+    if (i % 13 == 0) line.clear();
+    bytes += line + (i % 3 ? "\r\n" : "\n");
+  }
+  ASSERT_GE(bytes.size(), DeferredDecipher::kMinBytes);
+  const std::size_t counts[] = {1, 1500, 999, 2000};  // the last run wants more lines than are left
+  std::vector<TButton> expected(4500);
+  LineReader atOnce(bytes, false);
+  for (TButton* b = expected.data(); const std::size_t count : counts) {
+    atOnce.NextButtons(b, count);
+    b += count;
   }
   for (unsigned threads : {1u, 3u, 8u}) {
-    std::vector<std::string> values(lines.size(), "stale");
-    DeferredDecipher pending;
-    for (std::size_t i = 0; i < lines.size(); ++i) pending.Add(lines[i], &values[i], i % 2 == 0);
-    pending.Run(threads);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const std::string expected = i % 2 == 0 ? UnpackText(Decrypt(lines[i])) : Decrypt(lines[i]);
-      ASSERT_EQ(values[i], expected) << threads << " " << i;
+    std::vector<TButton> buttons(expected.size(), TButton{"stale", "stale", "stale"});
+    LineReader deferred(bytes);
+    for (TButton* b = buttons.data(); const std::size_t count : counts) {
+      deferred.NextButtons(b, count);
+      b += count;
     }
-    EXPECT_EQ(pending.Count(), 0u);
+    deferred.FinishDeciphering(threads);
+    ASSERT_EQ(buttons, expected) << threads;
   }
+  std::string eight = "value 8";
+  for (int i = 0; i < 8; ++i) eight += "\r\n";
+  EXPECT_EQ(expected[2].Text, eight + "\t" + std::string(20, 't'));
 }
 
 TEST(ParallelDecipher, ABigDataFileReadsBackWhatWasWritten) {

@@ -12,11 +12,9 @@ void ReadPlaceAndButtons(LineReader& in, TGroup& g) {
   g.RememberPos = FlagFromLine(in.Next());
   g.Buttons.clear();
   g.Buttons.resize(static_cast<std::size_t>(g.TotalButtons()) + 1);
+  in.NextButtons(g.Buttons.data() + 1, static_cast<std::size_t>(g.TotalButtons()));
   for (int b = 1; b <= g.TotalButtons(); ++b) {
     TButton& button = g.Buttons[b];
-    in.NextDecipheredInto(button.Name);
-    in.NextDecipheredInto(button.Hint);
-    in.NextDecipheredInto(button.Text, true);
     button.FontColor = b > g.NumClipButtons ? clRed : clBlack;
     button.Color = clBtnFace;
   }

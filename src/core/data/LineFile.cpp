@@ -22,15 +22,20 @@ std::string_view LineReader::Next() {
 
 std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
 
-void LineReader::NextDecipheredInto(std::string& dest, bool unpack) {
-  const std::string_view line = Next();
-  if (deferred_) {
-    // Room for every value at once: a button's three values take about 200
-    // bytes of the file with its colours, and room not used costs nothing.
-    if (pending_.Count() == 0) pending_.Reserve(bytes_.size() / 64);
-    pending_.Add(line, &dest, unpack);
-  } else {
-    dest = unpack ? UnpackText(Decrypt(line)) : Decrypt(line);
+void LineReader::NextButtons(TButton* buttons, std::size_t count) {
+  if (!deferred_) {
+    for (std::size_t b = 0; b < count; ++b) {
+      buttons[b].Name = NextDeciphered();
+      buttons[b].Hint = NextDeciphered();
+      buttons[b].Text = UnpackText(NextDeciphered());
+    }
+    return;
+  }
+  for (std::size_t first = 0; first < count; first += DeferredDecipher::kButtonsPerRun) {
+    const std::size_t n = std::min(DeferredDecipher::kButtonsPerRun, count - first);
+    const std::size_t start = pos_;
+    for (std::size_t line = 0; line < 3 * n; ++line) Next();
+    pending_.AddButtons(bytes_.substr(start, pos_ - start), buttons + first, n);
   }
 }
 

@@ -3,7 +3,6 @@
 // enciphered values, packed button texts, flags and whole numbers.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,16 +16,20 @@ namespace cvd {
 // empty, as the tolerant readers expect.
 class LineReader {
  public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes), deferred_(bytes.size() >= DeferredDecipher::kMinBytes) {}
+  // `mayDefer` false: every value is deciphered as it is read, whatever the size.
+  explicit LineReader(std::string_view bytes, bool mayDefer = true)
+      : bytes_(bytes), deferred_(mayDefer && bytes.size() >= DeferredDecipher::kMinBytes) {}
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   std::string_view Next();
   std::string NextDeciphered();
-  // The next line deciphered into `dest` (unpacked as a button text when
-  // `unpack`): at once in a small file; in a big one only when
-  // FinishDeciphering runs, so `dest` must stay where it is until then.
-  void NextDecipheredInto(std::string& dest, bool unpack = false);
-  // Deciphers every value NextDecipheredInto left for later.
-  void FinishDeciphering() { pending_.Run(); }
+  // The next 3 x `count` lines as the name, hint and packed text of `count`
+  // buttons from `buttons` on: deciphered at once in a small file; in a big
+  // one only when FinishDeciphering runs, so the buttons must stay where they
+  // are until then.
+  void NextButtons(TButton* buttons, std::size_t count);
+  // Deciphers every button NextButtons left for later.
+  // (threads 0: one per core, at most 8).
+  void FinishDeciphering(unsigned threads = 0) { pending_.Run(threads); }
   // Number of the line read last (1-based; counts reads past the end too).
   std::size_t LineNumber() const { return lineNumber_; }
   // Lines not yet read (a partial last line counts as one), counted up to

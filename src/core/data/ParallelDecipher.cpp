@@ -1,38 +1,33 @@
 #include "core/data/ParallelDecipher.h"
 
 #include <algorithm>
+#include <atomic>
 #include <system_error>
 #include <thread>
 
-#include "core/data/Cipher.h"
 #include "core/data/LineFile.h"
 
 namespace cvd {
 
 void DeferredDecipher::Run(unsigned threads) {
   if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  // Starting a thread costs more than a few thousand short values.
-  constexpr std::size_t kMinPerThread = 4096;
-  threads = static_cast<unsigned>(std::clamp<std::size_t>(jobs_.size() / kMinPerThread, 1, threads));
-  const std::size_t chunk = (jobs_.size() + threads - 1) / threads;
-  auto work = [this, chunk](std::size_t first) {
-    const std::size_t last = std::min(jobs_.size(), first + chunk);
-    for (std::size_t i = first; i < last; ++i) {
-      const Job& job = jobs_[i];
-      *job.dest = job.unpack ? UnpackText(Decrypt(job.line)) : Decrypt(job.line);
+  threads = static_cast<unsigned>(std::min<std::size_t>(threads, runs_.size()));
+  std::atomic<std::size_t> next{0};
+  auto work = [this, &next] {
+    for (std::size_t i = next++; i < runs_.size(); i = next++) {
+      LineReader in(runs_[i].lines, false);
+      in.NextButtons(runs_[i].buttons, runs_[i].count);
     }
   };
   std::vector<std::thread> helpers;
   try {
-    for (std::size_t first = chunk; first < jobs_.size(); first += chunk) helpers.emplace_back(work, first);
+    for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work);
   } catch (const std::system_error&) {
-    // No more threads to be had: the ones running and this one do the rest.
-    for (std::size_t first = chunk * (helpers.size() + 1); first < jobs_.size(); first += chunk) work(first);
+    // No more threads to be had: the ones running and this one do it all.
   }
-  work(0);
+  work();
   for (std::thread& t : helpers) t.join();
-  jobs_.clear();
-  jobs_.shrink_to_fit();
+  runs_.clear();
 }
 
 }  // namespace cvd

@@ -1,11 +1,13 @@
 #pragma once
 // A big data file holds hundreds of thousands of enciphered values: the
-// reader notes where each value goes and deciphers them all at the end, on
-// every core at once, straight into their places. No line is held twice.
+// reader notes where each run of button lines is and whose buttons they
+// fill, and at the end they are deciphered on every core at once, straight
+// into the buttons. Nothing is held per value in between.
 #include <cstddef>
-#include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/data/GroupTable.h"
 
 namespace cvd {
 
@@ -13,23 +15,25 @@ class DeferredDecipher {
  public:
   // Files smaller than this are deciphered value by value as they are read.
   static constexpr std::size_t kMinBytes = 512 * 1024;
+  // Runs longer than this are split, so that every core gets a share.
+  static constexpr std::size_t kButtonsPerRun = 1024;
 
-  // `line` (which must outlive Run) is to be deciphered into `*dest`, which
-  // must stay where it is until then; `unpack` turns the packed text marks
-  // back into line breaks and tabs.
-  void Add(std::string_view line, std::string* dest, bool unpack) { jobs_.push_back(Job{line, dest, unpack}); }
-  void Reserve(std::size_t values) { jobs_.reserve(values); }
-  std::size_t Count() const { return jobs_.size(); }
-  // Deciphers every value noted so far (threads 0: one per core, at most 8).
+  // `lines` (which must outlive Run) hold the name, hint and packed text of
+  // `count` buttons from `buttons` on, which must stay where they are until
+  // Run; missing lines give empty values, as lines past a file's end do.
+  void AddButtons(std::string_view lines, TButton* buttons, std::size_t count) {
+    runs_.push_back(Run_{lines, buttons, count});
+  }
+  // Deciphers every run noted so far (threads 0: one per core, at most 8).
   void Run(unsigned threads = 0);
 
  private:
-  struct Job {
-    std::string_view line;
-    std::string* dest;
-    bool unpack;
+  struct Run_ {
+    std::string_view lines;
+    TButton* buttons;
+    std::size_t count;
   };
-  std::vector<Job> jobs_;
+  std::vector<Run_> runs_;
 };
 
 }  // namespace cvd
