@@ -12,7 +12,6 @@ TBitBtnWithColor::TBitBtnWithColor(int number, QWidget* parent) : QPushButton(pa
   setFocusPolicy(Qt::NoFocus);  // the focus stays in the window being pasted into
   setAutoDefault(false);
   setObjectName(QStringLiteral("Button%1").arg(number));
-  hide();
 }
 
 void TBitBtnWithColor::SetColor(TColor color) {

@@ -109,6 +109,7 @@ void TMainForm::CreateButtons(int count) {
   const int first = static_cast<int>(ButtonControls.size());
   for (int i = first; i <= count; ++i) {
     auto* button = new TBitBtnWithColor(i, client_);
+    button->hide();  // shown once the layout places it
     button->setFont(buttonFont_);
     connect(button, &TBitBtnWithColor::Pressed, this, &TMainForm::ButtonPressed);
     input_->AttachButton(button);
