@@ -20,6 +20,7 @@
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/ShortcutsPageWindow.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
@@ -73,6 +74,9 @@ int main(int argc, char** argv) {
 
   cvd::qt::InstanceServer server(engine);
   if (!server.Listen()) return 0;  // another copy won the race and was told to show itself
+  // The setup dialog's shortcut page on its own ("corvinade-tool setup shortcuts").
+  cvd::ui::ShortcutsPageWindow shortcutsWindow(engine);
+  server.AddRequest(cvd::kRequestSetupShortcuts, [&shortcutsWindow] { shortcutsWindow.Open(); });
   cvd::qt::SignalBridge signalBridge([&engine] { engine.MenuExitClick(); });
 
   tray.ShowIcon();

@@ -80,7 +80,9 @@ Engine::Engine(const Ports& ports, AppState& state)
              ButtonHooks{[this] { window_.Display(); },
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
-                         [this](const std::string& text) { return window_.MakeCaption(text); }}) {
+                         [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      pasteMethodPage_(PasteMethodPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard},
+                       state.settings.PasteKeys, paster_) {
   menus_.SetSeams(MenuSeams{{}, {},
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
@@ -171,6 +173,7 @@ void Engine::FormDestroy() {
   minuteTimer_->Stop();
   fader_.Stop();
   monitor_.CancelWait();
+  pasteMethodPage_.CancelWait();
 }
 
 void Engine::MenuExitClick() {

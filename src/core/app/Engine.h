@@ -19,6 +19,7 @@
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/setup/PasteMethodPage.h"
 #include "core/share/ShareSync.h"
 #include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
@@ -86,6 +87,8 @@ class Engine {
   ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
+  // The setup page's paste methods: add, delete, test.
+  PasteMethodPage& PasteMethodEditor() { return pasteMethodPage_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -120,6 +123,7 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
+  PasteMethodPage pasteMethodPage_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

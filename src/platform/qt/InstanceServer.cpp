@@ -63,6 +63,9 @@ void InstanceServer::Serve(QLocalSocket* socket) {
     } else {
       answer = kAnswerUnknownFunction;
     }
+  } else if (const auto view = viewRequests_.find(request.toStdString()); view != viewRequests_.end()) {
+    answer = "ok";
+    after = view->second;
   } else {
     answer = "unknown request";
   }

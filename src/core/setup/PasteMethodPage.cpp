@@ -1,0 +1,142 @@
+#include "core/setup/PasteMethodPage.h"
+
+#include <algorithm>
+
+#include "core/paste/Paster.h"
+
+namespace cvd {
+
+namespace {
+
+constexpr int kWaitStepMs = 50;
+constexpr const char* kNewNotice =
+    "Click OK and DIRECTLY after that on the title bar\nof the window you want to associate with this paste method.";
+constexpr const char* kTestNotice = "Click OK and DIRECTLY after that on the window that you want to test.";
+constexpr const char* kLastMethodText = "You can not delete the last paste method.\n\nPlease edit it instead.";
+constexpr const char* kFullText =
+    "There is no room for another paste method: the list holds 50.\n\nPlease edit or delete one instead.";
+
+}  // namespace
+
+std::string MatchLabelText(int match) {
+  switch (match) {
+    case pmBeginning: return "Match beginning";
+    case pmAnywhere: return "Match anywhere";
+    case pmEnding: return "Match ending";
+    case pmExactly: return "Match exactly";
+    default: return {};
+  }
+}
+
+PasteMethodPage::PasteMethodPage(PasteMethodPorts ports, PasteMethods& methods, Paster& paster)
+    : ports_(ports), methods_(methods), paster_(paster) {
+  waitTimer_ = ports_.loop.CreateTimer(kWaitStepMs, false, [this] { WaitStep(); });
+}
+
+PasteMethodPage::~PasteMethodPage() = default;
+
+void PasteMethodPage::Load() {
+  if (methods_.empty()) methods_ = DefaultPasteMethods();
+  if (current_ < 0 || current_ >= static_cast<int>(methods_.size())) current_ = 0;
+}
+
+void PasteMethodPage::Select(int index) {
+  if (Waiting() || index < 0 || index >= static_cast<int>(methods_.size())) return;
+  current_ = index;
+}
+
+void PasteMethodPage::Rename(const std::string& title) {
+  if (!Waiting()) methods_[current_].Title = title;
+}
+
+void PasteMethodPage::SetKeyMacro(const std::string& macro) {
+  if (!Waiting()) methods_[current_].KeyMacro = macro;
+}
+
+void PasteMethodPage::SetDelay(int ms) {
+  if (!Waiting()) methods_[current_].Delay = std::clamp(ms, kMinPasteMethodDelay, kMaxPasteMethodDelay);
+}
+
+void PasteMethodPage::ChooseMatch(int match) {
+  if (!Waiting() && !MatchLabelText(match).empty()) methods_[current_].Match = match;
+}
+
+bool PasteMethodPage::Full() const { return static_cast<int>(methods_.size()) >= kPasteKeysCapacity; }
+
+void PasteMethodPage::NewWinButtonClick() {
+  if (Waiting()) return;
+  if (Full()) {
+    ports_.ui.CursorMessageDlg(kFullText, MsgKind::Warning, MsgButtons::Ok);
+    return;
+  }
+  StartWait(Wait::New, kNewNotice);
+}
+
+void PasteMethodPage::TestWinButtonClick() {
+  if (!Waiting()) StartWait(Wait::Test, kTestNotice);
+}
+
+void PasteMethodPage::DelWinButtonClick() {
+  if (Waiting()) return;
+  if (methods_.size() < 2) {
+    ports_.ui.CursorMessageDlg(kLastMethodText, MsgKind::Warning, MsgButtons::Ok);
+    return;
+  }
+  const std::string question =
+      "Window title: " + Method().Title + "\n\n" + "Are you sure you want to delete this paste method?";
+  if (ports_.ui.CursorMessageDlg(question, MsgKind::Confirmation, MsgButtons::YesNo) != MsgResult::Yes) return;
+  methods_.erase(methods_.begin() + current_);
+  current_ = 0;
+}
+
+void PasteMethodPage::StartWait(Wait wait, const char* notice) {
+  // Marked before the question, so that a press that arrives while it is
+  // shown cannot start a second wait.
+  wait_ = wait;
+  if (ports_.ui.CursorMessageDlg(notice, MsgKind::Information, MsgButtons::OkCancel) != MsgResult::Ok) {
+    wait_ = Wait::None;
+    return;
+  }
+  waitFrom_ = ports_.windows.Foreground();
+  waitTimer_->Start();
+}
+
+void PasteMethodPage::CancelWait() {
+  const bool waited = Waiting();
+  waitTimer_->Stop();
+  wait_ = Wait::None;
+  if (waited && changed_) changed_();
+}
+
+void PasteMethodPage::WaitStep() {
+  if (ports_.keyboard.IsKeyDown(vk::Escape)) {
+    CancelWait();
+    return;
+  }
+  const WindowId window = ports_.windows.Foreground();
+  // Our own windows (the notice closing, the setup dialog) are not the one wanted.
+  if (window == 0 || window == waitFrom_ || ports_.windows.IsOurs(window)) return;
+  std::string title;
+  try {
+    title = TitleForMatching(ports_.windows.Title(window));
+  } catch (...) {
+    return;  // the window went away; the user may pick another
+  }
+  const Wait wait = wait_;
+  waitTimer_->Stop();
+  wait_ = Wait::None;
+  WindowPicked(wait, title);
+  if (changed_) changed_();
+}
+
+void PasteMethodPage::WindowPicked(Wait wait, const std::string& title) {
+  if (wait == Wait::Test) {
+    paster_.TestPasteMethod(Method(), title);
+    return;
+  }
+  if (Full()) return;  // cannot happen while the page waits; the table never grows past its room
+  methods_.push_back(NewPasteMethod(title.empty() ? kUntitledWindow : title));
+  current_ = static_cast<int>(methods_.size()) - 1;
+}
+
+}  // namespace cvd

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# A window-specific paste method made on the settings' shortcut page with
+# the keyboard: "New" takes the terminal the user activates next, its key
+# macro is typed in, "Test" pastes "Paste Test" into the terminal, and a
+# click on a button pastes through the method.
+source "$(dirname "$0")/lib.sh"
+start_display
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+start_program
+WIN=$(wait_until_started)
+TEXT='pm 1 2 3'
+copy_text "$TEXT"
+wait_for_state ".groups[0].Buttons[0].Text == \"$TEXT\"" "the clip"
+
+OUT="$TEST_HOME/term.out"
+xterm -title pm-target -geometry 60x8+300+500 -e sh -c "stty -echo -icanon; exec cat > '$OUT'" >/dev/null 2>&1 &
+PIDS_TO_KILL+=($!)
+TERM_WIN=$(wait_for_window pm-target) || fail "no terminal"
+
+"$TOOL" setup shortcuts >/dev/null || fail "the tool could not ask for the page"
+PAGE=$(wait_for_window "Corvinade Settings") || fail "no shortcut page: $(cat "$TEST_HOME/corvinade.log")"
+PASTE_KEYS='.settings["corvinade.ini"].PasteKeys'
+
+# Presses a key in the page, confirms the notice that follows with Enter and
+# activates the terminal, as the notice asks.
+press_and_pick_terminal() {
+  xdotool windowactivate --sync "$PAGE" >/dev/null 2>&1
+  xdotool key "$1"
+  local active=""
+  for _ in $(seq 100); do
+    active=$(xdotool getactivewindow 2>/dev/null || true)
+    [ -n "$active" ] && [ "$active" != "$PAGE" ] && [ "$active" != "$WIN" ] &&
+      [ "$(xdotool getwindowname "$active")" = Corvinade ] && break
+    active=""
+    sleep 0.05
+  done
+  [ -n "$active" ] || fail "no notice after $1"
+  xdotool key Return
+  sleep 0.2
+  xdotool windowactivate --sync "$TERM_WIN" >/dev/null 2>&1
+}
+
+press_and_pick_terminal alt+w
+wait_for_state "$PASTE_KEYS.NumPasteKey == 3 and $PASTE_KEYS.Title3 == \"pm-target\"" "a method for the terminal"
+
+# The key macro: Alt+O moves to the box and selects its text; brackets around
+# xterm's own paste keystroke show that the method pasted.
+xdotool windowactivate --sync "$PAGE" >/dev/null 2>&1
+xdotool key alt+o
+xdotool type --delay 20 '[{Shift {Insert}}]'
+wait_for_state "$PASTE_KEYS.Key3 == \"[{Shift {Insert}}]\"" "the typed key macro"
+
+press_and_pick_terminal alt+t
+wait_for_file_content "$OUT" "[Paste Test]"
+state_get '[.groups[0].Buttons[].Text] | any(. == "Paste Test") | not' | grep -q true ||
+  fail "the test text became a clip"
+
+wait_for_state ".LastTarget.title == \"pm-target\"" "the terminal as target"
+click_button "$WIN" 1
+wait_for_file_content "$OUT" "[Paste Test][$TEXT]"
+
+"$TOOL" quit >/dev/null
+wait_for_exit "$CVD_PID" 5 || fail "did not quit"
+grep -q $'^Title3=pm-target\r$' "$XDG_DATA_HOME/Corvinade/corvinade.ini" || fail "the method was not saved"
+echo PASS
