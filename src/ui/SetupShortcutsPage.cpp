@@ -77,7 +77,11 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   KeyList->setSelectionBehavior(QAbstractItemView::SelectRows);
   KeyList->setSelectionMode(QAbstractItemView::SingleSelection);
   KeyList->setTabKeyNavigation(false);
+  KeyList->setWordWrap(false);
+  KeyList->verticalHeader()->setDefaultSectionSize(KeyList->fontMetrics().height() + 6);
   KeyList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  KeyList->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  KeyList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   KeyList->setMinimumHeight(110);
   KeyList->installEventFilter(this);
   AltBox = ModifierBox("AltBox", "Alt");
@@ -228,7 +232,6 @@ void SetupShortcutsPage::FillGrid() {
   const QSignalBlocker blocker(KeyList);
   KeyList->setRowCount(static_cast<int>(shortcuts_.Rows().size()));
   for (int row = 0; row < KeyList->rowCount(); ++row) FillRow(row);
-  KeyList->resizeColumnToContents(1);
 }
 
 void SetupShortcutsPage::FillRow(int row) {
