@@ -291,6 +291,7 @@ void SetupShortcutsPage::FillMethod() {
   PasteDelayBox->setValue(method.Delay);
   const std::string label = MatchLabelText(method.Match);
   MatchLabel->setText(label.empty() ? QStringLiteral("Match") : Q(label));
+  MatchLabel->setAccessibleName(MatchLabel->text());
   filling_ = false;
 }
 
@@ -344,6 +345,11 @@ bool SetupShortcutsPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == KeyList && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Right && KeyList->currentColumn() >= 1) return true;
+    if (key->key() == Qt::Key_End) {
+      const bool last = key->modifiers().testFlag(Qt::ControlModifier);
+      KeyList->setCurrentCell(last ? KeyList->rowCount() - 1 : KeyList->currentRow(), 1);
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }
