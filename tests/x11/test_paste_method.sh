@@ -53,8 +53,6 @@ wait_for_state "$PASTE_KEYS.Key3 == \"[{Shift {Insert}}]\"" "the typed key macro
 
 press_and_pick_terminal alt+t
 wait_for_file_content "$OUT" "[Paste Test]"
-state_get '[.groups[0].Buttons[].Text] | any(. == "Paste Test") | not' | grep -q true ||
-  fail "the test text became a clip"
 
 wait_for_state ".LastTarget.title == \"pm-target\"" "the terminal as target"
 click_button "$WIN" 1
