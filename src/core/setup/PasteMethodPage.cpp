@@ -45,20 +45,30 @@ void PasteMethodPage::Select(int index) {
   current_ = index;
 }
 
+const PasteMethod& PasteMethodPage::Method() const {
+  return current_ >= 0 && current_ < static_cast<int>(methods_.size()) ? methods_[current_] : none_;
+}
+
+PasteMethod* PasteMethodPage::Editable() {
+  if (Waiting() || current_ < 0 || current_ >= static_cast<int>(methods_.size())) return nullptr;
+  return &methods_[current_];
+}
+
 void PasteMethodPage::Rename(const std::string& title) {
-  if (!Waiting()) methods_[current_].Title = title;
+  if (PasteMethod* method = Editable()) method->Title = title;
 }
 
 void PasteMethodPage::SetKeyMacro(const std::string& macro) {
-  if (!Waiting()) methods_[current_].KeyMacro = macro;
+  if (PasteMethod* method = Editable()) method->KeyMacro = macro;
 }
 
 void PasteMethodPage::SetDelay(int ms) {
-  if (!Waiting()) methods_[current_].Delay = std::clamp(ms, kMinPasteMethodDelay, kMaxPasteMethodDelay);
+  if (PasteMethod* method = Editable()) method->Delay = std::clamp(ms, kMinPasteMethodDelay, kMaxPasteMethodDelay);
 }
 
 void PasteMethodPage::ChooseMatch(int match) {
-  if (!Waiting() && !MatchLabelText(match).empty()) methods_[current_].Match = match;
+  PasteMethod* method = Editable();
+  if (method && !MatchLabelText(match).empty()) method->Match = match;
 }
 
 bool PasteMethodPage::Full() const { return static_cast<int>(methods_.size()) >= kPasteKeysCapacity; }
@@ -77,7 +87,7 @@ void PasteMethodPage::TestWinButtonClick() {
 }
 
 void PasteMethodPage::DelWinButtonClick() {
-  if (Waiting()) return;
+  if (!Editable()) return;
   if (methods_.size() < 2) {
     ports_.ui.CursorMessageDlg(kLastMethodText, MsgKind::Warning, MsgButtons::Ok);
     return;
@@ -131,7 +141,7 @@ void PasteMethodPage::WaitStep() {
 
 void PasteMethodPage::WindowPicked(Wait wait, const std::string& title) {
   if (wait == Wait::Test) {
-    paster_.TestPasteMethod(Method(), title);
+    if (Editable()) paster_.TestPasteMethod(Method(), title);
     return;
   }
   if (Full()) return;  // cannot happen while the page waits; the table never grows past its room

@@ -44,7 +44,7 @@ class PasteMethodPage {
   // The current entry, 0-based. Edits always go to it, whatever the view's
   // list reports while its text is being typed.
   int Current() const { return current_; }
-  const PasteMethod& Method() const { return methods_[current_]; }
+  const PasteMethod& Method() const;
 
   void Select(int index);
   void Rename(const std::string& title);
@@ -70,6 +70,9 @@ class PasteMethodPage {
   void WaitStep();
   void WindowPicked(Wait wait, const std::string& title);
   bool Full() const;
+  // The current entry to change; null while waiting, or when the table
+  // shrank behind the page (a restored backup) until the page opens again.
+  PasteMethod* Editable();
 
   PasteMethodPorts ports_;
   PasteMethods& methods_;
@@ -79,6 +82,7 @@ class PasteMethodPage {
   WindowId waitFrom_ = 0;
   std::unique_ptr<Timer> waitTimer_;
   std::function<void()> changed_;
+  PasteMethod none_;  // shown when the current entry is gone
 };
 
 }  // namespace cvd
