@@ -37,7 +37,11 @@ press_and_pick_terminal() {
   done
   [ -n "$active" ] || fail "no notice after $1"
   xdotool key Return
-  sleep 0.2
+  # The wait starts as the notice closes and the page is active again.
+  for _ in $(seq 100); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$PAGE" ] && break
+    sleep 0.05
+  done
   xdotool windowactivate --sync "$TERM_WIN" >/dev/null 2>&1
 }
 
