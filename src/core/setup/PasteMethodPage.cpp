@@ -8,7 +8,6 @@ namespace cvd {
 
 namespace {
 
-constexpr int kWaitStepMs = 50;
 constexpr const char* kNewNotice =
     "Click OK and DIRECTLY after that on the title bar\nof the window you want to associate with this paste method.";
 constexpr const char* kTestNotice = "Click OK and DIRECTLY after that on the window that you want to test.";
@@ -29,9 +28,7 @@ std::string MatchLabelText(int match) {
 }
 
 PasteMethodPage::PasteMethodPage(PasteMethodPorts ports, PasteMethods& methods, Paster& paster)
-    : ports_(ports), methods_(methods), paster_(paster) {
-  waitTimer_ = ports_.loop.CreateTimer(kWaitStepMs, false, [this] { WaitStep(); });
-}
+    : ports_(ports), methods_(methods), paster_(paster), pick_(ports.loop, ports.windows, ports.keyboard) {}
 
 PasteMethodPage::~PasteMethodPage() = default;
 
@@ -107,46 +104,33 @@ void PasteMethodPage::StartWait(Wait wait, const char* notice) {
     wait_ = Wait::None;
     return;
   }
-  waitFrom_ = ports_.windows.Foreground();
-  waitTimer_->Start();
+  pick_.Start([this](WindowId window) { return WindowPicked(window); }, [this] { CancelWait(); });
 }
 
 void PasteMethodPage::CancelWait() {
   const bool waited = Waiting();
-  waitTimer_->Stop();
+  pick_.Cancel();
   wait_ = Wait::None;
   if (waited && changed_) changed_();
 }
 
-void PasteMethodPage::WaitStep() {
-  if (ports_.keyboard.IsKeyDown(vk::Escape)) {
-    CancelWait();
-    return;
-  }
-  const WindowId window = ports_.windows.Foreground();
-  // Our own windows (the notice closing, the setup dialog) are not the one wanted.
-  if (window == 0 || window == waitFrom_ || ports_.windows.IsOurs(window)) return;
+bool PasteMethodPage::WindowPicked(WindowId window) {
   std::string title;
   try {
     title = TitleForMatching(ports_.windows.Title(window));
   } catch (...) {
-    return;  // the window went away; the user may pick another
+    return false;  // the window went away; the user may pick another
   }
   const Wait wait = wait_;
-  waitTimer_->Stop();
   wait_ = Wait::None;
-  WindowPicked(wait, title);
-  if (changed_) changed_();
-}
-
-void PasteMethodPage::WindowPicked(Wait wait, const std::string& title) {
-  if (wait == Wait::Test) {
-    if (Editable()) paster_.TestPasteMethod(Method(), title);
-    return;
+  if (wait == Wait::Test && Editable()) paster_.TestPasteMethod(Method(), title);
+  // The table cannot fill up while the page waits; the check keeps it within its room all the same.
+  if (wait == Wait::New && !Full()) {
+    methods_.push_back(NewPasteMethod(title.empty() ? kUntitledWindow : title));
+    current_ = static_cast<int>(methods_.size()) - 1;
   }
-  if (Full()) return;  // cannot happen while the page waits; the table never grows past its room
-  methods_.push_back(NewPasteMethod(title.empty() ? kUntitledWindow : title));
-  current_ = static_cast<int>(methods_.size()) - 1;
+  if (changed_) changed_();
+  return true;
 }
 
 }  // namespace cvd

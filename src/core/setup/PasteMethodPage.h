@@ -3,7 +3,6 @@
 // current entry and its fields, a new entry for the window the user
 // activates next, deleting, and testing an entry against a window.
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "core/paste/PasteMethods.h"
@@ -11,6 +10,7 @@
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ui.h"
 #include "core/ports/Windows.h"
+#include "core/target/WindowPick.h"
 
 namespace cvd {
 
@@ -67,8 +67,7 @@ class PasteMethodPage {
  private:
   enum class Wait { None, New, Test };
   void StartWait(Wait wait, const char* notice);
-  void WaitStep();
-  void WindowPicked(Wait wait, const std::string& title);
+  bool WindowPicked(WindowId window);
   bool Full() const;
   // The current entry to change; null while waiting, or when the table
   // shrank behind the page (a restored backup) until the page opens again.
@@ -79,8 +78,7 @@ class PasteMethodPage {
   Paster& paster_;
   int current_ = 0;
   Wait wait_ = Wait::None;
-  WindowId waitFrom_ = 0;
-  std::unique_ptr<Timer> waitTimer_;
+  WindowPick pick_;
   std::function<void()> changed_;
   PasteMethod none_;  // shown when the current entry is gone
 };
