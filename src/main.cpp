@@ -20,9 +20,10 @@
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
-#include "ui/ShortcutsPageWindow.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TSetupForm.h"
+#include "ui/TQuickFixForm.h"
 #include "ui/TTrayForm.h"
 
 
@@ -49,6 +50,10 @@ int main(int argc, char** argv) {
   cvd::x11::X11Hotkeys hotkeys;
   cvd::ui::TListForm listForm;
   ui.SetListForm(&listForm);
+  // The setup dialog; its pages are built once the engine exists.
+  cvd::ui::TSetupForm setupForm;
+  // Quick fix editor: the "Custom Quick Fix" window.
+  cvd::ui::TQuickFixForm quickFixForm;
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -61,7 +66,9 @@ int main(int argc, char** argv) {
   ports.keyboard = &keyboard;
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
+  ports.quickFixEditorView = &quickFixForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
+  ports.setupView = &setupForm;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
@@ -70,13 +77,14 @@ int main(int argc, char** argv) {
   tray.SetEngine(&engine);
   tray.SetNotifier(cvd::qt::NotifyDesktop);
   listForm.SetList(&engine.Shortcuts().Delimiters());
+  quickFixForm.SetEditor(&engine.FixListEditor());
+  quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
+  setupForm.SetEngine(engine);
+  tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });
 
   cvd::qt::InstanceServer server(engine);
   if (!server.Listen()) return 0;  // another copy won the race and was told to show itself
-  // The setup dialog's shortcut page on its own ("corvinade-tool setup shortcuts").
-  cvd::ui::ShortcutsPageWindow shortcutsWindow(engine);
-  server.AddRequest(cvd::kRequestSetupShortcuts, [&shortcutsWindow] { shortcutsWindow.Open(); });
   cvd::qt::SignalBridge signalBridge([&engine] { engine.MenuExitClick(); });
 
   tray.ShowIcon();

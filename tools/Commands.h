@@ -17,7 +17,7 @@ int QuitCommand(const std::vector<std::string>& args);
 // Runs a shortcut function (by its name in the shortcut list) or a quick fix by name.
 int DoCommand(const std::vector<std::string>& args);
 
-// Opens a page of the setup dialog in the running program ("shortcuts").
+// Opens the running program's setup dialog on a page ("shortcuts").
 int SetupCommand(const std::vector<std::string>& args);
 
 // Commands on the program's formats.

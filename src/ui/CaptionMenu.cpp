@@ -19,7 +19,6 @@ CaptionMenu::CaptionMenu(CaptionBar& caption) : QObject(&caption), caption_(capt
   settings_->setObjectName(QStringLiteral("MenuSettings"));
   // Enabled by the dialogs once they are there.
   search_->setEnabled(false);
-  settings_->setEnabled(false);
   QAction* move = menu->addAction(QStringLiteral("Move"));
   move->setObjectName(QStringLiteral("MenuMove"));
   menu->addSeparator();

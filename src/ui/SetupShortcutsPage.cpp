@@ -20,6 +20,7 @@
 #include "core/setup/PasteMethodPage.h"
 #include "core/shortcuts/KeyValue.h"
 #include "core/shortcuts/ShortcutPage.h"
+#include "ui/FormButtons.h"
 #include "ui/MacroLineEdit.h"
 
 namespace cvd::ui {
@@ -35,12 +36,24 @@ W* Named(W* widget, const char* objectName, const QString& accessibleName) {
   return widget;
 }
 
-QPushButton* Button(const char* objectName, const QString& caption) {
-  return Named(new QPushButton(caption), objectName, QString(caption).remove('&'));
+// The hint shows in the dialog's status bar; like the dialog's other
+// options, a click does not take the focus, the keyboard does.
+template <typename W>
+W* Hinted(W* control, const char* hint) {
+  control->setStatusTip(QString::fromUtf8(hint));
+  control->setAccessibleDescription(control->statusTip());
+  if (qobject_cast<QAbstractButton*>(control)) control->setFocusPolicy(Qt::TabFocus);
+  return control;
 }
 
-QCheckBox* ModifierBox(const char* objectName, const char* caption) {
-  return Named(new QCheckBox(QString::fromLatin1(caption)), objectName, QString::fromLatin1(caption));
+QPushButton* Button(QBoxLayout* row, const char* objectName, const QString& caption, const char* hint) {
+  QPushButton* button = AddFormButton(row, caption, QString::fromUtf8(hint));
+  button->setObjectName(QString::fromLatin1(objectName));
+  return Hinted(button, hint);
+}
+
+QCheckBox* ModifierBox(const char* objectName, const char* caption, const char* hint) {
+  return Hinted(Named(new QCheckBox(QString::fromLatin1(caption)), objectName, QString::fromLatin1(caption)), hint);
 }
 
 QLabel* BuddyLabel(const QString& caption, QWidget* buddy) {
@@ -61,7 +74,8 @@ SetupShortcutsPage::SetupShortcutsPage(Engine& engine, QWidget* parent)
   layout->addWidget(BuildShortcutBox(), 1);
   layout->addWidget(BuildPasteMethodBox());
   // Takes the focus after a change, so that no option control keeps it.
-  Dummy = Named(new QPushButton(this), "Dummy", QStringLiteral("Dummy"));
+  Dummy = Named(new QWidget(this), "Dummy", QStringLiteral("Dummy"));
+  Dummy->setFocusPolicy(Qt::StrongFocus);
   Dummy->setGeometry(-100, 0, 10, 10);
   methods_.SetChangeHandler([this] { AfterWait(); });
 }
@@ -70,7 +84,8 @@ SetupShortcutsPage::~SetupShortcutsPage() { methods_.SetChangeHandler({}); }
 
 QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   auto* box = Named(new QGroupBox(QStringLiteral("Shortcuts")), "ShortcutsBox", QStringLiteral("Shortcuts"));
-  KeyList = Named(new QTableWidget(0, 3), "KeyList", QStringLiteral("Shortcut keys"));
+  KeyList = Hinted(Named(new QTableWidget(0, 3), "KeyList", QStringLiteral("Shortcut keys")),
+                   "Pick a function to see or change its key");
   KeyList->setHorizontalHeaderLabels({QStringLiteral("Function"), QStringLiteral("Key"), QStringLiteral("Value")});
   KeyList->verticalHeader()->hide();
   KeyList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -84,15 +99,13 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   KeyList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   KeyList->setMinimumHeight(110);
   KeyList->installEventFilter(this);
-  AltBox = ModifierBox("AltBox", "Alt");
-  CtrlBox = ModifierBox("CtrlBox", "Ctrl");
-  ShiftBox = ModifierBox("ShiftBox", "Shift");
-  WinBox = ModifierBox("WinBox", "Win");
-  Keys = Named(new QComboBox, "Keys", QStringLiteral("Key"));
+  AltBox = ModifierBox("AltBox", "Alt", "Hold Alt with the key");
+  CtrlBox = ModifierBox("CtrlBox", "Ctrl", "Hold Ctrl with the key");
+  ShiftBox = ModifierBox("ShiftBox", "Shift", "Hold Shift with the key (only together with Alt, Ctrl or Win)");
+  WinBox = ModifierBox("WinBox", "Win", "Hold the Windows key with the key");
+  Keys = Hinted(Named(new QComboBox, "Keys", QStringLiteral("Key")), "The key of the shortcut");
   for (const std::string& name : SetupKeyNames()) Keys->addItem(Q(name));
   Keys->setMaxVisibleItems(16);
-  UpdateButton = Button("UpdateButton", QStringLiteral("Update"));
-  ClearButton = Button("ClearButton", QStringLiteral("Clear"));
   auto* boxes = new QHBoxLayout;
   for (QCheckBox* modifier : {AltBox, CtrlBox, ShiftBox, WinBox}) {
     boxes->addWidget(modifier);
@@ -103,8 +116,9 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   boxes->addWidget(Keys);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(UpdateButton);
-  buttons->addWidget(ClearButton);
+  UpdateButton =
+      Button(buttons, "UpdateButton", QStringLiteral("Update"), "Give the selected function the key chosen here");
+  ClearButton = Button(buttons, "ClearButton", QStringLiteral("Clear"), "Take the key from the selected function");
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(KeyList, 1);
   layout->addLayout(boxes);
@@ -126,28 +140,24 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
 QGroupBox* SetupShortcutsPage::BuildPasteMethodBox() {
   auto* box = Named(new QGroupBox(QStringLiteral("Window specific paste methods")), "PasteMethodsBox",
                     QStringLiteral("Window specific paste methods"));
-  WatchList = Named(new QComboBox, "WatchList", QStringLiteral("Window title"));
+  WatchList = Hinted(Named(new QComboBox, "WatchList", QStringLiteral("Window title")),
+                     "Text looked for in the target window's title; typing renames the method");
   WatchList->setEditable(true);
   WatchList->setInsertPolicy(QComboBox::NoInsert);
   WatchList->setCompleter(nullptr);  // completion would rewrite the title being typed
   WatchList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   WatchList->setMinimumContentsLength(12);
-  MatchLabel = Named(new QPushButton, "MatchLabel", QStringLiteral("Match"));
+  MatchLabel = Hinted(Named(new QPushButton, "MatchLabel", QStringLiteral("Match")),
+                      "Where the text must stand in the window title");
   MatchLabel->setFlat(true);
   auto* macroBox = new MacroLineEdit;
   PasteKeyBox = Named<QLineEdit>(macroBox, "PasteKeyBox", QStringLiteral("Key macro"));
-  PasteKeyBox->setToolTip(QStringLiteral("Right click (or the menu key) inserts keys"));
-  PasteDelayBox = Named(new QSpinBox, "PasteDelayBox", QStringLiteral("Delay in milliseconds"));
+  Hinted(PasteKeyBox, "Keys sent to paste; the right mouse button or the menu key inserts keys");
+  PasteDelayBox = Hinted(Named(new QSpinBox, "PasteDelayBox", QStringLiteral("Delay in milliseconds")),
+                         "Milliseconds between putting the text on the clipboard and sending the keys");
   PasteDelayBox->setRange(kMinPasteMethodDelay, kMaxPasteMethodDelay);
   PasteDelayBox->setSingleStep(25);
   PasteDelayBox->setSuffix(QStringLiteral(" ms"));
-  // Mnemonics keep clear of the letters of the default shortcut keys (Alt+A,
-  // C, D, E, H, L, M, N, P, R, S, U, V), which the system takes first.
-  NewWinButton = Button("NewWinButton", QStringLiteral("Ne&w"));
-  NewWinButton->setToolTip(QStringLiteral("Add a paste method for the window you click next"));
-  DelWinButton = Button("DelWinButton", QStringLiteral("Delete"));
-  TestWinButton = Button("TestWinButton", QStringLiteral("&Test"));
-  TestWinButton->setToolTip(QStringLiteral("Paste \"Paste Test\" into the window you click next"));
 
   auto* grid = new QGridLayout(box);
   grid->addWidget(BuddyLabel(QStringLiteral("W&indow:"), WatchList), 0, 0);
@@ -159,9 +169,13 @@ QGroupBox* SetupShortcutsPage::BuildPasteMethodBox() {
   grid->addWidget(PasteDelayBox, 2, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(NewWinButton);
-  buttons->addWidget(DelWinButton);
-  buttons->addWidget(TestWinButton);
+  // Mnemonics keep clear of the letters of the default shortcut keys (Alt+A,
+  // C, D, E, H, L, M, N, P, R, S, U, V), which the system takes first.
+  NewWinButton =
+      Button(buttons, "NewWinButton", QStringLiteral("Ne&w"), "Add a paste method for the window you click next");
+  DelWinButton = Button(buttons, "DelWinButton", QStringLiteral("Delete"), "Delete this paste method");
+  TestWinButton = Button(buttons, "TestWinButton", QStringLiteral("&Test"),
+                         "Paste \"Paste Test\" into the window you click next");
   grid->addLayout(buttons, 3, 0, 1, 4);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(2, 1);

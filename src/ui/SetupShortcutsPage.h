@@ -68,7 +68,7 @@ class SetupShortcutsPage : public QWidget {
   QPushButton* NewWinButton = nullptr;
   QPushButton* DelWinButton = nullptr;
   QPushButton* TestWinButton = nullptr;
-  QPushButton* Dummy = nullptr;
+  QWidget* Dummy = nullptr;
 };
 
 }  // namespace cvd::ui

@@ -14,20 +14,9 @@
 
 #include "core/shortcuts/DelimiterList.h"
 #include "ui/CursorMessageDlg.h"
+#include "ui/FormButtons.h"
 
 namespace cvd::ui {
-
-namespace {
-
-QPushButton* AddButton(QBoxLayout* row, const QString& caption, const QString& hint) {
-  auto* button = new QPushButton(caption);
-  button->setAccessibleName(QString(caption).remove('&'));
-  if (!hint.isEmpty()) button->setToolTip(hint);
-  row->addWidget(button);
-  return button;
-}
-
-}  // namespace
 
 TListForm::TListForm() {
   setObjectName(QStringLiteral("TListForm"));
@@ -46,13 +35,13 @@ TListForm::TListForm() {
   boxLayout->addWidget(DelimList);
 
   auto* edits = new QHBoxLayout;
-  QPushButton* newButton = AddButton(edits, QStringLiteral("&New"), {});
-  QPushButton* deleteButton = AddButton(edits, QStringLiteral("&Delete"), {});
-  QPushButton* editButton = AddButton(edits, QStringLiteral("&Edit"), {});
+  QPushButton* newButton = AddFormButton(edits, QStringLiteral("&New"), {});
+  QPushButton* deleteButton = AddFormButton(edits, QStringLiteral("&Delete"), {});
+  QPushButton* editButton = AddFormButton(edits, QStringLiteral("&Edit"), {});
   auto* ends = new QHBoxLayout;
-  OkButton = AddButton(ends, QStringLiteral("OK"), QStringLiteral("Use selected delimiter"));
+  OkButton = AddFormButton(ends, QStringLiteral("OK"), QStringLiteral("Use selected delimiter"));
   OkButton->setObjectName(QStringLiteral("OkButton"));
-  QPushButton* cancelButton = AddButton(ends, QStringLiteral("Cancel"), QStringLiteral("Cancel Paste All operation"));
+  QPushButton* cancelButton = AddFormButton(ends, QStringLiteral("Cancel"), QStringLiteral("Cancel Paste All operation"));
   // Takes the focus after every button press, so that no control keeps it.
   Dummy = new QPushButton(this);
   Dummy->setObjectName(QStringLiteral("Dummy"));

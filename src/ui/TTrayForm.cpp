@@ -18,11 +18,6 @@ TTrayForm::TTrayForm() {
   setup_ = menu_->addAction(QStringLiteral("Settings"), this, [this] {
     if (settings_) settings_();
   });
-  autostart_ = menu_->addAction(QStringLiteral("Start Corvinade when I log in"));
-  autostart_->setCheckable(true);
-  connect(autostart_, &QAction::triggered, this, [this](bool on) {
-    if (engine_ && !engine_->Desktop().SetStartAtLogin(on)) autostart_->setChecked(!on);
-  });
   menu_->addSeparator();
   menu_->addAction(QStringLiteral("Read Help File"), this, [this] {
     if (engine_) engine_->Desktop().MenuReadHelpFileClick();
@@ -65,7 +60,6 @@ void TTrayForm::UpdateMenu() {
   about_->setEnabled(free);
   setup_->setEnabled(free && settings_ != nullptr);
   exit_->setEnabled(free);
-  if (engine_) autostart_->setChecked(engine_->Desktop().StartsAtLogin());
 }
 
 void TTrayForm::MenuAboutCorvinadeClick() {

@@ -45,7 +45,6 @@ class TTrayForm : public QObject {
   QMenu* menu_ = nullptr;
   QAction* about_ = nullptr;
   QAction* setup_ = nullptr;
-  QAction* autostart_ = nullptr;
   QAction* exit_ = nullptr;
 };
 

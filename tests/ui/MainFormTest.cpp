@@ -138,7 +138,7 @@ TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
             "New Button|Edit Button|Clear Button|-|Change to Uppercase|Change to Lowercase|"
             "Capitalize First Letters|More Fixes...>(Remove Leading > and <|Remove Leading Spaces|"
             "Remove Trailing Spaces|Split button into separate lines|Format phone number|Format number|-|Cancel)|"
-            "Customize Quick Fixes#|-|Change Color>(Maroon - Yellow|-|Color Editor|-|Cancel)|Mark as Used|"
+            "Customize Quick Fixes|-|Change Color>(Maroon - Yellow|-|Color Editor|-|Cancel)|Mark as Used|"
             "Make Permanent|Copy to Group>(Default|-|All Groups|-|Cancel)|-|Cancel");
   // Choosing an entry runs the core's command for it.
   for (QAction* action : buttonMenu.actions())

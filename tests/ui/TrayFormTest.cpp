@@ -27,8 +27,8 @@ QAction* Entry(const QMenu* menu, const QString& text) {
 
 TEST(TrayFormTest, MenuHoldsItsEntriesInOrderAndWaitsForAnOpenDialog) {
   TTrayForm tray;
-  const QStringList expected{"About Corvinade", "Settings",           "Start Corvinade when I log in", "-",
-                             "Read Help File",  "Corvinade Web Site", "-",                             "Exit"};
+  const QStringList expected{"About Corvinade",    "Settings", "-", "Read Help File",
+                             "Corvinade Web Site", "-",        "Exit"};
   EXPECT_EQ(Captions(tray.TrayMenu()), expected);
 
   bool settingsOpened = false;

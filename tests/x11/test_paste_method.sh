@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A window-specific paste method made on the settings' shortcut page with
+# A window-specific paste method made on the settings' "Shortcuts" page with
 # the keyboard: "New" takes the terminal the user activates next, its key
 # macro is typed in, "Test" pastes "Paste Test" into the terminal, and a
 # click on a button pastes through the method.
@@ -19,7 +19,7 @@ PIDS_TO_KILL+=($!)
 TERM_WIN=$(wait_for_window pm-target) || fail "no terminal"
 
 "$TOOL" setup shortcuts >/dev/null || fail "the tool could not ask for the page"
-PAGE=$(wait_for_window "Corvinade Settings") || fail "no shortcut page: $(cat "$TEST_HOME/corvinade.log")"
+PAGE=$(wait_for_window "Corvinade Settings") || fail "no settings dialog: $(cat "$TEST_HOME/corvinade.log")"
 PASTE_KEYS='.settings["corvinade.ini"].PasteKeys'
 
 # Presses a key in the page, confirms the notice that follows with Enter and
@@ -58,6 +58,10 @@ wait_for_state "$PASTE_KEYS.Key3 == \"[{Shift {Insert}}]\"" "the typed key macro
 press_and_pick_terminal alt+t
 wait_for_file_content "$OUT" "[Paste Test]"
 
+# The dialog is modal: it closes (Escape) before the button window takes a click.
+xdotool windowactivate --sync "$PAGE" >/dev/null 2>&1
+xdotool key Escape
+xdotool windowactivate --sync "$TERM_WIN" >/dev/null 2>&1
 wait_for_state ".LastTarget.title == \"pm-target\"" "the terminal as target"
 click_button "$WIN" 1
 wait_for_file_content "$OUT" "[Paste Test][$TEXT]"

@@ -81,15 +81,27 @@ Engine::Engine(const Ports& ports, AppState& state)
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
                          [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      // The setup dialog.
+      setup_(SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
+             *ports_.setupView,
+             SetupHooks{[this] { return fader_.Opacity(); }, [this](bool on) { fader_.EnableIdleTimer(on); },
+                        [this] { AdvWinTrackChanged(); }, [this] { FormCloseQuery(); },
+                        [this] { RestoreTargetFocus(); }}),
+      // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
+      fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
+                 QuickFixEditorHooks{[this] { shortcuts_.Page().UpdateShortcutList(); },
+                                     [this] { RestoreTargetFocus(); }}),
+      // The settings' paste methods: add, delete, test.
       pasteMethodPage_(PasteMethodPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard},
                        state.settings.PasteKeys, paster_) {
   menus_.SetSeams(MenuSeams{{}, {},
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
-                            [this] { monitor_.MenuCancelMonitoringClick(); }, {}});
-  menus_.SetRestoreFocus([this] {
-    if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
-  });
+                            [this] { monitor_.MenuCancelMonitoringClick(); },
+                            [this] { fixEditor_.Show(); }});
+  menus_.SetRestoreFocus([this] { RestoreTargetFocus(); });
+  // "Change shortcut key" in the quick fix editor turns the setup dialog to the fix's row.
+  fixEditor_.SetShortcutRowHook([this](int row) { setup_.OpenAtShortcutRow(row); });
   files_.SetShareFileLineCounter(CountShareFileLines);
   tracker_.SetMonitorHandler([this](const std::string& exe, const std::string& title, bool newWindow) {
     monitor_.MonitorStep(exe, title, newWindow);
@@ -142,6 +154,10 @@ void Engine::LoadEverything() {
   if (index < 1) index = 1;
   table.CurrentGroup = index;
   window_.SetPasteCount();
+}
+
+void Engine::RestoreTargetFocus() {
+  if (tracker_.LastTarget() != 0) ports_.windows->Activate(tracker_.LastTarget());
 }
 
 void Engine::ClipFilled(int group, const std::string& text, const FillResult& result) {
@@ -207,6 +223,7 @@ void Engine::HandleSystemCommand(int command) {
     fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);
   }
+  if (command == scSettings) setup_.SystemMenuSettings();
 }
 
 }  // namespace cvd

@@ -18,7 +18,9 @@
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
+#include "core/quickfixeditor/QuickFixListEditor.h"
 #include "core/settings/SettingsFiles.h"
+#include "core/setup/SetupDialog.h"
 #include "core/setup/PasteMethodPage.h"
 #include "core/share/ShareSync.h"
 #include "core/shortcuts/ShortcutKeys.h"
@@ -87,6 +89,10 @@ class Engine {
   ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
+  // The setup dialog's options, closing rules and buttons.
+  SetupDialog& Setup() { return setup_; }
+  // Quick fix editor: the list of quick fixes with their gestures.
+  QuickFixListEditor& FixListEditor() { return fixEditor_; }
   // The setup page's paste methods: add, delete, test.
   PasteMethodPage& PasteMethodEditor() { return pasteMethodPage_; }
 
@@ -102,6 +108,8 @@ class Engine {
  private:
   void LoadEverything();
   void ClipFilled(int group, const std::string& text, const FillResult& result);
+  // A dialog closed: the keyboard goes back to the window the user worked in.
+  void RestoreTargetFocus();
 
   Ports ports_;
   AppState& state_;
@@ -123,6 +131,8 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
+  SetupDialog setup_;
+  QuickFixListEditor fixEditor_;  // quick fix editor
   PasteMethodPage pasteMethodPage_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock

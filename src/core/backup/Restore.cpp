@@ -17,7 +17,8 @@ const char* kRestoreQuestion =
 const char* kNoBackupQuestion =
     "No valid backup files were found in the backup directory.\nDo you want to manually select a backup file?";
 const char* kRestoreDialogTitle = "Restore buttons from backup file";
-const char* kRestoreFilter = "Tessivar backup files (corvinade.dat*)|corvinade.dat*";
+// Shown as "Corvinade backup files (corvinade.dat*)".
+const char* kRestoreFilter = "Corvinade backup files|corvinade.dat*";
 const char* kNoPartnerText =
     "The configuration settings file associated with this backup file is not valid.\n"
     "Please select a different back up file.\n\n";

@@ -11,6 +11,10 @@ int InRangeOr(const std::string& text, int low, int high, int fallback) {
 }
 }  // namespace
 
+bool FadeTimeValid(const std::string& text) { return InRangeOr(text, 0, 60, -1) >= 0; }
+
+bool FadeLevelValid(const std::string& text) { return InRangeOr(text, 10, 254, -1) >= 0; }
+
 int FadeMinutes(const Settings& settings) { return InRangeOr(settings.FadeTime, 0, 60, kDefaultFadeMinutes); }
 
 int FadeLevel(const Settings& settings) { return InRangeOr(settings.FadeLevel, 10, 254, kDefaultFadeLevel); }

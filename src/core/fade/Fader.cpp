@@ -33,6 +33,18 @@ void Fader::ResetFadeTimer() {
   if (AutoHideOn(settings_)) fadeTimer_->Start();
 }
 
+void Fader::EnableIdleTimer(bool on) {
+  const int interval = FadeMinutes(settings_) * kMinuteMs;
+  // The idle time may have been changed in the dialog.
+  if (fadeTimer_->Interval() != interval) fadeTimer_->SetInterval(interval);
+  // An idle time of 0 keeps the window as it is.
+  if (!on || interval == 0) {
+    fadeTimer_->Stop();
+  } else if (!fadeTimer_->IsActive()) {
+    fadeTimer_->Start();
+  }
+}
+
 void Fader::FadeTimerTimer() {
   if (fading_) {
     SetOpacity(opacity_ - 1);

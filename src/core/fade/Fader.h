@@ -25,6 +25,9 @@ class Fader {
   // shown and rolled down.
   void Restore();
   void Stop() { fadeTimer_->Stop(); }
+  // The setup dialog closed while the window was opaque: the idle period runs
+  // exactly when `on` (a running one goes on undisturbed).
+  void EnableIdleTimer(bool on);
 
   // Fading or faded.
   bool Fading() const { return fading_; }

@@ -24,7 +24,9 @@ void WindowMenus::Choose(int command) {
   // Monitoring waits for the window the user activates next: giving the
   // keyboard back to the last target here would answer that wait at once.
   const bool waitsForAWindow = command == cmdMonitorApplication || command == cmdMonitorWindow;
-  if (restoreFocus_ && !waitsForAWindow) restoreFocus_();
+  // The quick fix editor stays open with the keyboard; it gives it back when it closes.
+  const bool keepsTheKeyboard = command == cmdCustomizeQuickFixes;
+  if (restoreFocus_ && !waitsForAWindow && !keepsTheKeyboard) restoreFocus_();
 }
 
 MenuModel WindowMenus::GroupMenu() const {

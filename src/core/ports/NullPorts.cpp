@@ -4,6 +4,8 @@
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
+#include "core/ports/SetupView.h"
+#include "core/ports/QuickFixEditorView.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Windows.h"
 
@@ -63,6 +65,24 @@ class NullFolderWatch final : public FolderWatch {
   void Watch(const std::string&, std::function<void()>) override {}
 };
 
+// Without a setup dialog nothing shows and nothing blocks closing.
+class NullSetupView final : public SetupView {
+ public:
+  void ShowModal(std::optional<SetupPage>, int) override {}
+  bool Showing() override { return false; }
+  void TurnTo(SetupPage, int) override {}
+  bool PagesCanClose() override { return true; }
+};
+
+// Quick fix editor: no window to show.
+class NullQuickFixEditorView final : public QuickFixEditorView {
+ public:
+  void ShowEditor() override {}
+  void HideEditor() override {}
+  void SetActionText(const std::string&) override {}
+  void FocusActionText() override {}
+};
+
 template <typename Port, typename Null>
 void Fill(Port*& port) {
   static Null none;  // stateless, so one instance serves every user
@@ -78,6 +98,8 @@ Ports WithNullPorts(Ports ports) {
   Fill<Windows, NullWindows>(ports.windows);
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
+  Fill<SetupView, NullSetupView>(ports.setupView);
+  Fill<QuickFixEditorView, NullQuickFixEditorView>(ports.quickFixEditorView);
   return ports;
 }
 

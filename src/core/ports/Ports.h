@@ -15,6 +15,8 @@ class Shell;
 class FolderWatch;
 class Ui;
 class TextMeasure;
+class SetupView;
+class QuickFixEditorView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -26,6 +28,10 @@ struct Ports {
   Windows* windows = nullptr;
   Shell* shell = nullptr;
   FolderWatch* folderWatch = nullptr;
+  // The setup dialog.
+  SetupView* setupView = nullptr;
+  // Quick fix editor: the "Custom Quick Fix" window.
+  QuickFixEditorView* quickFixEditorView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does

@@ -33,7 +33,8 @@ inline constexpr int kNumFixedHotKeys = 20;
 extern const std::array<FixedHotKey, kNumFixedHotKeys> kFixedHotKeys;
 
 inline constexpr int kMaxPasteKeys = kPasteKeysCapacity;
-inline constexpr int kMaxQuickFixes = 51;
+// The quick fix editor's limit: more stored fixes are not read.
+inline constexpr int kMaxQuickFixes = QuickFixList::kMaxEntries;
 inline constexpr int kMaxFavorites = 11;
 // The colour dialog keeps at most this many pairs; a larger count read from
 // the file is cut to it.

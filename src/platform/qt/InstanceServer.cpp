@@ -63,9 +63,9 @@ void InstanceServer::Serve(QLocalSocket* socket) {
     } else {
       answer = kAnswerUnknownFunction;
     }
-  } else if (const auto view = viewRequests_.find(request.toStdString()); view != viewRequests_.end()) {
+  } else if (request == kRequestSetupShortcuts) {
     answer = "ok";
-    after = view->second;
+    after = [this] { engine_.Setup().OpenAtShortcutRow(0); };
   } else {
     answer = "unknown request";
   }

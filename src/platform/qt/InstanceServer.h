@@ -2,9 +2,6 @@
 // The running copy's end of the per-user socket: a second start asks it to
 // show its window; corvinade-tool asks for the state or to quit.
 #include <QObject>
-#include <functional>
-#include <map>
-#include <string>
 
 class QLocalServer;
 class QLocalSocket;
@@ -21,10 +18,6 @@ class InstanceServer : public QObject {
   explicit InstanceServer(Engine& engine);
   // Takes the socket; false when another copy answers on it.
   bool Listen();
-  // A request the views serve (opening a window): answered "ok", then run.
-  void AddRequest(const std::string& request, std::function<void()> action) {
-    viewRequests_[request] = std::move(action);
-  }
 
  private:
   void Accept();
@@ -32,7 +25,6 @@ class InstanceServer : public QObject {
 
   Engine& engine_;
   QLocalServer* server_;
-  std::map<std::string, std::function<void()>> viewRequests_;
 };
 
 }  // namespace cvd::qt

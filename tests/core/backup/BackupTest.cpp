@@ -151,6 +151,7 @@ TEST_F(BackupTest, DecliningTheLiveFilesOrAPairWithoutSettingsRestoreNothing) {
   actions.RestoreBackup();
   ASSERT_EQ(ui.fileDialogs.size(), 1u);
   EXPECT_EQ(ui.fileDialogs[0].initialDir, backup);
+  EXPECT_EQ(ui.fileDialogs[0].filter, "Corvinade backup files|corvinade.dat*");  // the product's own name
   EXPECT_TRUE(ui.AllAnswersUsed());
   RestoreChoosing(data + "corvinade.dat");
   WriteTextFile(backup + "corvinade.dat.240101", "lonely");

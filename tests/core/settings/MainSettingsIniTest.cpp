@@ -157,8 +157,8 @@ TEST_F(MainSettingsIniTest, CountsBeyondTheCapacitiesAreNotRead) {
   const Settings s = ReadAll(text, dir.Path());
   EXPECT_EQ(s.NumPasteKey(), kMaxPasteKeys);
   EXPECT_EQ(s.PasteKeys[59 - 10], (PasteMethod{"Error", 0, "Error", 200}));
-  EXPECT_EQ(s.NumFix(), kMaxQuickFixes);
-  EXPECT_EQ(s.QuickFixes.Entries.back(), "Q51=Error");
+  EXPECT_EQ(s.NumFix(), QuickFixList::kMaxEntries);  // the editor's limit, not more
+  EXPECT_EQ(s.QuickFixes.Entries.back(), "Q49=Error");
   EXPECT_EQ(s.QuickFixHotKeys.size(), s.QuickFixes.Entries.size());
   EXPECT_EQ(s.NumFavs, kMaxFavoritePairs);
   ASSERT_EQ(static_cast<int>(s.Delimiters.size()), kMaxDelimiters);

@@ -13,7 +13,9 @@ class PasteMethodPageTest : public ::testing::Test {
  protected:
   PasteMethodPageTest() {
     h.Start();
-    h.windows.windows = {{10, {"bash - xterm", "xterm"}}, {11, {"", "tool"}}, {99, {"Corvinade Settings", "corvinade", false, false, true}}};
+    h.windows.windows = {{10, {"bash - xterm", "xterm"}},
+                         {11, {"", "tool"}},
+                         {99, {"Corvinade Settings", "corvinade", false, false, true}}};
     h.windows.foreground = 99;
     Page().Load();
   }
