@@ -22,26 +22,23 @@ TERM_WIN=$(wait_for_window pm-target) || fail "no terminal"
 PAGE=$(wait_for_window "Corvinade Settings") || fail "no settings dialog: $(cat "$TEST_HOME/corvinade.log")"
 PASTE_KEYS='.settings["corvinade.ini"].PasteKeys'
 
-# Presses a key in the page, confirms the notice that follows with Enter and
-# activates the terminal, as the notice asks.
+# Waits until the active window is (=) or is not (!=) the page.
+page_active() {
+  for _ in $(seq 100); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" "$1" "$PAGE" ] && return 0
+    sleep 0.05
+  done
+  fail "$2"
+}
+
+# Presses a key in the page, confirms the notice that follows with Enter and,
+# once the page has the focus again (the wait runs), activates the terminal.
 press_and_pick_terminal() {
   xdotool windowactivate --sync "$PAGE" >/dev/null 2>&1
   xdotool key "$1"
-  local active=""
-  for _ in $(seq 100); do
-    active=$(xdotool getactivewindow 2>/dev/null || true)
-    [ -n "$active" ] && [ "$active" != "$PAGE" ] && [ "$active" != "$WIN" ] &&
-      [ "$(xdotool getwindowname "$active")" = Corvinade ] && break
-    active=""
-    sleep 0.05
-  done
-  [ -n "$active" ] || fail "no notice after $1"
+  page_active != "no notice after $1"
   xdotool key Return
-  # The wait starts as the notice closes and the page is active again.
-  for _ in $(seq 100); do
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$PAGE" ] && break
-    sleep 0.05
-  done
+  page_active = "the notice after $1 did not close"
   xdotool windowactivate --sync "$TERM_WIN" >/dev/null 2>&1
 }
 
