@@ -20,8 +20,10 @@
 #include "ui/HintWindow.h"
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
+#include "ui/TCvdEditForm.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TSearchForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TQuickFixForm.h"
 #include "ui/TTrayForm.h"
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
   cvd::ui::TSetupForm setupForm;
   // Quick fix editor: the "Custom Quick Fix" window.
   cvd::ui::TQuickFixForm quickFixForm;
+  cvd::ui::TCvdEditForm editForm;  // the button editor
 
   cvd::qt::QtFolderWatch folderWatch(QString::fromLatin1(cvd::kShareFileName));
 
@@ -67,7 +70,11 @@ int main(int argc, char** argv) {
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
   ports.quickFixEditorView = &quickFixForm;
+  ports.editorView = &editForm;
   if (hotkeys.Available()) ports.hotkeys = &hotkeys;
+  // Button search
+  cvd::ui::TSearchForm searchForm;
+  ports.searchView = &searchForm;
   ports.setupView = &setupForm;
   cvd::AppState state;
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
@@ -79,6 +86,8 @@ int main(int argc, char** argv) {
   listForm.SetList(&engine.Shortcuts().Delimiters());
   quickFixForm.SetEditor(&engine.FixListEditor());
   quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });
+  editForm.SetEditor(&engine.Editor());
+  searchForm.SetSearch(&engine.Search());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
   setupForm.SetEngine(engine);
   tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });

@@ -17,8 +17,6 @@ CaptionMenu::CaptionMenu(CaptionBar& caption) : QObject(&caption), caption_(capt
   search_->setObjectName(QStringLiteral("MenuSearch"));
   settings_ = menu->addAction(QStringLiteral("Settings"));
   settings_->setObjectName(QStringLiteral("MenuSettings"));
-  // Enabled by the dialogs once they are there.
-  search_->setEnabled(false);
   QAction* move = menu->addAction(QStringLiteral("Move"));
   move->setObjectName(QStringLiteral("MenuMove"));
   menu->addSeparator();

@@ -9,7 +9,6 @@
 
 #include "ui/CursorMessageDlg.h"
 #include "ui/DialogPlacement.h"
-#include "ui/TButtonDialog.h"
 #include "ui/TColorForm.h"
 #include "ui/WindowInput.h"
 #include "ui/HintWindow.h"
@@ -153,12 +152,6 @@ ColorDialogResult QtUi::ColorDialog(const ColorPair& preset, const std::vector<C
   TColorForm form(preset, favorites);
   const bool ok = ExecAtPointer(form) == QDialog::Accepted;
   return ColorDialogResult{ok ? std::optional<ColorPair>(form.Chosen()) : std::nullopt, form.Favorites()};
-}
-
-std::optional<ButtonFields> QtUi::ButtonDialog(const std::string& caption, const ButtonFields& fields) {
-  TButtonDialog dialog(Q(caption), fields);
-  if (ExecAtPointer(dialog) != QDialog::Accepted) return std::nullopt;
-  return dialog.Fields();
 }
 
 void QtUi::SetPointerHandler(std::function<void(bool)> handler) { WatchPointer(form_, std::move(handler)); }

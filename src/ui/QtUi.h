@@ -50,7 +50,6 @@ class QtUi : public Ui {
   // Group and button menus.
   void PopupButtonMenu(Point where) override;
   ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
-  std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) override;
   void SetPointerHandler(std::function<void(bool inside)> handler) override;
 
  private:

@@ -17,6 +17,7 @@ Ports Harness::AllPorts() {
   ports.shell = &shell;
   ports.folderWatch = &folderWatch;
   ports.hotkeys = &hotkeys;
+  ports.editorView = &editorView;  // the button editor's form
   return ports;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/app/Engine.h"
 #include "support/FakeClipboard.h"
+#include "support/FakeEditorView.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeFolderWatch.h"
 #include "support/FakeHotkeys.h"
@@ -44,6 +45,7 @@ struct Harness {
   FakeShell shell;
   FakeFolderWatch folderWatch;
   FakeHotkeys hotkeys;
+  FakeEditorView editorView;  // the button editor's form
   AppState state;
   std::unique_ptr<Engine> engine;
 };

@@ -59,10 +59,6 @@ ColorDialogResult ScriptedUi::ColorDialog(const ColorPair& preset, const std::ve
   return ColorDialogResult{Next(colors_, {}, "colour dialog"), favorites};
 }
 
-std::optional<ButtonFields> ScriptedUi::ButtonDialog(const std::string& caption, const ButtonFields&) {
-  return Next(buttonFields_, {}, "button dialog: " + caption);
-}
-
 void ScriptedUi::ApplyLayout(const WindowLayout& layout) {
   layouts.push_back(layout);
   SetClientSize(layout.client);

@@ -34,7 +34,7 @@ class ScriptedUi : public Ui {
   void AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void AnswerFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
   bool AllAnswersUsed() const {
-    return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty() && colors_.empty() && buttonFields_.empty();
+    return answers_.empty() && inputs_.empty() && files_.empty() && folders_.empty() && colors_.empty();
   }
 
   MsgResult CursorMessageDlg(const std::string& text, MsgKind kind, MsgButtons buttons) override;
@@ -80,10 +80,8 @@ class ScriptedUi : public Ui {
   // Group and button menus.
   void PopupButtonMenu(Point where) override { buttonMenus.push_back(where); }
   ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
-  std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) override;
-  // Queues the colour dialog's answer (nothing: Cancel) and the button dialog's.
+  // Queues the colour dialog's answer (nothing: Cancel).
   void AnswerColor(std::optional<ColorPair> pair) { colors_.push_back(pair); }
-  void AnswerButton(std::optional<ButtonFields> fields) { buttonFields_.push_back(std::move(fields)); }
   std::vector<Point> buttonMenus;
   std::vector<ColorPair> colorPresets;
   void SetPointerHandler(std::function<void(bool)> handler) override { pointerHandler = std::move(handler); }
@@ -115,7 +113,6 @@ class ScriptedUi : public Ui {
   std::deque<AskResult> answers_;
   std::deque<std::optional<std::string>> inputs_, files_, folders_;
   std::deque<std::optional<ColorPair>> colors_;
-  std::deque<std::optional<ButtonFields>> buttonFields_;
 };
 
 }  // namespace cvd::test

@@ -20,7 +20,6 @@
 #include "ui/QtTextMeasure.h"
 #include "ui/QtUi.h"
 #include "ui/TBitBtnWithColor.h"
-#include "ui/TButtonDialog.h"
 #include "ui/TColorForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
@@ -127,8 +126,8 @@ TEST_F(MainFormTest, MenusFollowTheCoreModelsAndControlsHaveAccessibleNames) {
   QMenu groupMenu;
   FillMenu(groupMenu, engine.Menus().GroupMenu(), [](int) {});
   EXPECT_EQ(Captions(groupMenu),
-            "New Group|Rename Group|Delete Group|Copy Group|-|Group Options#|Clear all Clip Buttons|"
-            "Mark all Buttons Unused|-|Search Buttons#|-|Import Group from File|Export Group to File|-|"
+            "New Group|Rename Group|Delete Group|Copy Group|-|Group Options|Clear all Clip Buttons|"
+            "Mark all Buttons Unused|-|Search Buttons|-|Import Group from File|Export Group to File|-|"
             "Monitor Application|Monitor Window|Cancel Monitoring|-|Cancel");
   state.table.CurrentButton = 2;
   std::vector<int> chosen;
@@ -164,13 +163,6 @@ TEST(ColorForm, BoxesExampleFavouritesAndReset) {
   EXPECT_EQ(form.Chosen(), (ColorPair{clBlack, clBtnFace}));
   form.AddToFavorites();
   EXPECT_EQ(form.Favorites().back(), (ColorPair{clBlack, clBtnFace}));
-}
-
-TEST(ButtonDialog, LinesKeepTheirCrLf) {
-  TButtonDialog dialog("Edit Button", ButtonFields{"N", "H", "one\r\ntwo"});
-  EXPECT_EQ(dialog.TextBox->toPlainText(), "one\ntwo");
-  EXPECT_EQ(dialog.Fields(), (ButtonFields{"N", "H", "one\r\ntwo"}));
-  EXPECT_EQ(dialog.NameBox->accessibleName(), "Name");
 }
 
 TEST(ColorMap, PlainAndSystemColours) {

@@ -61,13 +61,13 @@ wait_for_state '.groups[0].NumPermButtons == 2 and .groups[0].Buttons[6].Text ==
 "$TOOL" dump "$DATA/corvinade.dat" | jq -e '.groups[0].Buttons[6].Text == "alpha"' >/dev/null \
   || fail "Make Permanent did not save"
 
-# "New Button" on a permanent button: name, hint and text typed into its dialog.
+# "New Button" on a permanent button: name, hint and text typed into the editor.
 button_menu 6
 keys Down Return
-dialog "New Button"
+dialog 'Edit Button \[0 characters, 0 words, 0 lines\]'
 xdotool type --delay 20 "Hello"; keys Tab
 xdotool type --delay 20 "a hint"; keys Tab
-xdotool type --delay 20 "greeting"; keys Tab Return
+xdotool type --delay 20 "greeting"; keys alt+o
 wait_for_state '.groups[0].NumPermButtons == 3 and .groups[0].Buttons[6].Name == "Hello"
   and .groups[0].Buttons[6].Text == "greeting" and .groups[0].Buttons[6].Hint == "a hint"' "new button saved"
 

@@ -25,7 +25,7 @@ Engine::Engine(const Ports& ports, AppState& state)
       tracker_(*ports_.windows),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
                CaptureHooks{[this] {
-                              return paster_.Pasting() ||
+                              return paster_.Pasting() || editor_.Showing() ||
                                      (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
                             },
                             [this](const std::string& text) { return window_.MakeCaption(text); },
@@ -42,7 +42,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                [this] { window_.Display(); }, [this] { fader_.ResetFadeTimer(); },
                                [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
       share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
-             ShareHooks{[] { return false; },  // no button editor yet
+             ShareHooks{[this] { return editor_.Showing(); },
                         [this] { return paster_.Pasting(); },
                         [this](const std::string& text) { return window_.MakeCaption(text); },
                         [this] { window_.Display(); },
@@ -56,7 +56,8 @@ Engine::Engine(const Ports& ports, AppState& state)
       desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir),
       fader_(*ports_.loop, *ports_.ui, state.settings, window_),
       monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
-               tracker_, MonitorHooks{[this](int position) { GroupListChange(position); }, {}}),
+               tracker_, MonitorHooks{[this](int position) { GroupListChange(position); },
+                                        [this] { return editor_.Showing(); }}),
       sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }),
       shortcuts_(ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard,
                                *ports_.windows},
@@ -68,7 +69,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                  return menus_.Buttons().DeleteButton(g, b, noAsk);
                                },
                                .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
-                               .search = {},
+                               .search = [this] { search_.Open(); },
                                .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
       menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
              GroupHooks{[this](int position, bool store) {
@@ -81,6 +82,12 @@ Engine::Engine(const Ports& ports, AppState& state)
                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                          [this] { FormCloseQuery(); }, {},
                          [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      // Button search
+      search_(SearchPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.searchView},
+              SearchParts{state.table, state.settings, window_, paster_, tracker_},
+              SearchHooks{[this](int position) { GroupListChange(position); },
+                          [this] { return files_.SaveSearchWindowSettings(); },
+                          [this](int g, int b) { editor_.EditButton(g, b); }}),
       // The setup dialog.
       setup_(SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
              *ports_.setupView,
@@ -91,15 +98,26 @@ Engine::Engine(const Ports& ports, AppState& state)
       fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
                  QuickFixEditorHooks{[this] { shortcuts_.Page().UpdateShortcutList(); },
                                      [this] { RestoreTargetFocus(); }}),
+      // The button editor and group options.
+      editor_(EditorParts{state.table, state.settings, *ports_.ui, *ports_.shell, *ports_.editorView, quickFixes_,
+                          menus_.Groups(), menus_.Buttons()},
+              EditorHooks{[this] { window_.Display(); },
+                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                          [this](int position) { GroupListChange(position); }, [this] { FormCloseQuery(); },
+                          [this] { desktop_.MenuReadHelpFileClick(); },
+                          [this] { RestoreTargetFocus(); }}),
       // The settings' paste methods: add, delete, test.
       pasteMethodPage_(PasteMethodPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard},
                        state.settings.PasteKeys, paster_) {
-  menus_.SetSeams(MenuSeams{{}, {},
+  menus_.Buttons().SetEditor([this](int g, int b, bool) { return editor_.Open(g, b, EditorPage::Button); });
+  menus_.SetSeams(MenuSeams{[this] { editor_.ShowGroupOptions(); }, [this] { search_.Open(); },
                             [this] { monitor_.MenuMonitorApplicationClick(); },
                             [this] { monitor_.MenuMonitorWindowClick(); },
                             [this] { monitor_.MenuCancelMonitoringClick(); },
                             [this] { fixEditor_.Show(); }});
   menus_.SetRestoreFocus([this] { RestoreTargetFocus(); });
+  // An edit may change what the search found.
+  editor_.SetClosedHandler([this] { search_.EditorClosed(); });
   // "Change shortcut key" in the quick fix editor turns the setup dialog to the fix's row.
   fixEditor_.SetShortcutRowHook([this](int row) { setup_.OpenAtShortcutRow(row); });
   files_.SetShareFileLineCounter(CountShareFileLines);
@@ -219,6 +237,7 @@ void Engine::CoolTrayIconClick() {
 void Engine::HandleSystemCommand(int command) {
   fader_.ResetFadeTimer();
   if (command == scRollUp) fader_.RollUp();
+  if (command == scSearch) search_.Open();
   if (command == scAlreadyRunning) {
     fader_.Restore();
     ports_.ui->Balloon(kAppTitle, kAlreadyRunningText, 10);

@@ -11,6 +11,7 @@
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/journal/JournaledDataStore.h"
 #include "core/desktop/DesktopActions.h"
+#include "core/editor/ButtonEditor.h"
 #include "core/fade/Fader.h"
 #include "core/monitor/GroupMonitor.h"
 #include "core/groups/WindowMenus.h"
@@ -19,6 +20,7 @@
 #include "core/ports/Ports.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
+#include "core/search/ButtonSearch.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/setup/SetupDialog.h"
 #include "core/setup/PasteMethodPage.h"
@@ -89,10 +91,14 @@ class Engine {
   ShortcutKeys& Shortcuts() { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
+  // Button search: the "Search" dialog's logic.
+  ButtonSearch& Search() { return search_; }
   // The setup dialog's options, closing rules and buttons.
   SetupDialog& Setup() { return setup_; }
   // Quick fix editor: the list of quick fixes with their gestures.
   QuickFixListEditor& FixListEditor() { return fixEditor_; }
+  // The button editor with the group options.
+  ButtonEditor& Editor() { return editor_; }
   // The setup page's paste methods: add, delete, test.
   PasteMethodPage& PasteMethodEditor() { return pasteMethodPage_; }
 
@@ -131,8 +137,10 @@ class Engine {
   SessionLock sessionLock_;
   ShortcutKeys shortcuts_;
   WindowMenus menus_;
+  ButtonSearch search_;  // button search
   SetupDialog setup_;
   QuickFixListEditor fixEditor_;  // quick fix editor
+  ButtonEditor editor_;  // the button editor and group options
   PasteMethodPage pasteMethodPage_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock

@@ -125,14 +125,7 @@ void ButtonOperations::MenuNewButtonClick() {
   table_.CurrentButton = p;
   if (hooks_.refresh) hooks_.refresh();
 
-  bool ok = false;
-  if (editor_) {
-    ok = editor_(g, p, true);
-  } else if (std::optional<ButtonFields> fields = ui_.ButtonDialog("New Button", ButtonFields{fresh.Name, "", ""})) {
-    SaveButtonInfo(g, p, ButtonInfo{*fields, fresh.FontColor, fresh.Color});
-    ok = true;
-  }
-  if (ok) {
+  if (editor_ && editor_(g, p, true)) {
     if (hooks_.save) hooks_.save();
   } else if (g <= table_.GroupCount()) {
     // Whatever moved meanwhile, only the untouched new record goes again.
@@ -153,18 +146,7 @@ void ButtonOperations::MenuNewButtonClick() {
 void ButtonOperations::MenuEditButtonClick() {
   const TButton* button = CurrentButtonRecord();
   if (button == nullptr) return;
-  // A copy: the table may change while the dialog runs its own event loop.
-  const TButton before = *button;
-  const int g = table_.CurrentGroup;
-  const int b = table_.CurrentButton;
-  bool ok = false;
-  if (editor_) {
-    ok = editor_(g, b, false);
-  } else if (std::optional<ButtonFields> fields =
-                 ui_.ButtonDialog("Edit Button", ButtonFields{before.Name, before.Hint, before.Text})) {
-    SaveButtonInfo(g, b, ButtonInfo{*fields, before.FontColor, before.Color});
-    ok = true;
-  }
+  const bool ok = editor_ && editor_(table_.CurrentGroup, table_.CurrentButton, false);
   if (ok && hooks_.save) hooks_.save();
   if (hooks_.display) hooks_.display();
   if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();

@@ -32,9 +32,9 @@ struct ButtonHooks {
   CaptionFunction makeCaption;
 };
 
-// The button editor, when there is one: opens on button `b` of group `g`
-// (`isNew` for a button just made) and says whether it closed with OK,
-// after storing the fields with SaveButtonInfo.
+// The button editor: opens on button `b` of group `g` (`isNew` for a button
+// just made) and says whether it closed with OK, after storing the fields
+// with SaveButtonInfo.
 using ButtonEditorSeam = std::function<bool(int g, int b, bool isNew)>;
 
 class ButtonOperations {

@@ -1,9 +1,11 @@
 // Ports for a system that lacks the service: they answer "nothing there".
 #include "core/ports/Clipboard.h"
+#include "core/ports/EditorView.h"
 #include "core/ports/FolderWatch.h"
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
+#include "core/ports/SearchView.h"
 #include "core/ports/SetupView.h"
 #include "core/ports/QuickFixEditorView.h"
 #include "core/ports/Shell.h"
@@ -65,6 +67,21 @@ class NullFolderWatch final : public FolderWatch {
   void Watch(const std::string&, std::function<void()>) override {}
 };
 
+// Button search without a dialog: it closes at once where it was.
+class NullSearchView final : public SearchView {
+ public:
+  void ShowModal(const Rect& frame) override { frame_ = frame; }
+  void Close() override {}
+  Rect Frame() override { return frame_; }
+  void HitsChanged(int, int) override {}
+  void SetFoundText(const std::string&) override {}
+  void SetOptions(const SearchOptions&) override {}
+  void SetEditEnabled(bool) override {}
+
+ private:
+  Rect frame_;
+};
+
 // Without a setup dialog nothing shows and nothing blocks closing.
 class NullSetupView final : public SetupView {
  public:
@@ -83,9 +100,23 @@ class NullQuickFixEditorView final : public QuickFixEditorView {
   void FocusActionText() override {}
 };
 
+// The button editor without a form: it closes at once, as if cancelled.
+class NullEditorView final : public EditorView {
+ public:
+  bool ShowModal(EditorPage) override { return false; }
+  void Close(bool) override {}
+  void ShowPage(EditorPage) override {}
+  void ShowButton() override {}
+  void ShowGroups() override {}
+  void ShowCaption(const std::string&) override {}
+  void Focus(EditorFocus) override {}
+  TextSelection Selection() override { return {}; }
+  void SetSelection(TextSelection) override {}
+};
+
 template <typename Port, typename Null>
 void Fill(Port*& port) {
-  static Null none;  // stateless, so one instance serves every user
+  static Null none;  // one instance serves every user (the search view only echoes a frame)
   if (!port) port = &none;
 }
 
@@ -98,8 +129,10 @@ Ports WithNullPorts(Ports ports) {
   Fill<Windows, NullWindows>(ports.windows);
   Fill<Shell, NullShell>(ports.shell);
   Fill<FolderWatch, NullFolderWatch>(ports.folderWatch);
+  Fill<SearchView, NullSearchView>(ports.searchView);
   Fill<SetupView, NullSetupView>(ports.setupView);
   Fill<QuickFixEditorView, NullQuickFixEditorView>(ports.quickFixEditorView);
+  Fill<EditorView, NullEditorView>(ports.editorView);
   return ports;
 }
 

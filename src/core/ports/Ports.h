@@ -15,8 +15,10 @@ class Shell;
 class FolderWatch;
 class Ui;
 class TextMeasure;
+class SearchView;
 class SetupView;
 class QuickFixEditorView;
+class EditorView;
 
 struct Ports {
   EventLoop* loop = nullptr;
@@ -28,10 +30,14 @@ struct Ports {
   Windows* windows = nullptr;
   Shell* shell = nullptr;
   FolderWatch* folderWatch = nullptr;
+  // Button search: the "Search" dialog.
+  SearchView* searchView = nullptr;
   // The setup dialog.
   SetupView* setupView = nullptr;
   // Quick fix editor: the "Custom Quick Fix" window.
   QuickFixEditorView* quickFixEditorView = nullptr;
+  // The button editor's form.
+  EditorView* editorView = nullptr;
 };
 
 // `ports` with every missing optional port replaced by one that does

@@ -108,11 +108,9 @@ class Ui {
   // pointer; true when closed with OK.
   virtual bool ShowListForm() = 0;
 
-  // Group and button menus: the button menu at a screen point, the colour
-  // dialog, and the small button dialog used while there is no button editor.
+  // Group and button menus: the button menu at a screen point and the colour dialog.
   virtual void PopupButtonMenu(Point where) = 0;
   virtual ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) = 0;
-  virtual std::optional<ButtonFields> ButtonDialog(const std::string& caption, const ButtonFields& fields) = 0;
 
   // Idle at rest: the view tells when the pointer enters or leaves the
   // button window; an empty function ends that.

@@ -8,6 +8,7 @@
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/shortcuts/KeyValue.h"
 #include "core/shortcuts/ShortcutTable.h"
+#include "core/target/ActivateAndWait.h"
 #include "core/target/TargetTracker.h"
 #include "core/util/Text.h"
 #include "core/window/ButtonWindow.h"
@@ -290,17 +291,7 @@ void ShortcutKeys::RunModal(int id, const std::function<void()>& action) {
 }
 
 void ShortcutKeys::PasteAllChosen() {
-  if (savedTarget_ != 0) {
-    ports_.windows.Activate(savedTarget_);
-    // The window manager hands the focus back in its own time; keys typed
-    // before it has would go to the closing list.
-    constexpr int kFocusWaitMs = 1000;
-    constexpr int kFocusPollMs = 10;
-    for (int waited = 0; waited < kFocusWaitMs && ports_.windows.Foreground() != savedTarget_;
-         waited += kFocusPollMs) {
-      ports_.loop.Sleep(kFocusPollMs);
-    }
-  }
+  ActivateAndWait(ports_.windows, ports_.loop, savedTarget_);
   ports_.loop.Sleep(100);
   pasteAll_ = true;
   ports_.loop.ProcessEvents();

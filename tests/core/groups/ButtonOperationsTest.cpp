@@ -22,6 +22,17 @@ struct ButtonsFixture : ::testing::Test {
     h.Group().Buttons[6].Text = "perm";
   }
   ButtonOperations& Ops() { return h.engine->Menus().Buttons(); }
+  // The user types these fields into the editor and presses OK.
+  void EditWith(ButtonFields fields) {
+    h.editorView.whileShown = [this, fields] {
+      ButtonEditor& editor = h.engine->Editor();
+      h.editorView.focus = editor.InitialFocus();
+      editor.SetName(fields.name);
+      editor.SetHint(fields.hint);
+      editor.SetText(fields.text);
+      editor.OkClick();
+    };
+  }
   std::string Texts() {
     std::string out;
     for (int b = 1; b <= h.Group().TotalButtons(); ++b) out += (b > 1 ? "," : "") + h.Group().Buttons[b].Text;
@@ -96,10 +107,11 @@ TEST_F(ButtonsFixture, ClearingAClipMovesItAwayFromWhereClipsEnter) {
 
 TEST_F(ButtonsFixture, NewButtonOnAClipBecomesTheFirstPermanentAndCancelRemovesOnlyIt) {
   h.state.table.CurrentButton = 2;
-  h.ui.AnswerButton(ButtonFields{"Mine", "hint", "text"});
+  EditWith(ButtonFields{"Mine", "hint", "text"});
   Ops().MenuNewButtonClick();
   EXPECT_EQ(Texts(), "c1,c2,c3,c4,c5,text,perm");
   EXPECT_EQ(h.Group().Buttons[6].FontColor, clRed);
+  EXPECT_EQ(h.editorView.focus, EditorFocus::Name);  // "New" is typed over
   // Cancelled while the buttons moved: the untouched new one goes, wherever it is.
   h.state.table.CurrentButton = 6;
   Ops().SetEditor([&](int g, int b, bool isNew) {
@@ -114,11 +126,11 @@ TEST_F(ButtonsFixture, NewButtonOnAClipBecomesTheFirstPermanentAndCancelRemovesO
 TEST_F(ButtonsFixture, EditKeepsAnAutomaticClipNameFollowingTheText) {
   h.Group().Buttons[1].Name = h.engine->Window().MakeCaption("c1");
   h.state.table.CurrentButton = 1;
-  h.ui.AnswerButton(ButtonFields{h.Group().Buttons[1].Name, "", "new text"});
+  EditWith(ButtonFields{h.Group().Buttons[1].Name, "", "new text"});
   Ops().MenuEditButtonClick();
   EXPECT_EQ(h.Group().Buttons[1].Name, h.engine->Window().MakeCaption("new text"));
   h.state.table.CurrentButton = 6;
-  h.ui.AnswerButton(ButtonFields{"Named", "", "other"});
+  EditWith(ButtonFields{"Named", "", "other"});
   Ops().MenuEditButtonClick();
   EXPECT_EQ(h.Group().Buttons[6].Name, "Named");
 }

@@ -172,6 +172,7 @@ TEST_F(GroupsFixture, DontAskAgainStopsLaterQuestionsWhateverTheAnswer) {
 
 TEST_F(GroupsFixture, GroupMenuEntriesWithoutTheirWorkAreDisabled) {
   WindowMenus& menus = h.engine->Menus();
+  menus.SetSeams(MenuSeams{});
   EXPECT_FALSE(FindCommand(menus.GroupMenu(), cmdGroupOptions)->enabled);
   int options = 0;
   menus.SetSeams(MenuSeams{[&] { ++options; }, {}, {}, {}, {}, {}});
