@@ -105,7 +105,10 @@ Engine::Engine(const Ports& ports, AppState& state)
                           [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                           [this](int position) { GroupListChange(position); }, [this] { FormCloseQuery(); },
                           [this] { desktop_.MenuReadHelpFileClick(); },
-                          [this] { RestoreTargetFocus(); }}) {
+                          [this] { RestoreTargetFocus(); }}),
+      // The settings' paste methods: add, delete, test.
+      pasteMethodPage_(PasteMethodPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard},
+                       state.settings.PasteKeys, paster_) {
   menus_.Buttons().SetEditor([this](int g, int b, bool) { return editor_.Open(g, b, EditorPage::Button); });
   menus_.SetSeams(MenuSeams{[this] { editor_.ShowGroupOptions(); }, [this] { search_.Open(); },
                             [this] { monitor_.MenuMonitorApplicationClick(); },
@@ -204,6 +207,7 @@ void Engine::FormDestroy() {
   minuteTimer_->Stop();
   fader_.Stop();
   monitor_.CancelWait();
+  pasteMethodPage_.CancelWait();
 }
 
 void Engine::MenuExitClick() {
