@@ -5,6 +5,8 @@
 // Usage: corvinade_groupswitch DATA_DIR [SWITCHES]
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QThread>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -57,6 +59,15 @@ int main(int argc, char** argv) {
   cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   engine.FormCreate();
+  // Until the window is mapped nothing is painted, and a switch would cost
+  // only the layout.
+  QElapsedTimer mapping;
+  mapping.start();
+  while (!(form.windowHandle() && form.windowHandle()->isExposed()) && mapping.elapsed() < 5000) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
+  if (!form.windowHandle() || !form.windowHandle()->isExposed()) std::fprintf(stderr, "the window is not shown\n");
   QApplication::processEvents();
   const int groups = static_cast<int>(state.table.GroupList.size());
   std::vector<double> times;
