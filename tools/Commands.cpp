@@ -7,6 +7,7 @@ std::map<std::string, Command> AllCommands() {
       {"state", StateCommand},
       {"quit", QuitCommand},
       {"do", DoCommand},
+      {"setup", SetupCommand},
       {"encrypt", EncryptCommand},
       {"decrypt", DecryptCommand},
       {"dump", DumpCommand},

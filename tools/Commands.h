@@ -17,6 +17,9 @@ int QuitCommand(const std::vector<std::string>& args);
 // Runs a shortcut function (by its name in the shortcut list) or a quick fix by name.
 int DoCommand(const std::vector<std::string>& args);
 
+// Opens the running program's setup dialog on a page ("shortcuts").
+int SetupCommand(const std::vector<std::string>& args);
+
 // Commands on the program's formats.
 int EncryptCommand(const std::vector<std::string>& args);
 int DecryptCommand(const std::vector<std::string>& args);

@@ -41,4 +41,12 @@ int DoCommand(const std::vector<std::string>& args) {
   return 0;
 }
 
+int SetupCommand(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0] != "shortcuts") {
+    std::cerr << "usage: corvinade-tool setup shortcuts\n";
+    return 2;
+  }
+  return Request(kRequestSetupShortcuts, false);
+}
+
 }  // namespace cvd::tool

@@ -18,6 +18,7 @@ void Usage() {
                "  quit     end the running program as its Exit command does\n"
                "  do NAME  run a shortcut function (e.g. \"Paste active button\") or a quick fix\n"
                "           by its name in the running program, as its shortcut key would\n"
+               "  setup shortcuts  open the running program's settings on the Shortcuts page\n"
                "  encrypt [TEXT]  print the enciphered line of TEXT (or of standard input)\n"
                "  decrypt [LINE]  print the plain bytes of an enciphered line\n"
                "  dump FILE       print a data file or group file as JSON; for a clip journal,\n"

@@ -11,8 +11,8 @@ namespace cvd::ui {
 TBitBtnWithColor::TBitBtnWithColor(int number, QWidget* parent) : QPushButton(parent), number_(number) {
   setFocusPolicy(Qt::NoFocus);  // the focus stays in the window being pasted into
   setAutoDefault(false);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the face covers every pixel
   setObjectName(QStringLiteral("Button%1").arg(number));
-  hide();
 }
 
 void TBitBtnWithColor::SetColor(TColor color) {

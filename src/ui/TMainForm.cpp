@@ -7,7 +7,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,6 +34,31 @@ QFont ToQFont(const FontSpec& spec) {
 }
 }  // namespace
 
+// The area under the buttons. Only its part on a screen is ever painted: a
+// window far taller than the display would otherwise fill megabytes of
+// backing store that nobody sees.
+class TMainForm::ClientArea : public QWidget {
+ public:
+  explicit ClientArea(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+  // The part on a screen, in this widget's coordinates; what comes into
+  // view is painted.
+  void SetSeen(const QRect& seen) {
+    const QRegion newlySeen = QRegion(seen) - QRegion(seen_);
+    seen_ = seen;
+    if (!newlySeen.isEmpty()) update(newlySeen);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    for (const QRect& part : event->region() & seen_) painter.fillRect(part, palette().window());
+  }
+
+ private:
+  QRect seen_;
+};
+
 TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus) {
@@ -48,7 +76,9 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   caption_ = new CaptionBar(this);
   layout->addWidget(caption_);
-  client_ = new QWidget(this);
+  // The client area and the caption cover the whole window.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  client_ = new ClientArea(this);
   client_->setObjectName(QStringLiteral("Client"));
   layout->addWidget(client_);
 
@@ -93,6 +123,14 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   GroupButton->setAccessibleName(QStringLiteral("Choose group"));
   GroupList->setAccessibleName(QStringLiteral("Groups"));
   input_ = new WindowInput(*this);
+  // Buttons show as they come onto a screen.
+  for (QScreen* screen : QGuiApplication::screens())
+    connect(screen, &QScreen::virtualGeometryChanged, this, &TMainForm::RevealButtons);
+  connect(qApp, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+    connect(screen, &QScreen::virtualGeometryChanged, this, &TMainForm::RevealButtons);
+    RevealButtons();
+  });
+  connect(qApp, &QGuiApplication::screenRemoved, this, &TMainForm::RevealButtons);
   // The native window exists from here on, so the window manager's hints go
   // on before the first map.
   winId();
@@ -109,6 +147,7 @@ void TMainForm::CreateButtons(int count) {
   const int first = static_cast<int>(ButtonControls.size());
   for (int i = first; i <= count; ++i) {
     auto* button = new TBitBtnWithColor(i, client_);
+    button->hide();  // shown once the layout places it
     button->setFont(buttonFont_);
     connect(button, &TBitBtnWithColor::Pressed, this, &TMainForm::ButtonPressed);
     input_->AttachButton(button);
@@ -136,19 +175,37 @@ void TMainForm::ApplyLayout(const WindowLayout& layout) {
 
   const int total = static_cast<int>(layout.buttons.size());
   CreateButtons(total);
+  // Only what changed is touched: every change repaints the button.
   for (const ButtonCell& cell : layout.buttons) {
     TBitBtnWithColor* button = ButtonControls[static_cast<std::size_t>(cell.number)];
-    button->setFont(buttonFont_);
-    button->setText(QString::fromUtf8(cell.caption.c_str()));
-    button->setAccessibleName(button->text());
+    if (button->font() != buttonFont_) button->setFont(buttonFont_);
+    const QString caption = QString::fromUtf8(cell.caption.c_str());
+    if (button->text() != caption) {
+      button->setText(caption);
+      button->setAccessibleName(caption);
+    }
     button->SetFontColor(cell.fontColor);
     button->SetColor(cell.color);
-    button->setGeometry(cell.bounds.left, cell.bounds.top, cell.bounds.width, cell.bounds.height);
-    button->show();
+    const QRect bounds(cell.bounds.left, cell.bounds.top, cell.bounds.width, cell.bounds.height);
+    if (button->geometry() != bounds) button->setGeometry(bounds);
   }
   SetClientSize(layout.client.width, layout.client.height);
+  laidOut_ = total;
   for (std::size_t i = static_cast<std::size_t>(total) + 1; i < ButtonControls.size(); ++i) ButtonControls[i]->hide();
+  RevealButtons();
   if (isVisible()) raise();
+}
+
+void TMainForm::RevealButtons() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect desktop = screen->virtualGeometry();
+  const QRect seen(client_->mapFromGlobal(desktop.topLeft()), desktop.size());
+  client_->SetSeen(seen);
+  for (int i = 1; i <= laidOut_; ++i) {
+    TBitBtnWithColor* button = ButtonControls[static_cast<std::size_t>(i)];
+    button->setVisible(seen.intersects(button->geometry()));
+  }
 }
 
 void TMainForm::SetClientSize(int width, int height) {
@@ -194,7 +251,13 @@ void TMainForm::ShowWithoutActivating() {
 
 void TMainForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
+  RevealButtons();
   if (engine_ && isVisible()) engine_->WindowMoved();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RevealButtons();
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {

@@ -66,6 +66,7 @@ class TMainForm : public QWidget {
 
  protected:
   void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Typing a letter picks a group by its first letter.
@@ -73,14 +74,20 @@ class TMainForm : public QWidget {
 
  private:
   void GroupButtonClick();
+  // Shows the laid-out buttons that lie on a screen and hides the rest: a
+  // group of a thousand buttons makes a window far taller than the display,
+  // and only what can be seen is worth painting.
+  void RevealButtons();
   void ButtonPressed(int number, Qt::MouseButton button);
 
   Engine* engine_ = nullptr;
   CaptionBar* caption_ = nullptr;
   CaptionMenu* captionMenu_ = nullptr;
   WindowInput* input_ = nullptr;
-  QWidget* client_ = nullptr;
+  class ClientArea;
+  ClientArea* client_ = nullptr;
   QFont buttonFont_;
+  int laidOut_ = 0;  // buttons of the current layout
   bool updatingList_ = false;
 };
 

@@ -378,10 +378,11 @@ void TSetupForm::ShowModal(std::optional<SetupPage> page, int shortcutRow) {
   Refresh();
   ShortcutsPage->Load();
   StatusBar->clearMessage();
+  // The keyboard starts on the page tabs (arrows turn the pages, Tab enters
+  // one), unless a shortcut row is asked for: that row gets it.
+  Pages->tabBar()->setFocus();
   if (page) TurnTo(*page, shortcutRow);
   PlaceFromSettings();
-  // The keyboard starts on the page tabs: arrows turn the pages, Tab enters one.
-  Pages->tabBar()->setFocus();
   // Opened from the tray or a window that never takes the focus: the dialog
   // asks for it, and hands it back when it closes.
   QTimer::singleShot(0, this, [this] {

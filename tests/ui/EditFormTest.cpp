@@ -66,6 +66,7 @@ TEST_F(EditFormTest, TypingShowsLiveAndOkStoresWithCrLf) {
   WhileOpen(cmdEditButton, [&] {
     EXPECT_EQ(edit.Pages->currentIndex(), 0);
     EXPECT_EQ(edit.focusWidget(), edit.ButtonTextBox);
+    EXPECT_TRUE(edit.ColorButton->isVisible());
     edit.ButtonTextBox->selectAll();
     QTest::keyClicks(edit.ButtonTextBox, "a b");
     QTest::keyClick(edit.ButtonTextBox, Qt::Key_Return);

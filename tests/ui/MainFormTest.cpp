@@ -91,6 +91,26 @@ TEST_F(MainFormTest, TheGroupSelectorSwitchesAndASmallerGroupHidesTheExtraContro
   EXPECT_EQ(form.ClientSize(), QSize(90, 140));
 }
 
+TEST_F(MainFormTest, ButtonsOfAWindowTallerThanTheScreenShowAsTheyComeOntoIt) {
+  TGroup& group = state.table.Groups[1];
+  group.NumClipButtons = 99;
+  group.ResizeButtons();
+  window.Display();
+  const int screenHeight = form.screen()->virtualGeometry().height();
+  ASSERT_GT(form.ClientSize().height(), 2 * screenHeight);
+  TBitBtnWithColor* last = form.ButtonControl(100);
+  const auto pressAt = [&](int y) {
+    form.move(0, y);
+    QApplication::processEvents();
+    return form.ButtonAt(last->mapToGlobal(last->rect().center()));
+  };
+  EXPECT_EQ(pressAt(0), -1);  // below the screen's edge
+  EXPECT_EQ(pressAt(screenHeight - form.height()), 100);
+  EXPECT_FALSE(form.ButtonControl(1)->isVisible());
+  EXPECT_EQ(pressAt(0), -1);
+  EXPECT_TRUE(form.ButtonControl(1)->isVisible());
+}
+
 TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
   auto* menu = form.findChild<QMenu*>(QStringLiteral("SystemMenu"));
   ASSERT_NE(menu, nullptr);

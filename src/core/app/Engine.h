@@ -23,6 +23,7 @@
 #include "core/search/ButtonSearch.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/setup/SetupDialog.h"
+#include "core/setup/PasteMethodPage.h"
 #include "core/share/ShareSync.h"
 #include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
@@ -98,6 +99,8 @@ class Engine {
   QuickFixListEditor& FixListEditor() { return fixEditor_; }
   // The button editor with the group options.
   ButtonEditor& Editor() { return editor_; }
+  // The setup page's paste methods: add, delete, test.
+  PasteMethodPage& PasteMethodEditor() { return pasteMethodPage_; }
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }
@@ -138,6 +141,7 @@ class Engine {
   SetupDialog setup_;
   QuickFixListEditor fixEditor_;  // quick fix editor
   ButtonEditor editor_;  // the button editor and group options
+  PasteMethodPage pasteMethodPage_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
   std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
 };

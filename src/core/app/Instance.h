@@ -13,6 +13,8 @@ inline constexpr const char* kRequestQuit = "quit";
 // "do NAME": runs a shortcut function or a quick fix by its name.
 inline constexpr const char* kRequestDo = "do ";
 inline constexpr const char* kAnswerUnknownFunction = "unknown function";
+// Opens the setup dialog on its "Shortcuts" page.
+inline constexpr const char* kRequestSetupShortcuts = "setup shortcuts";
 
 // "$XDG_RUNTIME_DIR/CvdSemaphore", else "/tmp/CvdSemaphore-<uid>".
 std::string InstanceSocketPath();

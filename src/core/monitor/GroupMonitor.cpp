@@ -4,7 +4,6 @@ namespace cvd {
 
 namespace {
 
-constexpr int kWaitStepMs = 50;
 constexpr std::size_t kMaxTitle = 255;
 
 std::string Notice(const TGroup& group, const std::string& what) {
@@ -24,9 +23,13 @@ std::string Notice(const TGroup& group, const std::string& what) {
 
 GroupMonitor::GroupMonitor(const MonitorPorts& ports, GroupTable& table, ButtonWindow& window, Fader& fader,
                            const TargetTracker& tracker, MonitorHooks hooks)
-    : ports_(ports), table_(table), window_(window), fader_(fader), tracker_(tracker), hooks_(std::move(hooks)) {
-  waitTimer_ = ports_.loop.CreateTimer(kWaitStepMs, false, [this] { WaitStep(); });
-}
+    : ports_(ports),
+      table_(table),
+      window_(window),
+      fader_(fader),
+      tracker_(tracker),
+      hooks_(std::move(hooks)),
+      pick_(ports.loop, ports.windows, ports.keyboard) {}
 
 GroupMonitor::~GroupMonitor() = default;
 
@@ -72,7 +75,7 @@ void GroupMonitor::MenuMonitorApplicationClick() { AskToTie(Tie::Application); }
 void GroupMonitor::MenuMonitorWindowClick() { AskToTie(Tie::Window); }
 
 void GroupMonitor::AskToTie(Tie tie) {
-  if (waiting_ || table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;
+  if (Waiting() || table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;
   TGroup& group = table_.Current();
   const std::string what = tie == Tie::Application ? "application" : "window";
   if (ports_.ui.CursorMessageDlg(Notice(group, what), MsgKind::Information, MsgButtons::OkCancel) != MsgResult::Ok) {
@@ -80,33 +83,16 @@ void GroupMonitor::AskToTie(Tie tie) {
     if (!current.empty()) AskRemoval(group, tie);
     return;
   }
-  waiting_ = true;
   waitTie_ = tie;
   waitGroup_ = group.Name;
-  waitFrom_ = ports_.windows.Foreground();
-  waitTimer_->Start();
+  pick_.Start([this](WindowId window) { return Picked(window); });
 }
 
-void GroupMonitor::CancelWait() {
-  waitTimer_->Stop();
-  waiting_ = false;
-}
-
-void GroupMonitor::WaitStep() {
-  if (ports_.keyboard.IsKeyDown(vk::Escape)) {
-    CancelWait();
-    return;
-  }
-  const WindowId window = ports_.windows.Foreground();
-  // Our own windows (the notice closing, the button window) are not the one wanted.
-  if (window == 0 || window == waitFrom_ || ports_.windows.IsOurs(window)) return;
-  if (waitTie_ == Tie::Application && ports_.windows.ExecutableName(window).empty()) {
-    // No program is known for this window: the user may pick another.
-    waitFrom_ = window;
-    return;
-  }
-  CancelWait();
+bool GroupMonitor::Picked(WindowId window) {
+  // No program is known for this window: the user may pick another.
+  if (waitTie_ == Tie::Application && ports_.windows.ExecutableName(window).empty()) return false;
   Tied(waitTie_, window);
+  return true;
 }
 
 void GroupMonitor::Tied(Tie tie, WindowId window) {

@@ -13,6 +13,7 @@
 #include "core/ports/Ui.h"
 #include "core/ports/Windows.h"
 #include "core/target/TargetTracker.h"
+#include "core/target/WindowPick.h"
 #include "core/window/ButtonWindow.h"
 
 namespace cvd {
@@ -47,15 +48,15 @@ class GroupMonitor {
   void MenuCancelMonitoringClick();
 
   // Waiting for the user to activate the window to tie the group to.
-  bool Waiting() const { return waiting_; }
-  void CancelWait();
+  bool Waiting() const { return pick_.Waiting(); }
+  void CancelWait() { pick_.Cancel(); }
 
  private:
   enum class Tie { Application, Window };
   // Brings group `g` to the front; true when it had to show the hidden window.
   bool ShowGroup(int g);
   void AskToTie(Tie tie);
-  void WaitStep();
+  bool Picked(WindowId window);
   void Tied(Tie tie, WindowId window);
   void AskRemoval(TGroup& group, Tie tie);
 
@@ -65,10 +66,8 @@ class GroupMonitor {
   Fader& fader_;
   const TargetTracker& tracker_;
   MonitorHooks hooks_;
-  std::unique_ptr<Timer> waitTimer_;
-  bool waiting_ = false;
+  WindowPick pick_;
   Tie waitTie_ = Tie::Application;
-  WindowId waitFrom_ = 0;
   std::string waitGroup_;  // by name: the table may change while we wait
 };
 

@@ -21,6 +21,14 @@ std::string KeyCodeToName(int code) {
   return {};
 }
 
+std::vector<std::string> SetupKeyNames() {
+  std::vector<std::string> names{"None"};
+  for (int code = 'A'; code <= 'Z'; ++code) names.push_back(KeyCodeToName(code));
+  for (int code = '0'; code <= '9'; ++code) names.push_back(KeyCodeToName(code));
+  for (int code = kF1; code <= kF12; ++code) names.push_back(KeyCodeToName(code));
+  return names;
+}
+
 int KeyNameToCode(const std::string& name) {
   if (name.size() == 1) return IsKeyOfPage(static_cast<unsigned char>(name[0])) ? name[0] : 0;
   if (name.size() < 2 || name.size() > 3 || name[0] != 'F') return 0;

@@ -3,6 +3,7 @@
 // codes are those of the setup page: A-Z (65-90), 0-9 (48-57) and F1-F12
 // (112-123); the modifiers are the HotkeyModifier bits.
 #include <string>
+#include <vector>
 
 namespace cvd {
 
@@ -13,6 +14,8 @@ inline int KeyValueCode(int value) { return value % 256; }
 std::string KeyCodeToName(int code);
 // The code of a key name ("A", "7", "F12"); 0 when it names no key.
 int KeyNameToCode(const std::string& name);
+// The setup page's key list: "None", A-Z, 0-9, F1-F12, in that order.
+std::vector<std::string> SetupKeyNames();
 // "None" for 0, else the modifiers in the order ALT, CTRL, SHIFT, WIN and
 // the key name: "<ALT><CTRL>E", "<SHIFT><WIN>F12".
 std::string PrintKeyCombo(int value);

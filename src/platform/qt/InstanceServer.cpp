@@ -63,6 +63,9 @@ void InstanceServer::Serve(QLocalSocket* socket) {
     } else {
       answer = kAnswerUnknownFunction;
     }
+  } else if (request == kRequestSetupShortcuts) {
+    answer = "ok";
+    after = [this] { engine_.Setup().OpenAtShortcutRow(0); };
   } else {
     answer = "unknown request";
   }

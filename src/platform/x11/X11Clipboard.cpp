@@ -4,15 +4,22 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "platform/x11/SelectionOwner.h"
 #include "platform/x11/SelectionReader.h"
 
 namespace cvd::x11 {
 
-X11Clipboard::X11Clipboard(int timeoutMs) : reader_(std::make_unique<SelectionReader>()), timeoutMs_(timeoutMs) {}
+X11Clipboard::X11Clipboard(int timeoutMs)
+    : reader_(std::make_unique<SelectionReader>()), owner_(std::make_unique<SelectionOwner>()), timeoutMs_(timeoutMs) {}
 
 X11Clipboard::~X11Clipboard() { Unsubscribe(); }
 
+bool X11Clipboard::OwnedByUs() {
+  return owner_->Ok() && reader_->Ok() && reader_->ClipboardOwner() == owner_->Window();
+}
+
 std::optional<std::string> X11Clipboard::Text() {
+  if (OwnedByUs()) return owner_->Text();
   QClipboard* clipboard = QGuiApplication::clipboard();
   // Our own selection is answered by our own event loop, which is busy
   // here: read it from Qt directly.
@@ -25,6 +32,12 @@ std::optional<std::string> X11Clipboard::Text() {
 }
 
 void X11Clipboard::SetText(const std::string& text) {
+  // The owner thread holds both selections; the change is ours, so it is
+  // told at once, as Qt tells its own.
+  if (owner_->Ok() && owner_->Own(text)) {
+    if (connection_) Changed();
+    return;
+  }
   const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->setText(qtext, QClipboard::Clipboard);
@@ -36,7 +49,9 @@ bool X11Clipboard::Subscribe(std::function<void()> onChange) {
   Unsubscribe();
   onChange_ = std::move(onChange);
   connection_ = QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, this, [this](QClipboard::Mode mode) {
-    if (mode == QClipboard::Clipboard) Changed();
+    // Qt also reports the owner thread taking the selection: that change
+    // was told when the text was set.
+    if (mode == QClipboard::Clipboard && !OwnedByUs()) Changed();
   });
   return static_cast<bool>(connection_);
 }
