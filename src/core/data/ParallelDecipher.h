@@ -22,18 +22,18 @@ class DeferredDecipher {
   // `count` buttons from `buttons` on, which must stay where they are until
   // Run; missing lines give empty values, as lines past a file's end do.
   void AddButtons(std::string_view lines, TButton* buttons, std::size_t count) {
-    runs_.push_back(Run_{lines, buttons, count});
+    runs_.push_back(ButtonRun{lines, buttons, count});
   }
   // Deciphers every run noted so far (threads 0: one per core, at most 8).
   void Run(unsigned threads = 0);
 
  private:
-  struct Run_ {
+  struct ButtonRun {
     std::string_view lines;
     TButton* buttons;
     std::size_t count;
   };
-  std::vector<Run_> runs_;
+  std::vector<ButtonRun> runs_;
 };
 
 }  // namespace cvd
