@@ -57,6 +57,10 @@ for i in $(seq "$N"); do
   t0=$(date +%s%N)
   "$TOOL" state >/dev/null || echo "state failed (no answer within the tool's 5 s)" >&2
   states+=("$(ms_since "$t0")")
+  if [ "$i" = "$N" ]; then
+    sleep 2  # the report's memory is given back a second after it was sent
+    state_rss=$(rss_kib)
+  fi
   t0=$(date +%s%N)
   quit_program
   quits+=("$(ms_since "$t0")")
@@ -70,6 +74,7 @@ echo "start-up to window: median $start_ms ms over $N starts (all: ${starts[*]})
 echo "CPU time to the window: median $cpu_ms ms (all: ${cpus[*]})"
 echo "resident memory: $((big_rss / 1024)) MiB, without data $((empty_rss / 1024)) MiB"
 echo "state: median $state_ms ms; exit with save: median $quit_ms ms"
+echo "resident memory after a state report: $((state_rss / 1024)) MiB"
 echo "RESULT big_start_ms $start_ms"
 echo "RESULT big_start_cpu_ms $cpu_ms"
 echo "RESULT big_rss_mib $((big_rss / 1024))"
@@ -77,3 +82,4 @@ echo "RESULT empty_rss_mib $((empty_rss / 1024))"
 echo "RESULT big_rss_goal_mib $(( (empty_rss + text_bytes * 3 / 2 / 1024) / 1024 ))"
 echo "RESULT big_state_ms $state_ms"
 echo "RESULT big_quit_ms $quit_ms"
+echo "RESULT big_state_rss_mib $((state_rss / 1024))"

@@ -39,6 +39,7 @@ row "big data: CPU time to window (ms)" "${R[big_start_cpu_ms]:-}" "" "bench/big
 row "big data: resident memory (MiB)" "${R[big_rss_mib]:-}" "<= ${R[big_rss_goal_mib]:-?}" "bench/bigdata.sh $BUILD $bigstarts"
 row "no data: resident memory (MiB)" "${R[empty_rss_mib]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
 row "big data: corvinade-tool state (ms)" "${R[big_state_ms]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
+row "big data: memory after a state report (MiB)" "${R[big_state_rss_mib]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
 row "big data: exit with save (ms)" "${R[big_quit_ms]:-}" "" "bench/bigdata.sh $BUILD $bigstarts"
 row "big data: switch to a group of 1000 (ms)" "${R[group_switch_ms]:-}" "< 30" "bench/group-switch.sh $BUILD 5"
 row "big data: CPU time of that switch (ms)" "${R[group_switch_cpu_ms]:-}" "" "bench/group-switch.sh $BUILD 5"

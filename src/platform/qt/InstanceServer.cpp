@@ -4,6 +4,9 @@
 #include <QLocalSocket>
 #include <QTimer>
 #include <cstring>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
@@ -39,6 +42,18 @@ void InstanceServer::Accept() {
   }
 }
 
+namespace {
+
+// A state report of a big history builds a document many times the texts'
+// size; freed, those pages would otherwise stay with the program all day.
+void ReleaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
+
+}  // namespace
+
 void InstanceServer::Serve(QLocalSocket* socket) {
   if (!socket->canReadLine()) {
     if (socket->bytesAvailable() > 1024) socket->abort();
@@ -49,6 +64,7 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   std::function<void()> after;
   if (request == kRequestState) {
     answer = QByteArray::fromStdString(StateJson(engine_).dump(2));
+    after = [] { ReleaseFreedMemory(); };
   } else if (request == kRequestShow) {
     answer = "ok";
     after = [this] { engine_.HandleSystemCommand(scAlreadyRunning); };
@@ -72,8 +88,9 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   socket->write(answer + "\n");
   socket->flush();
   socket->disconnectFromServer();
-  // Act after answering, so the asking side is never kept waiting.
-  if (after) QTimer::singleShot(0, this, after);
+  // Act after answering, so the asking side is never kept waiting; a state
+  // report's memory goes back once the socket has sent it.
+  if (after) QTimer::singleShot(request == kRequestState ? 1000 : 0, this, after);
 }
 
 }  // namespace cvd::qt
