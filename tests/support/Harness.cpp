@@ -34,6 +34,14 @@ Engine& Harness::Start(const Ports& ports, const std::string& programDir) {
 }
 
 
+void Harness::MakeGroupsABC() {
+  GroupTable& t = state.table;
+  t.Groups[1].Name = "A";
+  t.GroupList = {"A"};
+  t.AddGroup("B", "/nonexistent/");
+  t.AddGroup("C", "/nonexistent/");
+}
+
 void Harness::Focus(WindowId w) {
   windows.foreground = w;
   loop.AdvanceBy(100);

@@ -32,6 +32,9 @@ struct Harness {
 
   TGroup& Group(int g = 1) { return state.table.Groups[g]; }
   const std::string& Clip(int b) { return state.table.Current().Buttons[b].Text; }
+  // Names group 1 "A" and adds groups "B" and "C" after it, in table and
+  // list order.
+  void MakeGroupsABC();
   // Makes `w` the foreground window and lets one tracking step run.
   void Focus(WindowId w);
 

@@ -13,11 +13,8 @@ namespace {
 struct EditorFixture : ::testing::Test {
   void SetUp() override {
     h.Start();
+    h.MakeGroupsABC();
     GroupTable& t = h.state.table;
-    t.Groups[1].Name = "A";
-    t.GroupList = {"A"};
-    t.AddGroup("B", "/nonexistent/");
-    t.AddGroup("C", "/nonexistent/");
     for (int b = 1; b <= 5; ++b) A().Buttons[b].Text = A().Buttons[b].Name = "c" + std::to_string(b);
     A().Buttons[6].Text = A().Buttons[6].Name = "perm";
     t.CurrentGroup = 1;

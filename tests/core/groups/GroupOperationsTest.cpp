@@ -13,11 +13,8 @@ namespace {
 struct GroupsFixture : ::testing::Test {
   void SetUp() override {
     h.Start();
+    h.MakeGroupsABC();
     GroupTable& t = h.state.table;
-    t.Groups[1].Name = "A";
-    t.GroupList = {"A"};
-    t.AddGroup("B", "/nonexistent/");
-    t.AddGroup("C", "/nonexistent/");
     for (int g = 1; g <= 3; ++g) {
       t.Groups[g].Buttons[1].Text = t.Groups[g].Name;
       t.Groups[g].Buttons[1].Name = t.Groups[g].Name;
