@@ -14,13 +14,8 @@
 #include <ctime>
 #include <vector>
 
-#include "core/app/Engine.h"
-#include "platform/qt/QtEventLoop.h"
-#include "ui/HintWindow.h"
-#include "ui/QtTextMeasure.h"
-#include "ui/QtUi.h"
-#include "ui/TMainForm.h"
-#include "ui/TTrayForm.h"
+#include "BenchWindow.h"
+
 
 namespace {
 double CpuMs() {
@@ -44,30 +39,19 @@ int main(int argc, char** argv) {
   if (dir.back() != '/') dir += '/';
   const int switches = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
   QApplication app(argc, argv);
-  cvd::ui::TTrayForm tray;
-  cvd::ui::TMainForm form;
-  cvd::ui::HintWindow hint;
-  cvd::qt::QtEventLoop loop;
-  cvd::ui::QtUi ui(form, tray, hint);
-  cvd::ui::QtTextMeasure measure(form, hint);
-  cvd::Ports ports;
-  ports.loop = &loop;
-  ports.ui = &ui;
-  ports.measure = &measure;
-  cvd::AppState state;
-  state.dirs = cvd::Directories{"/nonexistent/", dir, dir};
-  cvd::Engine engine(ports, state);
-  form.SetEngine(&engine);
+  BenchWindow window(dir);
+  cvd::Engine& engine = *window.engine;
+  cvd::AppState& state = window.state;
   engine.FormCreate();
   // Until the window is mapped nothing is painted, and a switch would cost
   // only the layout.
   QElapsedTimer mapping;
   mapping.start();
-  while (!(form.windowHandle() && form.windowHandle()->isExposed()) && mapping.elapsed() < 5000) {
+  while (!(window.form.windowHandle() && window.form.windowHandle()->isExposed()) && mapping.elapsed() < 5000) {
     QApplication::processEvents();
     QThread::msleep(5);
   }
-  if (!form.windowHandle() || !form.windowHandle()->isExposed()) std::fprintf(stderr, "the window is not shown\n");
+  if (!window.form.windowHandle() || !window.form.windowHandle()->isExposed()) std::fprintf(stderr, "the window is not shown\n");
   QApplication::processEvents();
   const int groups = static_cast<int>(state.table.GroupList.size());
   std::vector<double> times;

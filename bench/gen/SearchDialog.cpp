@@ -16,36 +16,18 @@
 #include <random>
 #include <vector>
 
-#include "core/app/Engine.h"
-#include "platform/qt/QtEventLoop.h"
-#include "ui/HintWindow.h"
-#include "ui/QtTextMeasure.h"
-#include "ui/QtUi.h"
-#include "ui/TMainForm.h"
+#include "BenchWindow.h"
+
 #include "ui/TSearchForm.h"
-#include "ui/TTrayForm.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   QTemporaryDir dir;
-  cvd::ui::TTrayForm tray;
-  cvd::ui::TMainForm form;
-  cvd::ui::HintWindow hint;
   cvd::ui::TSearchForm dialog;
-  cvd::qt::QtEventLoop loop;
-  cvd::ui::QtUi ui(form, tray, hint);
-  cvd::ui::QtTextMeasure measure(form, hint);
-  cvd::Ports ports;
-  ports.loop = &loop;
-  ports.ui = &ui;
-  ports.measure = &measure;
-  ports.searchView = &dialog;
-  cvd::AppState state;
-  const std::string path = dir.path().toStdString() + "/";
-  state.dirs = cvd::Directories{"/nonexistent/", path, path};
-  cvd::Engine engine(ports, state);
-  form.SetEngine(&engine);
+  BenchWindow window(dir.path().toStdString() + "/", [&](cvd::Ports& ports) { ports.searchView = &dialog; });
+  cvd::Engine& engine = *window.engine;
+  cvd::AppState& state = window.state;
   dialog.SetSearch(&engine.Search());
   engine.FormCreate();
   // The table after start-up: the group on screen stays the small default one.
