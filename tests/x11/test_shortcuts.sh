@@ -58,10 +58,14 @@ done
 xdotool key alt+r
 xdotool key alt+p
 wait_for_file_content "$TK_OUT" "one"
+# The text arrives before the paste keystroke's Ctrl is up: a key pressed in
+# between would reach the Tk window as Ctrl+Alt+R. The step ends by moving on.
+wait_for_state '.window.activeButton == 2' "Alt+P moves on to the next clip"
 [ "$(focused_window)" = "$TK" ] || fail "Alt+P took the focus from the Tk window"
 
 # Alt+R, Alt+A and OK in the delimiter list: all three, comma-separated.
 xdotool key alt+r
+wait_for_state '.window.activeButton == 3' "Alt+R goes back to the oldest clip"
 xdotool key alt+a
 LIST=$(wait_for_window Delimeter) || fail "no delimiter list"
 xdotool windowactivate --sync "$LIST" >/dev/null 2>&1 || true

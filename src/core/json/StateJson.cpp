@@ -43,6 +43,7 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                      {"height", frame.height},
                      {"opacity", ui.Opacity()},
                      {"rolledUp", engine.Window().RolledUp()},
+                     {"activeButton", engine.Window().ActiveButton()},
                      {"fading", engine.Fade().Fading()}};
   return state;
 }
