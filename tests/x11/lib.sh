@@ -163,7 +163,12 @@ click_button() {
 wait_for_file_content() {
   local file=$1 expected=$2
   for _ in $(seq 100); do
-    [ -f "$file" ] && [ "$(cat "$file")" = "$expected" ] && return 0
+    if [ -f "$file" ] && [ "$(cat "$file")" = "$expected" ]; then
+      # The text arrives while the paste keystroke's modifier is still down:
+      # a key or click sent before the paste ends would carry it.
+      wait_for_state '.pasting == false' "the paste to end"
+      return 0
+    fi
     sleep 0.05
   done
   fail "file $file holds '$(cat "$file" 2>/dev/null)', expected '$expected'"

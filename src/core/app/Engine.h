@@ -78,6 +78,7 @@ class Engine {
   }
   // The button paste (ClickButton, TestPasteMethod).
   Paster& Paste() { return paster_; }
+  const Paster& Paste() const { return paster_; }
   // The quick fixes of the settings, run on the group table.
   QuickFixRunner& QuickFixes() { return quickFixes_; }
   // Help, web page, support mail, autostart.

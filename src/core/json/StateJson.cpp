@@ -25,6 +25,7 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                          {"exe", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetExe()))
                                                       : nlohmann::ordered_json(nullptr)}};
   state["LastFilled"] = capture.LastFilled();
+  state["pasting"] = engine.Paste().Pasting();
   const int fillGroup = capture.LastFillGroup();
   state["LastFillGroup"] = fillGroup >= 1 && fillGroup <= table.GroupCount()
                                ? nlohmann::ordered_json(ValidUtf8(table.Groups[fillGroup].Name))
