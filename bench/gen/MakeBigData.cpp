@@ -26,11 +26,9 @@ int main(int argc, char** argv) {
     group.NumPermButtons = buttons - group.NumClipButtons;
     group.ResizeButtons();
     for (int b = 1; b <= buttons; ++b) {
-      cvd::TButton& button = group.Buttons[b];
-      button.Name = "Button " + std::to_string(b) + " of " + std::to_string(g);
       std::string text = "Text " + std::to_string(b) + " of group " + std::to_string(g) + " ";
       text.resize(100, 'x');
-      button.Text = std::move(text);
+      group.Buttons.SetStrings(b, "Button " + std::to_string(b) + " of " + std::to_string(g), "", text);
     }
     table.Groups.push_back(std::move(group));
     table.GroupList.push_back(name);

@@ -22,21 +22,46 @@ std::string_view LineReader::Next() {
 
 std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
 
-void LineReader::NextButtons(TButton* buttons, std::size_t count) {
+void LineReader::NextButtons(ButtonList& list, std::size_t first, std::size_t count) {
   if (!deferred_) {
-    for (std::size_t b = 0; b < count; ++b) {
-      buttons[b].Name = NextDeciphered();
-      buttons[b].Hint = NextDeciphered();
-      buttons[b].Text = UnpackText(NextDeciphered());
-    }
+    std::string scratch;
+    list.Adopt(first, ReadButtons(*this, count, scratch));
     return;
   }
-  for (std::size_t first = 0; first < count; first += DeferredDecipher::kButtonsPerRun) {
-    const std::size_t n = std::min(DeferredDecipher::kButtonsPerRun, count - first);
+  for (std::size_t done = 0; done < count; done += DeferredDecipher::kButtonsPerRun) {
+    const std::size_t n = std::min(DeferredDecipher::kButtonsPerRun, count - done);
     const std::size_t start = pos_;
     for (std::size_t line = 0; line < 3 * n; ++line) Next();
-    pending_.AddButtons(bytes_.substr(start, pos_ - start), buttons + first, n);
+    pending_.AddButtons(bytes_.substr(start, pos_ - start), list, first + done, n);
   }
+}
+
+ButtonList ReadButtons(LineReader& in, std::size_t count, std::string& scratch) {
+  // The values are deciphered one after another into `scratch` first, so
+  // that the list gets room for exactly their characters.
+  scratch.clear();
+  std::vector<std::size_t> lengths(3 * count);
+  for (std::size_t v = 0; v < 3 * count; ++v) {
+    const std::string value = v % 3 == 2 ? UnpackText(in.NextDeciphered()) : in.NextDeciphered();
+    lengths[v] = value.size();
+    scratch += value;
+  }
+  ButtonList list;
+  list.reserve(count, scratch.size());
+  list.resize(count);
+  const std::string_view all(scratch);
+  std::size_t at = 0;
+  const auto next = [&](std::size_t v) {
+    const std::string_view value = all.substr(at, lengths[v]);
+    at += lengths[v];
+    return value;
+  };
+  for (std::size_t b = 0; b < count; ++b) {
+    const std::string_view name = next(3 * b);
+    const std::string_view hint = next(3 * b + 1);
+    list.SetStrings(b, name, hint, next(3 * b + 2));
+  }
+  return list;
 }
 
 std::size_t LineReader::RemainingLines(std::size_t limit) const {
