@@ -1,6 +1,7 @@
 #include "core/data/ButtonList.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <utility>
 
@@ -77,7 +78,8 @@ void ButtonList::SetStrings(std::size_t i, std::string_view name, std::string_vi
   Record& r = records_.at(i);
   // The new strings may be views of this store, which placing can move.
   const auto inStore = [this](std::string_view s) {
-    return !s.empty() && s.data() >= store_.data() && s.data() < store_.data() + store_.size();
+    const std::less<const char*> before;  // defined for pointers into different arrays
+    return !s.empty() && !before(s.data(), store_.data()) && before(s.data(), store_.data() + store_.size());
   };
   if (inStore(name) || inStore(hint) || inStore(text)) {
     const std::string copy = std::string(name) + std::string(hint) + std::string(text);

@@ -24,8 +24,7 @@ std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
 
 void LineReader::NextButtons(ButtonList& list, std::size_t first, std::size_t count) {
   if (!deferred_) {
-    std::string scratch;
-    list.Adopt(first, ReadButtons(*this, count, scratch));
+    list.Adopt(first, ReadButtons(*this, count));
     return;
   }
   for (std::size_t done = 0; done < count; done += DeferredDecipher::kButtonsPerRun) {
@@ -36,31 +35,19 @@ void LineReader::NextButtons(ButtonList& list, std::size_t first, std::size_t co
   }
 }
 
-ButtonList ReadButtons(LineReader& in, std::size_t count, std::string& scratch) {
-  // The values are deciphered one after another into `scratch` first, so
-  // that the list gets room for exactly their characters.
-  scratch.clear();
-  std::vector<std::size_t> lengths(3 * count);
+ButtonList ReadButtons(LineReader& in, std::size_t count) {
+  // The values are deciphered first, so that the list gets room for exactly
+  // their characters.
+  std::vector<std::string> values(3 * count);
+  std::size_t chars = 0;
   for (std::size_t v = 0; v < 3 * count; ++v) {
-    const std::string value = v % 3 == 2 ? UnpackText(in.NextDeciphered()) : in.NextDeciphered();
-    lengths[v] = value.size();
-    scratch += value;
+    values[v] = v % 3 == 2 ? UnpackText(in.NextDeciphered()) : in.NextDeciphered();
+    chars += values[v].size();
   }
   ButtonList list;
-  list.reserve(count, scratch.size());
+  list.reserve(count, chars);
   list.resize(count);
-  const std::string_view all(scratch);
-  std::size_t at = 0;
-  const auto next = [&](std::size_t v) {
-    const std::string_view value = all.substr(at, lengths[v]);
-    at += lengths[v];
-    return value;
-  };
-  for (std::size_t b = 0; b < count; ++b) {
-    const std::string_view name = next(3 * b);
-    const std::string_view hint = next(3 * b + 1);
-    list.SetStrings(b, name, hint, next(3 * b + 2));
-  }
+  for (std::size_t b = 0; b < count; ++b) list.SetStrings(b, values[3 * b], values[3 * b + 1], values[3 * b + 2]);
   return list;
 }
 

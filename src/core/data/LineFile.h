@@ -45,9 +45,8 @@ class LineReader {
 };
 
 // The next 3 x `count` lines of `in` as the name, hint and packed text of
-// `count` buttons, deciphered now; `scratch` is working room that a caller
-// reading many runs can keep.
-ButtonList ReadButtons(LineReader& in, std::size_t count, std::string& scratch);
+// `count` buttons, deciphered now.
+ButtonList ReadButtons(LineReader& in, std::size_t count);
 
 // Builds a file: every line ends with CR LF.
 class LineWriter {

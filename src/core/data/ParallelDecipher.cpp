@@ -14,10 +14,9 @@ void DeferredDecipher::Run(unsigned threads) {
   threads = static_cast<unsigned>(std::min<std::size_t>(threads, runs_.size()));
   std::atomic<std::size_t> next{0};
   auto work = [this, &next] {
-    std::string scratch;
     for (std::size_t i = next++; i < runs_.size(); i = next++) {
       LineReader in(runs_[i].lines, false);
-      runs_[i].read = ReadButtons(in, runs_[i].count, scratch);
+      runs_[i].read = ReadButtons(in, runs_[i].count);
     }
   };
   std::vector<std::thread> helpers;
