@@ -19,14 +19,15 @@ int ShiftInClip(TGroup& group, TButton clip) {
   const int n = group.NumClipButtons;
   if (n < 1 || group.Buttons.size() < static_cast<std::size_t>(n) + 1) return 0;
   // Reordering the records (not copying them) keeps a shift cheap however
-  // long the texts are; the clip pushed out leaves its room to the new one.
+  // long the texts are. The new clip takes the place and room of the one
+  // pushed out first, so a clip refused as too long changes nothing.
   if (group.FillMode == 1) {
+    group.Buttons.Set(n, clip);
     group.Buttons.Rotate(1, n, n + 1);
-    group.Buttons.Set(1, clip);
     return 1;
   }
+  group.Buttons.Set(1, clip);
   group.Buttons.Rotate(1, 2, n + 1);
-  group.Buttons.Set(n, clip);
   return n;
 }
 

@@ -9,13 +9,31 @@ namespace cvd {
 
 namespace {
 
-// Changes may leave this many characters behind before the store is
-// rewritten, or half the store when that is more.
+// Changes may leave this many bytes behind before the store is rewritten,
+// or half the store when that is more.
 constexpr std::size_t kTolerableGarbage = 4096;
+constexpr std::size_t kMaxButtonBytes = 0x7FFFFFFF;
+constexpr std::size_t kMaxStoreBytes = UINT32_MAX;
 
-std::uint32_t Length(std::string_view s) {
-  if (s.size() > UINT32_MAX) throw std::length_error("button text too long");
-  return static_cast<std::uint32_t>(s.size());
+std::size_t NumberBytes(std::size_t n) {
+  std::size_t bytes = 1;
+  for (; n >= 0x80; n >>= 7) ++bytes;
+  return bytes;
+}
+
+char* PutNumber(char* out, std::size_t n) {
+  for (; n >= 0x80; n >>= 7) *out++ = static_cast<char>((n & 0x7F) | 0x80);
+  *out++ = static_cast<char>(n);
+  return out;
+}
+
+const char* GetNumber(const char* in, std::size_t& n) {
+  n = 0;
+  for (int shift = 0;; shift += 7) {
+    const auto byte = static_cast<unsigned char>(*in++);
+    n |= std::size_t{byte & 0x7Fu} << shift;
+    if (byte < 0x80) return in;
+  }
 }
 
 }  // namespace
@@ -43,10 +61,15 @@ void ButtonList::resize(std::size_t count, const TButton& fill) {
 }
 
 std::string_view ButtonList::View(const Record& r, int part) const {
-  if (r.length[part] == 0) return {};
-  std::uint64_t at = r.offset;
-  for (int k = 0; k < part; ++k) at += r.length[k];
-  return {store_.data() + at, r.length[part]};
+  const std::size_t total = r.Total();
+  if (total == 0) return {};
+  const char* at = store_.data() + r.offset;
+  std::size_t name = 0, hint = 0;
+  at = GetNumber(GetNumber(at, name), hint);
+  const char* const end = store_.data() + r.offset + total;
+  if (part == 0) return {at, name};
+  if (part == 1) return {at + name, hint};
+  return {at + name + hint, static_cast<std::size_t>(end - (at + name + hint))};
 }
 
 const TButton ButtonList::operator[](std::size_t i) const {
@@ -55,7 +78,7 @@ const TButton ButtonList::operator[](std::size_t i) const {
   button.Name = View(r, 0);
   button.Hint = View(r, 1);
   button.Text = View(r, 2);
-  button.Used = r.used;
+  button.Used = r.Used();
   button.FontColor = r.fontColor;
   button.Color = r.color;
   return button;
@@ -68,10 +91,10 @@ const TButton ButtonList::at(std::size_t i) const {
 
 void ButtonList::Set(std::size_t i, const TButton& button) {
   Record& r = records_.at(i);
-  r.used = button.Used;
+  SetStrings(i, button.Name, button.Hint, button.Text);
+  r.SetUsed(button.Used);
   r.fontColor = button.FontColor;
   r.color = button.Color;
-  SetStrings(i, button.Name, button.Hint, button.Text);
 }
 
 void ButtonList::SetStrings(std::size_t i, std::string_view name, std::string_view hint, std::string_view text) {
@@ -92,19 +115,25 @@ void ButtonList::SetStrings(std::size_t i, std::string_view name, std::string_vi
 }
 
 void ButtonList::Place(Record& r, std::string_view name, std::string_view hint, std::string_view text) {
-  const std::uint32_t lengths[3] = {Length(name), Length(hint), Length(text)};
-  const std::size_t total = std::size_t{lengths[0]} + lengths[1] + lengths[2];
+  const bool empty = name.empty() && hint.empty() && text.empty();
+  const std::size_t header = empty ? 0 : NumberBytes(name.size()) + NumberBytes(hint.size());
+  if (text.size() > kMaxButtonBytes || name.size() + hint.size() + text.size() > kMaxButtonBytes - header) {
+    throw std::length_error("button text too long");
+  }
+  const std::size_t total = header + name.size() + hint.size() + text.size();
   const std::size_t room = r.Total();
+  if (total > room && store_.size() > kMaxStoreBytes - total) throw std::length_error("group texts too long");
   if (total <= room) {
     garbage_ += room - total;
   } else {
     garbage_ += room;
-    r.offset = store_.size();
+    r.offset = static_cast<std::uint32_t>(store_.size());
     store_.resize(store_.size() + total);
   }
-  char* out = store_.data() + r.offset;
+  r.SetTotal(total);
+  if (empty) return;
+  char* out = PutNumber(PutNumber(store_.data() + r.offset, name.size()), hint.size());
   for (const std::string_view part : {name, hint, text}) out = std::copy(part.begin(), part.end(), out);
-  std::copy(std::begin(lengths), std::end(lengths), r.length);
 }
 
 void ButtonList::insert(std::size_t at, const TButton& button) {
@@ -137,8 +166,11 @@ void ButtonList::reserve(std::size_t count, std::size_t chars) {
 
 void ButtonList::Adopt(std::size_t first, ButtonList&& part) {
   if (first + part.size() > size()) throw std::out_of_range("ButtonList::Adopt");
+  if (store_.size() != garbage_ && store_.size() > kMaxStoreBytes - part.store_.size()) {
+    throw std::length_error("group texts too long");
+  }
   for (std::size_t k = 0; k < part.size(); ++k) Forget(records_[first + k]);
-  std::uint64_t shift = 0;
+  std::size_t shift = 0;
   if (store_.size() == garbage_) {
     store_ = std::move(part.store_);
     garbage_ = part.garbage_;
@@ -149,8 +181,8 @@ void ButtonList::Adopt(std::size_t first, ButtonList&& part) {
   }
   for (std::size_t k = 0; k < part.size(); ++k) {
     Record& r = records_[first + k];
-    r.offset = part.records_[k].offset + shift;
-    std::copy(std::begin(part.records_[k].length), std::end(part.records_[k].length), r.length);
+    r.offset = static_cast<std::uint32_t>(part.records_[k].offset + shift);
+    r.SetTotal(part.records_[k].Total());
   }
   part.clear();
   CompactIfWasteful();
@@ -161,8 +193,8 @@ void ButtonList::Compact() {
   packed.reserve(store_.size() - garbage_);
   for (Record& r : records_) {
     const std::size_t total = r.Total();
-    const std::uint64_t from = r.offset;
-    r.offset = packed.size();
+    const std::size_t from = r.offset;
+    r.offset = static_cast<std::uint32_t>(packed.size());
     packed.insert(packed.end(), store_.begin() + static_cast<std::ptrdiff_t>(from),
                   store_.begin() + static_cast<std::ptrdiff_t>(from + total));
   }
@@ -179,7 +211,7 @@ bool ButtonList::operator==(const ButtonList& other) const {
   for (std::size_t i = 0; i < size(); ++i) {
     const Record& a = records_[i];
     const Record& b = other.records_[i];
-    if (a.used != b.used || a.fontColor != b.fontColor || a.color != b.color) return false;
+    if (a.Used() != b.Used() || a.fontColor != b.fontColor || a.color != b.color) return false;
     for (int part = 0; part < 3; ++part) {
       if (View(a, part) != other.View(b, part)) return false;
     }

@@ -8,6 +8,12 @@
 // Reading a button gives a copy (`operator[]`) or views of its strings,
 // which stay valid until the list is next changed. Every change goes
 // through a member, so records and store never disagree.
+//
+// In the store a button is the lengths of its name and hint (variable-length
+// numbers, one byte below 128) and then its name, hint and text; a button
+// whose strings are all empty takes no room. One button holds less than
+// 2 GiB and one group less than 4 GiB of characters; a change past that
+// throws std::length_error and leaves the list as it was.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -48,7 +54,7 @@ class ButtonList {
   std::string_view Name(std::size_t i) const { return View(records_[i], 0); }
   std::string_view Hint(std::size_t i) const { return View(records_[i], 1); }
   std::string_view Text(std::size_t i) const { return View(records_[i], 2); }
-  bool Used(std::size_t i) const { return records_[i].used; }
+  bool Used(std::size_t i) const { return records_[i].Used(); }
   TColor FontColor(std::size_t i) const { return records_[i].fontColor; }
   TColor Color(std::size_t i) const { return records_[i].color; }
 
@@ -57,7 +63,7 @@ class ButtonList {
   void SetName(std::size_t i, std::string_view name) { SetStrings(i, name, Hint(i), Text(i)); }
   void SetHint(std::size_t i, std::string_view hint) { SetStrings(i, Name(i), hint, Text(i)); }
   void SetText(std::size_t i, std::string_view text) { SetStrings(i, Name(i), Hint(i), text); }
-  void SetUsed(std::size_t i, bool used) { records_.at(i).used = used; }
+  void SetUsed(std::size_t i, bool used) { records_.at(i).SetUsed(used); }
   void SetFontColor(std::size_t i, TColor color) { records_.at(i).fontColor = color; }
   void SetColor(std::size_t i, TColor color) { records_.at(i).color = color; }
 
@@ -78,7 +84,7 @@ class ButtonList {
   void Adopt(std::size_t first, ButtonList&& part);
   // Gives back the room that changes left behind.
   void Compact();
-  // Characters the store holds, live ones and left-behind ones.
+  // Bytes the store holds, live ones and left-behind ones.
   std::size_t StoreSize() const { return store_.size(); }
 
   bool operator==(const ButtonList& other) const;
@@ -106,13 +112,17 @@ class ButtonList {
   const_iterator end() const { return {this, size()}; }
 
  private:
+  // 16 bytes: a big history holds hundreds of thousands.
   struct Record {
-    std::uint64_t offset = 0;  // of the name; hint and text follow it
-    std::uint32_t length[3] = {0, 0, 0};
+    static constexpr std::uint32_t kUsedBit = 0x80000000u;
+    std::uint32_t offset = 0;     // of the button's bytes in the store
+    std::uint32_t sizeUsed = 0;   // their count, and the used mark in the top bit
     TColor fontColor = clBlack;
     TColor color = clBtnFace;
-    bool used = false;
-    std::size_t Total() const { return std::size_t{length[0]} + length[1] + length[2]; }
+    std::size_t Total() const { return sizeUsed & ~kUsedBit; }
+    bool Used() const { return (sizeUsed & kUsedBit) != 0; }
+    void SetUsed(bool used) { sizeUsed = used ? sizeUsed | kUsedBit : sizeUsed & ~kUsedBit; }
+    void SetTotal(std::size_t total) { sizeUsed = (sizeUsed & kUsedBit) | static_cast<std::uint32_t>(total); }
   };
 
   std::string_view View(const Record& r, int part) const;
