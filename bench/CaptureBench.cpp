@@ -10,7 +10,7 @@ cvd::TGroup FullGroup(int clips, int copyDups) {
   cvd::TGroup g = cvd::NewGroupDefaults("G", "/x/");
   g.CopyDups = copyDups;
   cvd::SetNewNumClipButtons(g, clips);
-  for (int b = 1; b <= clips; ++b) g.Buttons[b].Text = std::string(100, 'a') + std::to_string(b);
+  for (int b = 1; b <= clips; ++b) g.Buttons.SetText(b, std::string(100, 'a') + std::to_string(b));
   return g;
 }
 

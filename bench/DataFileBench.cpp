@@ -29,12 +29,13 @@ GroupTable LargeTable() {
     group.NumPermButtons = kButtons - 100;
     group.ResizeButtons();
     for (int b = 1; b <= kButtons; ++b) {
-      TButton& button = group.Buttons[b];
+      TButton button = group.Buttons[b];
       button.Name = "Button " + std::to_string(b);
       button.Hint = "Hint of button " + std::to_string(b);
       std::string text = "Line one of button " + std::to_string(b) + "\r\n\tsecond line ";
       text.resize(100, 'x');
       button.Text = text;
+      group.Buttons.Set(b, button);
     }
     table.Groups.push_back(std::move(group));
     table.GroupList.push_back("Group " + std::to_string(g));

@@ -31,10 +31,11 @@ const GroupTable& BigTable() {
       group.NumPermButtons = 900;
       group.ResizeButtons();
       for (int b = 1; b <= 1000; ++b) {
-        TButton& button = group.Buttons[b];
+        TButton button = group.Buttons[b];
         button.Name = "Button " + std::to_string(b);
         button.Text.resize(100);
         for (char& c : button.Text) c = static_cast<char>(letter(random) == 26 ? ' ' : 'a' + letter(random) % 26);
+        group.Buttons.Set(b, button);
       }
       t.Groups.push_back(std::move(group));
       t.GroupList.push_back(t.Groups.back().Name);

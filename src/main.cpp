@@ -7,6 +7,7 @@
 #include "core/settings/AppDataFolder.h"
 #include "core/share/ShareFile.h"
 #include "platform/qt/DesktopNotification.h"
+#include "platform/qt/FreedMemory.h"
 #include "platform/qt/InstanceServer.h"
 #include "platform/qt/QtEventLoop.h"
 #include "platform/qt/QtFolderWatch.h"
@@ -98,6 +99,8 @@ int main(int argc, char** argv) {
 
   tray.ShowIcon();
   engine.FormCreate();
+  // What loading and the first layout freed goes back once the window is up.
+  QTimer::singleShot(1000, [] { cvd::qt::ReleaseFreedMemory(); });
   const int status = app.exec();
   engine.FormDestroy();
   return status;

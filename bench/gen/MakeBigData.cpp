@@ -1,5 +1,6 @@
 // Writes a large data file for the start-up and memory measurements:
-// GROUPS groups of BUTTONS buttons whose texts are 100 bytes each.
+// GROUPS groups of BUTTONS buttons whose texts are 100 bytes each. Prints
+// the bytes the buttons hold (names and texts).
 // Usage: corvinade_bigdata DATA_DIR [GROUPS] [BUTTONS]
 #include <cstdlib>
 #include <iostream>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   if (groups < 1 || buttons < 1) return 2;
   cvd::GroupTable table;
   table.Groups.resize(1);
+  std::size_t held = 0;
   for (int g = 1; g <= groups; ++g) {
     const std::string name = "Group " + std::to_string(g);
     cvd::TGroup group = cvd::NewGroupDefaults(name, "");
@@ -26,11 +28,11 @@ int main(int argc, char** argv) {
     group.NumPermButtons = buttons - group.NumClipButtons;
     group.ResizeButtons();
     for (int b = 1; b <= buttons; ++b) {
-      cvd::TButton& button = group.Buttons[b];
-      button.Name = "Button " + std::to_string(b) + " of " + std::to_string(g);
       std::string text = "Text " + std::to_string(b) + " of group " + std::to_string(g) + " ";
       text.resize(100, 'x');
-      button.Text = std::move(text);
+      const std::string caption = "Button " + std::to_string(b) + " of " + std::to_string(g);
+      group.Buttons.SetStrings(b, caption, "", text);
+      held += caption.size() + text.size();
     }
     table.Groups.push_back(std::move(group));
     table.GroupList.push_back(name);
@@ -40,5 +42,6 @@ int main(int argc, char** argv) {
     std::cerr << error << "\n";
     return 1;
   }
+  std::cout << held << "\n";
   return 0;
 }

@@ -40,9 +40,9 @@ int main(int argc, char** argv) {
     group.NumPermButtons = 900;
     group.ResizeButtons();
     for (int b = 1; b <= 1000; ++b) {
-      group.Buttons[b].Name = "Button " + std::to_string(b);
-      group.Buttons[b].Text.resize(100);
-      for (char& c : group.Buttons[b].Text) c = static_cast<char>(letter(random) == 26 ? ' ' : 'a' + letter(random) % 26);
+      std::string text(100, ' ');
+      for (char& c : text) c = static_cast<char>(letter(random) == 26 ? ' ' : 'a' + letter(random) % 26);
+      group.Buttons.SetStrings(b, "Button " + std::to_string(b), "", text);
     }
   }
   std::vector<double> totals, afterWait, gaps;

@@ -118,7 +118,6 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   Dummy->setGeometry(-100, 0, 10, 10);
   Dummy->setFocusPolicy(Qt::NoFocus);
 
-  ButtonControls.push_back(nullptr);
   GroupBox->setAccessibleName(QStringLiteral("Group"));
   GroupButton->setAccessibleName(QStringLiteral("Choose group"));
   GroupList->setAccessibleName(QStringLiteral("Groups"));
@@ -143,16 +142,37 @@ void TMainForm::SetEngine(Engine* engine) {
   input_->SetEngine(engine);
 }
 
-void TMainForm::CreateButtons(int count) {
-  const int first = static_cast<int>(ButtonControls.size());
-  for (int i = first; i <= count; ++i) {
-    auto* button = new TBitBtnWithColor(i, client_);
-    button->hide();  // shown once the layout places it
+TBitBtnWithColor* TMainForm::MakeControl(int number) {
+  if (static_cast<std::size_t>(number) >= controls_.size()) controls_.resize(static_cast<std::size_t>(number) + 1);
+  TBitBtnWithColor*& button = controls_[static_cast<std::size_t>(number)];
+  if (button == nullptr) {
+    button = new TBitBtnWithColor(number, client_);
+    button->hide();  // shown once on a screen
     button->setFont(buttonFont_);
     connect(button, &TBitBtnWithColor::Pressed, this, &TMainForm::ButtonPressed);
     input_->AttachButton(button);
-    ButtonControls.push_back(button);
+    if (number <= laidOut_) ApplyCell(button, cells_[static_cast<std::size_t>(number)]);
   }
+  return button;
+}
+
+TBitBtnWithColor* TMainForm::MadeControl(int number) const {
+  if (number < 1 || static_cast<std::size_t>(number) >= controls_.size()) return nullptr;
+  return controls_[static_cast<std::size_t>(number)];
+}
+
+void TMainForm::ApplyCell(TBitBtnWithColor* button, const ButtonCell& cell) {
+  // Only what changed is touched: every change repaints the button.
+  if (button->font() != buttonFont_) button->setFont(buttonFont_);
+  const QString caption = QString::fromUtf8(cell.caption.c_str());
+  if (button->text() != caption) {
+    button->setText(caption);
+    button->setAccessibleName(caption);
+  }
+  button->SetFontColor(cell.fontColor);
+  button->SetColor(cell.color);
+  const QRect bounds(cell.bounds.left, cell.bounds.top, cell.bounds.width, cell.bounds.height);
+  if (button->geometry() != bounds) button->setGeometry(bounds);
 }
 
 void TMainForm::ApplyLayout(const WindowLayout& layout) {
@@ -173,25 +193,22 @@ void TMainForm::ApplyLayout(const WindowLayout& layout) {
   GroupButton->setGeometry(layout.groupButton.left, layout.groupButton.top, layout.groupButton.width,
                            layout.groupButton.height);
 
-  const int total = static_cast<int>(layout.buttons.size());
-  CreateButtons(total);
-  // Only what changed is touched: every change repaints the button.
+  cells_.assign(1, ButtonCell{});
   for (const ButtonCell& cell : layout.buttons) {
-    TBitBtnWithColor* button = ButtonControls[static_cast<std::size_t>(cell.number)];
-    if (button->font() != buttonFont_) button->setFont(buttonFont_);
-    const QString caption = QString::fromUtf8(cell.caption.c_str());
-    if (button->text() != caption) {
-      button->setText(caption);
-      button->setAccessibleName(caption);
+    if (cell.number < 1) continue;
+    if (static_cast<std::size_t>(cell.number) >= cells_.size()) cells_.resize(static_cast<std::size_t>(cell.number) + 1);
+    cells_[static_cast<std::size_t>(cell.number)] = cell;
+  }
+  laidOut_ = static_cast<int>(cells_.size()) - 1;
+  for (int i = 1; i < static_cast<int>(controls_.size()); ++i) {
+    if (TBitBtnWithColor* button = controls_[static_cast<std::size_t>(i)]) {
+      if (i <= laidOut_) ApplyCell(button, cells_[static_cast<std::size_t>(i)]);
     }
-    button->SetFontColor(cell.fontColor);
-    button->SetColor(cell.color);
-    const QRect bounds(cell.bounds.left, cell.bounds.top, cell.bounds.width, cell.bounds.height);
-    if (button->geometry() != bounds) button->setGeometry(bounds);
   }
   SetClientSize(layout.client.width, layout.client.height);
-  laidOut_ = total;
-  for (std::size_t i = static_cast<std::size_t>(total) + 1; i < ButtonControls.size(); ++i) ButtonControls[i]->hide();
+  for (std::size_t i = static_cast<std::size_t>(laidOut_) + 1; i < controls_.size(); ++i) {
+    if (controls_[i] != nullptr) controls_[i]->hide();
+  }
   RevealButtons();
   if (isVisible()) raise();
 }
@@ -203,8 +220,10 @@ void TMainForm::RevealButtons() {
   const QRect seen(client_->mapFromGlobal(desktop.topLeft()), desktop.size());
   client_->SetSeen(seen);
   for (int i = 1; i <= laidOut_; ++i) {
-    TBitBtnWithColor* button = ButtonControls[static_cast<std::size_t>(i)];
-    button->setVisible(seen.intersects(button->geometry()));
+    const Rect& b = cells_[static_cast<std::size_t>(i)].bounds;
+    const bool onScreen = seen.intersects(QRect(b.left, b.top, b.width, b.height));
+    TBitBtnWithColor* button = onScreen ? MakeControl(i) : MadeControl(i);
+    if (button != nullptr) button->setVisible(onScreen);
   }
 }
 
@@ -217,19 +236,21 @@ void TMainForm::SetClientSize(int width, int height) {
 QSize TMainForm::ClientSize() const { return client_->size(); }
 
 void TMainForm::SetCaptionColor(int button, TColor color) {
-  if (TBitBtnWithColor* control = ButtonControl(button)) control->SetFontColor(color);
+  if (button >= 1 && button <= laidOut_) cells_[static_cast<std::size_t>(button)].fontColor = color;
+  if (TBitBtnWithColor* control = MadeControl(button)) control->SetFontColor(color);
 }
 
 void TMainForm::SetButtonCaption(int button, const QString& caption) {
-  if (TBitBtnWithColor* control = ButtonControl(button)) {
+  if (button >= 1 && button <= laidOut_) cells_[static_cast<std::size_t>(button)].caption = caption.toStdString();
+  if (TBitBtnWithColor* control = MadeControl(button)) {
     control->setText(caption);
     control->setAccessibleName(caption);
   }
 }
 
-TBitBtnWithColor* TMainForm::ButtonControl(int number) const {
-  if (number < 1 || number >= static_cast<int>(ButtonControls.size())) return nullptr;
-  return ButtonControls[static_cast<std::size_t>(number)];
+TBitBtnWithColor* TMainForm::ButtonControl(int number) {
+  if (number < 1) return nullptr;
+  return number <= laidOut_ ? MakeControl(number) : MadeControl(number);
 }
 
 int TMainForm::ButtonUnderPointer() const { return ButtonAt(QCursor::pos()); }
@@ -237,9 +258,9 @@ int TMainForm::ButtonUnderPointer() const { return ButtonAt(QCursor::pos()); }
 int TMainForm::ButtonAt(const QPoint& global) const {
   if (!isVisible()) return -1;
   const QPoint pos = client_->mapFromGlobal(global);
-  for (std::size_t i = 1; i < ButtonControls.size(); ++i) {
-    const TBitBtnWithColor* button = ButtonControls[i];
-    if (button->isVisible() && button->geometry().contains(pos)) return static_cast<int>(i);
+  for (std::size_t i = 1; i < controls_.size(); ++i) {
+    const TBitBtnWithColor* button = controls_[i];
+    if (button != nullptr && button->isVisible() && button->geometry().contains(pos)) return static_cast<int>(i);
   }
   return -1;
 }

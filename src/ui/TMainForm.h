@@ -36,8 +36,6 @@ class TMainForm : public QWidget {
   void SetEngine(Engine* engine);
 
   void ApplyLayout(const WindowLayout& layout);
-  // Makes sure controls 1..count exist; they are only ever hidden.
-  void CreateButtons(int count);
   void SetCaptionColor(int button, TColor color);
   void SetButtonCaption(int button, const QString& caption);
   void SetClientSize(int width, int height);
@@ -52,9 +50,11 @@ class TMainForm : public QWidget {
   // Shows the window without taking the focus.
   void ShowWithoutActivating();
 
-  // For tests and the view's own wiring.
-  TBitBtnWithColor* ButtonControl(int number) const;
-  int ButtonControlCount() const { return static_cast<int>(ButtonControls.size()) - 1; }
+  // The control of a laid-out button, made now if it has not been shown
+  // yet; past the layout, a control made for an earlier group, or null.
+  TBitBtnWithColor* ButtonControl(int number);
+  // Buttons of the current layout.
+  int ButtonControlCount() const { return laidOut_; }
   CaptionBar* Caption() const { return caption_; }
   CaptionMenu* CaptionCommands() const { return captionMenu_; }
 
@@ -62,7 +62,6 @@ class TMainForm : public QWidget {
   QToolButton* GroupButton = nullptr;
   QComboBox* GroupList = nullptr;
   QPushButton* Dummy = nullptr;
-  std::vector<TBitBtnWithColor*> ButtonControls;  // slot 0 unused
 
  protected:
   void moveEvent(QMoveEvent* event) override;
@@ -76,8 +75,13 @@ class TMainForm : public QWidget {
   void GroupButtonClick();
   // Shows the laid-out buttons that lie on a screen and hides the rest: a
   // group of a thousand buttons makes a window far taller than the display,
-  // and only what can be seen is worth painting.
+  // and only what can be seen is worth painting. A control is made when its
+  // button first comes onto a screen; made ones are only ever hidden.
   void RevealButtons();
+  TBitBtnWithColor* MakeControl(int number);
+  void ApplyCell(TBitBtnWithColor* button, const ButtonCell& cell);
+  // The control of button `number` if it has been made.
+  TBitBtnWithColor* MadeControl(int number) const;
   void ButtonPressed(int number, Qt::MouseButton button);
 
   Engine* engine_ = nullptr;
@@ -88,6 +92,8 @@ class TMainForm : public QWidget {
   ClientArea* client_ = nullptr;
   QFont buttonFont_;
   int laidOut_ = 0;  // buttons of the current layout
+  std::vector<ButtonCell> cells_;                // by button number; slot 0 unused
+  std::vector<TBitBtnWithColor*> controls_;      // by button number; null until made
   bool updatingList_ = false;
 };
 

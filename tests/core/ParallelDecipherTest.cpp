@@ -25,18 +25,18 @@ TEST(ParallelDecipher, GivesEachButtonWhatReadingItAtOnceGives) {
   }
   ASSERT_GE(bytes.size(), DeferredDecipher::kMinBytes);
   const std::size_t counts[] = {1, 1500, 999, 2000};  // the last run wants more lines than are left
-  std::vector<TButton> expected(4500);
+  ButtonList expected(4500, TButton{});
   LineReader atOnce(bytes, false);
-  for (TButton* b = expected.data(); const std::size_t count : counts) {
-    atOnce.NextButtons(b, count);
-    b += count;
+  for (std::size_t first = 0; const std::size_t count : counts) {
+    atOnce.NextButtons(expected, first, count);
+    first += count;
   }
   for (unsigned threads : {1u, 3u, 8u}) {
-    std::vector<TButton> buttons(expected.size(), TButton{"stale", "stale", "stale"});
+    ButtonList buttons(expected.size(), TButton{"stale", "stale", "stale"});
     LineReader deferred(bytes);
-    for (TButton* b = buttons.data(); const std::size_t count : counts) {
-      deferred.NextButtons(b, count);
-      b += count;
+    for (std::size_t first = 0; const std::size_t count : counts) {
+      deferred.NextButtons(buttons, first, count);
+      first += count;
     }
     deferred.FinishDeciphering(threads);
     ASSERT_EQ(buttons, expected) << threads;
@@ -51,11 +51,11 @@ TEST(ParallelDecipher, ABigDataFileReadsBackWhatWasWritten) {
   table.Groups.resize(1);
   for (int g = 1; g <= 3; ++g) {
     TGroup group = test::SampleGroup("Group " + std::to_string(g), 1500, 1500, g);
-    for (TButton& button : group.Buttons) {
-      button.Used = false;
-      button.Text += "\r\n\tline two " + std::to_string(g) + std::string(100, 'x');
+    for (std::size_t b = 1; b < group.Buttons.size(); ++b) {
+      group.Buttons.SetUsed(b, false);
+      group.Buttons.SetText(b, std::string(group.Buttons.Text(b)) + "\r\n\tline two " + std::to_string(g) + std::string(100, 'x'));
     }
-    group.Buttons[0] = TButton{};
+    group.Buttons.Set(0, TButton{});
     table.Groups.push_back(group);
     table.GroupList.push_back(group.Name);
   }

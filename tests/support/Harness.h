@@ -31,7 +31,7 @@ struct Harness {
   Engine& Start(const Ports& ports, const std::string& programDir = "/nonexistent/");
 
   TGroup& Group(int g = 1) { return state.table.Groups[g]; }
-  const std::string& Clip(int b) { return state.table.Current().Buttons[b].Text; }
+  std::string Clip(int b) { return std::string(state.table.Current().Buttons.Text(b)); }
   // Names group 1 "A" and adds groups "B" and "C" after it, in table and
   // list order.
   void MakeGroupsABC();

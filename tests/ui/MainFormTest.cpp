@@ -73,7 +73,7 @@ TEST_F(MainFormTest, TheGroupSelectorSwitchesAndASmallerGroupHidesTheExtraContro
   big.NumClipButtons = 19;
   big.NumColumns = 2;
   big.ResizeButtons();
-  big.Buttons[20].Name = "Last";
+  big.Buttons.SetName(20, "Last");
   window.Display();
   form.GroupButton->click();
   EXPECT_TRUE(form.GroupList->isVisible());

@@ -25,8 +25,8 @@ TEST(SearchFormTest, TypingFindsAndReturnOnAHitPastesIt) {
   ports.searchView = &form;
   h.Start(ports);
   TGroup& group = h.Group();
-  for (int b = 1; b <= group.TotalButtons(); ++b) group.Buttons[b] = TButton{"b" + std::to_string(b), "", "t"};
-  group.Buttons[4] = TButton{"Needle", "", "needle text"};
+  for (int b = 1; b <= group.TotalButtons(); ++b) group.Buttons.Set(b, TButton{"b" + std::to_string(b), "", "t"});
+  group.Buttons.Set(4, TButton{"Needle", "", "needle text"});
   form.SetSearch(&h.engine->Search());
 
   for (QWidget* control : form.findChildren<QWidget*>()) {

@@ -9,7 +9,7 @@ namespace {
 int FindDuplicate(const TGroup& group, const std::string& text) {
   const int n = std::min<int>(group.NumClipButtons, static_cast<int>(group.Buttons.size()) - 1);
   for (int b = 1; b <= n; ++b) {
-    if (group.Buttons[b].Text == text) return b;
+    if (group.Buttons.Text(b) == text) return b;
   }
   return 0;
 }
@@ -22,17 +22,17 @@ FillResult FillClip(TGroup& group, const std::string& text, const CaptionFunctio
     const int filled = ShiftInNewClip(group, text, caption);
     return filled > 0 ? FillResult{true, filled} : FillResult{};
   }
-  TButton& existing = group.Buttons[duplicate];
+  const bool used = group.Buttons.Used(duplicate);
   switch (group.CopyDups) {
     case cdMove: {
-      existing.Used = false;
+      group.Buttons.SetUsed(duplicate, false);
       const int to = group.FillMode == 1 ? 1 : group.NumClipButtons;
       MoveButton(group, duplicate, to);
       return FillResult{true, to};
     }
     case cdMarkUnused:
-      if (!existing.Used) return FillResult{};
-      existing.Used = false;
+      if (!used) return FillResult{};
+      group.Buttons.SetUsed(duplicate, false);
       return FillResult{true, duplicate};
     default:
       return FillResult{};
@@ -47,12 +47,11 @@ void SetNewNumClipButtons(TGroup& group, int count) {
   group.ResizeButtons();  // the layout holds before the move, whatever came in
   auto& buttons = group.Buttons;
   if (count >= clips) {
-    buttons.resize(static_cast<std::size_t>(perms + count + 1));
-    for (int b = clips + perms; b >= clips + 1; --b) buttons[b + count - clips] = std::move(buttons[b]);
-    for (int b = clips + 1; b <= count; ++b) buttons[b] = EmptyClipButton();
+    // New empty clips come in at the end and move before the permanent buttons.
+    buttons.resize(static_cast<std::size_t>(perms + count + 1), EmptyClipButton());
+    buttons.Rotate(clips + 1, clips + perms + 1, perms + count + 1);
   } else {
-    for (int b = clips + 1; b <= clips + perms; ++b) buttons[b - clips + count] = std::move(buttons[b]);
-    buttons.resize(static_cast<std::size_t>(perms + count + 1));
+    buttons.erase(count + 1, clips + 1);
   }
   group.NumClipButtons = count;
 }

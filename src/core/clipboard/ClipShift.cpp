@@ -18,17 +18,16 @@ TButton NewClipButton(std::string text, const CaptionFunction& caption) {
 int ShiftInClip(TGroup& group, TButton clip) {
   const int n = group.NumClipButtons;
   if (n < 1 || group.Buttons.size() < static_cast<std::size_t>(n) + 1) return 0;
-  // Moving the records (not copying them) keeps a shift cheap however long
-  // the texts are.
-  const auto first = group.Buttons.begin() + 1;
-  const auto last = group.Buttons.begin() + 1 + n;
+  // Reordering the records (not copying them) keeps a shift cheap however
+  // long the texts are. The new clip takes the place and room of the one
+  // pushed out first, so a clip refused as too long changes nothing.
   if (group.FillMode == 1) {
-    std::move_backward(first, last - 1, last);
-    *first = std::move(clip);
+    group.Buttons.Set(n, clip);
+    group.Buttons.Rotate(1, n, n + 1);
     return 1;
   }
-  std::move(first + 1, last, first);
-  *(last - 1) = std::move(clip);
+  group.Buttons.Set(1, clip);
+  group.Buttons.Rotate(1, 2, n + 1);
   return n;
 }
 
@@ -42,20 +41,21 @@ int ShiftInNewClips(TGroup& group, std::vector<std::string> texts, const Caption
   if (n < 1 || group.Buttons.size() < static_cast<std::size_t>(n) + 1) return 0;
   // The last m texts stay; each earlier one would be pushed out again.
   const std::size_t m = std::min(texts.size(), static_cast<std::size_t>(n));
-  if (m == 0) return 0;  // (moving every record onto itself would empty it)
+  if (m == 0) return 0;
   const std::size_t skipped = texts.size() - m;
-  const auto first = group.Buttons.begin() + 1;
-  const auto last = group.Buttons.begin() + 1 + n;
+  const std::size_t last = static_cast<std::size_t>(n) + 1;
   if (group.FillMode == 1) {
-    std::move_backward(first, last - static_cast<std::ptrdiff_t>(m), last);
+    group.Buttons.Rotate(1, last - m, last);
     // The newest clip is button 1.
-    for (std::size_t j = 0; j < m; ++j) *(first + static_cast<std::ptrdiff_t>(j)) =
-        NewClipButton(std::move(texts[texts.size() - 1 - j]), caption);
+    for (std::size_t j = 0; j < m; ++j) {
+      group.Buttons.Set(1 + j, NewClipButton(std::move(texts[texts.size() - 1 - j]), caption));
+    }
   } else {
-    std::move(first + static_cast<std::ptrdiff_t>(m), last, first);
+    group.Buttons.Rotate(1, 1 + m, last);
     // The newest clip is button N.
-    for (std::size_t j = 0; j < m; ++j) *(last - static_cast<std::ptrdiff_t>(m - j)) =
-        NewClipButton(std::move(texts[skipped + j]), caption);
+    for (std::size_t j = 0; j < m; ++j) {
+      group.Buttons.Set(last - (m - j), NewClipButton(std::move(texts[skipped + j]), caption));
+    }
   }
   return static_cast<int>(m);
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/util/CryptoLibrary.h"
+
 namespace cvd {
 namespace {
 
@@ -35,6 +37,7 @@ using CtxPtr = std::unique_ptr<EVP_CIPHER_CTX, CtxFree>;
 // about as much as the AES work of a short value.
 const EVP_CIPHER* Aes128Cbc() {
   static const EVP_CIPHER* const cipher = [] {
+    InitCryptoLibrary();
     const EVP_CIPHER* fetched = EVP_CIPHER_fetch(nullptr, "AES-128-CBC", nullptr);
     return fetched ? fetched : EVP_aes_128_cbc();
   }();
@@ -48,6 +51,7 @@ EVP_CIPHER_CTX* KeyedContext(bool encrypt) {
   thread_local CtxPtr contexts[2];
   CtxPtr& ctx = contexts[encrypt ? 1 : 0];
   if (!ctx) {
+    InitCryptoLibrary();
     CtxPtr fresh(EVP_CIPHER_CTX_new());
     const Block key = FoldInto16(kKeyString);
     if (!fresh || EVP_CipherInit_ex(fresh.get(), Aes128Cbc(), nullptr, key.data(), nullptr, encrypt ? 1 : 0) != 1) {
@@ -86,6 +90,7 @@ bool RunCbc(bool encrypt, const std::string& in, std::string& out) {
 EVP_CIPHER_CTX* DecipherContext() {
   thread_local CtxPtr ctx;
   if (!ctx) {
+    InitCryptoLibrary();
     CtxPtr fresh(EVP_CIPHER_CTX_new());
     const Block key = FoldInto16(kKeyString);
     if (!fresh || EVP_CipherInit_ex(fresh.get(), EVP_aes_128_ecb(), nullptr, key.data(), nullptr, 0) != 1) {

@@ -37,10 +37,7 @@ std::vector<const TGroup*> GroupsInListOrder(const GroupTable& table) {
   return groups;
 }
 
-const TButton& ButtonOrEmpty(const TGroup& group, int b) {
-  static const TButton empty = EmptyClipButton();
-  return b >= 0 && b < static_cast<int>(group.Buttons.size()) ? group.Buttons[b] : empty;
-}
+bool HasButton(const TGroup& group, int b) { return b >= 0 && b < static_cast<int>(group.Buttons.size()); }
 
 // Room for the whole file, so building it never moves what is written:
 // a value of n bytes takes about 4(n + 16)/3 characters.
@@ -48,8 +45,8 @@ std::size_t EstimatedSize(const std::vector<const TGroup*>& groups) {
   std::size_t size = 256;
   for (const TGroup* g : groups) {
     size += 1024 + g->MonitorApplication.size() + g->MonitorWindow.size() + g->SoundFile.size() + g->Name.size();
-    for (const TButton& button : g->Buttons) {
-      size += (button.Name.size() + button.Hint.size() + button.Text.size()) * 4 / 3 + 3 * 24 + 2 * 14;
+    for (std::size_t b = 0; b < g->Buttons.size(); ++b) {
+      size += (g->Buttons.Name(b).size() + g->Buttons.Hint(b).size() + g->Buttons.Text(b).size()) * 4 / 3 + 3 * 24 + 2 * 14;
     }
   }
   return size;
@@ -115,8 +112,12 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   if (!in.AtEnd()) {
     for (int g = 1; g <= count; ++g) {
       for (int b = 1; b <= groups[g].TotalButtons(); ++b) {
-        SetIfNumber(groups[g].Buttons[b].FontColor, in.Next());
-        SetIfNumber(groups[g].Buttons[b].Color, in.Next());
+        TColor font = groups[g].Buttons.FontColor(b);
+        TColor face = groups[g].Buttons.Color(b);
+        SetIfNumber(font, in.Next());
+        SetIfNumber(face, in.Next());
+        groups[g].Buttons.SetFontColor(b, font);
+        groups[g].Buttons.SetColor(b, face);
       }
     }
   }
@@ -200,10 +201,11 @@ std::string WriteDataFile(const GroupTable& table) {
     out.Number(g->WindowTop);
     out.Flag(g->RememberPos);
     for (int b = 1; b <= g->TotalButtons(); ++b) {
-      const TButton& button = ButtonOrEmpty(*g, b);
-      out.Enciphered(button.Name);
-      out.Enciphered(button.Hint);
-      out.Enciphered(PackText(button.Text));
+      // A missing button is written as an empty clip.
+      const bool has = HasButton(*g, b);
+      out.Enciphered(has ? g->Buttons.Name(b) : std::string_view(kEmptyCaption));
+      out.Enciphered(has ? g->Buttons.Hint(b) : std::string_view());
+      out.Enciphered(PackText(has ? g->Buttons.Text(b) : std::string_view()));
     }
     out.Plain(SeparatorLine());
   }
@@ -219,9 +221,9 @@ std::string WriteDataFile(const GroupTable& table) {
   }
   for (const TGroup* g : groups) {
     for (int b = 1; b <= g->TotalButtons(); ++b) {
-      const TButton& button = ButtonOrEmpty(*g, b);
-      out.Number(button.FontColor);
-      out.Number(button.Color);
+      const bool has = HasButton(*g, b);
+      out.Number(has ? g->Buttons.FontColor(b) : clBlack);
+      out.Number(has ? g->Buttons.Color(b) : clBtnFace);
     }
   }
   return std::move(out.Bytes());

@@ -117,7 +117,7 @@ void ApplyGroupFile(const GroupFileContents& contents, TGroup& target, bool newG
   target.RememberPos = g.RememberPos;
   target.Buttons = g.Buttons;
   for (std::size_t b = 1; b < target.Buttons.size(); ++b) {
-    target.Buttons[b].Name = makeCaption(target.Buttons[b].Name);
+    target.Buttons.SetName(b, makeCaption(std::string(target.Buttons.Name(b))));
   }
   target.Shared = g.Shared;
   if (newGroup && contents.hasNumColumns) target.NumColumns = g.NumColumns;

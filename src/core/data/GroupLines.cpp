@@ -12,11 +12,10 @@ void ReadPlaceAndButtons(LineReader& in, TGroup& g) {
   g.RememberPos = FlagFromLine(in.Next());
   g.Buttons.clear();
   g.Buttons.resize(static_cast<std::size_t>(g.TotalButtons()) + 1);
-  in.NextButtons(g.Buttons.data() + 1, static_cast<std::size_t>(g.TotalButtons()));
+  in.NextButtons(g.Buttons, 1, static_cast<std::size_t>(g.TotalButtons()));
   for (int b = 1; b <= g.TotalButtons(); ++b) {
-    TButton& button = g.Buttons[b];
-    button.FontColor = b > g.NumClipButtons ? clRed : clBlack;
-    button.Color = clBtnFace;
+    g.Buttons.SetFontColor(b, b > g.NumClipButtons ? clRed : clBlack);
+    g.Buttons.SetColor(b, clBtnFace);
   }
 }
 

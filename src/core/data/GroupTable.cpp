@@ -27,23 +27,23 @@ TGroup NewGroupDefaults(const std::string& name, const std::string& programDir) 
   std::error_code error;
   group.PlaySound = std::filesystem::is_regular_file(group.SoundFile, error);
   group.Buttons.assign(7, EmptyClipButton());
-  group.Buttons[0] = TButton{};
-  TButton& example = group.Buttons[6];
+  group.Buttons.Set(0, TButton{});
+  TButton example;
   example.Name = "Permanent";
   example.Text = "This is an example of a permanent button";
   example.FontColor = clRed;
   example.Color = clBtnFace;
+  group.Buttons.Set(6, example);
   return group;
 }
 
 void MoveButton(TGroup& group, int from, int to) {
   const int last = static_cast<int>(group.Buttons.size()) - 1;
   if (from < 1 || to < 1 || from > last || to > last || from == to) return;
-  auto begin = group.Buttons.begin();
   if (from < to) {
-    std::rotate(begin + from, begin + from + 1, begin + to + 1);
+    group.Buttons.Rotate(from, from + 1, to + 1);
   } else {
-    std::rotate(begin + to, begin + from, begin + from + 1);
+    group.Buttons.Rotate(to, from, from + 1);
   }
 }
 

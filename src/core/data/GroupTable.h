@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/ButtonList.h"
 #include "core/data/Colors.h"
 
 namespace cvd {
@@ -16,17 +17,6 @@ using TFontStyles = std::uint8_t;
 
 // The font of new groups and of the button window.
 inline constexpr const char* kDefaultFontName = "Segoe UI";
-
-struct TButton {
-  std::string Name;
-  std::string Hint;
-  std::string Text;
-  bool Used = false;  // run time only
-  TColor FontColor = clBlack;
-  TColor Color = clBtnFace;
-
-  bool operator==(const TButton&) const = default;
-};
 
 inline constexpr const char* kEmptyCaption = "Empty";
 
@@ -59,7 +49,7 @@ struct TGroup {
   std::int32_t HintType = 2;  // 1 left of window, 2 right of window, 3 below
   std::int32_t PasteKeyMode = 0;  // 0 Ctrl+V, 1 Shift+Insert
   std::int32_t PasteDelay = 100;
-  std::vector<TButton> Buttons;  // length NumClipButtons + NumPermButtons + 1
+  ButtonList Buttons;  // length NumClipButtons + NumPermButtons + 1
 
   int TotalButtons() const { return NumClipButtons + NumPermButtons; }
   bool IsClipButton(int b) const { return b >= 1 && b <= NumClipButtons; }

@@ -22,21 +22,33 @@ std::string_view LineReader::Next() {
 
 std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
 
-void LineReader::NextButtons(TButton* buttons, std::size_t count) {
+void LineReader::NextButtons(ButtonList& list, std::size_t first, std::size_t count) {
   if (!deferred_) {
-    for (std::size_t b = 0; b < count; ++b) {
-      buttons[b].Name = NextDeciphered();
-      buttons[b].Hint = NextDeciphered();
-      buttons[b].Text = UnpackText(NextDeciphered());
-    }
+    list.Adopt(first, ReadButtons(*this, count));
     return;
   }
-  for (std::size_t first = 0; first < count; first += DeferredDecipher::kButtonsPerRun) {
-    const std::size_t n = std::min(DeferredDecipher::kButtonsPerRun, count - first);
+  for (std::size_t done = 0; done < count; done += DeferredDecipher::kButtonsPerRun) {
+    const std::size_t n = std::min(DeferredDecipher::kButtonsPerRun, count - done);
     const std::size_t start = pos_;
     for (std::size_t line = 0; line < 3 * n; ++line) Next();
-    pending_.AddButtons(bytes_.substr(start, pos_ - start), buttons + first, n);
+    pending_.AddButtons(bytes_.substr(start, pos_ - start), list, first + done, n);
   }
+}
+
+ButtonList ReadButtons(LineReader& in, std::size_t count) {
+  // The values are deciphered first, so that the list gets room for exactly
+  // their characters.
+  std::vector<std::string> values(3 * count);
+  std::size_t chars = 0;
+  for (std::size_t v = 0; v < 3 * count; ++v) {
+    values[v] = v % 3 == 2 ? UnpackText(in.NextDeciphered()) : in.NextDeciphered();
+    chars += values[v].size();
+  }
+  ButtonList list;
+  list.reserve(count, chars);
+  list.resize(count);
+  for (std::size_t b = 0; b < count; ++b) list.SetStrings(b, values[3 * b], values[3 * b + 1], values[3 * b + 2]);
+  return list;
 }
 
 std::size_t LineReader::RemainingLines(std::size_t limit) const {

@@ -23,10 +23,10 @@ class LineReader {
   std::string_view Next();
   std::string NextDeciphered();
   // The next 3 x `count` lines as the name, hint and packed text of `count`
-  // buttons from `buttons` on: deciphered at once in a small file; in a big
-  // one only when FinishDeciphering runs, so the buttons must stay where they
-  // are until then.
-  void NextButtons(TButton* buttons, std::size_t count);
+  // buttons of `list` from `first` on: deciphered at once in a small file;
+  // in a big one only when FinishDeciphering runs, so the list must stay
+  // where it is until then.
+  void NextButtons(ButtonList& list, std::size_t first, std::size_t count);
   // Deciphers every button NextButtons left for later.
   // (threads 0: one per core, at most 8).
   void FinishDeciphering(unsigned threads = 0) { pending_.Run(threads); }
@@ -43,6 +43,10 @@ class LineReader {
   bool deferred_;
   DeferredDecipher pending_;
 };
+
+// The next 3 x `count` lines of `in` as the name, hint and packed text of
+// `count` buttons, deciphered now.
+ButtonList ReadButtons(LineReader& in, std::size_t count);
 
 // Builds a file: every line ends with CR LF.
 class LineWriter {

@@ -16,7 +16,7 @@ void DeferredDecipher::Run(unsigned threads) {
   auto work = [this, &next] {
     for (std::size_t i = next++; i < runs_.size(); i = next++) {
       LineReader in(runs_[i].lines, false);
-      in.NextButtons(runs_[i].buttons, runs_[i].count);
+      runs_[i].read = ReadButtons(in, runs_[i].count);
     }
   };
   std::vector<std::thread> helpers;
@@ -27,6 +27,9 @@ void DeferredDecipher::Run(unsigned threads) {
   }
   work();
   for (std::thread& t : helpers) t.join();
+  // Lists are changed on this thread only: runs of one list may have been
+  // read on different threads.
+  for (ButtonRun& run : runs_) run.list->Adopt(run.first, std::move(run.read));
   runs_.clear();
 }
 

@@ -2,7 +2,7 @@
 // A big data file holds hundreds of thousands of enciphered values: the
 // reader notes where each run of button lines is and whose buttons they
 // fill, and at the end they are deciphered on every core at once, straight
-// into the buttons. Nothing is held per value in between.
+// into packed buttons that the groups then take over whole.
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -19,10 +19,11 @@ class DeferredDecipher {
   static constexpr std::size_t kButtonsPerRun = 1024;
 
   // `lines` (which must outlive Run) hold the name, hint and packed text of
-  // `count` buttons from `buttons` on, which must stay where they are until
-  // Run; missing lines give empty values, as lines past a file's end do.
-  void AddButtons(std::string_view lines, TButton* buttons, std::size_t count) {
-    runs_.push_back(ButtonRun{lines, buttons, count});
+  // `count` buttons of `list` from `first` on; the list must stay where it
+  // is until Run. Missing lines give empty values, as lines past a file's
+  // end do.
+  void AddButtons(std::string_view lines, ButtonList& list, std::size_t first, std::size_t count) {
+    runs_.push_back(ButtonRun{lines, &list, first, count, {}});
   }
   // Deciphers every run noted so far (threads 0: one per core, at most 8).
   void Run(unsigned threads = 0);
@@ -30,8 +31,10 @@ class DeferredDecipher {
  private:
   struct ButtonRun {
     std::string_view lines;
-    TButton* buttons;
+    ButtonList* list;
+    std::size_t first;
     std::size_t count;
+    ButtonList read;  // by a helper thread, for this thread to hand over
   };
   std::vector<ButtonRun> runs_;
 };

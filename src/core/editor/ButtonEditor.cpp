@@ -275,7 +275,7 @@ void ButtonEditor::NewButton() {
   const int b = std::clamp(selectedButton_ + 1, group->NumClipButtons + 1, group->TotalButtons() + 1);
   TButton fresh;
   fresh.Name = "New";
-  group->Buttons.insert(group->Buttons.begin() + b, fresh);
+  group->Buttons.insert(b, fresh);
   ++group->NumPermButtons;
   selectedButton_ = b;
   Load(g, b);
@@ -455,7 +455,7 @@ void ButtonEditor::MarkAllUnused() {
     return;
   }
   group->ResizeButtons();
-  for (int b = 1; b <= group->NumClipButtons; ++b) group->Buttons[b].Used = false;
+  for (int b = 1; b <= group->NumClipButtons; ++b) group->Buttons.SetUsed(b, false);
   RedisplayIf(optionsGroup_, false);
   view_.ShowGroups();
 }

@@ -14,9 +14,9 @@ const char* const kHintTypes[] = {"Left of window", "Right of window", "Below wi
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 // The name a button sorts by: an unused clip sorts after every other name.
-std::string SortKey(const TButton& button) {
-  if (button.Name == kEmptyCaption && button.Text.empty()) return UpperAscii(std::string("\xFF") + kEmptyCaption);
-  return UpperAscii(button.Name);
+std::string SortKey(const ButtonList& buttons, int b) {
+  if (buttons.Name(b) == kEmptyCaption && buttons.Text(b).empty()) return UpperAscii(std::string("\xFF") + kEmptyCaption);
+  return UpperAscii(std::string(buttons.Name(b)));
 }
 
 // The last part of a path with either kind of separator (older data holds Windows paths).
@@ -94,8 +94,8 @@ int SortButtonRange(TGroup& group, int first, int last, int tracked) {
   for (bool swapped = true; swapped;) {
     swapped = false;
     for (int b = first; b < last; ++b) {
-      if (SortKey(group.Buttons[b]) > SortKey(group.Buttons[b + 1])) {
-        std::swap(group.Buttons[b], group.Buttons[b + 1]);
+      if (SortKey(group.Buttons, b) > SortKey(group.Buttons, b + 1)) {
+        group.Buttons.Swap(b, b + 1);
         if (tracked == b) {
           tracked = b + 1;
         } else if (tracked == b + 1) {

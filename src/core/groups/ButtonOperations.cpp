@@ -22,12 +22,12 @@ ButtonOperations::ButtonOperations(GroupTable& table, Settings& settings, Ui& ui
                                    ButtonHooks hooks)
     : table_(table), settings_(settings), ui_(ui), quickFixes_(quickFixes), hooks_(std::move(hooks)) {}
 
-TButton* ButtonOperations::CurrentButtonRecord() {
+ButtonList* ButtonOperations::CurrentButtonList() {
   if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return nullptr;
   TGroup& group = table_.Current();
   const int b = table_.CurrentButton;
   if (b < 1 || b > group.TotalButtons() || b >= static_cast<int>(group.Buttons.size())) return nullptr;
-  return &group.Buttons[b];
+  return &group.Buttons;
 }
 
 bool ButtonOperations::Confirm(const std::string& text, bool& dontAsk) {
@@ -74,7 +74,7 @@ void ButtonOperations::SaveButtonInfo(int g, int b, const ButtonInfo& info) {
   if (g < 1 || g > table_.GroupCount()) return;
   TGroup& group = table_.Groups[g];
   if (b < 1 || b > group.TotalButtons() || b >= static_cast<int>(group.Buttons.size())) return;
-  TButton& button = group.Buttons[b];
+  TButton button = group.Buttons[b];
   const bool automaticName = group.IsClipButton(b) && hooks_.makeCaption &&
                              button.Name == hooks_.makeCaption(button.Text) && info.fields.name == button.Name;
   button.Name = automaticName ? hooks_.makeCaption(info.fields.text) : info.fields.name;
@@ -83,6 +83,7 @@ void ButtonOperations::SaveButtonInfo(int g, int b, const ButtonInfo& info) {
   button.Used = false;
   button.FontColor = info.fontColor;
   button.Color = info.color;
+  group.Buttons.Set(b, button);
   if (g == table_.CurrentGroup && hooks_.display) hooks_.display();
 }
 
@@ -97,7 +98,7 @@ bool ButtonOperations::DeleteButton(int g, int b, bool noAsk) {
         !Confirm("Are you sure you want to delete the \"" + name + "\" button?", settings_.DontAskDelete)) {
       return false;
     }
-    group.Buttons.erase(group.Buttons.begin() + b);
+    group.Buttons.erase(b);
     --group.NumPermButtons;
     if (g == table_.CurrentGroup && hooks_.refresh) hooks_.refresh();
     return true;
@@ -106,7 +107,7 @@ bool ButtonOperations::DeleteButton(int g, int b, bool noAsk) {
       !Confirm("Are you sure you want to clear the \"" + name + "\" button?", settings_.DontAskClearBut)) {
     return false;
   }
-  group.Buttons[b] = EmptyClipButton();
+  group.Buttons.Set(b, EmptyClipButton());
   MoveButton(b, group.FillMode == 1 ? group.NumClipButtons : 1, g);
   if (g == table_.CurrentGroup && hooks_.display) hooks_.display();
   if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
@@ -120,7 +121,7 @@ void ButtonOperations::MenuNewButtonClick() {
   group.ResizeButtons();
   const int p = std::clamp(table_.CurrentButton + 1, group.NumClipButtons + 1, group.TotalButtons() + 1);
   const TButton fresh = NewButtonRecord();
-  group.Buttons.insert(group.Buttons.begin() + p, fresh);
+  group.Buttons.insert(p, fresh);
   ++group.NumPermButtons;
   table_.CurrentButton = p;
   if (hooks_.refresh) hooks_.refresh();
@@ -144,8 +145,7 @@ void ButtonOperations::MenuNewButtonClick() {
 }
 
 void ButtonOperations::MenuEditButtonClick() {
-  const TButton* button = CurrentButtonRecord();
-  if (button == nullptr) return;
+  if (CurrentButtonList() == nullptr) return;
   const bool ok = editor_ && editor_(table_.CurrentGroup, table_.CurrentButton, false);
   if (ok && hooks_.save) hooks_.save();
   if (hooks_.display) hooks_.display();
@@ -153,48 +153,50 @@ void ButtonOperations::MenuEditButtonClick() {
 }
 
 void ButtonOperations::MenuDeleteButtonClick() {
-  if (CurrentButtonRecord() == nullptr) return;
+  if (CurrentButtonList() == nullptr) return;
   if (DeleteButton(table_.CurrentGroup, table_.CurrentButton, false) && hooks_.save) hooks_.save();
 }
 
 void ButtonOperations::MenuMarkUsedClick() {
-  TButton* button = CurrentButtonRecord();
-  if (button == nullptr || !table_.Current().TrackUsed) return;
-  button->Used = !button->Used;
-  ui_.SetCaptionColor(table_.CurrentButton, button->Used ? clGray : button->FontColor);
+  ButtonList* buttons = CurrentButtonList();
+  if (buttons == nullptr || !table_.Current().TrackUsed) return;
+  const int b = table_.CurrentButton;
+  buttons->SetUsed(b, !buttons->Used(b));
+  ui_.SetCaptionColor(b, buttons->Used(b) ? clGray : buttons->FontColor(b));
   if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
 }
 
 void ButtonOperations::MenuMakePermanentClick() {
-  if (CurrentButtonRecord() == nullptr || !table_.Current().IsClipButton(table_.CurrentButton)) return;
+  if (CurrentButtonList() == nullptr || !table_.Current().IsClipButton(table_.CurrentButton)) return;
   MakePermanent(table_.CurrentGroup, table_.CurrentButton);
 }
 
 void ButtonOperations::MenuFavColorClick(int favorite) {
-  TButton* button = CurrentButtonRecord();
+  ButtonList* buttons = CurrentButtonList();
   const std::vector<ColorPair> favorites = Favorites(settings_);
-  if (button == nullptr || favorite < 0 || favorite >= static_cast<int>(favorites.size())) return;
-  button->FontColor = favorites[favorite].text;
-  button->Color = favorites[favorite].face;
+  if (buttons == nullptr || favorite < 0 || favorite >= static_cast<int>(favorites.size())) return;
+  buttons->SetFontColor(table_.CurrentButton, favorites[favorite].text);
+  buttons->SetColor(table_.CurrentButton, favorites[favorite].face);
   if (hooks_.display) hooks_.display();
 }
 
 void ButtonOperations::ColorEditorMenuClick() {
-  if (CurrentButtonRecord() == nullptr) return;
-  const TButton preset = *CurrentButtonRecord();
+  const ButtonList* presetList = CurrentButtonList();
+  if (presetList == nullptr) return;
+  const TButton preset = (*presetList)[table_.CurrentButton];
   const ColorDialogResult result = ui_.ColorDialog(ColorPair{preset.FontColor, preset.Color}, Favorites(settings_));
   SetFavorites(settings_, result.favorites);
   // The dialog may have run other work meanwhile; look the button up again.
-  TButton* button = CurrentButtonRecord();
-  if (result.chosen && button != nullptr) {
-    button->FontColor = result.chosen->text;
-    button->Color = result.chosen->face;
+  ButtonList* buttons = CurrentButtonList();
+  if (result.chosen && buttons != nullptr) {
+    buttons->SetFontColor(table_.CurrentButton, result.chosen->text);
+    buttons->SetColor(table_.CurrentButton, result.chosen->face);
   }
   if (hooks_.display) hooks_.display();
 }
 
 void ButtonOperations::MenuQuickFixClick(int fix) {
-  if (CurrentButtonRecord() == nullptr) return;
+  if (CurrentButtonList() == nullptr) return;
   quickFixes_.ApplyFromButtonMenu(fix);
 }
 

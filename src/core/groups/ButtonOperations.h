@@ -73,7 +73,8 @@ class ButtonOperations {
   void RightPress(Point where) { gestureStart_ = where; }
 
   // The button CurrentButton names in the current group, or null.
-  TButton* CurrentButtonRecord();
+  // The current group's buttons when the current button is one of them.
+  ButtonList* CurrentButtonList();
 
  private:
   bool Confirm(const std::string& text, bool& dontAsk);

@@ -111,7 +111,7 @@ void GroupOperations::AskForCopyGroup(int g) {
   copy.Shared = false;
   copy.ResizeButtons();
   if (withClips == MsgResult::No) {
-    for (int b = 1; b <= copy.NumClipButtons; ++b) copy.Buttons[b] = EmptyClipButton();
+    for (int b = 1; b <= copy.NumClipButtons; ++b) copy.Buttons.Set(b, EmptyClipButton());
   }
   table_.Groups[index] = std::move(copy);
   if (hooks_.showListPosition) hooks_.showListPosition(static_cast<int>(table_.GroupList.size()) - 1, true);
@@ -129,16 +129,16 @@ int GroupOperations::CopyToGroup(int s, int t, int b) {
   int result = 0;
   if (permanent) {
     ++target.NumPermButtons;
-    target.Buttons.push_back(std::move(copy));
+    target.Buttons.push_back(copy);
   } else {
     int slot = 1;
-    while (slot <= target.NumClipButtons && !target.Buttons[slot].Text.empty()) ++slot;
+    while (slot <= target.NumClipButtons && !target.Buttons.Text(slot).empty()) ++slot;
     if (slot > target.NumClipButtons) {
       SetNewNumClipButtons(target, target.NumClipButtons + 1);
       slot = target.NumClipButtons;
       result = 1;
     }
-    target.Buttons[slot] = std::move(copy);
+    target.Buttons.Set(slot, copy);
   }
   if (t == table_.CurrentGroup) Refresh();
   return result;
@@ -164,7 +164,7 @@ void GroupOperations::ClearAllClip(int g) {
     if (answer.result != MsgResult::Yes) return;
   }
   group.ResizeButtons();
-  for (int b = 1; b <= group.NumClipButtons; ++b) group.Buttons[b] = EmptyClipButton();
+  for (int b = 1; b <= group.NumClipButtons; ++b) group.Buttons.Set(b, EmptyClipButton());
   if (g == table_.CurrentGroup) Refresh();
   if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
 }
@@ -178,7 +178,7 @@ void GroupOperations::MarkAllUnused() {
   }
   TGroup& group = table_.Current();
   group.ResizeButtons();
-  for (int b = 1; b <= group.NumClipButtons; ++b) group.Buttons[b].Used = false;
+  for (int b = 1; b <= group.NumClipButtons; ++b) group.Buttons.SetUsed(b, false);
   Refresh();
   if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
 }

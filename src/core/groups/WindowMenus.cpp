@@ -111,7 +111,7 @@ void WindowMenus::Run(int command) {
     case cmdCopyGroup: return groups_.AskForCopyGroup(g);
     case cmdGroupOptions:
       // The editor opens on CurrentButton, which may name a button of another group.
-      if (buttons_.CurrentButtonRecord() == nullptr) table_.CurrentButton = 1;
+      if (buttons_.CurrentButtonList() == nullptr) table_.CurrentButton = 1;
       return RunSeam(seams_.groupOptions);
     case cmdClearAllClip: return groups_.ClearAllClip(g);
     case cmdMarkAllUnused:

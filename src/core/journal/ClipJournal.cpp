@@ -13,6 +13,7 @@
 
 #include "core/data/AtomicFile.h"
 #include "core/data/Cipher.h"
+#include "core/util/CryptoLibrary.h"
 
 namespace cvd {
 namespace {
@@ -124,6 +125,7 @@ class JournalParser {
 }  // namespace
 
 std::string DataBytesMark(std::string_view bytes) {
+  InitCryptoLibrary();
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int size = 0;
   if (EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr) != 1) return "unhashed";

@@ -6,17 +6,28 @@ namespace cvd {
 
 using json = nlohmann::ordered_json;
 
-json ButtonToJson(const TButton& button) {
-  return json{{"Name", ValidUtf8(button.Name)}, {"Hint", ValidUtf8(button.Hint)}, {"Text", ValidUtf8(button.Text)},
-              {"Used", button.Used},           {"FontColor", button.FontColor},   {"Color", button.Color}};
+namespace {
+
+json ButtonJson(std::string_view name, std::string_view hint, std::string_view text, bool used, TColor font,
+                TColor color) {
+  return json{{"Name", ValidUtf8(name)}, {"Hint", ValidUtf8(hint)}, {"Text", ValidUtf8(text)},
+              {"Used", used},           {"FontColor", font},       {"Color", color}};
 }
+
+}  // namespace
+
+json ButtonToJson(const TButton& b) { return ButtonJson(b.Name, b.Hint, b.Text, b.Used, b.FontColor, b.Color); }
 
 json GroupToJson(const TGroup& g) {
   json styles = json::array();
   if (g.FontStyle & fsBold) styles.push_back("bold");
   if (g.FontStyle & fsItalic) styles.push_back("italic");
   json buttons = json::array();
-  for (std::size_t i = 1; i < g.Buttons.size(); ++i) buttons.push_back(ButtonToJson(g.Buttons[i]));
+  buttons.get_ref<json::array_t&>().reserve(g.Buttons.size());
+  for (std::size_t i = 1; i < g.Buttons.size(); ++i) {
+    const ButtonList& b = g.Buttons;
+    buttons.push_back(ButtonJson(b.Name(i), b.Hint(i), b.Text(i), b.Used(i), b.FontColor(i), b.Color(i)));
+  }
   // Keys in the order of the group record.
   json j = json::object();
   j["Name"] = ValidUtf8(g.Name);

@@ -121,7 +121,7 @@ void Paster::MarkUsed(int group, int button) {
     return;
   }
   TGroup& g = table_.Groups[group];
-  g.Buttons[button].Used = true;
+  g.Buttons.SetUsed(button, true);
   if (group == table_.CurrentGroup && g.TrackUsed) ports_.ui.SetCaptionColor(button, clGray);
 }
 

@@ -32,9 +32,9 @@ class QuickFixRunner::Effects : public QuickFixEffects {
     }
     const GroupTable* table = runner_.host_.table;
     if (table == nullptr) return;
-    if (TButton* button = runner_.CurrentGroupButton(table->CurrentButton)) {
-      button->Color = face;
-      if (fontColor) button->FontColor = *fontColor;
+    if (ButtonList* buttons = runner_.ButtonsHolding(table->CurrentButton)) {
+      buttons->SetColor(table->CurrentButton, face);
+      if (fontColor) buttons->SetFontColor(table->CurrentButton, *fontColor);
     }
   }
 
@@ -50,13 +50,17 @@ TGroup* QuickFixRunner::CurrentGroup() {
   return &table->Current();
 }
 
-TButton* QuickFixRunner::CurrentGroupButton(int button) {
+ButtonList* QuickFixRunner::ButtonsHolding(int button) {
   TGroup* group = CurrentGroup();
   if (group == nullptr || button < 1 || button > group->TotalButtons() ||
       static_cast<std::size_t>(button) >= group->Buttons.size()) {
     return nullptr;
   }
-  return &group->Buttons[button];
+  return &group->Buttons;
+}
+
+void QuickFixRunner::SetFixedText(ButtonList& buttons, int button, const std::string& text) const {
+  buttons.SetStrings(button, host_.makeCaption ? host_.makeCaption(text) : std::string(), buttons.Hint(button), text);
 }
 
 void QuickFixRunner::FillNewButton(const std::string& text) {
@@ -95,16 +99,13 @@ void QuickFixRunner::MenuQuickFixClick(int tag) {
 void QuickFixRunner::ApplyFromButtonMenu(int i) {
   if (host_.table == nullptr) return;
   const int number = host_.table->CurrentButton;
-  const TButton* button = CurrentGroupButton(number);
-  if (button == nullptr) return;
-  const auto result = DoQuickFix(i, button->Text);
+  const ButtonList* buttons = ButtonsHolding(number);
+  if (buttons == nullptr) return;
+  const auto result = DoQuickFix(i, std::string(buttons->Text(number)));
   // A split shifts the clip buttons, so the button is looked up again.
   const bool splits = host_.fixes != nullptr && ActionSplits(host_.fixes->Action(i));
   if (result && !splits && *result != NoChangeText) {
-    if (TButton* target = CurrentGroupButton(number)) {
-      target->Text = *result;
-      target->Name = host_.makeCaption ? host_.makeCaption(*result) : std::string();
-    }
+    if (ButtonList* target = ButtonsHolding(number)) SetFixedText(*target, number, *result);
   }
   // Displayed even after an invalid value: a colour set before it shows.
   Redisplay(true);
@@ -121,8 +122,9 @@ void QuickFixRunner::ApplyFromEditorMenu(int i) {
   if (result) {
     if (host_.fixes != nullptr && ActionSplits(host_.fixes->Action(i))) {
       // The editor goes back to what the button has stored.
-      if (const TButton* button = host_.table != nullptr ? CurrentGroupButton(host_.table->CurrentButton) : nullptr) {
-        state = EditorText{button->Text, 0, 0, button->Name};
+      const int number = host_.table != nullptr ? host_.table->CurrentButton : 0;
+      if (const ButtonList* buttons = host_.table != nullptr ? ButtonsHolding(number) : nullptr) {
+        state = EditorText{std::string(buttons->Text(number)), 0, 0, std::string(buttons->Name(number))};
         editor_->SetText(state);
       }
     } else if (*result != NoChangeText) {
@@ -142,14 +144,13 @@ void QuickFixRunner::ApplyFromEditorMenu(int i) {
 }
 
 bool QuickFixRunner::ApplyToButton(int i, int button) {
-  const TButton* source = CurrentGroupButton(button);
+  const ButtonList* source = ButtonsHolding(button);
   if (source == nullptr) return false;
-  const auto result = DoQuickFix(i, source->Text);
+  const auto result = DoQuickFix(i, std::string(source->Text(button)));
   bool stored = false;
   if (result && *result != NoChangeText) {
-    if (TButton* target = CurrentGroupButton(button)) {
-      target->Text = *result;
-      target->Name = host_.makeCaption ? host_.makeCaption(*result) : std::string();
+    if (ButtonList* target = ButtonsHolding(button)) {
+      SetFixedText(*target, button, *result);
       stored = true;
     }
   }

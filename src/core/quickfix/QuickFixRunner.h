@@ -93,7 +93,10 @@ class QuickFixRunner {
  private:
   class Effects;
   TGroup* CurrentGroup();
-  TButton* CurrentGroupButton(int button);
+  // The current group's buttons when `button` is one of them.
+  ButtonList* ButtonsHolding(int button);
+  // A fixed text replaces the button's text and caption.
+  void SetFixedText(ButtonList& buttons, int button, const std::string& text) const;
   void Redisplay(bool resetFade);
 
   QuickFixHost host_;

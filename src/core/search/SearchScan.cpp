@@ -36,10 +36,10 @@ void SearchScan::Begin(const std::string& text, const SearchOptions& options, in
   done_ = piece_.empty() || (!options.name && !options.text);
 }
 
-bool SearchScan::Matches(const TButton& button) const {
+bool SearchScan::Matches(std::string_view name, std::string_view text) const {
   // Name first; a button whose name and text both match is one hit.
-  return (options_.name && HoldsPiece(button.Name, piece_, options_.caseSensitive)) ||
-         (options_.text && HoldsPiece(button.Text, piece_, options_.caseSensitive));
+  return (options_.name && HoldsPiece(name, piece_, options_.caseSensitive)) ||
+         (options_.text && HoldsPiece(text, piece_, options_.caseSensitive));
 }
 
 bool SearchScan::Step(const GroupTable& table, std::vector<SearchHit>& hits, const std::function<bool()>& yield) {
@@ -53,8 +53,9 @@ bool SearchScan::Step(const GroupTable& table, std::vector<SearchHit>& hits, con
     const TGroup& group = table.Groups[group_];
     const int count = std::min(group.TotalButtons(), static_cast<int>(group.Buttons.size()) - 1);
     while (button_ <= count) {
-      const TButton& button = group.Buttons[button_];
-      if (Matches(button)) hits.push_back(SearchHit{group_, button_, group.Name, button.Name, button.Text});
+      const std::string_view name = group.Buttons.Name(button_);
+      const std::string_view text = group.Buttons.Text(button_);
+      if (Matches(name, text)) hits.push_back(SearchHit{group_, button_, group.Name, std::string(name), std::string(text)});
       ++button_;
       if (++sinceCheck == kCheckEvery) {
         sinceCheck = 0;

@@ -44,7 +44,7 @@ class SearchScan {
   bool Done() const { return done_; }
 
  private:
-  bool Matches(const TButton& button) const;
+  bool Matches(std::string_view name, std::string_view text) const;
 
   std::string piece_;
   SearchOptions options_;

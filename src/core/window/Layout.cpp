@@ -1,6 +1,7 @@
 #include "core/window/Layout.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace cvd {
 
@@ -24,14 +25,13 @@ WindowLayout LayoutGroup(TGroup& group) {
   const int available = std::min<int>(total, static_cast<int>(group.Buttons.size()) - 1);
   layout.buttons.reserve(static_cast<std::size_t>(std::max(0, available)));
   for (int i = 1; i <= available; ++i) {
-    const TButton& button = group.Buttons[i];
     ButtonCell cell;
     cell.number = i;
     cell.bounds = Rect{(i / rows) * group.ButtonWidth, (i % rows) * group.ButtonHeight, group.ButtonWidth,
                        group.ButtonHeight};
-    cell.caption = button.Name;
+    cell.caption = group.Buttons.Name(i);
     cell.fontColor = DisplayFontColor(group, i);
-    cell.color = button.Color;
+    cell.color = group.Buttons.Color(i);
     layout.buttons.push_back(std::move(cell));
   }
   // The width reaches to the right edge of the last button (the selector's
@@ -41,8 +41,9 @@ WindowLayout LayoutGroup(TGroup& group) {
 }
 
 TColor DisplayFontColor(const TGroup& group, int button) {
-  const TButton& b = group.Buttons.at(button);
-  return (b.Used && group.TrackUsed) ? clGray : b.FontColor;
+  const ButtonList& buttons = group.Buttons;
+  if (button < 0 || static_cast<std::size_t>(button) >= buttons.size()) throw std::out_of_range("DisplayFontColor");
+  return (buttons.Used(button) && group.TrackUsed) ? clGray : buttons.FontColor(button);
 }
 
 TColor StandardFontColor(const TGroup& group, int button, int activeButton) {
@@ -55,7 +56,7 @@ TColor StandardFontColor(const TGroup& group, int button, int activeButton) {
 
 int PasteCountFor(const TGroup& group) {
   const auto empty = [&](int b) {
-    return b < 1 || b >= static_cast<int>(group.Buttons.size()) || group.Buttons[b].Text.empty();
+    return b < 1 || b >= static_cast<int>(group.Buttons.size()) || group.Buttons.Text(b).empty();
   };
   int active;
   if (group.FillMode != 1) {

@@ -4,14 +4,12 @@
 #include <QLocalSocket>
 #include <QTimer>
 #include <cstring>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "core/json/StateJson.h"
 #include "core/shortcuts/ShortcutTable.h"
+#include "platform/qt/FreedMemory.h"
 
 namespace cvd::qt {
 
@@ -42,18 +40,6 @@ void InstanceServer::Accept() {
   }
 }
 
-namespace {
-
-// A state report of a big history builds a document many times the texts'
-// size; freed, those pages would otherwise stay with the program all day.
-void ReleaseFreedMemory() {
-#if defined(__GLIBC__)
-  malloc_trim(0);
-#endif
-}
-
-}  // namespace
-
 void InstanceServer::Serve(QLocalSocket* socket) {
   if (!socket->canReadLine()) {
     if (socket->bytesAvailable() > 1024) socket->abort();
@@ -64,6 +50,7 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   std::function<void()> after;
   if (request == kRequestState) {
     answer = QByteArray::fromStdString(StateJson(engine_).dump(2));
+    // The report of a big history is many times the texts' size.
     after = [] { ReleaseFreedMemory(); };
   } else if (request == kRequestShow) {
     answer = "ok";

@@ -23,7 +23,7 @@ TEST_F(EngineTest, HintsFollowTheGroupBesideTheWindowCutToTheMaximumHeight) {
   EXPECT_EQ(h.ui.hintShows, 0);
 
   h.Group().ShowHints = true;
-  h.Group().Buttons[1].Text = std::string(900, 'w');  // many lines
+  h.Group().Buttons.SetText(1, std::string(900, 'w'));  // many lines
   h.ui.frame = Rect{300, 100, 90, 140};
   h.ui.buttonUnderPointer = 1;
   h.loop.AdvanceBy(500);
@@ -61,7 +61,7 @@ TEST_F(EngineTest, FirstStartWelcomesAndExitKeepsEverything) {
   h.engine->HandleSystemCommand(scAlreadyRunning);
   EXPECT_TRUE(h.ui.visible);
   EXPECT_EQ(h.ui.balloons.back(), std::string("Corvinade: ") + kAlreadyRunningText);
-  h.Group().Buttons[1].Text = "kept";
+  h.Group().Buttons.SetText(1, "kept");
   h.ui.frame.left = 345;
   bool quit = false;
   h.engine->SetQuitHandler([&] { quit = true; });
@@ -86,7 +86,7 @@ TEST_F(EngineTest, FirstStartWelcomesAndExitKeepsEverything) {
 
 TEST_F(EngineTest, QuickFixesOfTheSettingsRunOnTheButtonOnScreen) {
   h.Start();
-  h.Group().Buttons[2].Text = "shout this";  // the first fix of the defaults makes uppercase
+  h.Group().Buttons.SetText(2, "shout this");  // the first fix of the defaults makes uppercase
   h.state.table.CurrentButton = 2;
   h.engine->QuickFixes().ApplyFromButtonMenu(0);
   EXPECT_EQ(h.ui.layouts.back().buttons[1].caption, "SHOUT THIS");  // stored and redrawn

@@ -57,8 +57,8 @@ TEST(FillClip, DontCopyChangesNothing) {
 TEST(FillClip, MoveKeepsNameAndUnmarks) {
   TGroup g = Group(1, 2);
   for (const char* t : {"A", "B", "C"}) FillClip(g, t, Caption);
-  g.Buttons[3].Name = "My A";
-  g.Buttons[3].Used = true;
+  g.Buttons.SetName(3, "My A");
+  g.Buttons.SetUsed(3, true);
   const FillResult r = FillClip(g, "A", Caption);
   EXPECT_TRUE(r.changed);
   EXPECT_EQ(g.Buttons[1].Name, "My A");
@@ -69,7 +69,7 @@ TEST(FillClip, MarkUnusedOnlyChangesUsedButtons) {
   TGroup g = Group(1, 3);
   for (const char* t : {"A", "B"}) FillClip(g, t, Caption);
   EXPECT_FALSE(FillClip(g, "A", Caption).changed);  // not used: nothing to do
-  g.Buttons[2].Used = true;
+  g.Buttons.SetUsed(2, true);
   const FillResult r = FillClip(g, "A", Caption);
   EXPECT_TRUE(r.changed);
   EXPECT_EQ(r.filled, 2);
@@ -80,7 +80,7 @@ TEST(FillClip, MarkUnusedOnlyChangesUsedButtons) {
 TEST(FillClip, PermanentButtonsAreNeverTouchedOrMatched) {
   for (int policy : {0, 1, 2, 3}) {
     TGroup g = Group(2, policy);
-    g.Buttons[6].Text = "same";
+    g.Buttons.SetText(6, "same");
     const TButton permanent = g.Buttons[6];
     FillClip(g, "same", Caption);
     for (int i = 0; i < 7; ++i) FillClip(g, "x" + std::to_string(i), Caption);
@@ -102,9 +102,9 @@ TEST(SetNewNumClipButtons, GrowsAndCutsAtTheBottomOfTheClipArea) {
   TGroup g = Group(1, 0);
   g.NumPermButtons = 2;
   g.ResizeButtons();
-  for (int b = 1; b <= 5; ++b) g.Buttons[b].Text = std::to_string(b);
-  g.Buttons[6].Text = "P1";
-  g.Buttons[7].Text = "P2";
+  for (int b = 1; b <= 5; ++b) g.Buttons.SetText(b, std::to_string(b));
+  g.Buttons.SetText(6, "P1");
+  g.Buttons.SetText(7, "P2");
 
   SetNewNumClipButtons(g, 3);
   EXPECT_EQ(g.NumClipButtons, 3);
@@ -121,7 +121,7 @@ TEST(SetNewNumClipButtons, GrowsAndCutsAtTheBottomOfTheClipArea) {
 
 TEST(MoveButton, ShiftsTheButtonsBetween) {
   TGroup g = Group(1, 0);
-  for (int b = 1; b <= 5; ++b) g.Buttons[b].Text = std::to_string(b);
+  for (int b = 1; b <= 5; ++b) g.Buttons.SetText(b, std::to_string(b));
   MoveButton(g, 4, 1);
   EXPECT_EQ(Texts(g), (std::vector<std::string>{"4", "1", "2", "3", "5"}));
   MoveButton(g, 1, 5);

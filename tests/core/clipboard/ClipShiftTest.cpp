@@ -13,7 +13,7 @@ TGroup NumberedGroup(int fillMode) {
   group.FillMode = fillMode;
   for (int b = 1; b <= 5; ++b) {
     const std::string n = std::to_string(b);
-    group.Buttons[b] = TButton{"n" + n, "h" + n, n, true, clBlack, clYellow};
+    group.Buttons.Set(b, TButton{"n" + n, "h" + n, n, true, clBlack, clYellow});
   }
   return group;
 }

@@ -33,8 +33,8 @@ TEST(DataFile, WritesTheLayoutLineByLine) {
   TGroup g = NewGroupDefaults("G", "/prog/");
   g.NumClipButtons = 1, g.NumPermButtons = 1;
   g.ResizeButtons();
-  g.Buttons[1] = TButton{"clip", "", "a\r\nb\tc", true, clBlack, clBtnFace};
-  g.Buttons[2] = TButton{"perm", "hint", "", false, clRed, 0x00FF00};
+  g.Buttons.Set(1, TButton{"clip", "", "a\r\nb\tc", true, clBlack, clBtnFace});
+  g.Buttons.Set(2, TButton{"perm", "hint", "", false, clRed, 0x00FF00});
   g.MonitorApplication = "app", g.MonitorWindow = "win";
   g.WindowLeft = -5, g.WindowTop = 7, g.RememberPos = true, g.Shared = true, g.NumColumns = 3, g.FillMode = 2;
   g.PlaySound = true, g.SoundFile = "/snd.wav", g.FontName = "Sans", g.FontSize = 11, g.FontStyle = fsItalic;
@@ -67,8 +67,8 @@ TEST(DataFile, ReadsBackWhatItWroteInListOrder) {
   const int order[] = {3, 1, 2};
   for (int g = 1; g <= 3; ++g) {
     TGroup expected = table.Groups[order[g - 1]];
-    for (TButton& button : expected.Buttons) button.Used = false;
-    expected.Buttons[0] = TButton{};
+    for (std::size_t b = 0; b < expected.Buttons.size(); ++b) expected.Buttons.SetUsed(b, false);
+    expected.Buttons.Set(0, TButton{});
     EXPECT_EQ(read.table.Groups[g], expected) << expected.Name;
   }
 }

@@ -15,8 +15,8 @@ struct EditorFixture : ::testing::Test {
     h.Start();
     h.MakeGroupsABC();
     GroupTable& t = h.state.table;
-    for (int b = 1; b <= 5; ++b) A().Buttons[b].Text = A().Buttons[b].Name = "c" + std::to_string(b);
-    A().Buttons[6].Text = A().Buttons[6].Name = "perm";
+    for (int b = 1; b <= 5; ++b) A().Buttons.SetName(b, "c" + std::to_string(b)), A().Buttons.SetText(b, "c" + std::to_string(b));
+    A().Buttons.SetName(6, "perm"), A().Buttons.SetText(6, "perm");
     t.CurrentGroup = 1;
   }
   TGroup& A() { return h.Group(1); }
@@ -116,10 +116,10 @@ TEST_F(EditorFixture, DeleteAndClearKeepTheEditedNumberOnItsButton) {
 TEST_F(EditorFixture, SortPutsEmptyClipsLastAndTheEditedNumberFollows) {
   const char* names[] = {"", "b", "Empty", "a", "Empty", "C"};
   for (int b = 1; b <= 5; ++b) {
-    A().Buttons[b].Name = names[b];
-    A().Buttons[b].Text = b == 2 || b == 4 ? "" : names[b];
+    A().Buttons.SetName(b, names[b]);
+    A().Buttons.SetText(b, b == 2 || b == 4 ? "" : names[b]);
   }
-  A().Buttons[4].Name = "Empty";
+  A().Buttons.SetName(4, "Empty");
   h.ui.Answer(MsgResult::Yes);
   Edit(1, 1, [&](ButtonEditor& e) {
     e.SetText("b edited");

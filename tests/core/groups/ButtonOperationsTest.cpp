@@ -18,8 +18,8 @@ struct ButtonsFixture : ::testing::Test {
     std::filesystem::remove(h.dir.Path() + "corvinade.dat");
     std::filesystem::remove(h.dir.Path() + "corvinade.ini");
     h.Start();
-    for (int b = 1; b <= 5; ++b) h.Group().Buttons[b].Text = h.Group().Buttons[b].Name = "c" + std::to_string(b);
-    h.Group().Buttons[6].Text = "perm";
+    for (int b = 1; b <= 5; ++b) h.Group().Buttons.SetName(b, "c" + std::to_string(b)), h.Group().Buttons.SetText(b, "c" + std::to_string(b));
+    h.Group().Buttons.SetText(6, "perm");
   }
   ButtonOperations& Ops() { return h.engine->Menus().Buttons(); }
   // The user types these fields into the editor and presses OK.
@@ -124,7 +124,7 @@ TEST_F(ButtonsFixture, NewButtonOnAClipBecomesTheFirstPermanentAndCancelRemovesO
 }
 
 TEST_F(ButtonsFixture, EditKeepsAnAutomaticClipNameFollowingTheText) {
-  h.Group().Buttons[1].Name = h.engine->Window().MakeCaption("c1");
+  h.Group().Buttons.SetName(1, h.engine->Window().MakeCaption("c1"));
   h.state.table.CurrentButton = 1;
   EditWith(ButtonFields{h.Group().Buttons[1].Name, "", "new text"});
   Ops().MenuEditButtonClick();
@@ -158,7 +158,7 @@ TEST_F(ButtonsFixture, ButtonMenuCaptionsFollowTheButton) {
   } cases[] = {{1, false, "Clear Button", "Mark as Used", true}, {6, true, "Delete Button", "Mark as Unused", false}};
   for (const auto& c : cases) {
     h.state.table.CurrentButton = c.button;
-    h.Group().Buttons[c.button].Used = c.used;
+    h.Group().Buttons.SetUsed(c.button, c.used);
     const MenuModel menu = menus.ButtonMenu();
     EXPECT_EQ(menu[2].caption, c.third);
     EXPECT_EQ(FindCommand(menu, cmdMarkUsed)->caption, c.mark);

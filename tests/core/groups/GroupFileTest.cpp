@@ -23,8 +23,8 @@ TEST(GroupFile, WritesVersion4LineByLine) {
   TGroup g = NewGroupDefaults("G", "/prog/");
   g.NumClipButtons = 1, g.NumPermButtons = 1;
   g.ResizeButtons();
-  g.Buttons[1] = TButton{"c", "h", "x\r\ny", true, 5, 6};
-  g.Buttons[2] = TButton{"p", "", "\t", false, 7, 8};
+  g.Buttons.Set(1, TButton{"c", "h", "x\r\ny", true, 5, 6});
+  g.Buttons.Set(2, TButton{"p", "", "\t", false, 7, 8});
   g.MonitorApplication = "app", g.MonitorWindow = "win", g.WindowLeft = -3, g.WindowTop = 4;
   g.RememberPos = true, g.Shared = true;  // never written as set or shared
   g.NumColumns = 2, g.PlaySound = false, g.FontStyle = fsBold, g.CopyDups = 2, g.PasteKeyMode = 1, g.PasteDelay = 150;
@@ -72,10 +72,10 @@ TEST_F(GroupImportTest, ExportedGroupImportsEqualExceptColoursPositionFlagAndSha
   TGroup expected = exported;
   expected.RememberPos = expected.Shared = false;
   for (int b = 1; b <= expected.TotalButtons(); ++b) {
-    TButton& button = expected.Buttons[b];
-    button = TButton{Caption(button.Name), button.Hint, button.Text, false, b > 2 ? clRed : clBlack, clBtnFace};
+    const TButton button = expected.Buttons[b];
+    expected.Buttons.Set(b, TButton{Caption(button.Name), button.Hint, button.Text, false, b > 2 ? clRed : clBlack, clBtnFace});
   }
-  expected.Buttons[0] = TButton{};
+  expected.Buttons.Set(0, TButton{});
   EXPECT_EQ(table.Groups[3], expected);
 }
 

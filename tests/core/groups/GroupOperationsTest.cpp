@@ -16,8 +16,8 @@ struct GroupsFixture : ::testing::Test {
     h.MakeGroupsABC();
     GroupTable& t = h.state.table;
     for (int g = 1; g <= 3; ++g) {
-      t.Groups[g].Buttons[1].Text = t.Groups[g].Name;
-      t.Groups[g].Buttons[1].Name = t.Groups[g].Name;
+      t.Groups[g].Buttons.SetText(1, t.Groups[g].Name);
+      t.Groups[g].Buttons.SetName(1, t.Groups[g].Name);
     }
     t.CurrentGroup = 1;
   }
@@ -98,8 +98,8 @@ TEST_F(GroupsFixture, DeletingTheLastGroupOrAnsweringNoChangesNothing) {
 }
 
 TEST_F(GroupsFixture, CopyGroupTakesClipsOnlyWithYes) {
-  h.Group(1).Buttons[1].Used = true;
-  h.Group(1).Buttons[6].Text = "perm";
+  h.Group(1).Buttons.SetUsed(1, true);
+  h.Group(1).Buttons.SetText(6, "perm");
   h.Group(1).MonitorWindow = "Editor";
   for (MsgResult answer : {MsgResult::Yes, MsgResult::No}) {
     const std::string name = answer == MsgResult::Yes ? "Yes" : "No";
@@ -123,7 +123,7 @@ TEST_F(GroupsFixture, CopyToGroupFillsAnEmptyClipOrGrowsTheGroup) {
   // Clip source into a group with a free clip button: the first free one.
   EXPECT_EQ(Ops().CopyToGroup(1, 2, 1), 0);
   EXPECT_EQ(b.Buttons[2].Text, "A");
-  for (int i = 3; i <= 5; ++i) b.Buttons[i].Text = "full";
+  for (int i = 3; i <= 5; ++i) b.Buttons.SetText(i, "full");
   // Clip source into a full group: one more clip button, before the permanent one.
   EXPECT_EQ(Ops().CopyToGroup(1, 2, 1), 1);
   EXPECT_EQ(b.Buttons[6].Text, "A");
@@ -131,7 +131,7 @@ TEST_F(GroupsFixture, CopyToGroupFillsAnEmptyClipOrGrowsTheGroup) {
   // Permanent source: a new last permanent button.
   EXPECT_EQ(Ops().CopyToGroup(1, 2, 6), 0);
   EXPECT_EQ(b.NumPermButtons, 2);
-  EXPECT_EQ(b.Buttons.back().Name, "Permanent");
+  EXPECT_EQ(b.Buttons.Name(b.Buttons.size() - 1), "Permanent");
 }
 
 TEST_F(GroupsFixture, AllGroupsSkipsTheSourceAndAGroupNamedSoGetsOnlyItsOwnCopy) {
@@ -152,7 +152,7 @@ TEST_F(GroupsFixture, AllGroupsSkipsTheSourceAndAGroupNamedSoGetsOnlyItsOwnCopy)
 }
 
 TEST_F(GroupsFixture, DontAskAgainStopsLaterQuestionsWhateverTheAnswer) {
-  h.Group(1).Buttons[2].Used = true;
+  h.Group(1).Buttons.SetUsed(2, true);
   h.ui.Answer(MsgResult::No, true);
   Ops().ClearAllClip(1);
   EXPECT_EQ(h.Group(1).Buttons[1].Text, "A");
@@ -160,7 +160,7 @@ TEST_F(GroupsFixture, DontAskAgainStopsLaterQuestionsWhateverTheAnswer) {
   Ops().MarkAllUnused();
   EXPECT_TRUE(h.Group(1).Buttons[2].Used);
   // No more questions: both now act at once.
-  h.Group(1).Buttons[6].Used = true;
+  h.Group(1).Buttons.SetUsed(6, true);
   Ops().MarkAllUnused();
   Ops().ClearAllClip(1);
   EXPECT_EQ(h.Group(1).Buttons[1], EmptyClipButton());

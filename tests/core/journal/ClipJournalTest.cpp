@@ -23,7 +23,7 @@ GroupTable Table(int fillMode, int copyDups, const std::vector<std::string>& cli
   g.FillMode = fillMode;
   g.CopyDups = copyDups;
   SetNewNumClipButtons(g, 3);
-  for (std::size_t b = 0; b < clips.size(); ++b) g.Buttons[b + 1].Text = clips[b];
+  for (std::size_t b = 0; b < clips.size(); ++b) g.Buttons.SetText(b + 1, clips[b]);
   return table;
 }
 
@@ -120,7 +120,7 @@ struct Folder {
       TGroup& other = table.Groups[table.AddGroup("Big", "")];
       other.NumPermButtons = 5000;
       other.ResizeButtons();
-      for (int b = 1; b <= other.TotalButtons(); ++b) other.Buttons[b].Text.assign(150, 'x');
+      for (int b = 1; b <= other.TotalButtons(); ++b) other.Buttons.SetText(b, std::string(150, 'x'));
     }
     table.Current().CopyDups = cdCopy;
     std::string error;
@@ -174,7 +174,7 @@ TEST(JournaledDataStore, AJournalOfOtherDataIsSetAsideUnread) {
       // A restore of the very bytes the journal extends, or a file written
       // by a build that knows no journal.
       if (restore) DiscardClipJournal(f.dir);
-      f.table.Current().Buttons[1].Text = "older build";
+      f.table.Current().Buttons.SetText(1, "older build");
       ASSERT_TRUE(WriteFileAtomically(f.dir + kDataFileName, restore ? bytes : WriteDataFile(f.table), nullptr));
       EXPECT_NE(f.Restart()[0], "new") << restore << big;
       EXPECT_TRUE(f.tmp.Exists("data/corvinade.jnl.unused")) << restore << big;

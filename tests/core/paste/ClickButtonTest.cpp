@@ -37,8 +37,8 @@ class ClickButtonTest : public ::testing::Test {
 };
 
 TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
-  Group().Buttons[1].Text = "one";
-  Group().Buttons[2].Text = "two";
+  Group().Buttons.SetText(1, "one");
+  Group().Buttons.SetText(2, "two");
   h.clipboard.written.clear();
   // The second press arrives while the first paste lets events through.
   h.loop.Post([this] { h.engine->Paste().ClickButton(1, 2); });
@@ -52,7 +52,7 @@ TEST_F(ClickButtonTest, APressDuringAPasteWaitsForItsEnd) {
 }
 
 TEST_F(ClickButtonTest, DefaultPasteWritesWaitsAndSendsCtrlV) {
-  Group().Buttons[1].Text = "hello";
+  Group().Buttons.SetText(1, "hello");
   bool pastingWhileKeysGo = false;
   auto probe = h.loop.CreateTimer(120, true, [&] { pastingWhileKeysGo = Pasting(); });
   probe->Start();
@@ -104,7 +104,7 @@ TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
       {"clip button of another group", 2, 2, true, true, false},
   };
   for (const auto& [name, group, button, trackUsed, used, grey] : cases) {
-    Group(group).Buttons[button].Used = false;
+    Group(group).Buttons.SetUsed(button, false);
     Group(group).TrackUsed = trackUsed;
     h.ui.captionColors.clear();
     Click(group, button);
@@ -138,7 +138,7 @@ TEST_F(ClickButtonTest, AFailingPortEndsThePasteWithTheFlagCleared) {
 }
 
 TEST_F(ClickButtonTest, ALeftPressPastesAnyPressSelects) {
-  Group().Buttons[3].Text = "third";
+  Group().Buttons.SetText(3, "third");
   h.engine->ButtonMouseDown(3, MouseButton::Right);
   EXPECT_EQ(h.state.table.CurrentButton, 3);
   EXPECT_TRUE(h.clipboard.written.empty());

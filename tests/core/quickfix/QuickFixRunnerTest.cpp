@@ -34,10 +34,10 @@ class QuickFixRunnerTest : public ::testing::Test {
   }
 
   void SetButton(int b, const std::string& text) {
-    table.Current().Buttons[b].Text = text;
-    table.Current().Buttons[b].Name = "name of " + text;
+    table.Current().Buttons.SetText(b, text);
+    table.Current().Buttons.SetName(b, "name of " + text);
   }
-  TButton& Button(int b) { return table.Current().Buttons[b]; }
+  TButton Button(int b) { return table.Current().Buttons[b]; }
   std::vector<std::string> ClipTexts() {
     std::vector<std::string> texts;
     for (int b = 1; b <= 5; ++b) texts.push_back(Button(b).Text);

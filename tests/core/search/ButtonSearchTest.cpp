@@ -31,7 +31,7 @@ struct SearchFixture : ::testing::Test {
     group.NumClipButtons = 0;
     group.NumPermButtons = static_cast<int>(buttons.size());
     group.ResizeButtons();
-    for (std::size_t b = 0; b < buttons.size(); ++b) group.Buttons[b + 1] = TButton{buttons[b].first, "", buttons[b].second};
+    for (std::size_t b = 0; b < buttons.size(); ++b) group.Buttons.Set(b + 1, TButton{buttons[b].first, "", buttons[b].second});
   }
   ButtonSearch& Search() { return h.engine->Search(); }
   void WhileOpen(std::function<void()> steps) {
@@ -102,7 +102,7 @@ TEST_F(SearchFixture, OneOfNameAndTextStaysTickedOptionsAndPlaceAreStoredAndEver
 }
 
 TEST_F(SearchFixture, ActionsNeedARowThatStillNamesItsButtonAndTheEditorClosingSearchesAgain) {
-  Search().SetEditButton([&](int g, int b) { h.Group(g).Buttons[b].Text = "edited"; });
+  Search().SetEditButton([&](int g, int b) { h.Group(g).Buttons.SetText(b, "edited"); });
   WhileOpen([&] {
     Type("nowhere");
     Search().ShowClick(std::nullopt);
@@ -116,7 +116,7 @@ TEST_F(SearchFixture, ActionsNeedARowThatStillNamesItsButtonAndTheEditorClosingS
     Tick();
     EXPECT_EQ(view.found, "0 Buttons Found");
     Type("there");
-    h.Group(1).Buttons[2].Name = "changed";  // since it was found
+    h.Group(1).Buttons.SetName(2, "changed");  // since it was found
     Search().PasteClick(0);
     EXPECT_EQ(view.closes, 0);
   });

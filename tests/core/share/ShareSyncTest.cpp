@@ -45,7 +45,7 @@ class ShareSyncTest : public ::testing::Test {
   // Empty clips and file, as at the start.
   void Reset() {
     for (int g : {1, 2})
-      for (int b = 1; b <= 5; ++b) table.Groups[g].Buttons[b] = EmptyClipButton();
+      for (int b = 1; b <= 5; ++b) table.Groups[g].Buttons.Set(b, EmptyClipButton());
     shell.sounds.clear(), ui.balloons.clear(), displays = 0, settings.ShareLine = 0;
     std::remove(Path().c_str());
     loop.AdvanceBy(kSharePollMs);  // the pass that finds no file forgets the old one

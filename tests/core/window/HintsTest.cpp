@@ -34,11 +34,10 @@ TEST(HoverStep, HintAfterFiveTicksOnOneButtonAndHiddenWhenLeaving) {
 
 TEST(HintText, FallsBackFromHintToTextToEmptyNotice) {
   TGroup g = NewGroupDefaults("G", "/x/");
-  g.Buttons[1].Hint = "my hint";
-  g.Buttons[1].Text = "ignored";
-  g.Buttons[2].Text = "a\tb";
-  g.Buttons[2].Text += std::string(2000, 'c');
-  g.Buttons[6].Text.clear();
+  g.Buttons.SetHint(1, "my hint");
+  g.Buttons.SetText(1, "ignored");
+  g.Buttons.SetText(2, "a\tb" + std::string(2000, 'c'));
+  g.Buttons.SetText(6, "");
   EXPECT_EQ(HintText(g, 1), "my hint");
   EXPECT_EQ(HintText(g, 2).substr(0, 4), "a bc");
   EXPECT_EQ(HintText(g, 2).size(), 1000u);

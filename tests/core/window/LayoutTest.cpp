@@ -53,11 +53,11 @@ TEST(Display, CellsFillColumnByColumn) {
 
 TEST(Display, CaptionColourGreysUsedTrackedButtons) {
   TGroup g = GroupWith(2, 1, 1);
-  g.Buttons[1].FontColor = clBlue;
-  g.Buttons[1].Used = true;
-  g.Buttons[3].FontColor = clRed;
-  g.Buttons[3].Used = true;
-  g.Buttons[2].Color = clYellow;
+  g.Buttons.SetFontColor(1, clBlue);
+  g.Buttons.SetUsed(1, true);
+  g.Buttons.SetFontColor(3, clRed);
+  g.Buttons.SetUsed(3, true);
+  g.Buttons.SetColor(2, clYellow);
   WindowLayout layout = LayoutGroup(g);
   EXPECT_EQ(layout.buttons[0].fontColor, clGray);
   EXPECT_EQ(layout.buttons[1].color, clYellow);
@@ -70,8 +70,8 @@ TEST(Display, CaptionColourGreysUsedTrackedButtons) {
 
 TEST(RestoreColorButton, StandardColoursNotOwnColours) {
   TGroup g = GroupWith(3, 1, 1);
-  g.Buttons[2].Used = true;
-  g.Buttons[4].FontColor = clYellow;
+  g.Buttons.SetUsed(2, true);
+  g.Buttons.SetFontColor(4, clYellow);
   EXPECT_EQ(StandardFontColor(g, 1, 3), clBlack);
   EXPECT_EQ(StandardFontColor(g, 2, 3), clGray);
   EXPECT_EQ(StandardFontColor(g, 3, 3), clBlue);  // the active button
@@ -89,7 +89,7 @@ TEST(SetPasteCount, LandsOnTheOldestFilledClip) {
   for (const auto& [fillMode, filled, expected] : cases) {
     TGroup g = GroupWith(5, 1, 1);
     g.FillMode = fillMode;
-    for (int b : filled) g.Buttons[b].Text = "x";
+    for (int b : filled) g.Buttons.SetText(b, "x");
     EXPECT_EQ(PasteCountFor(g), expected) << "fill mode " << fillMode;
   }
 }
