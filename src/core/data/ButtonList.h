@@ -48,7 +48,8 @@ class ButtonList {
   // New slots are copies of `fill`.
   void resize(std::size_t count, const TButton& fill = TButton{});
 
-  // A copy of button `i`; at() checks `i`.
+  // A copy of button `i`; at() checks `i`. The copy is const so that
+  // `list[i].Text = ...`, which would change only the copy, does not compile.
   const TButton operator[](std::size_t i) const;
   const TButton at(std::size_t i) const;
   std::string_view Name(std::size_t i) const { return View(records_[i], 0); }
