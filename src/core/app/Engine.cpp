@@ -26,8 +26,10 @@ void Engine::FormCreate() {
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
   window_.Display();
-  shortcuts_.RegisterAll();
+  // The window goes up before the slower set-up with the X server: taking
+  // the shortcut keys alone asks it a question per key.
   ports_.loop->ProcessEvents();
+  shortcuts_.RegisterAll();
   fader_.ResetFadeTimer();
   capture_.StartLockOut();
   targetTimer_->Start();
