@@ -8,15 +8,12 @@ using json = nlohmann::ordered_json;
 
 namespace {
 
-json ButtonJson(std::string_view name, std::string_view hint, std::string_view text, bool used, TColor font,
-                TColor color) {
-  return json{{"Name", ValidUtf8(name)}, {"Hint", ValidUtf8(hint)}, {"Text", ValidUtf8(text)},
-              {"Used", used},           {"FontColor", font},       {"Color", color}};
+json ButtonJson(const ButtonList& b, std::size_t i) {
+  return json{{"Name", ValidUtf8(b.Name(i))}, {"Hint", ValidUtf8(b.Hint(i))},     {"Text", ValidUtf8(b.Text(i))},
+              {"Used", b.Used(i)},            {"FontColor", b.FontColor(i)}, {"Color", b.Color(i)}};
 }
 
 }  // namespace
-
-json ButtonToJson(const TButton& b) { return ButtonJson(b.Name, b.Hint, b.Text, b.Used, b.FontColor, b.Color); }
 
 json GroupToJson(const TGroup& g) {
   json styles = json::array();
@@ -24,10 +21,7 @@ json GroupToJson(const TGroup& g) {
   if (g.FontStyle & fsItalic) styles.push_back("italic");
   json buttons = json::array();
   buttons.get_ref<json::array_t&>().reserve(g.Buttons.size());
-  for (std::size_t i = 1; i < g.Buttons.size(); ++i) {
-    const ButtonList& b = g.Buttons;
-    buttons.push_back(ButtonJson(b.Name(i), b.Hint(i), b.Text(i), b.Used(i), b.FontColor(i), b.Color(i)));
-  }
+  for (std::size_t i = 1; i < g.Buttons.size(); ++i) buttons.push_back(ButtonJson(g.Buttons, i));
   // Keys in the order of the group record.
   json j = json::object();
   j["Name"] = ValidUtf8(g.Name);

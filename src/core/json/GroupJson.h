@@ -8,7 +8,6 @@
 
 namespace cvd {
 
-nlohmann::ordered_json ButtonToJson(const TButton& button);
 nlohmann::ordered_json GroupToJson(const TGroup& group);
 // Groups in GroupList order (each looked up by name).
 nlohmann::ordered_json GroupsInListOrder(const GroupTable& table);
