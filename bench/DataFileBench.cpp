@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/util/AtomicFile.h"
 #include "core/data/Cipher.h"
 #include "core/data/DataFile.h"
+#include "core/util/AtomicFile.h"
 
 namespace {
 

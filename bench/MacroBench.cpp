@@ -25,8 +25,8 @@ class CountingClock : public cvd::EventLoop {
 
 std::string Macro(int kind) {
   switch (kind) {
-    case 0: return std::string(100, 'a');                        // plain letters
-    case 1: return std::string(100, 'A');                        // each needs Shift
+    case 0: return std::string(100, 'a');  // plain letters
+    case 1: return std::string(100, 'A');  // each needs Shift
     default: {
       std::string mixed;  // words, capitals, punctuation and tokens
       while (mixed.size() < 100) mixed += "Hello, world!{Tab}";

@@ -22,8 +22,8 @@ class FixedPitch : public TextMeasure {
 
 // Mail-like text: quoted lines of words, numbers and punctuation, CR LF.
 std::string ProseText(std::size_t bytes) {
-  static const char* const kWords[] = {"> the", "Quick", "brown", "fox;", "jumps", "over", "the", "lazy",
-                                       "dog,", "it's", "3RD", "time", "555-123-4567", "and", "again "};
+  static const char* const kWords[] = {"> the", "Quick", "brown", "fox;", "jumps",        "over", "the",   "lazy",
+                                       "dog,",  "it's",  "3RD",   "time", "555-123-4567", "and",  "again "};
   std::string text;
   std::size_t word = 0;
   std::size_t column = 0;
@@ -99,8 +99,8 @@ void RunCase(benchmark::State& state, const Case& c) {
   table.Current().ResizeButtons();
   QuickFixList fixes{{MakeQuickFixEntry("Bench", c.action)}};
   FixedPitch measure;
-  QuickFixRunner runner(QuickFixHost{&table, &fixes, nullptr, nullptr,
-                                     [&](const std::string& t) { return MakeCaption(t, measure, 75); }, {}, {}});
+  QuickFixRunner runner(QuickFixHost{
+      &table, &fixes, nullptr, nullptr, [&](const std::string& t) { return MakeCaption(t, measure, 75); }, {}, {}});
   runner.SetSeparators(NumberSeparators{".", ","});
   for (auto _ : state) {
     auto result = runner.DoQuickFix(0, text);
@@ -125,7 +125,11 @@ void BM_ManyCommands(benchmark::State& state) {
   }
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ManyCommands)->RangeMultiplier(2)->Range(256 << 10, 2 << 20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ManyCommands)
+    ->RangeMultiplier(2)
+    ->Range(256 << 10, 2 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 const int kRegistered = [] {
   for (const Case& c : kCases) {

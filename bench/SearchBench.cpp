@@ -58,9 +58,8 @@ void SearchAllGroups(benchmark::State& state, const std::string& typed, bool cas
     bool done = false;
     while (!done) {
       const Clock::time_point start = Clock::now();
-      done = scan.Step(table, found, [&] {
-        return Clock::now() - start >= std::chrono::milliseconds(ButtonSearch::kSliceMs);
-      });
+      done = scan.Step(table, found,
+                       [&] { return Clock::now() - start >= std::chrono::milliseconds(ButtonSearch::kSliceMs); });
       longestMs = std::max(longestMs, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
       ++slices;
     }

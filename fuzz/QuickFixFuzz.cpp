@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   cvd::GroupTable table = MakeTable(fillMode, clipButtons);
   cvd::QuickFixList fixes{{cvd::MakeQuickFixEntry("Fuzz", action)}};
-  cvd::QuickFixRunner runner(cvd::QuickFixHost{&table, &fixes, nullptr, nullptr,
-                                               [](const std::string& t) { return t.substr(0, 16); }, {}, {}});
+  cvd::QuickFixRunner runner(cvd::QuickFixHost{
+      &table, &fixes, nullptr, nullptr, [](const std::string& t) { return t.substr(0, 16); }, {}, {}});
   const cvd::NumberSeparators separators =
       commaDecimal ? cvd::NumberSeparators{",", "."} : cvd::NumberSeparators{".", ","};
   runner.SetSeparators(separators);

@@ -24,11 +24,10 @@
 #include "ui/TCvdEditForm.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TQuickFixForm.h"
 #include "ui/TSearchForm.h"
 #include "ui/TSetupForm.h"
-#include "ui/TQuickFixForm.h"
 #include "ui/TTrayForm.h"
-
 
 int main(int argc, char** argv) {
   // A running copy takes over: it shows its window and this start ends

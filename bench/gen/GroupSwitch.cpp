@@ -16,7 +16,6 @@
 
 #include "BenchWindow.h"
 
-
 namespace {
 double CpuMs() {
   timespec now{};
@@ -51,7 +50,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     QThread::msleep(5);
   }
-  if (!window.form.windowHandle() || !window.form.windowHandle()->isExposed()) std::fprintf(stderr, "the window is not shown\n");
+  if (!window.form.windowHandle() || !window.form.windowHandle()->isExposed())
+    std::fprintf(stderr, "the window is not shown\n");
   QApplication::processEvents();
   const int groups = static_cast<int>(state.table.GroupList.size());
   std::vector<double> times;

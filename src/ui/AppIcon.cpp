@@ -32,4 +32,3 @@ QIcon AppIcon() {
 }
 
 }  // namespace cvd::ui
-

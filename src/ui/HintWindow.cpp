@@ -3,8 +3,7 @@
 namespace cvd::ui {
 
 HintWindow::HintWindow()
-    : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                          Qt::WindowStaysOnTopHint) {
+    : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setObjectName(QStringLiteral("HintWindow"));
   setWordWrap(true);

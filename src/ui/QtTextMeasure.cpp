@@ -16,9 +16,8 @@ int QtTextMeasure::ButtonTextWidth(const std::string& text) {
 
 Size QtTextMeasure::HintSize(const std::string& text, int maxWidth) {
   const QFontMetrics metrics(hint_.font());
-  const QRect bounds =
-      metrics.boundingRect(QRect(0, 0, maxWidth, 100000), Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  const QRect bounds = metrics.boundingRect(QRect(0, 0, maxWidth, 100000), Qt::TextWordWrap | Qt::TextWrapAnywhere,
+                                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   // Room for the frame and margin of the hint window.
   const int extra = 2 * (hint_.margin() + hint_.frameWidth()) + 2;
   return Size{bounds.width() + extra, bounds.height() + extra};

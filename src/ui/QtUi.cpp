@@ -2,20 +2,20 @@
 
 #include <QCursor>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QScreen>
 #include <QWindow>
 
 #include "ui/CursorMessageDlg.h"
 #include "ui/DialogPlacement.h"
-#include "ui/TColorForm.h"
-#include "ui/WindowInput.h"
 #include "ui/HintWindow.h"
-#include "ui/TListForm.h"
 #include "ui/PointerWatch.h"
+#include "ui/TColorForm.h"
+#include "ui/TListForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/WindowInput.h"
 
 namespace cvd::ui {
 

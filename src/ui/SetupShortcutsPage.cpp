@@ -174,8 +174,8 @@ QGroupBox* SetupShortcutsPage::BuildPasteMethodBox() {
   NewWinButton =
       Button(buttons, "NewWinButton", QStringLiteral("Ne&w"), "Add a paste method for the window you click next");
   DelWinButton = Button(buttons, "DelWinButton", QStringLiteral("Delete"), "Delete this paste method");
-  TestWinButton = Button(buttons, "TestWinButton", QStringLiteral("&Test"),
-                         "Paste \"Paste Test\" into the window you click next");
+  TestWinButton =
+      Button(buttons, "TestWinButton", QStringLiteral("&Test"), "Paste \"Paste Test\" into the window you click next");
   grid->addLayout(buttons, 3, 0, 1, 4);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(2, 1);

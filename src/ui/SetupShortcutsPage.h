@@ -26,10 +26,10 @@ class SetupShortcutsPage : public QWidget {
  public:
   explicit SetupShortcutsPage(Engine& engine, QWidget* parent = nullptr);
   ~SetupShortcutsPage() override;
-  void Load();                   // the dialog opens: fill the page from the settings
-  bool CanClose();               // false while an entry is invalid (shown to the user); blocks closing
-  void Save();                   // the dialog closes: write the page back
-  void ShowShortcutRow(int row); // select a row of the shortcut grid
+  void Load();                    // the dialog opens: fill the page from the settings
+  bool CanClose();                // false while an entry is invalid (shown to the user); blocks closing
+  void Save();                    // the dialog closes: write the page back
+  void ShowShortcutRow(int row);  // select a row of the shortcut grid
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

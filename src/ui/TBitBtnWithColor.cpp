@@ -1,8 +1,8 @@
 #include "ui/TBitBtnWithColor.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include "ui/ColorMap.h"
 

@@ -78,8 +78,10 @@ TColorForm::TColorForm(const ColorPair& preset, std::vector<ColorPair> favorites
     connect(box, &QComboBox::activated, this, [this, box](int index) {
       if (box->itemData(index, kCustomRole).toBool()) {
         const QColor picked = QColorDialog::getColor(Qt::white, this, QStringLiteral("Custom color"));
-        if (picked.isValid()) SetColor(box, picked.red() | (picked.green() << 8) | (picked.blue() << 16));
-        else box->setCurrentIndex(0);
+        if (picked.isValid())
+          SetColor(box, picked.red() | (picked.green() << 8) | (picked.blue() << 16));
+        else
+          box->setCurrentIndex(0);
       }
       ShowExample();
     });
@@ -107,8 +109,8 @@ void TColorForm::SetColor(QComboBox* box, TColor color) {
     // One custom colour sits just before "Custom...".
     const int custom = box->count() - 1;
     if (custom > 0 && box->itemText(custom - 1).startsWith('$')) box->removeItem(custom - 1);
-    box->insertItem(box->count() - 1, Swatch(color, box->palette()),
-                    QString::fromStdString(ColorToString(color)), QVariant::fromValue<qint32>(color));
+    box->insertItem(box->count() - 1, Swatch(color, box->palette()), QString::fromStdString(ColorToString(color)),
+                    QVariant::fromValue<qint32>(color));
     index = box->count() - 2;
   }
   box->setCurrentIndex(index);
@@ -144,8 +146,8 @@ void TColorForm::AddToFavorites() {
 void TColorForm::DeleteSelectedFavorite() {
   const int row = FavList->currentRow();
   if (row < 0 || row >= static_cast<int>(favorites_.size())) return;
-  if (RunCursorMessageDlg(QString::fromUtf8(kDeleteFavoriteText), MsgKind::Confirmation, MsgButtons::YesNo,
-                          nullptr) != MsgResult::Yes) {
+  if (RunCursorMessageDlg(QString::fromUtf8(kDeleteFavoriteText), MsgKind::Confirmation, MsgButtons::YesNo, nullptr) !=
+      MsgResult::Yes) {
     return;
   }
   favorites_.erase(favorites_.begin() + row);

@@ -130,8 +130,8 @@ QWidget* TCvdEditForm::MakeButtonPage() {
   row->addWidget(OkButton, 2);
   grid->addLayout(row, 4, 0, 1, 3);
   // The fields in reading order first, then the colour and the buttons.
-  QWidget* order[] = {ButtonNameBox, ButtonHintBox, ButtonTextBox, ColorButton, HelpButton, QuickFixButton,
-                      CancelButton, OkButton};
+  QWidget* order[] = {ButtonNameBox, ButtonHintBox,  ButtonTextBox, ColorButton,
+                      HelpButton,    QuickFixButton, CancelButton,  OkButton};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(ButtonNameBox, &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -106,8 +106,8 @@ QWidget* TCvdEditForm::MakeGroupPage() {
 QWidget* TCvdEditForm::MakeOptions() {
   auto* area = new QWidget;
   auto* form = new QFormLayout(area);
-  FillFromTop = Named(new QRadioButton(QStringLiteral("From Top Down"), area), "From Top Down",
-                      "New clips enter at the top");
+  FillFromTop =
+      Named(new QRadioButton(QStringLiteral("From Top Down"), area), "From Top Down", "New clips enter at the top");
   FillFromBottom = Named(new QRadioButton(QStringLiteral("From Bottom Up"), area), "From Bottom Up",
                          "New clips enter at the bottom");
   auto* fill = new QHBoxLayout;
@@ -126,8 +126,8 @@ QWidget* TCvdEditForm::MakeOptions() {
   NumColBox = Spin(area, "Columns", 1, 1);
   withButton("Columns:", NumColBox, SetNumColButton, "Set columns");
   CopyDups = Named(new QComboBox(area), "Duplicate text");
-  CopyDups->addItems({QStringLiteral("Don't copy"), QStringLiteral("Copy"), QStringLiteral("Move"),
-                      QStringLiteral("Mark unused")});
+  CopyDups->addItems(
+      {QStringLiteral("Don't copy"), QStringLiteral("Copy"), QStringLiteral("Move"), QStringLiteral("Mark unused")});
   form->addRow(QStringLiteral("Duplicate text:"), CopyDups);
   RememberPos = Named(new QCheckBox(QStringLiteral("Remember Location"), area), "Remember Location",
                       "Remember where the button window was for this group");
@@ -166,8 +166,8 @@ QWidget* TCvdEditForm::MakeOptions() {
   ShowHints = Named(new QCheckBox(QStringLiteral("Show Button Hints"), area), "Show Button Hints");
   form->addRow(ShowHints);
   HintType = Named(new QComboBox(area), "Hint position");
-  HintType->addItems({QStringLiteral("Left of window"), QStringLiteral("Right of window"),
-                      QStringLiteral("Below window")});
+  HintType->addItems(
+      {QStringLiteral("Left of window"), QStringLiteral("Right of window"), QStringLiteral("Below window")});
   form->addRow(QStringLiteral("Hints:"), HintType);
   PasteKeyBox = Named(new QComboBox(area), "Paste Key Combination");
   PasteKeyBox->addItems({QStringLiteral("Control-V"), QStringLiteral("Shift-Insert")});
@@ -186,31 +186,36 @@ void TCvdEditForm::ConnectOptions() {
       if (editor_ && !loading_) work(*editor_);
     };
   };
-  connect(FillFromTop, &QRadioButton::toggled, this, act([this](ButtonEditor& e) {
-            e.SetFillMode(FillFromTop->isChecked() ? 1 : 2);
-          }));
+  connect(FillFromTop, &QRadioButton::toggled, this,
+          act([this](ButtonEditor& e) { e.SetFillMode(FillFromTop->isChecked() ? 1 : 2); }));
   connect(SetNumClipButton, &QPushButton::clicked, this,
           act([this](ButtonEditor& e) { e.SetNumClipButtons(NumClipBox->value()); }));
   connect(SetNumColButton, &QPushButton::clicked, this,
           act([this](ButtonEditor& e) { e.SetNumColumns(NumColBox->value()); }));
-  connect(CopyDups, &QComboBox::activated, this, act([this](ButtonEditor& e) { e.SetCopyDups(CopyDups->currentIndex()); }));
+  connect(CopyDups, &QComboBox::activated, this,
+          act([this](ButtonEditor& e) { e.SetCopyDups(CopyDups->currentIndex()); }));
   connect(CopyDups, &QComboBox::highlighted, this, [this](int index) {
     if (editor_) Status(editor_->CopyDupsStatus(index));
   });
-  connect(RememberPos, &QCheckBox::clicked, this, act([this](ButtonEditor& e) { e.SetRememberPos(RememberPos->isChecked()); }));
-  connect(TrackUsed, &QCheckBox::clicked, this, act([this](ButtonEditor& e) { e.SetTrackUsed(TrackUsed->isChecked()); }));
+  connect(RememberPos, &QCheckBox::clicked, this,
+          act([this](ButtonEditor& e) { e.SetRememberPos(RememberPos->isChecked()); }));
+  connect(TrackUsed, &QCheckBox::clicked, this,
+          act([this](ButtonEditor& e) { e.SetTrackUsed(TrackUsed->isChecked()); }));
   connect(SetSizeButton, &QPushButton::clicked, this,
           act([this](ButtonEditor& e) { e.SetButtonSize(WidthBox->value(), HeightBox->value()); }));
   connect(SetSizeButton, &QWidget::customContextMenuRequested, this,
           act([this](ButtonEditor& e) { e.SetButtonSizeForAllGroups(WidthBox->value(), HeightBox->value()); }));
-  connect(SoundOnCopy, &QCheckBox::clicked, this, act([this](ButtonEditor& e) { e.SetPlaySound(SoundOnCopy->isChecked()); }));
+  connect(SoundOnCopy, &QCheckBox::clicked, this,
+          act([this](ButtonEditor& e) { e.SetPlaySound(SoundOnCopy->isChecked()); }));
   connect(FindSoundFileButton, &QPushButton::clicked, this, act([](ButtonEditor& e) { e.FindSoundFile(); }));
   connect(ButtonFontButton, &QPushButton::clicked, this, &TCvdEditForm::ChooseFont);
   connect(ButtonFontButton, &QWidget::customContextMenuRequested, this, act([](ButtonEditor& e) {
             if (const TGroup* g = e.OptionsGroupRecord()) e.SetFontForAllGroups(g->FontName, g->FontSize, g->FontStyle);
           }));
-  connect(ShowHints, &QCheckBox::clicked, this, act([this](ButtonEditor& e) { e.SetShowHints(ShowHints->isChecked()); }));
-  connect(HintType, &QComboBox::activated, this, act([this](ButtonEditor& e) { e.SetHintType(HintType->currentIndex() + 1); }));
+  connect(ShowHints, &QCheckBox::clicked, this,
+          act([this](ButtonEditor& e) { e.SetShowHints(ShowHints->isChecked()); }));
+  connect(HintType, &QComboBox::activated, this,
+          act([this](ButtonEditor& e) { e.SetHintType(HintType->currentIndex() + 1); }));
   connect(PasteKeyBox, &QComboBox::activated, this,
           act([this](ButtonEditor& e) { e.SetPasteKeyMode(PasteKeyBox->currentIndex()); }));
   connect(PasteDelayBox, &QSpinBox::valueChanged, this,
@@ -251,7 +256,7 @@ void TCvdEditForm::ShowGroups() {
   ButtonList->Refill(buttons, editor_->SelectedButton() - 1);
   // Clip buttons black (grey when used), permanent buttons red.
   for (int b = 1; b <= total; ++b) {
-    const QColor color = !group->IsClipButton(b) ? QColor(Qt::red)
+    const QColor color = !group->IsClipButton(b)  ? QColor(Qt::red)
                          : group->Buttons[b].Used ? QColor(128, 128, 128)
                                                   : QColor(Qt::black);
     ButtonList->item(b - 1)->setForeground(color);
@@ -275,8 +280,8 @@ void TCvdEditForm::ShowOptions() {
   HeightBox->setValue(g->ButtonHeight);
   SoundOnCopy->setChecked(g->PlaySound);
   const std::size_t slash = g->SoundFile.find_last_of("/\\");
-  SoundFileBox->setText(QString::fromUtf8(
-      (slash == std::string::npos ? g->SoundFile : g->SoundFile.substr(slash + 1)).c_str()));
+  SoundFileBox->setText(
+      QString::fromUtf8((slash == std::string::npos ? g->SoundFile : g->SoundFile.substr(slash + 1)).c_str()));
   ButtonFontBox->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(g->FontName.c_str())).arg(g->FontSize));
   ButtonFontBox->setFont(GroupFont(*g));
   ShowHints->setChecked(g->ShowHints);

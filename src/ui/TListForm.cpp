@@ -41,7 +41,8 @@ TListForm::TListForm() {
   auto* ends = new QHBoxLayout;
   OkButton = AddFormButton(ends, QStringLiteral("OK"), QStringLiteral("Use selected delimiter"));
   OkButton->setObjectName(QStringLiteral("OkButton"));
-  QPushButton* cancelButton = AddFormButton(ends, QStringLiteral("Cancel"), QStringLiteral("Cancel Paste All operation"));
+  QPushButton* cancelButton =
+      AddFormButton(ends, QStringLiteral("Cancel"), QStringLiteral("Cancel Paste All operation"));
   // Takes the focus after every button press, so that no control keeps it.
   Dummy = new QPushButton(this);
   Dummy->setObjectName(QStringLiteral("Dummy"));

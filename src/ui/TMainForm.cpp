@@ -60,8 +60,7 @@ class TMainForm::ClientArea : public QWidget {
 };
 
 TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus) {
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("TMainForm"));
   setWindowTitle(QStringLiteral("Corvinade"));
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -196,7 +195,8 @@ void TMainForm::ApplyLayout(const WindowLayout& layout) {
   cells_.assign(1, ButtonCell{});
   for (const ButtonCell& cell : layout.buttons) {
     if (cell.number < 1) continue;
-    if (static_cast<std::size_t>(cell.number) >= cells_.size()) cells_.resize(static_cast<std::size_t>(cell.number) + 1);
+    if (static_cast<std::size_t>(cell.number) >= cells_.size())
+      cells_.resize(static_cast<std::size_t>(cell.number) + 1);
     cells_[static_cast<std::size_t>(cell.number)] = cell;
   }
   laidOut_ = static_cast<int>(cells_.size()) - 1;
@@ -299,9 +299,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::ButtonPressed(int number, Qt::MouseButton button) {
-  if (engine_) engine_->ButtonMouseDown(number, button == Qt::LeftButton ? MouseButton::Left
-                                                 : button == Qt::RightButton ? MouseButton::Right
-                                                                              : MouseButton::Other);
+  if (engine_)
+    engine_->ButtonMouseDown(number, button == Qt::LeftButton    ? MouseButton::Left
+                                     : button == Qt::RightButton ? MouseButton::Right
+                                                                 : MouseButton::Other);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -91,9 +91,9 @@ class TMainForm : public QWidget {
   class ClientArea;
   ClientArea* client_ = nullptr;
   QFont buttonFont_;
-  int laidOut_ = 0;  // buttons of the current layout
-  std::vector<ButtonCell> cells_;                // by button number; slot 0 unused
-  std::vector<TBitBtnWithColor*> controls_;      // by button number; null until made
+  int laidOut_ = 0;                          // buttons of the current layout
+  std::vector<ButtonCell> cells_;            // by button number; slot 0 unused
+  std::vector<TBitBtnWithColor*> controls_;  // by button number; null until made
   bool updatingList_ = false;
 };
 

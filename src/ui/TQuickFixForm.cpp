@@ -66,8 +66,10 @@ class FixListBox : public QListWidget {
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override {
-    if (event->source() == this) QListWidget::dragEnterEvent(event);
-    else event->ignore();
+    if (event->source() == this)
+      QListWidget::dragEnterEvent(event);
+    else
+      event->ignore();
   }
   void dropEvent(QDropEvent* event) override {
     if (event->source() != this || count() == 0) return event->ignore();
@@ -157,8 +159,8 @@ TQuickFixForm::TQuickFixForm() {
   gestureMenu_->setObjectName(QStringLiteral("GestureMenu"));
   gestureMenu_->setAccessibleName(QStringLiteral("Gesture menu"));
   for (const Gesture gesture : kMenuGestures) {
-    QAction* set = gestureMenu_->addAction(GestureIcon(gesture),
-                                           QStringLiteral("Set %1 Mouse Gesture").arg(GestureWord(gesture)));
+    QAction* set =
+        gestureMenu_->addAction(GestureIcon(gesture), QStringLiteral("Set %1 Mouse Gesture").arg(GestureWord(gesture)));
     connect(set, &QAction::triggered, this, [this, gesture] {
       if (editor_) editor_->SetGesture(gesture);
       Refill();
@@ -193,14 +195,14 @@ TQuickFixForm::TQuickFixForm() {
     if (editor_) editor_->FixTextChange(FixText->toPlainText().toStdString());
   });
   connect(QuickFixes, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) StatusBar->showMessage(Q(QuickFixListEditor::FunctionDescription(QuickFixes->item(row)->text().toStdString())));
+    if (row >= 0)
+      StatusBar->showMessage(Q(QuickFixListEditor::FunctionDescription(QuickFixes->item(row)->text().toStdString())));
   });
   connect(QuickFixes, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     StatusBar->showMessage(Q(QuickFixListEditor::FunctionDescription(item->text().toStdString())));
   });
-  connect(QuickFixes, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    AddFunction(QuickFixes->row(item));
-  });
+  connect(QuickFixes, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { AddFunction(QuickFixes->row(item)); });
   connect(HelpButton, &QPushButton::clicked, this, [this] {
     if (help_) help_();
   });
@@ -301,7 +303,8 @@ bool TQuickFixForm::BackspaceOverCommand() {
   const std::string before = FixText->toPlainText().left(cursor.position()).toStdString();
   const auto start = CommandStartBefore(before, before.size());
   if (!start) return false;
-  cursor.setPosition(static_cast<int>(QString::fromStdString(before.substr(0, *start)).size()), QTextCursor::KeepAnchor);
+  cursor.setPosition(static_cast<int>(QString::fromStdString(before.substr(0, *start)).size()),
+                     QTextCursor::KeepAnchor);
   cursor.removeSelectedText();
   return true;
 }

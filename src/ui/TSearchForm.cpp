@@ -48,7 +48,8 @@ class SearchHitModel : public QAbstractTableModel {
       case 2: {
         // One line of a long text is enough to recognise it.
         constexpr int kShownBytes = 400;
-        QString text = QString::fromUtf8(hit.text.data(), std::min<int>(kShownBytes, static_cast<int>(hit.text.size())));
+        QString text =
+            QString::fromUtf8(hit.text.data(), std::min<int>(kShownBytes, static_cast<int>(hit.text.size())));
         return text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
       }
       default: return QString::fromStdString(hit.Key());
@@ -174,8 +175,10 @@ TSearchForm::TSearchForm() {
     if (search_) search_->PasteClick(SelectedRow());
   });
   connect(ExitButton, &QPushButton::clicked, this, [this] {
-    if (search_) search_->ExitClick();
-    else reject();
+    if (search_)
+      search_->ExitClick();
+    else
+      reject();
   });
 }
 

@@ -156,8 +156,9 @@ QWidget* TSetupForm::MakeOptionsPage() {
                        QStringLiteral("Don't create new buttons when button window is hidden"));
   AdvWinTrack = AddOption(SetupOption::AdvWinTrack, QStringLiteral("Use advanced target window tracking"),
                           QStringLiteral("Clicking the button window leaves the focus in the window you work in"));
-  DoNotAskAgain = AddOption(SetupOption::DoNotAskAgain, QStringLiteral("Reset all \"Do not ask again\" dialog settings"),
-                            QStringLiteral("Ask again before clearing, marking unused and deleting buttons"));
+  DoNotAskAgain =
+      AddOption(SetupOption::DoNotAskAgain, QStringLiteral("Reset all \"Do not ask again\" dialog settings"),
+                QStringLiteral("Ask again before clearing, marking unused and deleting buttons"));
   StartAtLogin = AddOption(SetupOption::StartAtLogin, QStringLiteral("Start Corvinade when I log in"),
                            QStringLiteral("Start Corvinade automatically when you log in to the desktop"));
 
@@ -197,13 +198,14 @@ QWidget* TSetupForm::MakeOptionsPage() {
   BackupDirectory = AddPathBox(QStringLiteral("Backup directory"), QStringLiteral("BackupDirectory"));
   FindBackupDirButton = AddButton(QStringLiteral("Browse..."), QStringLiteral("Choose the backup folder"),
                                   &SetupDialog::FindBackupDirButton);
-  BackupNowButton = AddButton(QStringLiteral("Backup Now"), QStringLiteral("Copy the data files to the backup folder now"),
-                              &SetupDialog::BackupNowButton);
+  BackupNowButton =
+      AddButton(QStringLiteral("Backup Now"), QStringLiteral("Copy the data files to the backup folder now"),
+                &SetupDialog::BackupNowButton);
   RestoreBackupButton = AddButton(QStringLiteral("Restore..."), QStringLiteral("Restore your buttons from a backup"),
                                   &SetupDialog::RestoreBackupButton);
-  ManualBackupButton = AddButton(QStringLiteral("Open Data Folder"),
-                                 QStringLiteral("Open the data folder in the file browser"),
-                                 &SetupDialog::ManualBackupButton);
+  ManualBackupButton =
+      AddButton(QStringLiteral("Open Data Folder"), QStringLiteral("Open the data folder in the file browser"),
+                &SetupDialog::ManualBackupButton);
   AutoBackup = AddOption(SetupOption::AutoBackup, QStringLiteral("Backup every day at"),
                          QStringLiteral("Copy the data files to the backup folder once a day"));
   BackupTime = new QTimeEdit;
@@ -211,9 +213,8 @@ QWidget* TSetupForm::MakeOptionsPage() {
   BackupTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
   Describe(BackupTime, QStringLiteral("Daily backup time"), QStringLiteral("Time of the daily backup"));
   BackupTime->setFocusPolicy(Qt::StrongFocus);
-  connect(BackupTime, &QTimeEdit::timeChanged, this, [this](const QTime& time) {
-    engine_->Setup().SetBackupTime(time.hour(), time.minute());
-  });
+  connect(BackupTime, &QTimeEdit::timeChanged, this,
+          [this](const QTime& time) { engine_->Setup().SetBackupTime(time.hour(), time.minute()); });
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(BackupDirectory, 1);
   folderRow->addWidget(FindBackupDirButton);
@@ -251,8 +252,8 @@ QWidget* TSetupForm::MakeNetworkPage() {
   ShareClipboard = AddOption(SetupOption::ShareClipboard, QStringLiteral("Monitor shared clipboard directory"),
                              QStringLiteral("Share clips with other computers through the share folder"));
   ShareDirectory = AddPathBox(QStringLiteral("Share directory"), QStringLiteral("ShareDirectory"));
-  ShareDirButton = AddButton(QStringLiteral("Browse..."), QStringLiteral("Choose the share folder"),
-                             &SetupDialog::ShareDirButton);
+  ShareDirButton =
+      AddButton(QStringLiteral("Browse..."), QStringLiteral("Choose the share folder"), &SetupDialog::ShareDirButton);
   LoadShareOnStart = AddOption(SetupOption::LoadShareOnStart, QStringLiteral("Load existing shared clips on startup"),
                                QStringLiteral("Read the clips already in the share file when Corvinade starts"));
   ShowShareMsg = AddOption(SetupOption::ShowShareMsg, QStringLiteral("Show notification when new clip added"),
@@ -266,8 +267,10 @@ QWidget* TSetupForm::MakeNetworkPage() {
   connect(ShareList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     engine_->Setup().SetShared(item->data(Qt::UserRole).toInt(), item->checkState() == Qt::Checked);
   });
-  ShareAllButton = AddButton(QStringLiteral("Share All"), QStringLiteral("Share every group"), &SetupDialog::ShareAllButton);
-  ShareNoneButton = AddButton(QStringLiteral("Share None"), QStringLiteral("Share no group"), &SetupDialog::ShareNoneButton);
+  ShareAllButton =
+      AddButton(QStringLiteral("Share All"), QStringLiteral("Share every group"), &SetupDialog::ShareAllButton);
+  ShareNoneButton =
+      AddButton(QStringLiteral("Share None"), QStringLiteral("Share no group"), &SetupDialog::ShareNoneButton);
 
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(ShareDirectory, 1);

@@ -88,8 +88,7 @@ bool WindowInput::ButtonEvent(int number, QWidget* button, QEvent* event) {
       EndDrag(number, button, mouse->globalPosition().toPoint());
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -105,7 +104,7 @@ void WindowInput::EndDrag(int number, QWidget* button, QPoint at) {
   }
   const QPoint topLeft = button->mapToGlobal(QPoint(0, 0));
   engine_->Menus().Buttons().ButtonEndDrag(number, Point{at.x(), at.y()},
-                                            Rect{topLeft.x(), topLeft.y(), button->width(), button->height()});
+                                           Rect{topLeft.x(), topLeft.y(), button->width(), button->height()});
 }
 
 }  // namespace cvd::ui

@@ -17,7 +17,8 @@ namespace {
 TEST(ParallelDecipher, GivesEachButtonWhatReadingItAtOnceGives) {
   std::string bytes;
   for (int i = 0; i < 12000; ++i) {
-    std::string line = Encrypt("value " + std::to_string(i) + std::string(i % 40, '\xFF') + "\xFE" + std::string(20, 't'));
+    std::string line =
+        Encrypt("value " + std::to_string(i) + std::string(i % 40, '\xFF') + "\xFE" + std::string(20, 't'));
     if (i % 7 == 0) line = std::to_string(-i);
     if (i % 11 == 0) line = Encrypt("damaged").substr(3);
     if (i % 13 == 0) line.clear();
@@ -53,7 +54,8 @@ TEST(ParallelDecipher, ABigDataFileReadsBackWhatWasWritten) {
     TGroup group = test::SampleGroup("Group " + std::to_string(g), 1500, 1500, g);
     for (std::size_t b = 1; b < group.Buttons.size(); ++b) {
       group.Buttons.SetUsed(b, false);
-      group.Buttons.SetText(b, std::string(group.Buttons.Text(b)) + "\r\n\tline two " + std::to_string(g) + std::string(100, 'x'));
+      group.Buttons.SetText(
+          b, std::string(group.Buttons.Text(b)) + "\r\n\tline two " + std::to_string(g) + std::string(100, 'x'));
     }
     group.Buttons.Set(0, TButton{});
     table.Groups.push_back(group);

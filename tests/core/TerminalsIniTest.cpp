@@ -22,8 +22,7 @@ TEST(TerminalsIniTest, ReadsTheListOrKeepsTheDefaults) {
   // Empty names are skipped; a count beyond the keys reads what is there.
   EXPECT_EQ(Read("[terminals]\r\nNumTerminal=3\r\nClass1=foot\r\nClass2=\r\nClass3=Wezterm\r\n").Classes,
             (std::vector<std::string>{"foot", "Wezterm"}));
-  EXPECT_EQ(Read("[Terminals]\r\nNumTerminal=99999999\r\nClass1=foot\r\n").Classes,
-            std::vector<std::string>{"foot"});
+  EXPECT_EQ(Read("[Terminals]\r\nNumTerminal=99999999\r\nClass1=foot\r\n").Classes, std::vector<std::string>{"foot"});
   // No terminals at all turns the terminal paste off.
   EXPECT_TRUE(Read("[Terminals]\r\nNumTerminal=0\r\nClass1=XTerm\r\n").Classes.empty());
   EXPECT_TRUE(Read("[Terminals]\r\nNumTerminal=-4\r\n").Classes.empty());

@@ -5,7 +5,6 @@ namespace cvd::test {
 Harness::Harness() = default;
 Harness::~Harness() = default;
 
-
 Ports Harness::AllPorts() {
   Ports ports;
   ports.loop = &loop;
@@ -32,7 +31,6 @@ Engine& Harness::Start(const Ports& ports, const std::string& programDir) {
   loop.AdvanceBy(100);
   return *engine;
 }
-
 
 void Harness::MakeGroupsABC() {
   GroupTable& t = state.table;

@@ -16,8 +16,8 @@ TGroup SampleGroup(const std::string& name, int clips, int perms, int seed) {
   g.HintType = 1 + seed % 3, g.PasteKeyMode = 1, g.PasteDelay = 300 + seed;
   for (int b = 1; b <= g.TotalButtons(); ++b) {
     g.Buttons.Set(b, TButton{name + " button " + std::to_string(b), b % 2 ? "" : "hint \xC3\xA9",
-                     "line 1\r\nline\t2\rlone CR " + std::to_string(b) + " \xE2\x82\xAC", true, seed * 1000 + b,
-                     b % 2 ? clBtnFace : -b});
+                             "line 1\r\nline\t2\rlone CR " + std::to_string(b) + " \xE2\x82\xAC", true, seed * 1000 + b,
+                             b % 2 ? clBtnFace : -b});
   }
   return g;
 }

@@ -46,7 +46,9 @@ std::optional<std::string> ScriptedUi::SaveFileDialog(const FileDialogOptions& o
   return Next(files_, {}, "file dialog: " + options.title);
 }
 
-std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogOptions& options) { return SaveFileDialog(options); }
+std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogOptions& options) {
+  return SaveFileDialog(options);
+}
 
 std::optional<std::string> ScriptedUi::BrowseForFolder(const std::string& title, const std::string& startFolder,
                                                        bool canCreate) {

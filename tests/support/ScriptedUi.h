@@ -56,9 +56,15 @@ class ScriptedUi : public Ui {
   bool ButtonWindowVisible() override { return visible; }
   void SetOpacity(int alpha) override { opacity = alpha; }
   int Opacity() override { return opacity; }
-  void SetClientSize(Size size) override { frame.width = size.width; frame.height = size.height; }
+  void SetClientSize(Size size) override {
+    frame.width = size.width;
+    frame.height = size.height;
+  }
   Rect ButtonWindowFrame() override { return frame; }
-  void MoveButtonWindow(Point topLeft) override { frame.left = topLeft.x; frame.top = topLeft.y; }
+  void MoveButtonWindow(Point topLeft) override {
+    frame.left = topLeft.x;
+    frame.top = topLeft.y;
+  }
   Rect DisplayOfButtonWindow() override { return display; }
   Point PointerPosition() override { return pointer; }
   int ButtonUnderPointer() override { return buttonUnderPointer; }

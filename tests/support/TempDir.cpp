@@ -89,7 +89,8 @@ bool TempDir::Exists(const std::string& name) const {
 
 std::string TempDir::Listing() const {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(path_))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   std::string listing;
   for (const auto& name : names) listing += (listing.empty() ? "" : " ") + name;

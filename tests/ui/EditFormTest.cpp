@@ -1,5 +1,6 @@
 // The button editor on the offscreen platform, driven through its controls
 // while it runs modally, as the button window's menus open it.
+#include <gtest/gtest.h>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,7 +11,6 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "core/app/Engine.h"
 #include "platform/qt/QtEventLoop.h"
@@ -31,7 +31,9 @@ class EditFormTest : public ::testing::Test {
  protected:
   test::TempDir dir;
   EditFormTest()
-      : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
+      : ui(form, tray, hint),
+        measure(form, hint),
+        state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure, .editorView = &edit}, state) {
     form.SetEngine(&engine);
     edit.SetEditor(&engine.Editor());
@@ -127,7 +129,8 @@ TEST_F(EditFormTest, QuickFixSelectionsAreBytesOfTheStoredText) {
 TEST_F(EditFormTest, EveryControlHasAnAccessibleName) {
   std::vector<QWidget*> controls;
   for (QWidget* w : edit.findChildren<QWidget*>()) {
-    const bool inner = qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<QComboBox*>(w->parentWidget());
+    const bool inner =
+        qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<QComboBox*>(w->parentWidget());
     const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                          qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
                          qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w);

@@ -1,5 +1,6 @@
 // The button window on the offscreen platform: what the user sees after
 // start-up and after a group switch.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -9,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "core/app/Engine.h"
 #include "platform/qt/QtEventLoop.h"
@@ -31,7 +31,9 @@ class MainFormTest : public ::testing::Test {
  protected:
   test::TempDir dir;  // data folder of the engine
   MainFormTest()
-      : ui(form, tray, hint), measure(form, hint), state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
+      : ui(form, tray, hint),
+        measure(form, hint),
+        state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure}, state) {
     form.SetEngine(&engine);
     engine.FormCreate();
@@ -135,9 +137,12 @@ QString Captions(const QMenu& menu) {
   QStringList out;
   for (QAction* action : menu.actions()) {
     if (!action->isVisible()) continue;
-    if (action->isSeparator()) out << "-";
-    else if (action->menu()) out << action->text() + ">(" + Captions(*action->menu()) + ")";
-    else out << action->text() + (action->isEnabled() ? "" : "#");
+    if (action->isSeparator())
+      out << "-";
+    else if (action->menu())
+      out << action->text() + ">(" + Captions(*action->menu()) + ")";
+    else
+      out << action->text() + (action->isEnabled() ? "" : "#");
   }
   return out.join('|');
 }

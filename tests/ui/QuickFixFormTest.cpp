@@ -1,5 +1,6 @@
 // "Custom Quick Fix" on the offscreen platform, driven from the keyboard
 // and the mouse as a user would.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "core/quickfixeditor/QuickFixListEditor.h"
 #include "core/settings/Settings.h"
@@ -50,7 +50,8 @@ TEST_F(QuickFixFormTest, ShowsTheFixesWithTheFirstLoadedAndEveryControlNamed) {
   EXPECT_GE(form.height(), 300);
   ASSERT_EQ(form.FixList->count(), 9);
   EXPECT_EQ(form.FixText->toPlainText(), "{Uppercase}");
-  EXPECT_EQ(form.FixList->item(2)->data(Qt::AccessibleTextRole).toString(), "Capitalize First Letters, up mouse gesture");
+  EXPECT_EQ(form.FixList->item(2)->data(Qt::AccessibleTextRole).toString(),
+            "Capitalize First Letters, up mouse gesture");
   for (QWidget* control : form.findChildren<QWidget*>()) {
     if (control->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(control) && control->isVisible())
       EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
@@ -93,7 +94,8 @@ TEST_F(QuickFixFormTest, ListButtonsAndGesturesWorkFromTheKeyboard) {
   Entry("Set Down Mouse Gesture")->trigger();
   EXPECT_EQ(settings.GestDown, 1);
   EXPECT_EQ(settings.GestUp, -1);
-  EXPECT_EQ(form.FixList->item(1)->data(Qt::AccessibleTextRole).toString(), "Capitalize First Letters, down mouse gesture");
+  EXPECT_EQ(form.FixList->item(1)->data(Qt::AccessibleTextRole).toString(),
+            "Capitalize First Letters, down mouse gesture");
 
   ui.AnswerInput(std::string("Mine"));
   form.NewButton->click();

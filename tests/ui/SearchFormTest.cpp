@@ -1,12 +1,12 @@
 // The search dialog on the offscreen platform, on the real event loop:
 // typing finds, the keyboard reaches every part, Return pastes a hit.
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "core/search/ButtonSearch.h"
 #include "platform/qt/QtEventLoop.h"

@@ -1,5 +1,6 @@
 // The setup dialog on the offscreen platform: its pages and controls, and
 // closing it by any way runs the same checks and rules.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
@@ -12,7 +13,6 @@
 #include <QTimeEdit>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "support/Harness.h"
 #include "ui/TSetupForm.h"
@@ -58,9 +58,9 @@ TEST_F(SetupFormTest, PagesAndControlsCarryCaptionsNamesAndHints) {
     EXPECT_FALSE(control->accessibleName().isEmpty()) << control->text().toStdString();
     if (control != setup.Dummy) EXPECT_FALSE(control->statusTip().isEmpty()) << control->text().toStdString();
   }
-  for (const QWidget* control : std::initializer_list<const QWidget*>{
-           setup.FadeTime, setup.FadeLevel, setup.BackupTime, setup.BackupDirectory, setup.DataDirBox,
-           setup.ShareDirectory, setup.ShareList})
+  for (const QWidget* control :
+       std::initializer_list<const QWidget*>{setup.FadeTime, setup.FadeLevel, setup.BackupTime, setup.BackupDirectory,
+                                             setup.DataDirBox, setup.ShareDirectory, setup.ShareList})
     EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
 
   // The hint of the control under the mouse shows below; a page change clears it.

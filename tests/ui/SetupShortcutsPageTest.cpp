@@ -1,5 +1,6 @@
 // The setup dialog's "Shortcuts" page on the offscreen platform, on the
 // engine of the test harness.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,7 +8,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "support/Harness.h"
 #include "ui/MacroLineEdit.h"

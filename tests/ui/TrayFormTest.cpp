@@ -1,11 +1,11 @@
 // The tray menu and the about box on the offscreen platform.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "ui/TTrayForm.h"
 #include "ui/TmyAboutBox.h"
@@ -15,7 +15,8 @@ namespace {
 
 QStringList Captions(const QMenu* menu) {
   QStringList captions;
-  for (const QAction* action : menu->actions()) captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  for (const QAction* action : menu->actions())
+    captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
   return captions;
 }
 
@@ -27,8 +28,7 @@ QAction* Entry(const QMenu* menu, const QString& text) {
 
 TEST(TrayFormTest, MenuHoldsItsEntriesInOrderAndWaitsForAnOpenDialog) {
   TTrayForm tray;
-  const QStringList expected{"About Corvinade",    "Settings", "-", "Read Help File",
-                             "Corvinade Web Site", "-",        "Exit"};
+  const QStringList expected{"About Corvinade", "Settings", "-", "Read Help File", "Corvinade Web Site", "-", "Exit"};
   EXPECT_EQ(Captions(tray.TrayMenu()), expected);
 
   bool settingsOpened = false;

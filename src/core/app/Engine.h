@@ -9,12 +9,12 @@
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
 #include "core/clipboard/ClipboardCapture.h"
-#include "core/journal/JournaledDataStore.h"
 #include "core/desktop/DesktopActions.h"
 #include "core/editor/ButtonEditor.h"
 #include "core/fade/Fader.h"
-#include "core/monitor/GroupMonitor.h"
 #include "core/groups/WindowMenus.h"
+#include "core/journal/JournaledDataStore.h"
+#include "core/monitor/GroupMonitor.h"
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
@@ -22,14 +22,14 @@
 #include "core/quickfixeditor/QuickFixListEditor.h"
 #include "core/search/ButtonSearch.h"
 #include "core/settings/SettingsFiles.h"
-#include "core/setup/SetupDialog.h"
 #include "core/setup/PasteMethodPage.h"
+#include "core/setup/SetupDialog.h"
 #include "core/share/ShareSync.h"
 #include "core/shortcuts/ShortcutKeys.h"
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
-#include "core/window/SessionLock.h"
 #include "core/window/HoverTimer.h"
+#include "core/window/SessionLock.h"
 
 namespace cvd {
 
@@ -141,10 +141,10 @@ class Engine {
   ButtonSearch search_;  // button search
   SetupDialog setup_;
   QuickFixListEditor fixEditor_;  // quick fix editor
-  ButtonEditor editor_;  // the button editor and group options
+  ButtonEditor editor_;           // the button editor and group options
   PasteMethodPage pasteMethodPage_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
-  std::unique_ptr<Timer> minuteTimer_;  // the daily backup's clock
+  std::unique_ptr<Timer> minuteTimer_;       // the daily backup's clock
 };
 
 }  // namespace cvd

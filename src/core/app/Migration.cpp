@@ -22,10 +22,10 @@ bool MigrateFromProgramDir(const Directories& dirs, Ui& ui) {
     std::remove((dirs.DataDir + ini).c_str());
     return false;
   }
-  ui.CursorMessageDlg("Corvinade has copied your button information to a new directory.\n\nOld directory: " +
-                          dirs.ProgramDir + "\nNew directory: " + dirs.DataDir +
-                          "\n\nAdjust your backup strategy if required.",
-                      MsgKind::Information, MsgButtons::Ok);
+  ui.CursorMessageDlg(
+      "Corvinade has copied your button information to a new directory.\n\nOld directory: " + dirs.ProgramDir +
+          "\nNew directory: " + dirs.DataDir + "\n\nAdjust your backup strategy if required.",
+      MsgKind::Information, MsgButtons::Ok);
   return true;
 }
 

@@ -30,8 +30,7 @@ bool BackupActions::CopyBackupFiles(const std::string& suffix) {
 
 void BackupActions::BackupNowButton() {
   if (CopyBackupFiles("backup")) {
-    files_.GetUi().CursorMessageDlg(kCopiedText + files_.Model().BackupDirectory, MsgKind::Information,
-                                    MsgButtons::Ok);
+    files_.GetUi().CursorMessageDlg(kCopiedText + files_.Model().BackupDirectory, MsgKind::Information, MsgButtons::Ok);
   }
 }
 

@@ -2,9 +2,9 @@
 #include <optional>
 
 #include "core/backup/BackupActions.h"
+#include "core/journal/JournaledDataStore.h"
 #include "core/ports/Ui.h"
 #include "core/util/AtomicFile.h"
-#include "core/journal/JournaledDataStore.h"
 #include "core/util/Files.h"
 
 namespace cvd {
@@ -87,8 +87,7 @@ void BackupActions::RestoreBackup() {
   bool chosen = false;
   if (answer == MsgResult::Yes) {
     chosen = ChooseNewestBackup(suffix);
-    if (!chosen &&
-        ui.CursorMessageDlg(kNoBackupQuestion, MsgKind::Confirmation, MsgButtons::YesNo) != MsgResult::Yes) {
+    if (!chosen && ui.CursorMessageDlg(kNoBackupQuestion, MsgKind::Confirmation, MsgButtons::YesNo) != MsgResult::Yes) {
       return;
     }
   }

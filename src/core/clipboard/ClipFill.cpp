@@ -34,8 +34,7 @@ FillResult FillClip(TGroup& group, const std::string& text, const CaptionFunctio
       if (!used) return FillResult{};
       group.Buttons.SetUsed(duplicate, false);
       return FillResult{true, duplicate};
-    default:
-      return FillResult{};
+    default: return FillResult{};
   }
 }
 

@@ -146,7 +146,8 @@ void ButtonList::erase(std::size_t first, std::size_t last) {
   last = std::min(last, size());
   if (first >= last) return;
   for (std::size_t i = first; i < last; ++i) Forget(records_[i]);
-  records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(first), records_.begin() + static_cast<std::ptrdiff_t>(last));
+  records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(first),
+                 records_.begin() + static_cast<std::ptrdiff_t>(last));
   CompactIfWasteful();
 }
 

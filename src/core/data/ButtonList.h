@@ -116,8 +116,8 @@ class ButtonList {
   // 16 bytes: a big history holds hundreds of thousands.
   struct Record {
     static constexpr std::uint32_t kUsedBit = 0x80000000u;
-    std::uint32_t offset = 0;     // of the button's bytes in the store
-    std::uint32_t sizeUsed = 0;   // their count, and the used mark in the top bit
+    std::uint32_t offset = 0;    // of the button's bytes in the store
+    std::uint32_t sizeUsed = 0;  // their count, and the used mark in the top bit
     TColor fontColor = clBlack;
     TColor color = clBtnFace;
     std::size_t Total() const { return sizeUsed & ~kUsedBit; }

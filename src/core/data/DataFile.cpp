@@ -2,13 +2,13 @@
 
 #include "core/data/GroupLines.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 #include "core/data/Cipher.h"
 #include "core/data/LineFile.h"
@@ -46,13 +46,12 @@ std::size_t EstimatedSize(const std::vector<const TGroup*>& groups) {
   for (const TGroup* g : groups) {
     size += 1024 + g->MonitorApplication.size() + g->MonitorWindow.size() + g->SoundFile.size() + g->Name.size();
     for (std::size_t b = 0; b < g->Buttons.size(); ++b) {
-      size += (g->Buttons.Name(b).size() + g->Buttons.Hint(b).size() + g->Buttons.Text(b).size()) * 4 / 3 + 3 * 24 + 2 * 14;
+      size +=
+          (g->Buttons.Name(b).size() + g->Buttons.Hint(b).size() + g->Buttons.Text(b).size()) * 4 / 3 + 3 * 24 + 2 * 14;
     }
   }
   return size;
 }
-
-
 
 void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out) {
   TGroup& g = table.Groups.emplace_back();
@@ -84,7 +83,8 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   // Every group needs lines of its own, so a count beyond the lines left
   // cannot be read; refusing it early also bounds what a damaged count
   // could make the reader allocate.
-  if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines(static_cast<std::size_t>(count))) throw UnreadableLine{};
+  if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines(static_cast<std::size_t>(count)))
+    throw UnreadableLine{};
   table.Groups.reserve(static_cast<std::size_t>(count) + 1);
   for (int g = 1; g <= count; ++g) ReadBlockA(in, table, out);
 
@@ -156,8 +156,9 @@ std::string DamagedMessage(const std::string& path, const std::string& copy, con
   } else {
     text += "No copy of it could be kept (" + copyError + ").\n\n";
   }
-  text += "Corvinade starts with the Default group. "
-          "Please use the Restore option in Setup to reload from backup.";
+  text +=
+      "Corvinade starts with the Default group. "
+      "Please use the Restore option in Setup to reload from backup.";
   return text;
 }
 

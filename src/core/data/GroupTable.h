@@ -46,7 +46,7 @@ struct TGroup {
   std::int32_t CopyDups = 0;  // 0 don't copy, 1 copy, 2 move, 3 mark unused
   bool TrackUsed = true;
   bool ShowHints = true;
-  std::int32_t HintType = 2;  // 1 left of window, 2 right of window, 3 below
+  std::int32_t HintType = 2;      // 1 left of window, 2 right of window, 3 below
   std::int32_t PasteKeyMode = 0;  // 0 Ctrl+V, 1 Shift+Insert
   std::int32_t PasteDelay = 100;
   ButtonList Buttons;  // length NumClipButtons + NumPermButtons + 1

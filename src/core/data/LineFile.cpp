@@ -65,7 +65,8 @@ std::string UnpackText(std::string&& packed) {
   if (packed.find('\xFF') != std::string::npos) return UnpackText(std::string_view(packed));
   // Tabs are rare: the search for them is the whole cost.
   char* const end = packed.data() + packed.size();
-  for (char* p = packed.data(); (p = static_cast<char*>(std::memchr(p, '\xFE', static_cast<std::size_t>(end - p)))); ++p) {
+  for (char* p = packed.data(); (p = static_cast<char*>(std::memchr(p, '\xFE', static_cast<std::size_t>(end - p))));
+       ++p) {
     *p = '\t';
   }
   return std::move(packed);

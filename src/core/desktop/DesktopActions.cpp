@@ -65,7 +65,9 @@ std::string AutostartEntryText(const std::string& programFile) {
          "Type=Application\n"
          "Name=Corvinade\n"
          "Comment=Clipboard history and text snippets\n"
-         "Exec=" + exec + "\n"
+         "Exec=" +
+         exec +
+         "\n"
          "Icon=corvinade\n"
          "Terminal=false\n"
          "X-GNOME-Autostart-enabled=true\n";
@@ -94,9 +96,9 @@ void DesktopActions::MenuCorvinadeWebSiteClick() {
 void DesktopActions::MailSupport() {
   const std::string mail = std::string("mailto:") + kSupportAddress + "?subject=" + PercentEncoded(kMailSubject);
   if (shell_.Open(mail)) return;
-  const MsgResult answer =
-      ui_.CursorMessageDlg("Unable to start your e-mail program.\n\nWould you like to visit the Corvinade web site for support?",
-                           MsgKind::Warning, MsgButtons::YesNo);
+  const MsgResult answer = ui_.CursorMessageDlg(
+      "Unable to start your e-mail program.\n\nWould you like to visit the Corvinade web site for support?",
+      MsgKind::Warning, MsgButtons::YesNo);
   if (answer == MsgResult::Yes) MenuCorvinadeWebSiteClick();
 }
 

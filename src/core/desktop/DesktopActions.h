@@ -28,7 +28,8 @@ std::string AutostartEntryText(const std::string& programFile);
 class DesktopActions {
  public:
   // `programDir` is the folder of the running program (ends with "/").
-  DesktopActions(Shell& shell, Ui& ui, const std::string& programDir) : shell_(shell), ui_(ui), programDir_(programDir) {}
+  DesktopActions(Shell& shell, Ui& ui, const std::string& programDir)
+      : shell_(shell), ui_(ui), programDir_(programDir) {}
 
   // Opens the manual; a missing file or a desktop that cannot open it is
   // reported with kHelpMissingText.

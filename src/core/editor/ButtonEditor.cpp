@@ -189,8 +189,7 @@ void ButtonEditor::ColorButtonPressed() {
 }
 
 void ButtonEditor::ColorButtonClicked() {
-  const ColorDialogResult result =
-      ui_.ColorDialog(ColorPair{fields_.fontColor, fields_.color}, Favorites(settings_));
+  const ColorDialogResult result = ui_.ColorDialog(ColorPair{fields_.fontColor, fields_.color}, Favorites(settings_));
   SetFavorites(settings_, result.favorites);
   if (!result.chosen) return;
   if (result.chosen->text != fields_.fontColor || result.chosen->face != fields_.color) changed_ = true;
@@ -328,7 +327,8 @@ void ButtonEditor::MakeSelectedPermanent() {
 void ButtonEditor::SortButtons() {
   TGroup* group = Options();
   if (group == nullptr) return;
-  if (!Ask("This will sort the buttons in the " + group->Name + " group alphabetically.\n\n"
+  if (!Ask("This will sort the buttons in the " + group->Name +
+           " group alphabetically.\n\n"
            "You can also move a button by holding the Right mouse\nbutton down on it and dragging it to a new "
            "location.\n\nAre you sure you want to sort the buttons in this group?")) {
     return;

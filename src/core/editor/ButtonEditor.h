@@ -20,12 +20,12 @@ class Shell;
 class Ui;
 
 struct EditorHooks {
-  std::function<void()> display;                  // Display
-  std::function<void()> refresh;                  // GroupListChange for the current group
-  std::function<void(int position)> showGroup;    // make a GroupList position the current group
-  std::function<void()> save;                     // settings and data to disk
-  std::function<void()> help;                     // the manual
-  std::function<void()> restoreFocus;             // the keyboard back to the target window
+  std::function<void()> display;                // Display
+  std::function<void()> refresh;                // GroupListChange for the current group
+  std::function<void(int position)> showGroup;  // make a GroupList position the current group
+  std::function<void()> save;                   // settings and data to disk
+  std::function<void()> help;                   // the manual
+  std::function<void()> restoreFocus;           // the keyboard back to the target window
 };
 
 // The editor's limits of the group options.

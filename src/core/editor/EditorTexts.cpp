@@ -15,7 +15,8 @@ bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 // The name a button sorts by: an unused clip sorts after every other name.
 std::string SortKey(const ButtonList& buttons, int b) {
-  if (buttons.Name(b) == kEmptyCaption && buttons.Text(b).empty()) return UpperAscii(std::string("\xFF") + kEmptyCaption);
+  if (buttons.Name(b) == kEmptyCaption && buttons.Text(b).empty())
+    return UpperAscii(std::string("\xFF") + kEmptyCaption);
   return UpperAscii(std::string(buttons.Name(b)));
 }
 

@@ -7,8 +7,7 @@
 namespace cvd {
 
 inline constexpr const char* kGroupOptionsCaption = "Group Options";
-inline constexpr const char* kButtonListHelp =
-    "Drag and drop names to re-arrange buttons. Right click for options";
+inline constexpr const char* kButtonListHelp = "Drag and drop names to re-arrange buttons. Right click for options";
 
 // "Edit Button [n characters, n words, n lines]" for a text with CR LF line
 // breaks; characters are UTF-8 characters other than CR and LF.

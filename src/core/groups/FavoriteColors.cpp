@@ -39,8 +39,8 @@ std::vector<MenuEntry> UpdateColorMenu(const Settings& settings, int firstComman
   std::vector<MenuEntry> menu;
   const std::vector<ColorPair> favorites = Favorites(settings);
   for (int k = 0; k < static_cast<int>(favorites.size()); ++k) {
-    menu.push_back(MenuItem(MenuColorName(favorites[k].text) + " - " + MenuColorName(favorites[k].face),
-                            firstCommand + k));
+    menu.push_back(
+        MenuItem(MenuColorName(favorites[k].text) + " - " + MenuColorName(favorites[k].face), firstCommand + k));
   }
   menu.push_back(MenuSeparator());
   menu.push_back(MenuItem("Color Editor", colorEditorCommand));

@@ -16,7 +16,8 @@ std::string NamePartOf(const std::string& path) {
 }
 
 std::string ExistsQuestion(const std::string& name) {
-  return "The \"" + name + "\" group you are trying to load already exists.\n\n"
+  return "The \"" + name +
+         "\" group you are trying to load already exists.\n\n"
          "Do you want to overwrite the existing group?\n\n"
          "Yes: Import group file and overwrite existing buttons.\n"
          "No: Select new name for imported group.\n"
@@ -25,8 +26,8 @@ std::string ExistsQuestion(const std::string& name) {
 
 }  // namespace
 
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui,
-                              const std::string& programDir, const CaptionFunction& makeCaption) {
+GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
+                              const CaptionFunction& makeCaption) {
   const GroupFileLoad load = ReadGroupFileAt(fileName);
   if (!load.problem.empty()) {
     ui.CursorMessageDlg(load.problem, MsgKind::Error, MsgButtons::Ok);

@@ -26,8 +26,8 @@ struct GroupImport {
 // group is left behind). A name that exists already is asked about: Yes
 // overwrites that group, No asks for another name, Cancel stops. The caller
 // makes the imported group current and rebuilds its lists.
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui,
-                              const std::string& programDir, const CaptionFunction& makeCaption);
+GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
+                              const CaptionFunction& makeCaption);
 
 // The group menu's export command: asks for the file in `exportDir`,
 // refuses illegal names, writes the file and remembers its folder. True when

@@ -13,8 +13,7 @@ std::string GroupExistsText(const std::string& name) {
   return "The \"" + name + "\" group already exists.\n\nPlease choose another name.";
 }
 
-GroupOperations::GroupOperations(GroupTable& table, Settings& settings, Directories& dirs, Ui& ui,
-                                 GroupHooks hooks)
+GroupOperations::GroupOperations(GroupTable& table, Settings& settings, Directories& dirs, Ui& ui, GroupHooks hooks)
     : table_(table), settings_(settings), dirs_(dirs), ui_(ui), hooks_(std::move(hooks)) {}
 
 int GroupOperations::ListPosition(const std::string& name) const {
@@ -95,10 +94,10 @@ int GroupOperations::AskForDeleteGroup(int g) {
 
 void GroupOperations::AskForCopyGroup(int g) {
   if (g < 1 || g > table_.GroupCount()) return;
-  const MsgResult withClips = ui_.CursorMessageDlg(
-      "This will copy all the buttons and settings of the " + table_.Groups[g].Name +
-          " group to a new group.\n\nDo you want to copy the contents of the Clipboard Buttons?",
-      MsgKind::Confirmation, MsgButtons::YesNoCancel);
+  const MsgResult withClips =
+      ui_.CursorMessageDlg("This will copy all the buttons and settings of the " + table_.Groups[g].Name +
+                               " group to a new group.\n\nDo you want to copy the contents of the Clipboard Buttons?",
+                           MsgKind::Confirmation, MsgButtons::YesNoCancel);
   if (withClips != MsgResult::Yes && withClips != MsgResult::No) return;
   const std::optional<std::string> name = AskNewName(kCopyGroupCaption, kNewGroupPrompt, "");
   if (!name) return;

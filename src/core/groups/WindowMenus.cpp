@@ -61,8 +61,8 @@ MenuModel WindowMenus::ButtonMenu() const {
   const bool valid = table_.CurrentGroup >= 1 && table_.CurrentGroup <= table_.GroupCount();
   const TGroup* group = valid ? &table_.Current() : nullptr;
   const int b = table_.CurrentButton;
-  const bool onButton = group != nullptr && b >= 1 && b <= group->TotalButtons() &&
-                        b < static_cast<int>(group->Buttons.size());
+  const bool onButton =
+      group != nullptr && b >= 1 && b <= group->TotalButtons() && b < static_cast<int>(group->Buttons.size());
   const bool clip = onButton && group->IsClipButton(b);
   const bool used = onButton && group->Buttons[b].Used;
 
@@ -73,7 +73,8 @@ MenuModel WindowMenus::ButtonMenu() const {
     menu.push_back(MenuItem(entry.caption, cmdQuickFix + entry.tag, onButton));
   }
   std::vector<MenuEntry> more;
-  for (const QuickFixMenuEntry& entry : fixes.more) more.push_back(MenuItem(entry.caption, cmdQuickFix + entry.tag, onButton));
+  for (const QuickFixMenuEntry& entry : fixes.more)
+    more.push_back(MenuItem(entry.caption, cmdQuickFix + entry.tag, onButton));
   more.push_back(MenuSeparator());
   more.push_back(MenuItem("Cancel", cmdNone));
   menu.push_back(Submenu(kMoreFixesCaption, std::move(more)));

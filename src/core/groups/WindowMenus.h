@@ -34,7 +34,7 @@ enum MenuCommand : int {
   cmdMarkUsed,
   cmdMakePermanent,
   cmdCopyToAllGroups,
-  cmdQuickFix = 1000,    // + quick fix number
+  cmdQuickFix = 1000,       // + quick fix number
   cmdFavoriteColor = 2000,  // + favourite number
   cmdCopyToGroup = 3000,    // + group number
 };

@@ -9,8 +9,9 @@ using json = nlohmann::ordered_json;
 namespace {
 
 json ButtonJson(const ButtonList& b, std::size_t i) {
-  return json{{"Name", ValidUtf8(b.Name(i))}, {"Hint", ValidUtf8(b.Hint(i))},     {"Text", ValidUtf8(b.Text(i))},
-              {"Used", b.Used(i)},            {"FontColor", b.FontColor(i)}, {"Color", b.Color(i)}};
+  return json{{"Name", ValidUtf8(b.Name(i))}, {"Hint", ValidUtf8(b.Hint(i))},
+              {"Text", ValidUtf8(b.Text(i))}, {"Used", b.Used(i)},
+              {"FontColor", b.FontColor(i)},  {"Color", b.Color(i)}};
 }
 
 }  // namespace

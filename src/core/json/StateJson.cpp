@@ -21,9 +21,9 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                               : nlohmann::ordered_json(nullptr);
   state["groups"] = GroupsInListOrder(table);
   state["LastTarget"] = {{"title", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetTitle()))
-                                                        : nlohmann::ordered_json(nullptr)},
+                                                       : nlohmann::ordered_json(nullptr)},
                          {"exe", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetExe()))
-                                                      : nlohmann::ordered_json(nullptr)}};
+                                                     : nlohmann::ordered_json(nullptr)}};
   state["LastFilled"] = capture.LastFilled();
   state["pasting"] = engine.Paste().Pasting();
   const int fillGroup = capture.LastFillGroup();
@@ -35,7 +35,8 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
   // Clips captured since the last save are kept here until the next one.
   state["journal"] = ValidUtf8(engine.State().dirs.DataDir + kJournalFileName);
   nlohmann::ordered_json keys;
-  for (int row = 0; row < kNumFixedHotKeys; ++row) keys[kFixedHotKeys[row].label] = engine.State().settings.FixedHotKeys[row];
+  for (int row = 0; row < kNumFixedHotKeys; ++row)
+    keys[kFixedHotKeys[row].label] = engine.State().settings.FixedHotKeys[row];
   state["shortcuts"] = {{"enabled", engine.State().settings.HotKeysEnabled}, {"keys", keys}};
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},

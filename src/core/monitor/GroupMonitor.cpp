@@ -9,8 +9,11 @@ constexpr std::size_t kMaxTitle = 255;
 std::string Notice(const TGroup& group, const std::string& what) {
   std::string text =
       "This feature enables Corvinade to automatically switch to a group and move the\n"
-      "button window when you activate a specific " + what + ". To start, click OK and\n"
-      "DIRECTLY after that on the title bar of the " + what + " you want to associate with this group.";
+      "button window when you activate a specific " +
+      what +
+      ". To start, click OK and\n"
+      "DIRECTLY after that on the title bar of the " +
+      what + " you want to associate with this group.";
   if (!group.MonitorWindow.empty()) {
     text += "\n\nThis group is currently associated with the \"" + group.MonitorWindow + "\" window.";
   } else if (!group.MonitorApplication.empty()) {
@@ -101,8 +104,8 @@ void GroupMonitor::Tied(Tie tie, WindowId window) {
   TGroup& group = table_.Groups[g];
   if (tie == Tie::Application) {
     const std::string name = ports_.windows.ExecutableName(window);
-    const std::string question = "Are you sure you want to associate the \"" + group.Name + "\"\ngroup with the \"" +
-                                 name + "\" application?";
+    const std::string question =
+        "Are you sure you want to associate the \"" + group.Name + "\"\ngroup with the \"" + name + "\" application?";
     if (ports_.ui.CursorMessageDlg(question, MsgKind::Confirmation, MsgButtons::YesNo) == MsgResult::Yes) {
       group.MonitorApplication = name;
       group.MonitorWindow.clear();

@@ -106,10 +106,10 @@ bool KeyMacroSender::PerformToken(std::string_view inner) {
     int key;
     bool extended;
   } kKeys[] = {
-      {"ENTER", vk::Return, false}, {"TAB", vk::Tab, false},     {"SPACE", vk::Space, false},
-      {"LEFT", vk::Left, true},     {"UP", vk::Up, true},        {"RIGHT", vk::Right, true},
-      {"DOWN", vk::Down, true},     {"END", vk::End, true},      {"HOME", vk::Home, true},
-      {"PG UP", vk::Prior, true},   {"PG DN", vk::Next, true},   {"INSERT", vk::Insert, true},
+      {"ENTER", vk::Return, false}, {"TAB", vk::Tab, false},   {"SPACE", vk::Space, false},
+      {"LEFT", vk::Left, true},     {"UP", vk::Up, true},      {"RIGHT", vk::Right, true},
+      {"DOWN", vk::Down, true},     {"END", vk::End, true},    {"HOME", vk::Home, true},
+      {"PG UP", vk::Prior, true},   {"PG DN", vk::Next, true}, {"INSERT", vk::Insert, true},
   };
   for (const auto& k : kKeys) {
     if (upper != k.name) continue;

@@ -12,10 +12,10 @@ namespace cvd {
 enum PasteMatch : std::int32_t { pmBeginning = 0, pmAnywhere = 1, pmEnding = 2, pmExactly = 3 };
 
 struct PasteMethod {
-  std::string Title;               // watch text
+  std::string Title;  // watch text
   std::int32_t Match = pmAnywhere;
   std::string KeyMacro = "{Ctrl v}";
-  std::int32_t Delay = 150;        // ms before the macro is sent
+  std::int32_t Delay = 150;  // ms before the macro is sent
   bool operator==(const PasteMethod&) const = default;
 };
 

@@ -24,7 +24,7 @@ class TargetTracker;
 // What the paste reads of the program's options, live.
 struct PasteOptions {
   const bool& advWinTrack;         // AdvWinTrack: the target keeps the focus by itself
-  const PasteMethods& pasteKeys;  // tried in order against the target's title
+  const PasteMethods& pasteKeys;   // tried in order against the target's title
   const TerminalPaste& terminals;  // by window class, when no method matches
 };
 

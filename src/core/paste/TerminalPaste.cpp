@@ -7,12 +7,33 @@
 namespace cvd {
 
 std::vector<std::string> TerminalPaste::DefaultTerminalClasses() {
-  return {"XTerm",         "UXTerm",     "Gnome-terminal", "org.gnome.Console", "Kgx",
-          "konsole",       "Xfce4-terminal", "Alacritty", "kitty",        "Tilix",
-          "Terminator",    "URxvt",      "Rxvt",           "st-256color",       "St",
-          "Lxterminal",    "Mate-terminal", "QTerminal",   "Sakura",            "Terminology",
-          "Guake",         "Tilda",      "Eterm",          "foot",              "org.wezfurlong.wezterm",
-          "Roxterm",       "Cool-retro-term"};
+  return {"XTerm",
+          "UXTerm",
+          "Gnome-terminal",
+          "org.gnome.Console",
+          "Kgx",
+          "konsole",
+          "Xfce4-terminal",
+          "Alacritty",
+          "kitty",
+          "Tilix",
+          "Terminator",
+          "URxvt",
+          "Rxvt",
+          "st-256color",
+          "St",
+          "Lxterminal",
+          "Mate-terminal",
+          "QTerminal",
+          "Sakura",
+          "Terminology",
+          "Guake",
+          "Tilda",
+          "Eterm",
+          "foot",
+          "org.wezfurlong.wezterm",
+          "Roxterm",
+          "Cool-retro-term"};
 }
 
 bool IsTerminalClass(const TerminalPaste& terminals, std::string_view className) {

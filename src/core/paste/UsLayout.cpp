@@ -15,7 +15,9 @@ constexpr int kBackSpace = kUsKeyBase + 0x08;
 constexpr int kEscape = kUsKeyBase + 0x1B;
 constexpr int kDelete = kUsKeyBase + 0x7F;
 
-KeyScan Key(char base, int shiftState = 0) { return KeyScan{kUsKeyBase + static_cast<unsigned char>(base), shiftState}; }
+KeyScan Key(char base, int shiftState = 0) {
+  return KeyScan{kUsKeyBase + static_cast<unsigned char>(base), shiftState};
+}
 
 const char* PunctuationName(char c) {
   switch (c) {

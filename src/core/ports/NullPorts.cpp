@@ -5,9 +5,9 @@
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
 #include "core/ports/Ports.h"
+#include "core/ports/QuickFixEditorView.h"
 #include "core/ports/SearchView.h"
 #include "core/ports/SetupView.h"
-#include "core/ports/QuickFixEditorView.h"
 #include "core/ports/Shell.h"
 #include "core/ports/Windows.h"
 

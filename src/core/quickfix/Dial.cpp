@@ -5,9 +5,7 @@
 namespace cvd {
 namespace {
 
-bool KeptInNumber(char c) {
-  return (c >= '0' && c <= '9') || c == ' ' || c == '(' || c == ')' || c == ',' || c == '-';
-}
+bool KeptInNumber(char c) { return (c >= '0' && c <= '9') || c == ' ' || c == '(' || c == ')' || c == ',' || c == '-'; }
 
 bool PlainInUrl(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' || c == '.' ||

@@ -38,7 +38,7 @@ void WrapLine(std::string_view line, long long width, std::string& out) {
     // still lets the line break at exactly the width.
     std::size_t scan = pos;
     long long count = 0;
-    std::size_t cut = std::string_view::npos;   // byte where `width` characters end
+    std::size_t cut = std::string_view::npos;      // byte where `width` characters end
     std::size_t wordEnd = std::string_view::npos;  // last blank that ends a word
     while (scan < line.size() && count <= width) {
       if (count == width) cut = scan;

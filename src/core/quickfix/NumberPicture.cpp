@@ -148,7 +148,8 @@ Rendered Render(const Section& section, const DecimalNumber& number, const Numbe
   // Fraction digits: trailing zeros go, down to the last 0 of the picture.
   std::string fraction;
   for (long long k = 0; k < section.fractionSlots; ++k) fraction += DigitAt(shown, shown.pointPos + k);
-  const long long minFraction = section.lastZero >= section.integerSlots ? section.lastZero - section.integerSlots + 1 : 0;
+  const long long minFraction =
+      section.lastZero >= section.integerSlots ? section.lastZero - section.integerSlots + 1 : 0;
   std::size_t shownFraction = fraction.size();
   while (static_cast<long long>(shownFraction) > minFraction && fraction[shownFraction - 1] == '0') --shownFraction;
 
@@ -184,9 +185,7 @@ Rendered Render(const Section& section, const DecimalNumber& number, const Numbe
         if (fractionSlot < static_cast<long long>(shownFraction)) out.text += fraction[fractionSlot];
         ++fractionSlot;
         break;
-      case PartKind::Literal:
-        out.text += part.literal;
-        break;
+      case PartKind::Literal: out.text += part.literal; break;
       case PartKind::Exponent: {
         out.text += part.letter;
         if (negativeExponent) {

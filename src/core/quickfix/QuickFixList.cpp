@@ -2,9 +2,7 @@
 
 namespace cvd {
 
-std::string QuickFixName(std::string_view entry) {
-  return std::string(entry.substr(0, entry.find('=')));
-}
+std::string QuickFixName(std::string_view entry) { return std::string(entry.substr(0, entry.find('='))); }
 
 std::string QuickFixAction(std::string_view entry) {
   const std::size_t equals = entry.find('=');

@@ -79,7 +79,8 @@ ReplaceArgument SplitReplaceArgument(std::string_view argument) {
   // Without a comma there is no old text, so nothing is replaced.
   if (comma == std::string_view::npos) return {};
   const std::string_view rest = argument.substr(comma + 1);
-  return ReplaceArgument{SpecialChars(argument.substr(0, comma)), SpecialChars(rest.substr(0, Utf8PrefixBytes(rest, 255)))};
+  return ReplaceArgument{SpecialChars(argument.substr(0, comma)),
+                         SpecialChars(rest.substr(0, Utf8PrefixBytes(rest, 255)))};
 }
 
 std::string ReplaceChars(std::string_view text, const ReplaceArgument& argument) {

@@ -43,8 +43,7 @@ inline constexpr std::array<Gesture, 4> kMenuGestures{Gesture::Right, Gesture::L
 
 class QuickFixListEditor {
  public:
-  QuickFixListEditor(Settings& settings, Ui& ui, Hotkeys& hotkeys, QuickFixEditorView& view,
-                     QuickFixEditorHooks hooks);
+  QuickFixListEditor(Settings& settings, Ui& ui, Hotkeys& hotkeys, QuickFixEditorView& view, QuickFixEditorHooks hooks);
 
   // The setup dialog's Shortcuts page on a given row; without it "Change
   // shortcut key" is not offered.

@@ -66,8 +66,10 @@ void ButtonSearch::ToggleOption(SearchOption option) {
   }
   // Searching neither names nor texts would find nothing: the other comes back.
   if (!s.SearchButtonName && !s.SearchButtonTextMenu) {
-    if (option == SearchOption::ButtonName) s.SearchButtonTextMenu = true;
-    else s.SearchButtonName = true;
+    if (option == SearchOption::ButtonName)
+      s.SearchButtonTextMenu = true;
+    else
+      s.SearchButtonName = true;
   }
   ports_.view.SetOptions(Options());
   Restart();

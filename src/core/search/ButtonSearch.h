@@ -46,7 +46,7 @@ struct SearchParts {
 
 struct SearchHooks {
   std::function<void(int listPosition)> selectGroup;  // as a pick in the group selector
-  std::function<bool()> saveWindowSettings;          // [SearchWindow] of the settings file
+  std::function<bool()> saveWindowSettings;           // [SearchWindow] of the settings file
   // Opens button `button` of `group` (current by then) in the button editor;
   // while empty, "Edit" is disabled.
   std::function<void(int group, int button)> editButton;

@@ -55,7 +55,8 @@ bool SearchScan::Step(const GroupTable& table, std::vector<SearchHit>& hits, con
     while (button_ <= count) {
       const std::string_view name = group.Buttons.Name(button_);
       const std::string_view text = group.Buttons.Text(button_);
-      if (Matches(name, text)) hits.push_back(SearchHit{group_, button_, group.Name, std::string(name), std::string(text)});
+      if (Matches(name, text))
+        hits.push_back(SearchHit{group_, button_, group.Name, std::string(name), std::string(text)});
       ++button_;
       if (++sinceCheck == kCheckEvery) {
         sinceCheck = 0;

@@ -190,12 +190,12 @@ void ReadWindows(const IniFile& ini, Settings& s, const ScreenGeometry& screen) 
 
 void ReadSearchWindow(const IniFile& ini, Settings& s, const ScreenGeometry& screen) {
   ReadPart(ini, Part::Search, s);
-  s.SearchXPosition = CorrectSearchX(
-      ReadComputed(ini, &Settings::SearchXPosition, CentredPosition(screen.width, s.SearchWidth)), s.SearchWidth,
-      screen);
-  s.SearchYPosition = CorrectSearchY(
-      ReadComputed(ini, &Settings::SearchYPosition, CentredPosition(screen.height, s.SearchHeight)), s.SearchHeight,
-      screen);
+  s.SearchXPosition =
+      CorrectSearchX(ReadComputed(ini, &Settings::SearchXPosition, CentredPosition(screen.width, s.SearchWidth)),
+                     s.SearchWidth, screen);
+  s.SearchYPosition =
+      CorrectSearchY(ReadComputed(ini, &Settings::SearchYPosition, CentredPosition(screen.height, s.SearchHeight)),
+                     s.SearchHeight, screen);
 }
 
 void ReadQuickFixes(const IniFile& ini, Settings& s) {

@@ -27,8 +27,7 @@ void ReadEarlySettings(const IniFile& ini, Settings& settings, const LegacyDefau
 
 // Everything else, with the position corrections; lists left empty by the
 // file get their default contents. `dataDir` is the backup folder's fallback.
-void ReadMainSettings(const IniFile& ini, Settings& settings, const ScreenGeometry& screen,
-                      const std::string& dataDir);
+void ReadMainSettings(const IniFile& ini, Settings& settings, const ScreenGeometry& screen, const std::string& dataDir);
 
 // The keys the settings save writes, in its order. [SearchWindow] is not
 // among them: the search window writes it when it closes.

@@ -6,9 +6,7 @@ int CorrectMainLeft(int left, const ScreenGeometry& screen) {
   return left < screen.virtualDesktop.left || left > screen.width - 20 ? 200 : left;
 }
 
-int CorrectMainTop(int top, const ScreenGeometry& screen) {
-  return top < 0 || top > screen.height - 20 ? 200 : top;
-}
+int CorrectMainTop(int top, const ScreenGeometry& screen) { return top < 0 || top > screen.height - 20 ? 200 : top; }
 
 int CorrectEditLeft(int left, const ScreenGeometry& screen) {
   if (left > screen.width - 20) left = screen.width - 400;
@@ -17,9 +15,7 @@ int CorrectEditLeft(int left, const ScreenGeometry& screen) {
   return left;
 }
 
-int CorrectEditTop(int top, const ScreenGeometry& screen) {
-  return top < 0 || top > screen.height - 20 ? 100 : top;
-}
+int CorrectEditTop(int top, const ScreenGeometry& screen) { return top < 0 || top > screen.height - 20 ? 100 : top; }
 
 int CorrectDialogLeft(int left, const ScreenGeometry& screen) {
   return left > screen.width - 20 ? screen.width - 400 : left;

@@ -38,9 +38,9 @@ void SettingsFiles::LoadNetworkStep() {
   if (DirectoryExists(values.DataDir)) {
     dirs_.DataDir = values.DataDir;
   } else {
-    ui_.CursorMessageDlg(std::string(kDataDirMissingText) + values.DataDir + "\n\n" + kDataDirChangedText + "\n" +
-                             dirs_.DefaultDataDir,
-                         MsgKind::Error, MsgButtons::Ok);
+    ui_.CursorMessageDlg(
+        std::string(kDataDirMissingText) + values.DataDir + "\n\n" + kDataDirChangedText + "\n" + dirs_.DefaultDataDir,
+        MsgKind::Error, MsgButtons::Ok);
   }
   dirs_.ExportDir = values.ExportDir;
   dirs_.ImportDir = values.ImportDir;

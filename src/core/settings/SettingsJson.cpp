@@ -45,9 +45,9 @@ nlohmann::ordered_json SettingsJson(const Settings& settings, const Directories&
 }
 
 nlohmann::ordered_json DirectoriesJson(const Directories& dirs) {
-  return {{"ProgramDir", ValidUtf8(dirs.ProgramDir)}, {"DataDir", ValidUtf8(dirs.DataDir)},
+  return {{"ProgramDir", ValidUtf8(dirs.ProgramDir)},         {"DataDir", ValidUtf8(dirs.DataDir)},
           {"DefaultDataDir", ValidUtf8(dirs.DefaultDataDir)}, {"ShareDir", ValidUtf8(dirs.ShareDir)},
-          {"ExportDir", ValidUtf8(dirs.ExportDir)}, {"ImportDir", ValidUtf8(dirs.ImportDir)}};
+          {"ExportDir", ValidUtf8(dirs.ExportDir)},           {"ImportDir", ValidUtf8(dirs.ImportDir)}};
 }
 
 }  // namespace cvd

@@ -11,9 +11,9 @@ namespace {
 
 // Tokens that go in one stroke: exactly these, or anything starting with
 // the held-modifier and delay names (their argument varies).
-constexpr std::array<std::string_view, 12> kWholeTokens{
-    "{ENTER}", "{TAB}", "{SPACE}", "{LEFT}", "{RIGHT}", "{UP}",
-    "{DOWN}",  "{END}", "{HOME}",  "{PG UP}", "{PG DN}", "{INSERT}"};
+constexpr std::array<std::string_view, 12> kWholeTokens{"{ENTER}", "{TAB}",   "{SPACE}", "{LEFT}",
+                                                        "{RIGHT}", "{UP}",    "{DOWN}",  "{END}",
+                                                        "{HOME}",  "{PG UP}", "{PG DN}", "{INSERT}"};
 constexpr std::array<std::string_view, 4> kTokenPrefixes{"{CTRL", "{ALT", "{SHIFT", "{DELAY"};
 
 }  // namespace

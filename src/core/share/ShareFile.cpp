@@ -95,8 +95,7 @@ std::string ReadHead(int fd) {
 
 bool SameFile(const ShareFileMark& last, const ShareFileStamp& now, const std::string& head) {
   return last.stamp.exists && last.stamp.device == now.device && last.stamp.inode == now.inode &&
-         now.size >= last.size && head.compare(0, last.head.size(), last.head) == 0 &&
-         head.size() >= last.head.size();
+         now.size >= last.size && head.compare(0, last.head.size(), last.head) == 0 && head.size() >= last.head.size();
 }
 
 // Reads whole lines from byte `start` (the start of line `line`) to the end,
@@ -188,7 +187,8 @@ bool AppendShareLine(const std::string& path, const std::string& line, std::stri
     Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (fd.get() < 0) return fail("cannot open " + path);
     LockBriefly(fd.get());
-    struct stat opened {}, named {};
+    struct stat opened {
+    }, named{};
     if (::fstat(fd.get(), &opened) != 0) return fail("cannot examine " + path);
     if (!S_ISREG(opened.st_mode)) {
       errno = EINVAL;

@@ -116,8 +116,8 @@ void ShareSync::ShareTimerTimer() {
     FillButton(g, entry->text, first);
     if (g == table_.CurrentGroup) redraw = true;
     if (first && settings_.ShowShareMsg) {
-      ui_.Balloon("Corvinade",
-                  "New shared clipboard information added to the " + table_.Groups[g].Name + " group.", 20);
+      ui_.Balloon("Corvinade", "New shared clipboard information added to the " + table_.Groups[g].Name + " group.",
+                  20);
     }
     first = false;
   }

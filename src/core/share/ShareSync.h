@@ -6,8 +6,8 @@
 // writes of other computers), starts the 50 ms ShareTimer, whose read pass
 // takes the new lines.
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -114,9 +114,7 @@ void ShortcutKeys::HotKeyPressed(int id) {
         window.GroupListChange(next);
       }
       break;
-    case hkiHideWindow:
-      window.CloseButtonWindow();
-      break;
+    case hkiHideWindow: window.CloseButtonWindow(); break;
     case hkiClearClipButtons:
       if (hooks_.clearAllClip) hooks_.clearAllClip();
       break;
@@ -124,15 +122,9 @@ void ShortcutKeys::HotKeyPressed(int id) {
       window.SetPasteCount();
       Redisplay();
       break;
-    case hkiPasteActive:
-      PasteStep();
-      break;
-    case hkiPreviousButton:
-      MovePointer(-1);
-      break;
-    case hkiNextButton:
-      MovePointer(+1);
-      break;
+    case hkiPasteActive: PasteStep(); break;
+    case hkiPreviousButton: MovePointer(-1); break;
+    case hkiNextButton: MovePointer(+1); break;
     case hkiPasteAll:
       if (modalRunning_ == hkiPasteAll) break;
       savedTarget_ = parts_.tracker.LastTarget();
@@ -159,9 +151,7 @@ void ShortcutKeys::HotKeyPressed(int id) {
       ReleaseModifiers();
       if (hooks_.pressButton) hooks_.pressButton(parts_.capture.LastFilled());
       break;
-    case hkiDialNumber:
-      DialStep();
-      break;
+    case hkiDialNumber: DialStep(); break;
     case hkiDontCopyDups:
     case hkiCopyDups:
     case hkiMoveDup:
@@ -170,11 +160,8 @@ void ShortcutKeys::HotKeyPressed(int id) {
         table.Current().CopyDups = id - hkiDontCopyDups;
       }
       break;
-    case hkiSearch:
-      RunModal(hkiSearch, hooks_.search);
-      break;
-    default:
-      break;
+    case hkiSearch: RunModal(hkiSearch, hooks_.search); break;
+    default: break;
   }
 }
 

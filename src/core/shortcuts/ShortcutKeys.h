@@ -107,7 +107,7 @@ class ShortcutKeys {
   int shortCutTag_ = 0;
   int modalRunning_ = 0;  // the function whose dialog is showing
   bool pasteAll_ = false;
-  bool stepRunning_ = false;       // a paste step runs; keys wait for its end
+  bool stepRunning_ = false;      // a paste step runs; keys wait for its end
   std::vector<int> waitingKeys_;  // pressed during the step, in order
   static constexpr std::size_t kMaxWaitingKeys = 16;
   std::string pasteAllSeparator_ = ",";

@@ -32,10 +32,10 @@ enum HotKeyId : int {
 };
 
 inline constexpr std::array<int, kNumFixedHotKeys> kFixedHotKeyIds{
-    hkiEnable,          hkiDisable,        hkiShowWindow,      hkiHideWindow,    hkiClearClipButtons,
-    hkiResetPasteCounter, hkiPasteActive,  hkiPreviousButton,  hkiNextButton,    hkiPasteAll,
-    hkiMarkAllUnused,   hkiEditLastCopied, hkiClearLastCopied, hkiPasteLastCopied, hkiDialNumber,
-    hkiDontCopyDups,    hkiCopyDups,       hkiMoveDup,         hkiMarkDupUnused, hkiSearch};
+    hkiEnable,          hkiDisable,         hkiShowWindow, hkiHideWindow,   hkiClearClipButtons, hkiResetPasteCounter,
+    hkiPasteActive,     hkiPreviousButton,  hkiNextButton, hkiPasteAll,     hkiMarkAllUnused,    hkiEditLastCopied,
+    hkiClearLastCopied, hkiPasteLastCopied, hkiDialNumber, hkiDontCopyDups, hkiCopyDups,         hkiMoveDup,
+    hkiMarkDupUnused,   hkiSearch};
 
 inline constexpr int kQuickFixHotKeyBase = 1000;
 inline constexpr int kQuickFixRowBase = kNumFixedHotKeys;

@@ -8,9 +8,7 @@ namespace cvd {
 
 using TColor = std::int32_t;
 
-constexpr TColor SystemColor(int index) {
-  return static_cast<TColor>(0x80000000u + static_cast<std::uint32_t>(index));
-}
+constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u + static_cast<std::uint32_t>(index)); }
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;

@@ -42,8 +42,7 @@ std::size_t Utf8PrefixBytes(std::string_view text, std::size_t count) {
     // Only swallow real continuation bytes, so a broken sequence still
     // advances by one byte and nothing is skipped.
     std::size_t step = 1;
-    while (step < len && pos + step < text.size() &&
-           (static_cast<unsigned char>(text[pos + step]) & 0xC0) == 0x80) {
+    while (step < len && pos + step < text.size() && (static_cast<unsigned char>(text[pos + step]) & 0xC0) == 0x80) {
       ++step;
     }
     pos += step;
@@ -70,9 +69,9 @@ std::string ValidUtf8(std::string_view text) {
     }
     if (ok && len >= 3) {
       const auto second = static_cast<unsigned char>(text[i + 1]);
-      if (lead == 0xE0 && second < 0xA0) ok = false;  // overlong
+      if (lead == 0xE0 && second < 0xA0) ok = false;   // overlong
       if (lead == 0xED && second >= 0xA0) ok = false;  // surrogate
-      if (lead == 0xF0 && second < 0x90) ok = false;  // overlong
+      if (lead == 0xF0 && second < 0x90) ok = false;   // overlong
       if (lead == 0xF4 && second >= 0x90) ok = false;  // beyond U+10FFFF
     }
     if (ok) {

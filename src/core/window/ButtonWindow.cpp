@@ -85,13 +85,9 @@ void ButtonWindow::HoverHintStep() {
   int b = ui_.ButtonUnderPointer();
   if (b > group.TotalButtons()) b = -1;
   switch (HoverStep(hint_, b)) {
-    case HintAction::None:
-      return;
-    case HintAction::Hide:
-      ui_.HideHint();
-      return;
-    case HintAction::Show:
-      break;
+    case HintAction::None: return;
+    case HintAction::Hide: ui_.HideHint(); return;
+    case HintAction::Show: break;
   }
   const std::string text = HintText(group, b);
   Size size = measure_.HintSize(text, MaxHintWidth);

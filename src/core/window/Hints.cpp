@@ -39,12 +39,9 @@ std::string HintText(const TGroup& group, int b) {
 
 Point HintPosition(int hintType, const Rect& window, Point pointer, Size hint) {
   switch (hintType) {
-    case 1:
-      return Point{window.left - 10 - hint.width, pointer.y + 10};
-    case 2:
-      return Point{window.right() + 10, pointer.y + 10};
-    default:
-      return Point{pointer.x, window.bottom() + 10};
+    case 1: return Point{window.left - 10 - hint.width, pointer.y + 10};
+    case 2: return Point{window.right() + 10, pointer.y + 10};
+    default: return Point{pointer.x, window.bottom() + 10};
   }
 }
 

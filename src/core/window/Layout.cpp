@@ -27,8 +27,8 @@ WindowLayout LayoutGroup(TGroup& group) {
   for (int i = 1; i <= available; ++i) {
     ButtonCell cell;
     cell.number = i;
-    cell.bounds = Rect{(i / rows) * group.ButtonWidth, (i % rows) * group.ButtonHeight, group.ButtonWidth,
-                       group.ButtonHeight};
+    cell.bounds =
+        Rect{(i / rows) * group.ButtonWidth, (i % rows) * group.ButtonHeight, group.ButtonWidth, group.ButtonHeight};
     cell.caption = group.Buttons.Name(i);
     cell.fontColor = DisplayFontColor(group, i);
     cell.color = group.Buttons.Color(i);

@@ -70,8 +70,8 @@ void SessionLockWatch::WatchScreenSaver() {
     bus.connect(QString(), path, kScreenSaver, QStringLiteral("ActiveChanged"), this,
                 SLOT(ScreenSaverActiveChanged(bool)));
   }
-  const QDBusReply<bool> active =
-      Call(bus, kScreenSaver, QStringLiteral("/org/freedesktop/ScreenSaver"), kScreenSaver, QStringLiteral("GetActive"));
+  const QDBusReply<bool> active = Call(bus, kScreenSaver, QStringLiteral("/org/freedesktop/ScreenSaver"), kScreenSaver,
+                                       QStringLiteral("GetActive"));
   locked_ = active.isValid() && active.value();
 }
 

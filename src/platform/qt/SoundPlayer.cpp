@@ -27,8 +27,8 @@ void SoundPlayer::Play(const std::string& waveFile) {
     context_->ca = nullptr;
     return;
   }
-  ca_context_play(context_->ca, 0, CA_PROP_MEDIA_FILENAME, waveFile.c_str(), CA_PROP_EVENT_DESCRIPTION,
-                  "Clip taken", nullptr);
+  ca_context_play(context_->ca, 0, CA_PROP_MEDIA_FILENAME, waveFile.c_str(), CA_PROP_EVENT_DESCRIPTION, "Clip taken",
+                  nullptr);
 }
 #else
 struct SoundPlayer::Context {};

@@ -15,8 +15,7 @@ constexpr std::size_t kLargestPiece = 256 * 1024;  // bigger texts go in pieces
 constexpr std::int64_t kTransferLifeS = 30;        // a reader gone quiet is dropped
 
 std::int64_t NowS() {
-  return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+  return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // UTF-8 to Latin-1 (the STRING target); what Latin-1 lacks becomes '?'.
@@ -143,12 +142,12 @@ void SelectionOwner::Answer(const xcb_selection_request_event_t& request) {
   }
   // Old clients leave the property out: the target names it then.
   const std::uint32_t property = request.property != XCB_NONE ? request.property : request.target;
-  const bool ours = text && request.owner == window_ && (request.selection == clipboard_ || request.selection == primary_);
+  const bool ours =
+      text && request.owner == window_ && (request.selection == clipboard_ || request.selection == primary_);
   bool answered = false;
   if (ours && request.target == targets_) {
     const std::uint32_t targets[] = {targets_, utf8_, XCB_ATOM_STRING, text_};
-    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32, 4,
-                        targets);
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32, 4, targets);
     answered = true;
   } else if (ours && (request.target == utf8_ || request.target == text_ || request.target == XCB_ATOM_STRING)) {
     const bool latin1 = request.target == XCB_ATOM_STRING;

@@ -109,9 +109,8 @@ std::optional<std::string> SelectionReader::Convert(unsigned long target, int ti
   XFlush(display_);
 
   XEvent event;
-  if (!WaitForEvent(display_, &event, deadline, [&](const XEvent& e) {
-        return e.type == SelectionNotify && e.xselection.requestor == window_;
-      })) {
+  if (!WaitForEvent(display_, &event, deadline,
+                    [&](const XEvent& e) { return e.type == SelectionNotify && e.xselection.requestor == window_; })) {
     return std::nullopt;
   }
   if (event.xselection.property == None) return std::nullopt;  // no text on offer

@@ -48,11 +48,12 @@ void X11Clipboard::SetText(const std::string& text) {
 bool X11Clipboard::Subscribe(std::function<void()> onChange) {
   Unsubscribe();
   onChange_ = std::move(onChange);
-  connection_ = QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, this, [this](QClipboard::Mode mode) {
-    // Qt also reports the owner thread taking the selection: that change
-    // was told when the text was set.
-    if (mode == QClipboard::Clipboard && !OwnedByUs()) Changed();
-  });
+  connection_ =
+      QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, this, [this](QClipboard::Mode mode) {
+        // Qt also reports the owner thread taking the selection: that change
+        // was told when the text was set.
+        if (mode == QClipboard::Clipboard && !OwnedByUs()) Changed();
+      });
   return static_cast<bool>(connection_);
 }
 

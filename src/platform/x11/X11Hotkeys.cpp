@@ -1,10 +1,10 @@
 #include "platform/x11/X11Hotkeys.h"
 
+#include <X11/keysym.h>
+#include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTimer>
-#include <X11/keysym.h>
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <memory>
@@ -40,8 +40,7 @@ std::uint16_t MaskOfModifiers(int modifiers) {
   return mask;
 }
 
-constexpr std::uint16_t kKeyModifierMasks =
-    XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4;
+constexpr std::uint16_t kKeyModifierMasks = XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4;
 
 }  // namespace
 
@@ -117,8 +116,8 @@ bool X11Hotkeys::GrabVariants(std::uint8_t keycode, std::uint16_t mask) {
   std::vector<std::uint16_t> taken;
   for (const std::uint16_t variant : variants) {
     const std::uint16_t modifiers = mask | variant;
-    const xcb_void_cookie_t cookie = xcb_grab_key_checked(connection_, 0, root_, modifiers, keycode,
-                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    const xcb_void_cookie_t cookie =
+        xcb_grab_key_checked(connection_, 0, root_, modifiers, keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     if (xcb_generic_error_t* error = xcb_request_check(connection_, cookie)) {
       // BadAccess: another client holds this combination.
       std::free(error);
@@ -133,9 +132,8 @@ bool X11Hotkeys::GrabVariants(std::uint8_t keycode, std::uint16_t mask) {
 
 void X11Hotkeys::UngrabVariants(std::uint8_t keycode, std::uint16_t mask) {
   if (keycode == 0) return;  // 0 would be AnyKey
-  for (const std::uint16_t variant :
-       {std::uint16_t{0}, std::uint16_t{XCB_MOD_MASK_LOCK}, numLockMask_,
-        static_cast<std::uint16_t>(numLockMask_ | XCB_MOD_MASK_LOCK)}) {
+  for (const std::uint16_t variant : {std::uint16_t{0}, std::uint16_t{XCB_MOD_MASK_LOCK}, numLockMask_,
+                                      static_cast<std::uint16_t>(numLockMask_ | XCB_MOD_MASK_LOCK)}) {
     xcb_ungrab_key(connection_, keycode, root_, static_cast<std::uint16_t>(mask | variant));
   }
 }

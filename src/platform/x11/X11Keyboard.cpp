@@ -47,7 +47,8 @@ unsigned long KeysymOfVirtualKey(int key) {
 // points, others are the code point with the Unicode flag.
 unsigned long KeysymOfCharacter(char32_t c) {
   switch (c) {
-    case '\r': case '\n': return XK_Return;
+    case '\r':
+    case '\n': return XK_Return;
     case '\t': return XK_Tab;
     case '\b': return XK_BackSpace;
     case 0x1B: return XK_Escape;

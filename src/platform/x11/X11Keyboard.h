@@ -32,8 +32,8 @@ class X11Keyboard : public Keyboard {
   void RestoreSpares();
 
   Display* display_;
-  std::vector<unsigned char> spares_;                 // key codes without symbols
-  std::map<unsigned long, unsigned char> remapped_;   // keysym -> spare key code
+  std::vector<unsigned char> spares_;                // key codes without symbols
+  std::map<unsigned long, unsigned char> remapped_;  // keysym -> spare key code
   std::size_t nextSpare_ = 0;
   QTimer restoreTimer_;
 };

@@ -29,8 +29,7 @@ long OwnMask(Display* d, ::Window w) {
   unsigned char* data = nullptr;
   ::Window window = 0;
   XErrorTrap trap(d);
-  if (XGetWindowProperty(d, root, active, 0, 1, False, XA_WINDOW, &type, &format, &count, &after, &data) ==
-          Success &&
+  if (XGetWindowProperty(d, root, active, 0, 1, False, XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
       data && format == 32 && count == 1) {
     window = static_cast<::Window>(*reinterpret_cast<unsigned long*>(data));
   }

@@ -26,8 +26,8 @@ class X11WindowWatch : public QAbstractNativeEventFilter {
   std::function<void()> onChange_;
   unsigned long root_;
   unsigned long activeAtom_, netNameAtom_, nameAtom_, netStateAtom_, stateAtom_;
-  unsigned long watched_ = 0;      // the active window we listen to
-  long watchedMaskBefore_ = 0;     // our own event mask on it before
+  unsigned long watched_ = 0;   // the active window we listen to
+  long watchedMaskBefore_ = 0;  // our own event mask on it before
   long rootMaskBefore_ = 0;
 };
 

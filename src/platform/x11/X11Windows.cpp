@@ -127,8 +127,7 @@ WindowId X11Windows::Foreground() {
 
 std::string X11Windows::Title(WindowId window) {
   if (!display_ || window == 0) return {};
-  std::string title =
-      StringProperty(display_, window, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
+  std::string title = StringProperty(display_, window, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
   if (title.empty()) title = StringProperty(display_, window, "WM_NAME", AnyPropertyType);
   return title;
 }

@@ -27,8 +27,8 @@ struct Folders {
 TEST(MigrationTest, BothOldFilesAreCopiedOnlyWhenTheDataFolderHasNeither) {
   // Settings and data file in the program folder, in the data folder; whether they are copied.
   const std::tuple<bool, bool, bool, bool, bool> cases[] = {
-      {true, true, false, false, true},  {true, false, false, false, false}, {false, true, false, false, false},
-      {true, true, true, false, false},  {true, true, false, true, false},
+      {true, true, false, false, true}, {true, false, false, false, false}, {false, true, false, false, false},
+      {true, true, true, false, false}, {true, true, false, true, false},
   };
   for (const auto& [iniInProgram, datInProgram, iniInData, datInData, copies] : cases) {
     Folders f;
@@ -65,8 +65,9 @@ TEST(MigrationTest, AFailedDataCopyLeavesNoLoneSettingsFile) {
   auto& [tmp, ui, dirs] = f;
   WriteTextFile(dirs.ProgramDir + "corvinade.ini", "ini");
   // A sparse file larger than any data file is refused by the copy.
-  std::filesystem::resize_file((WriteTextFile(dirs.ProgramDir + "corvinade.dat", ""), dirs.ProgramDir + "corvinade.dat"),
-                               (std::uintmax_t{1} << 30) + 1);
+  std::filesystem::resize_file(
+      (WriteTextFile(dirs.ProgramDir + "corvinade.dat", ""), dirs.ProgramDir + "corvinade.dat"),
+      (std::uintmax_t{1} << 30) + 1);
   EXPECT_FALSE(MigrateFromProgramDir(dirs, ui));
   EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
 }

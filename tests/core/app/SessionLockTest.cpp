@@ -10,8 +10,10 @@ TEST(SessionLockTest, LockHidesAndUnlockShowsWhatWasShown) {
   // Notices: L lock, U unlock.
   using Case = std::tuple<const char*, bool, bool, const char*, bool>;
   for (auto [what, lockedAtStart, hideFirst, notices, visibleAfter] :
-       std::vector<Case>{{"shown", false, false, "LU", true}, {"hidden", false, true, "LU", false},
-                         {"a second lock notice", false, false, "LLU", true}, {"locked at start", true, false, "U", true}}) {
+       std::vector<Case>{{"shown", false, false, "LU", true},
+                         {"hidden", false, true, "LU", false},
+                         {"a second lock notice", false, false, "LLU", true},
+                         {"locked at start", true, false, "U", true}}) {
     SCOPED_TRACE(what);
     test::Harness h;
     h.shell.locked = lockedAtStart;

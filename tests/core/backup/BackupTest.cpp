@@ -56,8 +56,8 @@ class BackupTest : public test::SettingsFilesSetup {
   LocalDateTime now{2024, 3, 15, 9, 30, 0};
   int redraws = 0;
   std::string watched;
-  BackupActions actions{files, BackupHooks{[this] { ++redraws; }, [this](const std::string& f) { watched = f; },
-                                           [this] { return now; }}};
+  BackupActions actions{
+      files, BackupHooks{[this] { ++redraws; }, [this](const std::string& f) { watched = f; }, [this] { return now; }}};
   std::string data;
   std::string backup = tmp.Sub("backup");
 
@@ -177,15 +177,20 @@ TEST_F(BackupTest, AManualChoiceRestoresThePairOfItsFolderAndSuffix) {
 }
 
 TEST(BackupSuffixTest, TheSuffixFollowsTheDataFileName) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"corvinade.dat", ""}, {"corvinade.dat.restore.240101", ".restore.240101"}, {"corvinade.ini.backup", ".backup"},
-      {"mine.dat", ""}, {"noextension", ""}};
+  const std::pair<const char*, const char*> cases[] = {{"corvinade.dat", ""},
+                                                       {"corvinade.dat.restore.240101", ".restore.240101"},
+                                                       {"corvinade.ini.backup", ".backup"},
+                                                       {"mine.dat", ""},
+                                                       {"noextension", ""}};
   for (const auto& [name, suffix] : cases) EXPECT_EQ(BackupSuffixOf(name), suffix) << name;
 }
 
 TEST_F(BackupTest, DataFoldersUnderTheSystemProgramFolderAreRefusedInAnyCase) {
-  const std::pair<const char*, bool> cases[] = {
-      {"/usr/local/data/", true}, {"/Usr/share/x", true}, {"/usr", true}, {"/home/me/usr/", false}, {"/usrdata/", false}};
+  const std::pair<const char*, bool> cases[] = {{"/usr/local/data/", true},
+                                                {"/Usr/share/x", true},
+                                                {"/usr", true},
+                                                {"/home/me/usr/", false},
+                                                {"/usrdata/", false}};
   for (const auto& [folder, refused] : cases) EXPECT_EQ(actions.FolderNotAllowed(folder), refused) << folder;
   EXPECT_EQ(ui.messages.size(), 3u);  // one for each refusal
   // A link into the program folder counts as being there.
@@ -194,7 +199,7 @@ TEST_F(BackupTest, DataFoldersUnderTheSystemProgramFolderAreRefusedInAnyCase) {
 }
 
 TEST_F(BackupTest, YesCopiesTheCurrentSetupToTheNewFolder) {
-  ui.AnswerFolder(data);  // the current folder: nothing asked, nothing saved
+  ui.AnswerFolder(data);                    // the current folder: nothing asked, nothing saved
   ui.AnswerFolder("/usr/share/corvinade");  // refused, no question
   actions.DataDirButton();
   actions.DataDirButton();

@@ -10,20 +10,20 @@ LocalDateTime At(int day, int hour, int minute, int second = 0) { return {2024, 
 TEST(DailyBackupTest, LateTicksDoNotSkipTheDaysBackup) {
   const TimeOfDay noon{12, 0, 0};
   const std::tuple<LocalDateTime, LocalDateTime, bool, bool> cases[] = {
-      {At(10, 11, 59, 50), At(10, 12, 3, 0), true, true},     // a busy machine, three minutes late
-      {At(10, 12, 0, 0), At(10, 12, 1, 0), true, false},      // the moment was in the last tick's range
-      {At(10, 9, 0, 0), At(10, 18, 0, 0), true, true},        // suspended across it
-      {At(9, 23, 0, 0), At(10, 1, 0, 0), true, false},        // overnight, before the time
-      {At(9, 11, 0, 0), At(12, 8, 0, 0), true, true},         // days asleep: one backup for yesterday's
-      {At(10, 11, 0, 0), At(10, 13, 0, 0), false, false},     // backups off
-      {At(10, 13, 0, 0), At(10, 12, 30, 0), true, false},     // clock set back
+      {At(10, 11, 59, 50), At(10, 12, 3, 0), true, true},  // a busy machine, three minutes late
+      {At(10, 12, 0, 0), At(10, 12, 1, 0), true, false},   // the moment was in the last tick's range
+      {At(10, 9, 0, 0), At(10, 18, 0, 0), true, true},     // suspended across it
+      {At(9, 23, 0, 0), At(10, 1, 0, 0), true, false},     // overnight, before the time
+      {At(9, 11, 0, 0), At(12, 8, 0, 0), true, true},      // days asleep: one backup for yesterday's
+      {At(10, 11, 0, 0), At(10, 13, 0, 0), false, false},  // backups off
+      {At(10, 13, 0, 0), At(10, 12, 30, 0), true, false},  // clock set back
   };
   for (const auto& [previous, now, autoBackup, due] : cases) {
     DailyBackupSchedule schedule;
     schedule.Start(previous);
     EXPECT_EQ(schedule.Tick(now, autoBackup, noon), due)
-        << previous.Day << " " << previous.Hour << ":" << previous.Minute << " -> " << now.Day << " "
-        << now.Hour << ":" << now.Minute;
+        << previous.Day << " " << previous.Hour << ":" << previous.Minute << " -> " << now.Day << " " << now.Hour << ":"
+        << now.Minute;
   }
 }
 

@@ -25,8 +25,8 @@ TEST(ButtonList, BehavesAsAVectorOfButtonsThroughAnySequenceOfChanges) {
   const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
   const auto text = [&] { return std::string(pick(3) == 0 ? pick(300) : pick(12), static_cast<char>('a' + pick(26))); };
   const auto button = [&] {
-    return TButton{text(), pick(4) == 0 ? text() : "", text(), pick(2) == 1, static_cast<TColor>(pick(100)),
-                   static_cast<TColor>(pick(100))};
+    return TButton{text(),       pick(4) == 0 ? text() : "",     text(),
+                   pick(2) == 1, static_cast<TColor>(pick(100)), static_cast<TColor>(pick(100))};
   };
   ButtonList list;
   std::vector<TButton> model;
@@ -44,7 +44,8 @@ TEST(ButtonList, BehavesAsAVectorOfButtonsThroughAnySequenceOfChanges) {
       case 1: {
         const std::size_t first = pick(n), last = first + pick(n - first + 1);
         list.erase(first, last);
-        model.erase(model.begin() + static_cast<std::ptrdiff_t>(first), model.begin() + static_cast<std::ptrdiff_t>(last));
+        model.erase(model.begin() + static_cast<std::ptrdiff_t>(first),
+                    model.begin() + static_cast<std::ptrdiff_t>(last));
         break;
       }
       case 2: {
@@ -65,7 +66,8 @@ TEST(ButtonList, BehavesAsAVectorOfButtonsThroughAnySequenceOfChanges) {
       case 4: {
         const std::size_t first = pick(n), last = first + 1 + pick(n - first), middle = first + pick(last - first + 1);
         list.Rotate(first, middle, last);
-        std::rotate(model.begin() + static_cast<std::ptrdiff_t>(first), model.begin() + static_cast<std::ptrdiff_t>(middle),
+        std::rotate(model.begin() + static_cast<std::ptrdiff_t>(first),
+                    model.begin() + static_cast<std::ptrdiff_t>(middle),
                     model.begin() + static_cast<std::ptrdiff_t>(last));
         break;
       }

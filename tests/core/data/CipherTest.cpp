@@ -27,7 +27,8 @@ TEST(CipherEncoding, ForeignCharactersCountAsZeroAndALoneLastCharacterIsDropped)
 // Ledger", both zero-filled to 16 bytes, then the text encoding.
 TEST(Cipher, KnownAnswers) {
   const std::pair<const char*, const char*> cases[] = {
-      {"abc", "lEb6Mbyu1AY8uM8FEb161+"}, {"Corvinade Data File", "YbJ3o9zTnfjVwRGuOslDNLrBK-LGVZVhg0n2cuPLYqo"},
+      {"abc", "lEb6Mbyu1AY8uM8FEb161+"},
+      {"Corvinade Data File", "YbJ3o9zTnfjVwRGuOslDNLrBK-LGVZVhg0n2cuPLYqo"},
       {"0123456789abcdef", "ve-8qTUuB62ym-yWdB8wkJeo0iWh6T5G96ZAKI9Yaxk"},
   };
   for (const auto& [plain, cipher] : cases) {
@@ -39,8 +40,9 @@ TEST(Cipher, KnownAnswers) {
 TEST(Cipher, RoundTripsAnyBytes) {
   std::string allBytes;
   for (int i = 0; i < 256; ++i) allBytes.push_back(static_cast<char>(i));
-  const std::string cases[] = {"line one\r\nline two\r\n", allBytes, "ends in a pad-like byte\x01",
-                               std::string(16, '\x10'), std::string(1, '\0'), std::string(5000, 'z')};
+  const std::string cases[] = {"line one\r\nline two\r\n",    allBytes,
+                               "ends in a pad-like byte\x01", std::string(16, '\x10'),
+                               std::string(1, '\0'),          std::string(5000, 'z')};
   for (const auto& plain : cases) {
     const std::string line = Encrypt(plain);
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
@@ -50,11 +52,13 @@ TEST(Cipher, RoundTripsAnyBytes) {
 }
 
 TEST(Cipher, InvalidInputGivesTheEmptyText) {
-  const std::string oneBlock = Encrypt("abc");    // 22 characters, 16 bytes
+  const std::string oneBlock = Encrypt("abc");  // 22 characters, 16 bytes
   const std::string cases[] = {
-      "", "12", "0123456789abcde",  // fewer than 16 characters
-      oneBlock.substr(0, 21),       // 15 bytes after decoding
-      oneBlock + "A",               // 17 bytes: an incomplete last block
+      "",
+      "12",
+      "0123456789abcde",       // fewer than 16 characters
+      oneBlock.substr(0, 21),  // 15 bytes after decoding
+      oneBlock + "A",          // 17 bytes: an incomplete last block
   };
   for (const auto& c : cases) EXPECT_EQ(Decrypt(c), "") << c;
   EXPECT_EQ(Encrypt(""), "");

@@ -7,11 +7,10 @@ namespace {
 
 TEST(Colors, NamesAndValuesRoundTrip) {
   const std::pair<const char*, std::uint32_t> cases[] = {
-      {"clBlack", 0x000000},        {"clMaroon", 0x000080},       {"clRed", 0x0000FF},
-      {"clBlue", 0xFF0000},         {"clFuchsia", 0xFF00FF},      {"clMoneyGreen", 0xC0DCC0},
-      {"clMedGray", 0xA4A0A0},      {"clScrollBar", 0x80000000},  {"clBtnFace", 0x8000000F},
-      {"clInfoBk", 0x80000018},     {"clHotLight", 0x8000001A},   {"clMenuBar", 0x8000001E},
-      {"clNone", 0x1FFFFFFF},       {"clDefault", 0x20000000},
+      {"clBlack", 0x000000},     {"clMaroon", 0x000080},     {"clRed", 0x0000FF},        {"clBlue", 0xFF0000},
+      {"clFuchsia", 0xFF00FF},   {"clMoneyGreen", 0xC0DCC0}, {"clMedGray", 0xA4A0A0},    {"clScrollBar", 0x80000000},
+      {"clBtnFace", 0x8000000F}, {"clInfoBk", 0x80000018},   {"clHotLight", 0x8000001A}, {"clMenuBar", 0x8000001E},
+      {"clNone", 0x1FFFFFFF},    {"clDefault", 0x20000000},
   };
   for (const auto& [name, bits] : cases) {
     EXPECT_EQ(ColorToString(static_cast<TColor>(bits)), name);

@@ -45,16 +45,16 @@ TEST(DataFile, WritesTheLayoutLineByLine) {
   const std::vector<std::string> expected = {
       Encrypt("Corvinade Data File"), "1",
       // block A
-      Encrypt("G"), Encrypt("app"), "1", "1", "-5", "7", "TRUE",
-      Encrypt("clip"), "", Encrypt("a\xFF" "b\xFE" "c"),
-      Encrypt("perm"), Encrypt("hint"), "",
-      Encrypt("--Group separator--"),
-      Encrypt("win"), Encrypt("Shared"),                       // B
-      Encrypt("3"),                                            // C
-      Encrypt("90"), Encrypt("20"), Encrypt("2"), "TRUE", Encrypt("/snd.wav"), Encrypt("Sans"), Encrypt("11"),
-      "TRUE", "FALSE", "MARK", "FALSE", "TRUE", Encrypt("3"),  // D
-      "0", "250",                                              // E
-      "0", "-2147483633", "255", "65280",                      // F
+      Encrypt("G"), Encrypt("app"), "1", "1", "-5", "7", "TRUE", Encrypt("clip"), "",
+      Encrypt("a\xFF"
+              "b\xFE"
+              "c"),
+      Encrypt("perm"), Encrypt("hint"), "", Encrypt("--Group separator--"), Encrypt("win"), Encrypt("Shared"),  // B
+      Encrypt("3"),                                                                                             // C
+      Encrypt("90"), Encrypt("20"), Encrypt("2"), "TRUE", Encrypt("/snd.wav"), Encrypt("Sans"), Encrypt("11"), "TRUE",
+      "FALSE", "MARK", "FALSE", "TRUE", Encrypt("3"),  // D
+      "0", "250",                                      // E
+      "0", "-2147483633", "255", "65280",              // F
   };
   EXPECT_EQ(WriteDataFile(table), Join(expected, expected.size()));
 }
@@ -127,11 +127,14 @@ TEST(DataFile, UnreadableNumbersAndAbsurdCountsAreRejected) {
   const std::string bytes = WriteDataFile(table);
   const std::size_t afterA = 2 + 8 + 3 * 2;
   const std::pair<std::size_t, std::string> cases[] = {
-      {2, "abc"}, {2, "2000000000"}, {2, "0"},  // group count
-      {5, "-1"}, {6, "100001"},                 // button counts
-      {7, "1.5"},                                                   // window left
-      {afterA + 3, Encrypt("wide")},                                // block C
-      {afterA + 4, Encrypt("")},                                    // block D
+      {2, "abc"},
+      {2, "2000000000"},
+      {2, "0"},  // group count
+      {5, "-1"},
+      {6, "100001"},                  // button counts
+      {7, "1.5"},                     // window left
+      {afterA + 3, Encrypt("wide")},  // block C
+      {afterA + 4, Encrypt("")},      // block D
   };
   for (const auto& [line, text] : cases) {
     const DataFileContents read = ReadDataFile(WithLine(bytes, line, text), LegacyDisplay{});

@@ -7,9 +7,18 @@ namespace {
 
 TEST(PackText, LineBreaksAndTabsBecomeSingleBytes) {
   const std::pair<std::string, std::string> cases[] = {
-      {"a\r\nb", "a\xFF" "b"}, {"a\tb", "a\xFE" "b"}, {"\r\n\r\n", "\xFF\xFF"},
-      {"a\rb", "a\rb"}, {"a\r", "a\r"}, {"\r\r\n", "\r\xFF"},  // a lone CR keeps the next character
-      {"a\nb", "a\nb"}, {"caf\xC3\xA9", "caf\xC3\xA9"},
+      {"a\r\nb",
+       "a\xFF"
+       "b"},
+      {"a\tb",
+       "a\xFE"
+       "b"},
+      {"\r\n\r\n", "\xFF\xFF"},
+      {"a\rb", "a\rb"},
+      {"a\r", "a\r"},
+      {"\r\r\n", "\r\xFF"},  // a lone CR keeps the next character
+      {"a\nb", "a\nb"},
+      {"caf\xC3\xA9", "caf\xC3\xA9"},
   };
   for (const auto& [text, packed] : cases) {
     EXPECT_EQ(PackText(text), packed) << text;
@@ -22,8 +31,18 @@ TEST(PackText, LineBreaksAndTabsBecomeSingleBytes) {
 
 TEST(ParseWholeNumber, AcceptsOnlyWholeDecimalNumbersInRange) {
   const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-      {"-5", -5}, {"+7", 7}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"2147483648", {}}, {"", {}},
-      {"-", {}}, {"+-1", {}}, {" 1", {}}, {"1 ", {}}, {"1a", {}}, {"$10", {}},
+      {"-5", -5},
+      {"+7", 7},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", {}},
+      {"", {}},
+      {"-", {}},
+      {"+-1", {}},
+      {" 1", {}},
+      {"1 ", {}},
+      {"1a", {}},
+      {"$10", {}},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseWholeNumber(text), value) << text;
 }

@@ -117,7 +117,10 @@ TEST_F(DesktopActionsTest, AutostartEntryIsWrittenQuotedAndRemoved) {
   EXPECT_TRUE(desktop.SetStartAtLogin(false));
   EXPECT_FALSE(desktop.StartsAtLogin());
   EXPECT_TRUE(desktop.SetStartAtLogin(false));  // already gone is fine
-  if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
+  if (old)
+    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ struct EditorFixture : ::testing::Test {
     h.Start();
     h.MakeGroupsABC();
     GroupTable& t = h.state.table;
-    for (int b = 1; b <= 5; ++b) A().Buttons.SetName(b, "c" + std::to_string(b)), A().Buttons.SetText(b, "c" + std::to_string(b));
+    for (int b = 1; b <= 5; ++b)
+      A().Buttons.SetName(b, "c" + std::to_string(b)), A().Buttons.SetText(b, "c" + std::to_string(b));
     A().Buttons.SetName(6, "perm"), A().Buttons.SetText(6, "perm");
     t.CurrentGroup = 1;
   }
@@ -223,8 +224,9 @@ TEST_F(EditorFixture, ApplyToAllKeepsCountsColumnsAndDelays) {
     e.ApplyToAllGroups();
   });
   const std::string& message = h.ui.messages.back().text;
-  EXPECT_EQ(message.find("This will apply the following settings to all groups:\n\n-Fill clipboard buttons from bottom\n"),
-            0u);
+  EXPECT_EQ(
+      message.find("This will apply the following settings to all groups:\n\n-Fill clipboard buttons from bottom\n"),
+      0u);
   EXPECT_NE(message.find("-50 by 40 pixels button size\n"), std::string::npos);
   EXPECT_NE(message.find("-Use Control-V to paste \n\nDo you"), std::string::npos);
   EXPECT_EQ(A().PasteDelay, kMaxPasteDelay);

@@ -23,7 +23,8 @@ class FadeTest : public ::testing::Test {
 };
 
 TEST_F(FadeTest, TheFadeLastsAboutTwoSecondsAtEveryLevel) {
-  for (auto [level, steps, stepMs] : std::vector<std::tuple<int, int, int>>{{254, 1, 1000}, {10, 245, 8}, {128, 127, 15}}) {
+  for (auto [level, steps, stepMs] :
+       std::vector<std::tuple<int, int, int>>{{254, 1, 1000}, {10, 245, 8}, {128, 127, 15}}) {
     SCOPED_TRACE(level);
     StartIdle("1", std::to_string(level));
     h.loop.AdvanceBy(kMinute + steps * stepMs - 1);

@@ -18,7 +18,8 @@ struct ButtonsFixture : ::testing::Test {
     std::filesystem::remove(h.dir.Path() + "corvinade.dat");
     std::filesystem::remove(h.dir.Path() + "corvinade.ini");
     h.Start();
-    for (int b = 1; b <= 5; ++b) h.Group().Buttons.SetName(b, "c" + std::to_string(b)), h.Group().Buttons.SetText(b, "c" + std::to_string(b));
+    for (int b = 1; b <= 5; ++b)
+      h.Group().Buttons.SetName(b, "c" + std::to_string(b)), h.Group().Buttons.SetText(b, "c" + std::to_string(b));
     h.Group().Buttons.SetText(6, "perm");
   }
   ButtonOperations& Ops() { return h.engine->Menus().Buttons(); }
@@ -47,9 +48,7 @@ TEST_F(ButtonsFixture, MoveKeepsButtonsOnTheirSideOfTheClipBoundary) {
     int from, to, result;
     const char* texts;
   } cases[] = {
-      {1, 3, 0, "c2,c3,c1,c4,c5,perm"},
-      {4, 2, 0, "c1,c4,c2,c3,c5,perm"},
-      {3, 3, 0, "c1,c2,c3,c4,c5,perm"},
+      {1, 3, 0, "c2,c3,c1,c4,c5,perm"},    {4, 2, 0, "c1,c4,c2,c3,c5,perm"}, {3, 3, 0, "c1,c2,c3,c4,c5,perm"},
       {2, 6, 1, "c1,c2,c3,c4,c5,perm,c2"},  // a clip on a permanent place: a permanent copy
       {6, 1, 0, "c1,c2,c3,c4,c5,perm"},     // a permanent button stays permanent
   };
@@ -140,8 +139,8 @@ TEST_F(ButtonsFixture, CommandsOnAButtonOfAnotherGroupDoNothing) {
   h.state.settings.NumFavs = 1;
   WindowMenus& menus = h.engine->Menus();
   const std::string before = Texts();
-  for (int command : {cmdFavoriteColor, cmdQuickFix, cmdColorEditor, cmdMarkUsed, cmdMakePermanent,
-                      cmdDeleteButton, cmdEditButton}) {
+  for (int command :
+       {cmdFavoriteColor, cmdQuickFix, cmdColorEditor, cmdMarkUsed, cmdMakePermanent, cmdDeleteButton, cmdEditButton}) {
     menus.Choose(command);
   }
   EXPECT_EQ(Texts(), before);
@@ -171,8 +170,7 @@ TEST_F(ButtonsFixture, FavouriteColoursAndTheColourEditor) {
   h.state.settings.FavTextColor[1] = clRed;
   h.state.settings.FavButtonColor[1] = 0x123456;
   const MenuModel menu = h.engine->Menus().ButtonMenu();
-  EXPECT_EQ(MenuCaptions(menu[10].children),
-            "Maroon - Yellow|Red - 0123456|-|Color Editor|-|Cancel");
+  EXPECT_EQ(MenuCaptions(menu[10].children), "Maroon - Yellow|Red - 0123456|-|Color Editor|-|Cancel");
   h.state.table.CurrentButton = 2;
   h.engine->Menus().Choose(cmdFavoriteColor + 1);
   EXPECT_EQ(h.Group().Buttons[2].Color, 0x123456);

@@ -29,19 +29,55 @@ TEST(GroupFile, WritesVersion4LineByLine) {
   g.RememberPos = true, g.Shared = true;  // never written as set or shared
   g.NumColumns = 2, g.PlaySound = false, g.FontStyle = fsBold, g.CopyDups = 2, g.PasteKeyMode = 1, g.PasteDelay = 150;
   const std::vector<std::string> expected = {
-      Encrypt("Corvinade Group File Version 4"), Encrypt("G"), Encrypt("app"), Encrypt("win"),
-      "1", "1", "-3", "4", "FALSE",
-      Encrypt("c"), Encrypt("h"), Encrypt("x\xFFy"), Encrypt("p"), "", Encrypt("\xFE"),
-      Encrypt("NotShared"), "2", "90", "20", "1", "FALSE", Encrypt("/prog/copy.wav"), Encrypt(kDefaultFontName), "10",
-      "FALSE", "TRUE", "NEW", "TRUE", "TRUE", "2", "1", "150",
+      Encrypt("Corvinade Group File Version 4"),
+      Encrypt("G"),
+      Encrypt("app"),
+      Encrypt("win"),
+      "1",
+      "1",
+      "-3",
+      "4",
+      "FALSE",
+      Encrypt("c"),
+      Encrypt("h"),
+      Encrypt("x\xFFy"),
+      Encrypt("p"),
+      "",
+      Encrypt("\xFE"),
+      Encrypt("NotShared"),
+      "2",
+      "90",
+      "20",
+      "1",
+      "FALSE",
+      Encrypt("/prog/copy.wav"),
+      Encrypt(kDefaultFontName),
+      "10",
+      "FALSE",
+      "TRUE",
+      "NEW",
+      "TRUE",
+      "TRUE",
+      "2",
+      "1",
+      "150",
   };
   EXPECT_EQ(WriteGroupFile(g), Join(expected, expected.size()));
 }
 
 TEST(CheckFileName, RefusesReservedAsciiCharactersOnly) {
   const std::pair<const char*, bool> cases[] = {
-      {"caf\xC3\xA9 \xC3\x9C.cgf", true}, {"a b.c-d_e.cgf", true}, {"a|b.cgf", false}, {"a^b.cgf", false},
-      {"a\"b", false}, {"a*b", false}, {"a/b", false}, {"a:b", false}, {"a<b", false}, {"a?b", false}, {"a\\b", false},
+      {"caf\xC3\xA9 \xC3\x9C.cgf", true},
+      {"a b.c-d_e.cgf", true},
+      {"a|b.cgf", false},
+      {"a^b.cgf", false},
+      {"a\"b", false},
+      {"a*b", false},
+      {"a/b", false},
+      {"a:b", false},
+      {"a<b", false},
+      {"a?b", false},
+      {"a\\b", false},
   };
   for (const auto& [name, ok] : cases) EXPECT_EQ(CheckFileName(name), ok) << name;
 }
@@ -73,7 +109,8 @@ TEST_F(GroupImportTest, ExportedGroupImportsEqualExceptColoursPositionFlagAndSha
   expected.RememberPos = expected.Shared = false;
   for (int b = 1; b <= expected.TotalButtons(); ++b) {
     const TButton button = expected.Buttons[b];
-    expected.Buttons.Set(b, TButton{Caption(button.Name), button.Hint, button.Text, false, b > 2 ? clRed : clBlack, clBtnFace});
+    expected.Buttons.Set(
+        b, TButton{Caption(button.Name), button.Hint, button.Text, false, b > 2 ? clRed : clBlack, clBtnFace});
   }
   expected.Buttons.Set(0, TButton{});
   EXPECT_EQ(table.Groups[3], expected);
@@ -82,8 +119,8 @@ TEST_F(GroupImportTest, ExportedGroupImportsEqualExceptColoursPositionFlagAndSha
 TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrCancelled) {
   exported.Name = "work";
   const GroupTable before = table;
-  for (const auto& [answer, input] : {std::pair<MsgResult, const char*>{MsgResult::Cancel, nullptr},
-                                      {MsgResult::No, nullptr}, {MsgResult::No, ""}}) {
+  for (const auto& [answer, input] :
+       {std::pair<MsgResult, const char*>{MsgResult::Cancel, nullptr}, {MsgResult::No, nullptr}, {MsgResult::No, ""}}) {
     ui.Answer(answer);
     if (answer == MsgResult::No) ui.AnswerInput(input ? std::optional<std::string>(input) : std::nullopt);
     EXPECT_FALSE(Import(WriteGroupFile(exported)).imported);

@@ -14,7 +14,9 @@ namespace cvd {
 namespace {
 
 std::string Caption(const std::string& text) { return "<" + text.substr(0, 4) + ">"; }
-JournalEntry Fill(const std::string& t, const std::string& g = "clips") { return {JournalKind::Fill, g, Caption(t), t}; }
+JournalEntry Fill(const std::string& t, const std::string& g = "clips") {
+  return {JournalKind::Fill, g, Caption(t), t};
+}
 JournalEntry Shift(const std::string& text) { return {JournalKind::Shift, "clips", Caption(text), text}; }
 
 GroupTable Table(int fillMode, int copyDups, const std::vector<std::string>& clips) {
@@ -147,7 +149,8 @@ TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
   const struct {
     const char* name;
     bool marked, saved;
-  } cases[] = {{"before the save", false, false}, {"after the mark", true, false}, {"before the fresh journal", true, true}};
+  } cases[] = {
+      {"before the save", false, false}, {"after the mark", true, false}, {"before the fresh journal", true, true}};
   for (const auto& c : cases) {
     for (const bool big : {false, true}) {
       Folder f(big);

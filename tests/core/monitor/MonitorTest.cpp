@@ -15,7 +15,7 @@ class MonitorTest : public ::testing::Test {
     h.Group(2).MonitorApplication = "xterm";
     h.Group(3).MonitorApplication = "xterm";
     h.Group(4).MonitorWindow = "Notepad";
-    h.windows.windows = {{10, {"bash", "xterm"}},       {11, {"a.txt - Notepad", "gedit"}},
+    h.windows.windows = {{10, {"bash", "xterm"}},        {11, {"a.txt - Notepad", "gedit"}},
                          {12, {"notepad help", "yelp"}}, {13, {"Mail", "mail"}},
                          {14, {"top", "xterm"}},         {99, {"Corvinade", "corvinade", false, false, true}}};
   }
@@ -31,7 +31,7 @@ TEST_F(MonitorTest, ActivatedProgramsAndTitlesBringTheirGroup) {
   using Step = std::tuple<WindowId, const char*, const char*>;
   for (auto [focus, retitle, group] : std::vector<Step>{{10, nullptr, "Shell2"},  // the last match stays
                                                         {11, nullptr, "Notes"},
-                                                        {12, nullptr, "Notes"},  // letter case counts
+                                                        {12, nullptr, "Notes"},   // letter case counts
                                                         {14, nullptr, "Shell2"},  // a second window
                                                         {14, "Notepad - top", "Notes"}}) {
     if (retitle) h.windows.windows[focus].title = retitle;
@@ -61,7 +61,7 @@ TEST_F(MonitorTest, TyingWaitsForTheNextOtherWindow) {
   h.engine->GroupListChange(3);  // Notes
   h.ui.Answer(MsgResult::Ok);    // the notice
   Choose(cmdMonitorApplication);
-  Choose(cmdMonitorWindow);  // ignored while waiting
+  Choose(cmdMonitorWindow);                                                     // ignored while waiting
   for (WindowId w : {13, 99}) h.windows.foreground = w, h.loop.AdvanceBy(500);  // the one active before, our own
   ASSERT_TRUE(Monitor().Waiting());
   h.engine->GroupListChange(0);  // the wait keeps its group
@@ -87,8 +87,10 @@ TEST_F(MonitorTest, TheWaitEndsOnEscapeAndOnExit) {
     h.ui.Answer(MsgResult::Ok);
     Choose(cmdMonitorApplication);
     h.keyboard.held = {vk::Escape};
-    if (escape) h.loop.AdvanceBy(50);
-    else h.engine->FormDestroy();
+    if (escape)
+      h.loop.AdvanceBy(50);
+    else
+      h.engine->FormDestroy();
     h.keyboard.held.clear();
     EXPECT_FALSE(Monitor().Waiting());
   }

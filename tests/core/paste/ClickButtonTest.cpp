@@ -97,7 +97,8 @@ TEST_F(ClickButtonTest, ActivationOnlyWithoutAdvancedTracking) {
 
 TEST_F(ClickButtonTest, UsedMarksOnlyForClipButtons) {
   h.state.table.AddGroup("Other", "/nonexistent/");
-  const std::tuple<const char*, int, int, bool, bool, bool> cases[] = {  // group, button, track; used, grey
+  const std::tuple<const char*, int, int, bool, bool, bool> cases[] = {
+      // group, button, track; used, grey
       {"clip button of the current group", 1, 3, true, true, true},
       {"without used tracking", 1, 3, false, true, false},
       {"permanent button", 1, 6, true, false, false},
@@ -176,7 +177,7 @@ TEST_F(ClickButtonTest, TerminalsGetTheirKeystrokeByClass) {
   const std::tuple<const char*, const char*, std::vector<std::string>, const char*, std::string> cases[] = {
       {"user@host: ~", "XTerm", {}, nullptr, shiftInsert},
       {"user@host: ~", "xterm", {}, nullptr, shiftInsert},  // case does not matter
-      {"vim notes", "URxvt", {}, nullptr, "+x -x"},        // the method by title comes first
+      {"vim notes", "URxvt", {}, nullptr, "+x -x"},         // the method by title comes first
       {"user@host: ~", "Gedit", {}, nullptr, ctrlV},
       {"user@host: ~", "", {}, nullptr, ctrlV},
       {"user@host: ~", "XTerm", {"foot"}, nullptr, ctrlV},  // a list of the user's own

@@ -35,10 +35,10 @@ TEST_F(KeyMacroTest, ConsoleMacroSendsAltSpaceThenWaitsThenTypes) {
 
 TEST_F(KeyMacroTest, KeyTokensInAnyCase) {
   const std::pair<const char*, const char*> cases[] = {
-      {"{Enter}", "+Return -Return"},  {"{enter}", "+Return -Return"},  {"{TAB}", "+Tab -Tab"},
-      {"{Space}", "+space -space"},    {"{Left}", "+Left* -Left*"},     {"{up}", "+Up* -Up*"},
-      {"{Right}", "+Right* -Right*"},  {"{Down}", "+Down* -Down*"},     {"{End}", "+End* -End*"},
-      {"{Home}", "+Home* -Home*"},     {"{Pg Up}", "+Prior* -Prior*"},  {"{pg dn}", "+Next* -Next*"},
+      {"{Enter}", "+Return -Return"},    {"{enter}", "+Return -Return"}, {"{TAB}", "+Tab -Tab"},
+      {"{Space}", "+space -space"},      {"{Left}", "+Left* -Left*"},    {"{up}", "+Up* -Up*"},
+      {"{Right}", "+Right* -Right*"},    {"{Down}", "+Down* -Down*"},    {"{End}", "+End* -End*"},
+      {"{Home}", "+Home* -Home*"},       {"{Pg Up}", "+Prior* -Prior*"}, {"{pg dn}", "+Next* -Next*"},
       {"{Insert}", "+Insert* -Insert*"},
   };
   for (const auto& c : cases) EXPECT_EQ(Send(c.first), c.second) << c.first;
@@ -48,12 +48,16 @@ TEST_F(KeyMacroTest, TextThatIsNoTokenIsTyped) {
   const std::string open = "+Shift_L +bracketleft -bracketleft -Shift_L";
   const std::string close = "+Shift_L +bracketright -bracketright -Shift_L";
   const std::pair<const char*, std::string> cases[] = {
-      {"", ""}, {"{Enter }", open + " +Shift_L +e -e -Shift_L +n -n +t -t +e -e +r -r +space -space " + close},
-      {"{abc}", open + " +a -a +b -b +c -c " + close}, {"{x{Tab}y}", open + " +x -x +Tab -Tab +y -y " + close},
+      {"", ""},
+      {"{Enter }", open + " +Shift_L +e -e -Shift_L +n -n +t -t +e -e +r -r +space -space " + close},
+      {"{abc}", open + " +a -a +b -b +c -c " + close},
+      {"{x{Tab}y}", open + " +x -x +Tab -Tab +y -y " + close},
       // Unclosed at the end: the last character stands in for the bracket.
-      {"{Tab", open + " +Shift_L +t -t -Shift_L +a -a +b -b"}, {"{Tabx", "+Tab -Tab"},
+      {"{Tab", open + " +Shift_L +t -t -Shift_L +a -a +b -b"},
+      {"{Tabx", "+Tab -Tab"},
       {"{Tab\xC3\xA9", "+Tab -Tab"},  // a multi-byte last character is consumed whole
-      {"}", close}, {"{}", open + " " + close},
+      {"}", close},
+      {"{}", open + " " + close},
       {"{Delay}", open + " +Shift_L +d -d -Shift_L +e -e +l -l +a -a +y -y " + close},
   };
   for (const auto& c : cases) EXPECT_EQ(Send(c.first), c.second) << c.first;
@@ -68,7 +72,8 @@ TEST_F(KeyMacroTest, ModifierTokensHoldTheirKey) {
       {"{Ctrl  v}", "+Control_L +space -space +v -v -Control_L"},
       // Shift held by the token is not pressed again for capitals.
       {"{Shift A!}", "+Shift_L +a -a +1 -1 -Shift_L"},
-      {"{Winkey r}", "+Super_L +r -r -Super_L"}, {"{Alt f}x", "+Alt_L +f -f -Alt_L +x -x"},
+      {"{Winkey r}", "+Super_L +r -r -Super_L"},
+      {"{Alt f}x", "+Alt_L +f -f -Alt_L +x -x"},
       // The inner token clears the flag although the outer one still holds Shift.
       {"{Shift {Shift a}B}", "+Shift_L +Shift_L +a -a -Shift_L +Shift_L +b -b -Shift_L -Shift_L"},
       {"{Ctrl {Shift {Home}}}", "+Control_L +Shift_L +Home* -Home* -Shift_L -Control_L"},
@@ -96,7 +101,7 @@ TEST_F(KeyMacroTest, CapsLockIsSwitchedOffAroundEachCharacter) {
 
 TEST_F(KeyMacroTest, DelayWaits) {
   const std::pair<const char*, int> cases[] = {
-      {"{delay 7}", 17},  {"{Delay 10000}", 10010}, {"{Delay 10001}", 11}, {"{Delay 1.5}", 11},
+      {"{delay 7}", 17},   {"{Delay 10000}", 10010}, {"{Delay 10001}", 11}, {"{Delay 1.5}", 11},
       {"{Delay 20 }", 11}, {"{Delay  20}", 30},      {"{Delay +-20}", 11},  {"{Delay -5}", 0},
   };
   for (const auto& c : cases) {
@@ -124,11 +129,12 @@ TEST_F(KeyMacroTest, EventsAreProcessedBetweenStepsButNotInKeyPauses) {
 
 TEST_F(KeyMacroTest, CharactersGoThroughTheLayout) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a;", "+a -a +semicolon -semicolon"}, {"\r\n", "+Return -Return +Control_L +Return -Return -Control_L"},
+      {"a;", "+a -a +semicolon -semicolon"},
+      {"\r\n", "+Return -Return +Control_L +Return -Return -Control_L"},
       {"\t", "+Tab -Tab"},
       {"\xC3\xA9\xE2\x82\xAC", "+U00E9 -U00E9 +U20AC -U20AC"},  // through spare keys
-      {"\xE9x", "+U00E9 -U00E9 +x -x"},                          // a stray byte is Latin-1
-      {"\x01x", "+x -x"},                                        // no key: skipped
+      {"\xE9x", "+U00E9 -U00E9 +x -x"},                         // a stray byte is Latin-1
+      {"\x01x", "+x -x"},                                       // no key: skipped
   };
   for (const auto& c : cases) EXPECT_EQ(Send(c.first), c.second) << c.first;
   const std::int64_t start = loop.NowMs();
@@ -137,8 +143,8 @@ TEST_F(KeyMacroTest, CharactersGoThroughTheLayout) {
 }
 
 TEST_F(KeyMacroTest, FindEndBracket) {
-  const std::pair<const char*, std::size_t> cases[] = {
-      {"{}", 2}, {"{abc}x", 5}, {"{a{b}c}d", 7}, {"{a}b}", 3}, {"{abc", 4}, {"{", 1}, {"{{a}", 4}};
+  const std::pair<const char*, std::size_t> cases[] = {{"{}", 2},   {"{abc}x", 5}, {"{a{b}c}d", 7}, {"{a}b}", 3},
+                                                       {"{abc", 4}, {"{", 1},      {"{{a}", 4}};
   for (const auto& c : cases) EXPECT_EQ(KeyMacroSender::FindEndBracket(c.first), c.second) << c.first;
 }
 

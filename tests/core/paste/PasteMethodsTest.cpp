@@ -8,13 +8,19 @@ namespace {
 
 TEST(PasteMethodsTest, TitleMatchingByMode) {
   const std::tuple<const char*, int, const char*, bool> cases[] = {
-      {"Term", pmBeginning, "Terminal", true}, {"Term", pmBeginning, "My Terminal", false},
+      {"Term", pmBeginning, "Terminal", true},
+      {"Term", pmBeginning, "My Terminal", false},
       {"command prompt", pmAnywhere, "Administrator: Command Prompt", false},  // case-sensitive
       {"Command Prompt", pmAnywhere, "Administrator: Command Prompt - ping", true},
       {"cmd.exe", pmEnding, "C:\\Windows\\system32\\cmd.exe", true},
       {"cmd.exe", pmEnding, "cmd.exe - cmd.exe", false},  // only the first occurrence counts
-      {"cmd.exe", pmEnding, "cmd.ex", false}, {"abc", pmExactly, "abcd", false}, {"", pmBeginning, "abc", false},
-      {"", pmAnywhere, "abc", false}, {"", pmEnding, "", false}, {"", pmExactly, "", true}, {"abc", 4, "abc", false},
+      {"cmd.exe", pmEnding, "cmd.ex", false},
+      {"abc", pmExactly, "abcd", false},
+      {"", pmBeginning, "abc", false},
+      {"", pmAnywhere, "abc", false},
+      {"", pmEnding, "", false},
+      {"", pmExactly, "", true},
+      {"abc", 4, "abc", false},
   };
   for (const auto& [watch, match, title, matches] : cases) {
     EXPECT_EQ(TitleMatches(PasteMethod{watch, match, "{Ctrl v}", 150}, title), matches) << watch << " / " << title;

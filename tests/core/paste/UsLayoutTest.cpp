@@ -11,11 +11,13 @@ namespace {
 
 TEST(UsLayoutTest, CharactersAndTheirKeys) {
   const std::tuple<char32_t, const char*, int> cases[] = {
-      {'a', "a", 0},           {'Z', "z", ssShift},          {'7', "7", 0},           {'&', "7", ssShift},
-      {'~', "grave", ssShift}, {'"', "apostrophe", ssShift}, {'?', "slash", ssShift}, {'_', "minus", ssShift},
-      {'|', "backslash", ssShift}, {'=', "equal", 0},        {']', "bracketright", 0}, {' ', "space", 0},
-      {'\r', "Return", 0},     {'\n', "Return", ssCtrl},     {'\b', "BackSpace", 0},  {0x1B, "Escape", 0},
-      {0x7F, "Delete", 0},     {0xA0, "U00A0", 0},           {0x1F600, "U1F600", 0},
+      {'a', "a", 0},           {'Z', "z", ssShift},      {'7', "7", 0},
+      {'&', "7", ssShift},     {'~', "grave", ssShift},  {'"', "apostrophe", ssShift},
+      {'?', "slash", ssShift}, {'_', "minus", ssShift},  {'|', "backslash", ssShift},
+      {'=', "equal", 0},       {']', "bracketright", 0}, {' ', "space", 0},
+      {'\r', "Return", 0},     {'\n', "Return", ssCtrl}, {'\b', "BackSpace", 0},
+      {0x1B, "Escape", 0},     {0x7F, "Delete", 0},      {0xA0, "U00A0", 0},
+      {0x1F600, "U1F600", 0},
   };
   for (const auto& [character, key, shiftState] : cases) {
     const auto scan = UsLayoutKey(character);

@@ -32,7 +32,8 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
       {"{CapitalizeFirst}", "a b", "A B"},
       {"{RemoveLeading >}{RemoveLeading <}", ">> <x", " <x"},  // the blank stops the second command
       {"{RemoveLeading >}{RemoveLeading <}", ">><<x\r\n<>y", "x\r\n>y"},
-      {"{RemoveTrailing  }", "a  \r\n b \r\nc\t ", "a\r\n b\r\nc\t"}, {"{Remove ,}", "a,b,", "ab"},
+      {"{RemoveTrailing  }", "a  \r\n b \r\nc\t ", "a\r\n b\r\nc\t"},
+      {"{Remove ,}", "a,b,", "ab"},
       {"{Replace \\n, }", "a\nb\r\nc", "a b\r c"},
       {"{RemoveTrailing \\r\\n}", "a\r\nb\r\n", "a\r\nb\r\n"},  // a line never holds its own break
       {"{Remove }}", "a}b}}", "ab"},
@@ -40,7 +41,9 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
       {"{Number  %0.00 }", "2", "2.00"},  // the format is trimmed
       // Names match in any letter case and by their beginning where the
       // table says so; anything unknown and all text outside commands is ignored.
-      {"{uPPERcase}", "abc", "ABC"}, {"{RemoveLeadingX >}", ">a", "a"}, {"junk {Uppercase} more junk", "abc", "ABC"},
+      {"{uPPERcase}", "abc", "ABC"},
+      {"{RemoveLeadingX >}", ">a", "a"},
+      {"junk {Uppercase} more junk", "abc", "ABC"},
       {"{Frobnicate}{Uppercase}", "abc", "ABC"},
       {"{Uppercase }", "abc", "abc"},  // whole-name commands must match exactly
       {"}{Uppercase}", "abc", "ABC"},  // a stray closing bracket is skipped
@@ -53,12 +56,13 @@ TEST(QuickFixInterpreter, CommandsOfEveryKind) {
 
 TEST(QuickFixInterpreter, LocatesCommandsWithTheLookAheadRule) {
   const std::tuple<std::string, std::size_t, std::size_t, std::size_t> cases[] = {
-      {"{Uppercase}{Lowercase}", 0, 0, 10}, {"{Uppercase}{Lowercase}", 11, 11, 21},
-      {"{Remove }}", 0, 0, 9},          // no "{" after the second "}": the command ends there
-      {"{Remove }}{Upper}", 0, 0, 9},   // the next "{" lies after the second "}"
-      {"{A}{B}}", 0, 0, 2},             // a "{" before the second "}" ends the command at the first
-      {"x{Remove }}", 0, 1, 9},         // the "{" that opens the command counts when it is not first
-      {"}{Upper}", 0, 1, 0},            // a stray "}": nothing to run, the step ends after it
+      {"{Uppercase}{Lowercase}", 0, 0, 10},
+      {"{Uppercase}{Lowercase}", 11, 11, 21},
+      {"{Remove }}", 0, 0, 9},         // no "{" after the second "}": the command ends there
+      {"{Remove }}{Upper}", 0, 0, 9},  // the next "{" lies after the second "}"
+      {"{A}{B}}", 0, 0, 2},            // a "{" before the second "}" ends the command at the first
+      {"x{Remove }}", 0, 1, 9},        // the "{" that opens the command counts when it is not first
+      {"}{Upper}", 0, 1, 0},           // a stray "}": nothing to run, the step ends after it
       {"{Remove }" + std::string(1023, 'x') + "}", 0, 0, 1032},
       {"{Remove }" + std::string(1024, 'x') + "}", 0, 0, 8},  // the second "}" is out of reach
   };
@@ -90,7 +94,8 @@ TEST(QuickFixInterpreter, SplitMakesClipsAndStopsTheAction) {
   const std::pair<const char*, std::size_t> cases[] = {
       {"{Split 1}", 7}, {"{Split x}", 2}, {"{Split 0}", 2}, {"{Split 7}", 1}};
   const std::string seven = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
-  for (const auto& [action, clips] : cases) EXPECT_EQ(RunAction(action, seven).effects.newClips.size(), clips) << action;
+  for (const auto& [action, clips] : cases)
+    EXPECT_EQ(RunAction(action, seven).effects.newClips.size(), clips) << action;
   EXPECT_EQ(RunAction("{Split 0}", seven).effects.newClips[0], "1\r\n2\r\n3\r\n4\r\n5\r\n");
   EXPECT_TRUE(RunAction("{Split 1}", "").effects.newClips.empty());
 
@@ -103,8 +108,8 @@ TEST(QuickFixInterpreter, SplitMakesClipsAndStopsTheAction) {
 TEST(QuickFixInterpreter, DialAndButtonColorLeaveTheText) {
   ActionRun dial = RunAction("{Dial 9,}{Dial}{Dial  8 }{Dial}", "Call (555) 123-4567 now");
   EXPECT_EQ(dial.result.text, "Call (555) 123-4567 now");
-  EXPECT_EQ(dial.effects.dialed, (std::vector<std::string>{"9,(555) 123-4567", "(555) 123-4567", "8(555) 123-4567",
-                                                           "(555) 123-4567"}));
+  EXPECT_EQ(dial.effects.dialed,
+            (std::vector<std::string>{"9,(555) 123-4567", "(555) 123-4567", "8(555) 123-4567", "(555) 123-4567"}));
   EXPECT_TRUE(RunAction("{Dial}", "no number").effects.dialed.empty());
 
   ActionRun color = RunAction("{ButtonColor clYellow,clMaroon}{ButtonColor 255}{ButtonColor $00FF0000,0}", "t");
@@ -126,7 +131,7 @@ TEST(QuickFixInterpreter, InvalidValuesStopWithTheTextReachedSoFar) {
     ActionRun run = RunAction(action, "abc");
     ASSERT_TRUE(run.result.error.has_value()) << action;
     EXPECT_EQ(*run.result.error, message);
-    EXPECT_EQ(run.result.text, "ABC");          // the command before it ran, the one after did not
+    EXPECT_EQ(run.result.text, "ABC");        // the command before it ran, the one after did not
     EXPECT_TRUE(run.effects.colors.empty());  // a bad caption colour does not half-apply the face
   }
   EXPECT_EQ(Fix("{LineLength  7 }", "aaa bbb ccc"), "aaa bbb\r\nccc\r\n");
@@ -139,10 +144,14 @@ TEST(QuickFixInterpreter, TextsThatGrowTooLongStopTheQuickFix) {
     replacing += "{Replace a,aa}";
   }
   const std::tuple<std::string, std::string, std::size_t, bool> cases[] = {
-      {doubling, "a", 1u << 20, true}, {replacing, "a", 1u << 20, true}, {"{AddSuffix xx}", "ab", 4, false},
-      {"{AddSuffix xxx}", "ab", 4, true}, {"{AddPrefix xx}", "a\r\nb", 7, true}, {"{Replace a,bb}", "aa", 4, false},
-      {"{LineLength 1}", "abcd", 8, true},          // checked after the command
-      {"{Uppercase}", std::string(50, 'a'), 10, false},  // a larger text may keep its size...
+      {doubling, "a", 1u << 20, true},
+      {replacing, "a", 1u << 20, true},
+      {"{AddSuffix xx}", "ab", 4, false},
+      {"{AddSuffix xxx}", "ab", 4, true},
+      {"{AddPrefix xx}", "a\r\nb", 7, true},
+      {"{Replace a,bb}", "aa", 4, false},
+      {"{LineLength 1}", "abcd", 8, true},                // checked after the command
+      {"{Uppercase}", std::string(50, 'a'), 10, false},   // a larger text may keep its size...
       {"{AddSuffix x}", std::string(50, 'a'), 10, true},  // ...but not grow
       {"{Split 1}", std::string(50, 'a'), 10, false},
   };

@@ -50,8 +50,8 @@ class QuickFixRunnerTest : public ::testing::Test {
   test::ScriptedUi ui;
   int displays = 0, fadeResets = 0;
   QuickFixRunner runner{QuickFixHost{&table, &fixes, &shell, &ui,
-                                     [](const std::string& text) { return "[" + text + "]"; },
-                                     [this] { ++displays; }, [this] { ++fadeResets; }}};
+                                     [](const std::string& text) { return "[" + text + "]"; }, [this] { ++displays; },
+                                     [this] { ++fadeResets; }}};
 };
 
 TEST_F(QuickFixRunnerTest, ButtonMenuStoresTheResultWithItsCaption) {
@@ -154,7 +154,7 @@ TEST_F(QuickFixRunnerTest, ShortcutAndGestureStoreUnlessNoChange) {
   EXPECT_EQ(Button(1).Text, "a\r\nb\r\n");
 
   EXPECT_FALSE(runner.ApplyToButton(2, 5));  // invalid value
-  EXPECT_EQ(Button(5).Text, "CLIP4");       // moved down by the split, not changed
+  EXPECT_EQ(Button(5).Text, "CLIP4");        // moved down by the split, not changed
   EXPECT_FALSE(runner.ApplyToButton(0, 7));  // no such button
   EXPECT_EQ(displays, 3);
   EXPECT_EQ(fadeResets, 0);

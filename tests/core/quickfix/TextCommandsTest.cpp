@@ -11,7 +11,9 @@ namespace {
 
 TEST(TextCommands, CapitalizeFirstLetters) {
   const std::pair<const char*, const char*> cases[] = {
-      {"it's 3RD time", "It'S 3rd Time"}, {"x1y z-w", "X1y Z-W"}, {"  a\r\nb", "  A\r\nB"},
+      {"it's 3RD time", "It'S 3rd Time"},
+      {"x1y z-w", "X1y Z-W"},
+      {"  a\r\nb", "  A\r\nB"},
       {"caf\xC3\xA9s ok", "Caf\xC3\xA9S Ok"},  // bytes outside 0-9 A-Z a-z separate words
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(CapitalizeFirstLetters(text), expected) << text;
@@ -26,15 +28,17 @@ TEST(TextCommands, Escapes) {
 TEST(TextCommands, RemoveAndReplaceEveryOccurrence) {
   using Case = std::tuple<const char*, const char*, const char*>;
   const Case removes[] = {
-      {"aaa", "aa", "a"}, {"abab", "ABA", "b"},  // left to right, no overlaps, either letter case
-      {"xyz", "", "xyz"}, {"aabaab", "aab", ""},  // a partial match just before a real one
+      {"aaa", "aa", "a"},
+      {"abab", "ABA", "b"},  // left to right, no overlaps, either letter case
+      {"xyz", "", "xyz"},
+      {"aabaab", "aab", ""},  // a partial match just before a real one
   };
   for (const auto& [text, pattern, expected] : removes) EXPECT_EQ(RemoveChars(text, pattern), expected) << text;
   const Case replaces[] = {
       {"one two", "O,0", "0ne tw0"}, {"aa", "a,aa", "aaaa"},  // the inserted text is not searched again
-      {"a,b", ",,x", "a,b"},                                   // old ends at the first comma: it is empty here
-      {"abc", "b", "abc"},                                     // no comma: no old text
-      {"x,y", "x,1,2", "1,2,y"},                               // new may hold commas
+      {"a,b", ",,x", "a,b"},                                  // old ends at the first comma: it is empty here
+      {"abc", "b", "abc"},                                    // no comma: no old text
+      {"x,y", "x,1,2", "1,2,y"},                              // new may hold commas
   };
   for (const auto& [text, argument, expected] : replaces) EXPECT_EQ(ReplaceChars(text, argument), expected) << argument;
   // The new text keeps at most 255 characters.
@@ -49,8 +53,10 @@ TEST(TextCommands, RemoveAndReplaceEveryOccurrence) {
 
 TEST(LineCommands, LinesAreSeparatedByCrLfOnly) {
   const std::pair<const char*, const char*> cases[] = {
-      {"", ""}, {"a\r\n", ">a\r\n"},  // no line after a final CR LF
-      {"a\r\n\r\nb", ">a\r\n>\r\n>b"}, {"a\rb\nc", ">a\rb\nc"},  // lone CR and LF are ordinary characters
+      {"", ""},
+      {"a\r\n", ">a\r\n"},  // no line after a final CR LF
+      {"a\r\n\r\nb", ">a\r\n>\r\n>b"},
+      {"a\rb\nc", ">a\rb\nc"},  // lone CR and LF are ordinary characters
   };
   for (const auto& [text, prefixed] : cases) {
     EXPECT_EQ(AddPrefix(text, ">"), prefixed) << text;
@@ -70,14 +76,15 @@ TEST(LineCommands, LinesAreSeparatedByCrLfOnly) {
 TEST(LineCommands, SetLineLengthWrapsWords) {
   const std::tuple<std::string, long long, std::string> cases[] = {
       {"the quick brown fox jumps", 10, "the quick\r\nbrown fox\r\njumps\r\n"},
-      {"abcd efgh", 4, "abcd\r\nefgh\r\n"},  // a word may end exactly at the width
+      {"abcd efgh", 4, "abcd\r\nefgh\r\n"},                  // a word may end exactly at the width
       {"ab abcdefghij", 4, "ab\r\nabcd\r\nefgh\r\nij\r\n"},  // a longer word is cut
-      {"a   b", 2, "a\r\nb\r\n"},  // blanks at a break go
-      {"ab\r\n\r\ncd", 5, "ab\r\n\r\ncd\r\n"},  // breaks stay, every line ends with CR LF
-      {"  indented text", 9, "  indente\r\nd text\r\n"},  // too long even for a line of its own
+      {"a   b", 2, "a\r\nb\r\n"},                            // blanks at a break go
+      {"ab\r\n\r\ncd", 5, "ab\r\n\r\ncd\r\n"},               // breaks stay, every line ends with CR LF
+      {"  indented text", 9, "  indente\r\nd text\r\n"},     // too long even for a line of its own
       {"\xC3\xA9\xC3\xA9\xC3\xA9 \xC3\xA9\xC3\xA9\xC3\xA9", 3,
        "\xC3\xA9\xC3\xA9\xC3\xA9\r\n\xC3\xA9\xC3\xA9\xC3\xA9\r\n"},
-      {"abc", 0, "abc"}, {"abc", -4, "abc"},  // no width: the text stays as it is
+      {"abc", 0, "abc"},
+      {"abc", -4, "abc"},  // no width: the text stays as it is
   };
   for (const auto& [text, width, expected] : cases) EXPECT_EQ(SetLineLength(text, width), expected) << text << width;
 }

@@ -27,7 +27,9 @@ struct RecordingView : QuickFixEditorView {
 class QuickFixListEditorTest : public ::testing::Test {
  protected:
   QuickFixListEditorTest() { editor.Show(); }
-  std::array<int, 4> Gestures() const { return {settings.GestRight, settings.GestLeft, settings.GestUp, settings.GestDown}; }
+  std::array<int, 4> Gestures() const {
+    return {settings.GestRight, settings.GestLeft, settings.GestUp, settings.GestDown};
+  }
 
   Settings settings = DefaultSettings();
   ScriptedUi ui;
@@ -43,7 +45,7 @@ std::string Exists(const std::string& name) {
 
 TEST_F(QuickFixListEditorTest, NamesAreTrimmedUniqueAndUsableAsSettingsKeys) {
   struct Case {
-    bool rename;          // fix 0 ("Change to Uppercase") is renamed; else a fix is made after "Upper"
+    bool rename;  // fix 0 ("Change to Uppercase") is renamed; else a fix is made after "Upper"
     std::string answer;
     std::string message;  // empty: accepted silently
     std::string name;     // fix 0's name after a rename, the last fix's after "New"
@@ -96,7 +98,7 @@ TEST_F(QuickFixListEditorTest, GesturesAndKeysMoveWithTheirFixes) {
     std::string first;            // the name on top afterwards
   } cases[] = {
       {2, 0, {1, 2, 0, 3}, "Capitalize First Letters"},  // the up gesture stays with its fix
-      {0, 100, {8, 0, 1, 2}, "Change to Lowercase"},      // below the last row: the last row
+      {0, 100, {8, 0, 1, 2}, "Change to Lowercase"},     // below the last row: the last row
       {3, 3, {0, 1, 2, 3}, "Change to Uppercase"},
   };
   for (const Case& c : cases) {
@@ -217,11 +219,8 @@ TEST(QuickFixFunctionsTest, BackspaceTakesTheWholeCommandBeforeTheCaret) {
     std::size_t caret;
     std::optional<std::size_t> start;
   } cases[] = {
-      {"{Uppercase}{Remove x}", 21, 11},
-      {"ab{Replace {a},b}", 17, 2},  // nested braces are counted
-      {"{Uppercase}x", 12, std::nullopt},
-      {"x}", 2, std::nullopt},
-      {"{Uppercase}", 0, std::nullopt},
+      {"{Uppercase}{Remove x}", 21, 11},  {"ab{Replace {a},b}", 17, 2},  // nested braces are counted
+      {"{Uppercase}x", 12, std::nullopt}, {"x}", 2, std::nullopt},      {"{Uppercase}", 0, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(CommandStartBefore(c.text, c.caret), c.start) << c.text;
   const std::vector<std::string> names = QuickFixFunctionNames();

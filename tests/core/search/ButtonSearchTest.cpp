@@ -31,7 +31,8 @@ struct SearchFixture : ::testing::Test {
     group.NumClipButtons = 0;
     group.NumPermButtons = static_cast<int>(buttons.size());
     group.ResizeButtons();
-    for (std::size_t b = 0; b < buttons.size(); ++b) group.Buttons.Set(b + 1, TButton{buttons[b].first, "", buttons[b].second});
+    for (std::size_t b = 0; b < buttons.size(); ++b)
+      group.Buttons.Set(b + 1, TButton{buttons[b].first, "", buttons[b].second});
   }
   ButtonSearch& Search() { return h.engine->Search(); }
   void WhileOpen(std::function<void()> steps) {
@@ -39,8 +40,14 @@ struct SearchFixture : ::testing::Test {
     Search().Open();
   }
   // Time passes without AdvanceBy, which may not nest in a slice.
-  void Tick() { h.loop.Sleep(ButtonSearch::kSearchIntervalMs); h.loop.ProcessEvents(); }
-  void Type(const std::string& text) { Search().SearchForChange(text); Tick(); }
+  void Tick() {
+    h.loop.Sleep(ButtonSearch::kSearchIntervalMs);
+    h.loop.ProcessEvents();
+  }
+  void Type(const std::string& text) {
+    Search().SearchForChange(text);
+    Tick();
+  }
   std::string Keys() {
     std::string keys;
     for (const SearchHit& hit : Search().Hits()) keys += (keys.empty() ? "" : " ") + hit.Key();

@@ -36,8 +36,8 @@ TEST(IniFileTest, WritesKeyEqualsValueWithCrLfAndKeepsUnknownEntries) {
 }
 
 TEST(IniFileTest, EveryValueReadsBackAsWritten) {
-  const std::string values[] = {" ",  "  lead", "trail  ", "\"quoted\"", "\"", "a\"b", "tab\t", "", "x=y",
-                                "[x]", "; not a comment", "ü€", "\"  \""};
+  const std::string values[] = {" ", "  lead", "trail  ", "\"quoted\"",      "\"", "a\"b",  "tab\t",
+                                "",  "x=y",    "[x]",     "; not a comment", "ü€", "\"  \""};
   IniFile ini;
   for (std::size_t i = 0; i < std::size(values); ++i) ini.WriteString("S", "K" + std::to_string(i), values[i]);
   IniFile back;
@@ -60,11 +60,14 @@ TEST(IniFileTest, LineBreaksInValuesAndKeysCannotSplitTheLine) {
 
 TEST(IniFileTest, DamagedLinesAreSkippedAndTheRestIsRead) {
   IniFile ini;
-  const std::string damaged("\xEF\xBB\xBF[A]\r\ngarbage line\r\n=novalue\r\nX=1\r\nY\0Z=2\r\n[broken\r\nQ=0\r\n\0[also broken\r\nR=0\r\n[B]\r\nW=3", 86);
+  const std::string damaged(
+      "\xEF\xBB\xBF[A]\r\ngarbage line\r\n=novalue\r\nX=1\r\nY\0Z=2\r\n[broken\r\nQ=0\r\n\0[also "
+      "broken\r\nR=0\r\n[B]\r\nW=3",
+      86);
   ini.LoadFromText(damaged);
-  EXPECT_EQ(ini.ReadInteger("A", "X", 0), 1);  // the byte order mark does not hide [A]
+  EXPECT_EQ(ini.ReadInteger("A", "X", 0), 1);       // the byte order mark does not hide [A]
   EXPECT_EQ(ini.ReadString("A", "Y Z", "-"), "2");  // a NUL byte does not end the file
-  EXPECT_EQ(ini.ReadInteger("A", "R", 5), 0);  // the broken section lines are kept as comments
+  EXPECT_EQ(ini.ReadInteger("A", "R", 5), 0);       // the broken section lines are kept as comments
   EXPECT_EQ(ini.ReadInteger("B", "W", 0), 3);
   // Written back and read again, the readable entries stay the same.
   IniFile again;
@@ -93,7 +96,8 @@ TEST(IniFileTest, EraseSectionDropsAllItsKeys) {
 
 TEST(IniFileTest, ATenMegabyteFileIsReadAndWrittenBackWhole) {
   std::string text = "[Windows]\r\nMainTop=321\r\n[Junk]\r\n";
-  for (int i = 0; text.size() < 10u * 1024 * 1024; ++i) text += "Key" + std::to_string(i) + "=" + std::string(90, 'x') + "\r\n";
+  for (int i = 0; text.size() < 10u * 1024 * 1024; ++i)
+    text += "Key" + std::to_string(i) + "=" + std::string(90, 'x') + "\r\n";
   text += std::string(300000, 'y') + "\r\n[Tail]\r\nLast=1\r\n";  // one huge unreadable line
   TempDir dir;
   WriteTextFile(dir.Path() + "big.ini", text);

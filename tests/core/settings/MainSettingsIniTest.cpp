@@ -78,12 +78,23 @@ TEST_F(MainSettingsIniTest, KeysKeepTheirStoredNamesAndForms) {
   IniFile ini;
   ini.LoadFromText(WriteAll(s));
   const char* expected[][3] = {
-      {"Windows", "EditHeight", "302"}, {"Clipboard", "DontCopyWhenMinimized", "1"}, {"Fade", "Restore", "0"},
-      {"Backup", "BackupTime", "07:45:00"}, {"DontAsk", "ClearBut", "1"}, {"Groups", "LastGroup", "3"},
-      {"Colors", "ButtonColor", "clInfoBk"}, {"Favorites", "TextColor2", "$00010203"},
-      {"HotKeys", "Search buttons", "119"}, {"HotKeys", "Pad", "12"}, {"QuickFixes", "Name1", "Pad"},
-      {"QuickFixes", "Action1", "x={Number %=}"}, {"QuickFixes", "GestLeft", "2"}, {"Delimiters", "Value2", "\"x\""},
-      {"PasteKeys", "Key2", "{Shift {Insert}}"}, {"PasteKeys", "Match2", "3"}, {"SearchWindow", "CaseSensitive", "1"},
+      {"Windows", "EditHeight", "302"},
+      {"Clipboard", "DontCopyWhenMinimized", "1"},
+      {"Fade", "Restore", "0"},
+      {"Backup", "BackupTime", "07:45:00"},
+      {"DontAsk", "ClearBut", "1"},
+      {"Groups", "LastGroup", "3"},
+      {"Colors", "ButtonColor", "clInfoBk"},
+      {"Favorites", "TextColor2", "$00010203"},
+      {"HotKeys", "Search buttons", "119"},
+      {"HotKeys", "Pad", "12"},
+      {"QuickFixes", "Name1", "Pad"},
+      {"QuickFixes", "Action1", "x={Number %=}"},
+      {"QuickFixes", "GestLeft", "2"},
+      {"Delimiters", "Value2", "\"x\""},
+      {"PasteKeys", "Key2", "{Shift {Insert}}"},
+      {"PasteKeys", "Match2", "3"},
+      {"SearchWindow", "CaseSensitive", "1"},
   };
   for (const auto& [section, key, value] : expected) EXPECT_EQ(ini.Value(section, key), value) << key;
 }
@@ -100,8 +111,10 @@ TEST_F(MainSettingsIniTest, SavingFewerEntriesLeavesNoStaleKeys) {
   s.Delimiters.resize(1);
   IniFile ini;
   ini.LoadFromText(WriteAll(s, first));
-  const char* gone[][2] = {{"PasteKeys", "Delay3"}, {"QuickFixes", "Name2"}, {"HotKeys", "a"}, {"Favorites", "TextColor2"}};
-  for (const auto& [section, key] : gone) EXPECT_EQ(ini.Value(section, key), std::nullopt) << key;  // "a": a quick fix's
+  const char* gone[][2] = {
+      {"PasteKeys", "Delay3"}, {"QuickFixes", "Name2"}, {"HotKeys", "a"}, {"Favorites", "TextColor2"}};
+  for (const auto& [section, key] : gone)
+    EXPECT_EQ(ini.Value(section, key), std::nullopt) << key;  // "a": a quick fix's
   // Delimiter rows are not erased: the surplus stays, unread.
   EXPECT_EQ(ini.Value("Delimiters", "Name3"), "Fourth");
   EXPECT_EQ(ReadAll(ini.ToText(), dir.Path()).Delimiters, s.Delimiters);
@@ -112,11 +125,16 @@ TEST_F(MainSettingsIniTest, PositionsAreCorrectedAgainstTheScreen) {
   const ScreenGeometry two{1920, 1080, Rect{-1280, -200, 3200, 1280}};  // a second monitor on the left
   const char *W = "Windows", *S = "SearchWindow";
   const std::tuple<const char*, const char*, int, ScreenGeometry, int Settings::*, int> cases[] = {
-      {W, "MainLeft", 1900, one, &Settings::MainLeft, 1900}, {W, "MainLeft", 1901, one, &Settings::MainLeft, 200},
-      {W, "MainLeft", -10, one, &Settings::MainLeft, 200}, {W, "MainLeft", -10, two, &Settings::MainLeft, -10},
-      {W, "MainLeft", -1281, two, &Settings::MainLeft, 200}, {W, "MainTop", 1061, one, &Settings::MainTop, 200},
-      {W, "EditLeft", 1901, one, &Settings::EditLeft, 1520}, {W, "QuickFixLeft", -50, one, &Settings::QuickFixLeft, -50},
-      {W, "QuickFixTop", 1061, one, &Settings::QuickFixTop, 100}, {W, "SetupTop", 5000, one, &Settings::SetupTop, 100},
+      {W, "MainLeft", 1900, one, &Settings::MainLeft, 1900},
+      {W, "MainLeft", 1901, one, &Settings::MainLeft, 200},
+      {W, "MainLeft", -10, one, &Settings::MainLeft, 200},
+      {W, "MainLeft", -10, two, &Settings::MainLeft, -10},
+      {W, "MainLeft", -1281, two, &Settings::MainLeft, 200},
+      {W, "MainTop", 1061, one, &Settings::MainTop, 200},
+      {W, "EditLeft", 1901, one, &Settings::EditLeft, 1520},
+      {W, "QuickFixLeft", -50, one, &Settings::QuickFixLeft, -50},
+      {W, "QuickFixTop", 1061, one, &Settings::QuickFixTop, 100},
+      {W, "SetupTop", 5000, one, &Settings::SetupTop, 100},
       {S, "XPosition", 1911, one, &Settings::SearchXPosition, 810},
       {S, "YPosition", -1, one, &Settings::SearchYPosition, 390},
   };

@@ -7,8 +7,17 @@ namespace {
 
 TEST(ValueFormsTest, IntegersAreWholeDecimalNumbersThatFit32Bits) {
   const std::pair<const char*, std::optional<int>> cases[] = {
-      {"-7", -7}, {"+7", 7}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"2147483648", {}},
-      {"", {}}, {"-", {}}, {"12abc", {}}, {"1.5", {}}, {"$1F", {}}, {"+-3", {}},
+      {"-7", -7},
+      {"+7", 7},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", {}},
+      {"", {}},
+      {"-", {}},
+      {"12abc", {}},
+      {"1.5", {}},
+      {"$1F", {}},
+      {"+-3", {}},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseInteger(text), value) << text;
 }
@@ -26,9 +35,19 @@ TEST(ValueFormsTest, TimeOfDayIsWrittenWithTwoDigitParts) {
 
 TEST(ValueFormsTest, TimeOfDayReadsWhatEarlierVersionsWrote) {
   const std::pair<const char*, std::optional<TimeOfDay>> cases[] = {
-      {"9:30", TimeOfDay{9, 30, 0}}, {"09.30.15", TimeOfDay{9, 30, 15}}, {"12:00:00 PM", TimeOfDay{12, 0, 0}},
-      {"12:00:00 AM", TimeOfDay{0, 0, 0}}, {"11:59 p.m.", TimeOfDay{23, 59, 0}}, {"6:00:00AM", TimeOfDay{6, 0, 0}},
-      {"24:00:00", {}}, {"12:60", {}}, {"13:00 PM", {}}, {"0:00 AM", {}}, {"12", {}}, {"1:2:3:4", {}}, {"12:00 XM", {}},
+      {"9:30", TimeOfDay{9, 30, 0}},
+      {"09.30.15", TimeOfDay{9, 30, 15}},
+      {"12:00:00 PM", TimeOfDay{12, 0, 0}},
+      {"12:00:00 AM", TimeOfDay{0, 0, 0}},
+      {"11:59 p.m.", TimeOfDay{23, 59, 0}},
+      {"6:00:00AM", TimeOfDay{6, 0, 0}},
+      {"24:00:00", {}},
+      {"12:60", {}},
+      {"13:00 PM", {}},
+      {"0:00 AM", {}},
+      {"12", {}},
+      {"1:2:3:4", {}},
+      {"12:00 XM", {}},
   };
   for (const auto& [text, time] : cases) EXPECT_EQ(ParseTimeOfDay(text), time) << text;
 }

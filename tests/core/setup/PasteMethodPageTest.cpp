@@ -82,8 +82,8 @@ TEST_F(PasteMethodPageTest, DeleteAsksAndKeepsTheLast) {
 TEST_F(PasteMethodPageTest, TestSendsTheCurrentMacroToTheWindowPicked) {
   Page().Select(1);
   Page().SetKeyMacro("z");
-  for (const auto& [title, pasted] : std::vector<std::pair<const char*, bool>>{{"bash - xterm", false},
-                                                                              {"make - cmd.exe", true}}) {
+  for (const auto& [title, pasted] :
+       std::vector<std::pair<const char*, bool>>{{"bash - xterm", false}, {"make - cmd.exe", true}}) {
     h.windows.windows[10].title = title;
     h.windows.foreground = 99;
     h.keyboard.events.clear();

@@ -77,7 +77,7 @@ TEST_F(SetupDialogTest, InvalidFadeTextsBlockEveryCloseAndLeaveTheResetPending) 
     const char* level;
     bool closes;
   } cases[] = {
-      {"0", "128", true}, {"60", "10", true}, {"5", "254", true}, {"61", "128", false}, {"abc", "128", false},
+      {"0", "128", true}, {"60", "10", true}, {"5", "254", true},  {"61", "128", false}, {"abc", "128", false},
       {"", "128", false}, {"5", "9", false},  {"5", "255", false}, {"5", "12.5", false},
   };
   for (const Case& c : cases) {

@@ -61,7 +61,13 @@ class ShareSyncTest : public ::testing::Test {
   test::FakeFolderWatch watch;
   bool editor = false, pasting = false;
   int displays = 0;
-  ShareSync sync{table, settings, dirs, loop, ui, shell, watch,
+  ShareSync sync{table,
+                 settings,
+                 dirs,
+                 loop,
+                 ui,
+                 shell,
+                 watch,
                  ShareHooks{[this] { return editor; }, [this] { return pasting; },
                             [](const std::string& t) { return t; }, [this] { ++displays; }}};
 };
@@ -71,9 +77,21 @@ TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
   // What, the file, the group's duplicates policy; the clips of Work and Home, sounds, notices, redraws.
   const std::tuple<const char*, std::string, int, Texts, Texts, std::size_t, std::size_t, int> cases[] = {
       {"own lines, unknown groups and damaged lines are passed over",
-       L("me", "Work", "mine") + L("peer", "Nowhere", "x") + "a,b\r\n\r\n" + w, 0, {"w"}, {}, 1, 1, 1},
-      {"five lines: one sound, one notice", w + L("p", "Work", "2") + L("p", "Work", "3") + L("p", "Work", "4") +
-           L("p", "Work", "5"), 0, {"5", "4", "3", "2", "w"}, {}, 1, 1, 1},
+       L("me", "Work", "mine") + L("peer", "Nowhere", "x") + "a,b\r\n\r\n" + w,
+       0,
+       {"w"},
+       {},
+       1,
+       1,
+       1},
+      {"five lines: one sound, one notice",
+       w + L("p", "Work", "2") + L("p", "Work", "3") + L("p", "Work", "4") + L("p", "Work", "5"),
+       0,
+       {"5", "4", "3", "2", "w"},
+       {},
+       1,
+       1,
+       1},
       {"don't copy keeps out a duplicate", w + w, 0, {"w"}, {}, 1, 1, 1},
       {"other policies add it again", w + w, cdMove, {"w", "w"}, {}, 1, 1, 1},
       {"another group: no sound, no redraw", L("peer", "Home", "h"), 0, {}, {"h"}, 0, 1, 0},
@@ -94,8 +112,13 @@ TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
 }
 
 TEST_F(ShareSyncTest, ADeferredPassReadsItsLinesOnceTheHoldEnds) {
-  const std::tuple<const char*, std::function<void(bool)>, int> cases[] = {  // what holds, read after
-      {"own write", [this](bool on) { if (on) sync.ShareClip(table.Groups[1], "mine"); }, kSharePollMs},
+  const std::tuple<const char*, std::function<void(bool)>, int> cases[] = {
+      // what holds, read after
+      {"own write",
+       [this](bool on) {
+         if (on) sync.ShareClip(table.Groups[1], "mine");
+       },
+       kSharePollMs},
       {"editor open", [this](bool on) { editor = on; }, kSharePollMs},
       {"paste running", [this](bool on) { pasting = on; }, kShareTimerMs},
   };
@@ -117,7 +140,8 @@ TEST_F(ShareSyncTest, AFileThatWasCutIsReadFromItsStart) {
   const std::string first = L("peer", "Home", "a");
   const std::tuple<const char*, std::function<void()>, Texts> cases[] = {
       {"replaced by the next append", [this] { Add("Work", "1"); }, {"5", "4", "3", "2", "1"}},
-      {"emptied in place, same first line", [&] { std::ofstream(Path(), std::ios::trunc) << first; },
+      {"emptied in place, same first line",
+       [&] { std::ofstream(Path(), std::ios::trunc) << first; },
        {"5", "4", "3", "2"}},
   };
   for (const auto& [what, cut, work] : cases) {

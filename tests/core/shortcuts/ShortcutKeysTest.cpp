@@ -17,7 +17,10 @@ TEST(KeyValueTest, DisplayTextsAndNames) {
   const struct {
     int value;
     const char* text;
-  } cases[] = {{0, "None"}, {837, "<ALT><CTRL>E"}, {12 * 256 + 123, "<SHIFT><WIN>F12"}, {116, "F5"},
+  } cases[] = {{0, "None"},
+               {837, "<ALT><CTRL>E"},
+               {12 * 256 + 123, "<SHIFT><WIN>F12"},
+               {116, "F5"},
                {15 * 256 + '0', "<ALT><CTRL><SHIFT><WIN>0"}};
   for (const auto& c : cases) EXPECT_EQ(PrintKeyCombo(c.value), c.text) << c.value;
   for (const char* name : {"A", "Z", "0", "9", "F1", "F9", "F10", "F12"}) {

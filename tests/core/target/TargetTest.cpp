@@ -55,7 +55,7 @@ TEST_F(TargetTest, TitlesAreFollowedAndAnEmptyTitleKeepsTheLastOne) {
   tracker.TrackTarget();
   EXPECT_EQ(calls.size(), 2u);
   EXPECT_EQ(windows.exeLookups, 1);  // looked up once per window
-  Focus(6);  // an untitled new window
+  Focus(6);                          // an untitled new window
   EXPECT_EQ(tracker.LastTarget(), 6u);
   EXPECT_EQ(tracker.LastTargetTitle(), "Editor - b.txt");
   EXPECT_EQ(calls.back(), "untitled||new");

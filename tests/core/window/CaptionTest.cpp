@@ -12,11 +12,14 @@ namespace {
 TEST(MakeCaption, Table) {
   test::FakeTextMeasure measure(7);
   const std::pair<std::string, std::string> cases[] = {
-      {"", "Empty"}, {"   \t\r\n\r\n\r\n ", "(11 Characters)"},
+      {"", "Empty"},
+      {"   \t\r\n\r\n\r\n ", "(11 Characters)"},
       {"\r\n\r\n\r\n ", "(7 Characters)"},  // CR LF pairs count two each
-      {"Hello", "Hello"}, {"  \tHello\r\nWorld", "HelloWorld"},
+      {"Hello", "Hello"},
+      {"  \tHello\r\nWorld", "HelloWorld"},
       {"Fish & Chips", "Fish && Chi"},  // the ampersand shows as itself
-      {"abcdefghijklmnopqrstuvwxyz", "abcdefghijk"}, {"\x01\x02x", "x"},
+      {"abcdefghijklmnopqrstuvwxyz", "abcdefghijk"},
+      {"\x01\x02x", "x"},
       {"caf\xC3\xA9 au lait and more", "caf\xC3\xA9 au lai"},  // é counts one character
   };
   for (const auto& [text, caption] : cases) EXPECT_EQ(MakeCaption(text, measure, 75), caption) << text;

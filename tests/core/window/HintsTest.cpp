@@ -16,8 +16,8 @@ using A = HintAction;
 TEST(HoverStep, HintAfterFiveTicksOnOneButtonAndHiddenWhenLeaving) {
   const A N = A::None, S = A::Show;
   const std::tuple<std::vector<int>, std::vector<A>, int> cases[] = {
-      {{2, 2, 2, 2, 2, 2, 2}, {N, N, N, N, S, N, N}, 2},  // shown once
-      {{1, 1, 1, 1, 1, 3}, {N, N, N, N, S, S}, 3},        // moving while showing switches at once
+      {{2, 2, 2, 2, 2, 2, 2}, {N, N, N, N, S, N, N}, 2},        // shown once
+      {{1, 1, 1, 1, 1, 3}, {N, N, N, N, S, S}, 3},              // moving while showing switches at once
       {{1, 1, 1, 2, 2, 2, 2, 2}, {N, N, N, N, N, N, N, S}, 2},  // moving before the hint restarts the count
       {{1, 1, 1, 1, 1, -1, 1, 1, 1, 1, 1}, {N, N, N, N, S, A::Hide, N, N, N, N, S}, 1},
   };

@@ -17,12 +17,12 @@ TGroup GroupWith(int clips, int perms, int columns) {
 TEST(Display, GridSizesByColumnCount) {
   // Clip and permanent buttons, columns; rows, columns stored back, client width and height.
   const std::tuple<int, int, int, int, int, int, int> cases[] = {
-      {5, 1, 1, 7, 1, 90, 140},   // the default group: selector on top of six buttons
+      {5, 1, 1, 7, 1, 90, 140},  // the default group: selector on top of six buttons
       {5, 1, 2, 4, 2, 180, 80},
-      {2, 1, 3, 2, 3, 180, 40},   // 3 buttons in 3 columns: the third column stays empty
-      {5, 1, 9, 2, 6, 360, 40},   // 9 columns lowered to the 6 buttons: 2 rows, 4 columns used
-      {0, 0, 1, 1, 1, 90, 20},    // no buttons: the selector alone
-      {5, 1, 0, 7, 1, 90, 140},   // fewer than one column: one
+      {2, 1, 3, 2, 3, 180, 40},  // 3 buttons in 3 columns: the third column stays empty
+      {5, 1, 9, 2, 6, 360, 40},  // 9 columns lowered to the 6 buttons: 2 rows, 4 columns used
+      {0, 0, 1, 1, 1, 90, 20},   // no buttons: the selector alone
+      {5, 1, 0, 7, 1, 90, 140},  // fewer than one column: one
       {1000, 0, 1, 1001, 1, 90, 20020},
   };
   for (const auto& [clips, perms, columns, rows, storedColumns, width, height] : cases) {
@@ -40,8 +40,8 @@ TEST(Display, CellsFillColumnByColumn) {
   TGroup g = GroupWith(5, 1, 2);
   const WindowLayout layout = LayoutGroup(g);
   // Column 0 holds the selector and buttons 1..3, column 1 buttons 4..6.
-  const Rect expected[] = {{0, 20, 90, 20},  {0, 40, 90, 20},  {0, 60, 90, 20},
-                           {90, 0, 90, 20},  {90, 20, 90, 20}, {90, 40, 90, 20}};
+  const Rect expected[] = {{0, 20, 90, 20}, {0, 40, 90, 20},  {0, 60, 90, 20},
+                           {90, 0, 90, 20}, {90, 20, 90, 20}, {90, 40, 90, 20}};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(layout.buttons[i].number, i + 1);
     EXPECT_EQ(layout.buttons[i].bounds, expected[i]) << "button " << i + 1;
