@@ -4,6 +4,7 @@
 
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
+#include "core/log/Log.h"
 #include "core/settings/AppDataFolder.h"
 #include "core/share/ShareFile.h"
 #include "platform/qt/DesktopNotification.h"
@@ -11,6 +12,7 @@
 #include "platform/qt/InstanceServer.h"
 #include "platform/qt/QtEventLoop.h"
 #include "platform/qt/QtFolderWatch.h"
+#include "platform/qt/QtLogSink.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalBridge.h"
 #include "platform/x11/X11Clipboard.h"
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
   if (cvd::SendInstanceRequest(cvd::kRequestShow, 2000)) return 0;
 
   QApplication app(argc, argv);
+  cvd::qt::QtLogSink logSink(cvd::qt::QtLogSink::VerboseRequested(argc, argv));
+  cvd::SetLogSink(&logSink);
   QApplication::setApplicationName(QStringLiteral("Corvinade"));
   QApplication::setApplicationDisplayName(QStringLiteral("Corvinade"));
   QApplication::setQuitOnLastWindowClosed(false);
@@ -102,5 +106,6 @@ int main(int argc, char** argv) {
   QTimer::singleShot(1000, [] { cvd::qt::ReleaseFreedMemory(); });
   const int status = app.exec();
   engine.FormDestroy();
+  cvd::SetLogSink(nullptr);
   return status;
 }

@@ -28,8 +28,24 @@ export PATH="$TEST_HOME/bin:$PATH"
 
 PIDS_TO_KILL=()
 
+# A warning or error line the program logs fails the test, unless it matches
+# EXPECTED_WARNINGS (an extended regular expression a test sets for the
+# failures it provokes on purpose).
+EXPECTED_WARNINGS=${EXPECTED_WARNINGS:-}
+check_program_log() {
+  [ -f "$TEST_HOME/corvinade.log" ] || return 0
+  local unexpected
+  unexpected=$(grep -E '^corvinade\.[a-z_.]+: (warning|critical|fatal): ' "$TEST_HOME/corvinade.log" |
+    { if [ -n "$EXPECTED_WARNINGS" ]; then grep -v -E "$EXPECTED_WARNINGS"; else cat; fi; } || true)
+  [ -z "$unexpected" ] && return 0
+  echo "FAIL: the program logged unexpected warnings:" >&2
+  echo "$unexpected" >&2
+  return 1
+}
+
 cleanup() {
   local status=$?
+  if [ $status -eq 0 ] && ! check_program_log; then status=1; fi
   for pid in "${PIDS_TO_KILL[@]}"; do kill "$pid" 2>/dev/null || true; done
   sleep 0.2
   for pid in "${PIDS_TO_KILL[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
@@ -73,7 +89,7 @@ start_display() {
 
 # Starts the program in the background; CVD_PID holds its process id.
 start_program() {
-  "$CVD" >"$TEST_HOME/corvinade.log" 2>&1 &
+  "$CVD" >>"$TEST_HOME/corvinade.log" 2>&1 &
   CVD_PID=$!
   PIDS_TO_KILL+=($CVD_PID)
 }

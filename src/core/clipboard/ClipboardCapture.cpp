@@ -1,4 +1,5 @@
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/log/Log.h"
 
 namespace cvd {
 
@@ -53,6 +54,7 @@ void ClipboardCapture::CopyFromClipboard() {
     }
   } catch (...) {
     // A failed capture is dropped; the next change is taken normally.
+    LogWarning("clipboard", "a clipboard change could not be captured: " + CurrentExceptionText());
   }
   clipboardSeen_ = true;
 }

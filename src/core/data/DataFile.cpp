@@ -12,6 +12,7 @@
 
 #include "core/data/Cipher.h"
 #include "core/data/LineFile.h"
+#include "core/log/Log.h"
 #include "core/util/AtomicFile.h"
 #include "core/util/FileBytes.h"
 
@@ -173,6 +174,7 @@ DataFileContents SeenWhileReading(std::string_view bytes, const DataBytesSeen& s
           seen(bytes);
         } catch (...) {
           // Out of memory: the caller sees no bytes, as for an unreadable file.
+          LogWarning("data", "deciphering the data file ahead failed: " + CurrentExceptionText());
         }
       });
     } catch (const std::system_error&) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/clipboard/ClipboardCapture.h"
+#include "core/log/Log.h"
 #include "core/target/TargetTracker.h"
 
 namespace cvd {
@@ -19,6 +20,7 @@ void SetTextQuietly(Clipboard& clipboard, const std::string& text) {
     clipboard.SetText(text);
   } catch (...) {
     // The paste goes on with whatever the clipboard holds.
+    LogWarning("paste", "the clipboard could not be set: " + CurrentExceptionText());
   }
 }
 
@@ -110,6 +112,7 @@ void Paster::PasteNow(int group, int button) {
     }
   } catch (...) {
     // A failing port ends the paste; the flag is cleared all the same.
+    LogWarning("paste", "the paste was cut short: " + CurrentExceptionText());
   }
 }
 
@@ -141,6 +144,7 @@ bool Paster::TestPasteMethod(const PasteMethod& method, const std::string& title
     // set, so that the test text never becomes a clip.
     ports_.loop.ProcessEvents();
   } catch (...) {
+    LogWarning("paste", "the paste method's test was cut short: " + CurrentExceptionText());
   }
   return true;
 }

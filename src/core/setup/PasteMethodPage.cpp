@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/log/Log.h"
 #include "core/paste/Paster.h"
 
 namespace cvd {
@@ -119,6 +120,7 @@ bool PasteMethodPage::WindowPicked(WindowId window) {
   try {
     title = TitleForMatching(ports_.windows.Title(window));
   } catch (...) {
+    LogWarning("setup", "the picked window's title could not be read: " + CurrentExceptionText());
     return false;  // the window went away; the user may pick another
   }
   const Wait wait = wait_;

@@ -1,4 +1,5 @@
 #include "core/target/TargetTracker.h"
+#include "core/log/Log.h"
 
 namespace cvd {
 
@@ -23,6 +24,7 @@ void TargetTracker::TrackTarget() {
     }
   } catch (...) {
     // A window that vanished mid-tick is simply skipped.
+    LogWarning("target", "tracking the active window failed: " + CurrentExceptionText());
   }
 }
 
