@@ -2,6 +2,7 @@
 # under $1, Xvfb at size $2 (WxH), openbox and the tint2 tray. Source it and
 # call start_private_desktop; PIDS holds what to stop, and cleanup stops it
 # and removes the folder when the script exits.
+source "$(dirname "${BASH_SOURCE[0]}")/private-x.sh"
 start_private_desktop() {
   local work=$1 size=$2
   export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
@@ -12,16 +13,7 @@ start_private_desktop() {
   # shellcheck disable=SC2064  # the folder is fixed now
   trap "for pid in \"\${PIDS[@]}\"; do kill \"\$pid\" 2>/dev/null || true; done; rm -rf '$work'" EXIT
 
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
-  PIDS+=($!)
-  for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n1 "$work/displayfd" | tr -d '[:space:]')"
-  openbox --sm-disable >/dev/null 2>&1 &
-  PIDS+=($!)
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-  done
+  start_private_x "$work" "$size" PIDS
   tint2 >/dev/null 2>&1 &
   PIDS+=($!)
 }

@@ -30,6 +30,7 @@
 #include "ui/TSearchForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/WindowRoles.h"
 
 int main(int argc, char** argv) {
   // A running copy takes over: it shows its window and this start ends
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Corvinade"));
   QApplication::setQuitOnLastWindowClosed(false);
 
+  cvd::ui::InstallWindowRoles();
   cvd::ui::TTrayForm tray;
   cvd::ui::TMainForm form(cvd::x11::SetToolWindowState);
   cvd::ui::HintWindow hint;

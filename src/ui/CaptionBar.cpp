@@ -45,6 +45,7 @@ CaptionBar::CaptionBar(QWidget* parent) : QWidget(parent) {
 }
 
 void CaptionBar::mousePressEvent(QMouseEvent* event) {
+  emit Pressed();
   if (moving_) {
     moving_ = false;
     setMouseTracking(false);

@@ -21,6 +21,8 @@ class CaptionBar : public QWidget {
  signals:
   void CloseRequested();
   void DoubleClicked();
+  // Any press on the caption: a use of the window.
+  void Pressed();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -11,6 +11,7 @@
 #include "ui/DialogPlacement.h"
 #include "ui/HintWindow.h"
 #include "ui/PointerWatch.h"
+#include "ui/QtText.h"
 #include "ui/TColorForm.h"
 #include "ui/TListForm.h"
 #include "ui/TMainForm.h"
@@ -20,7 +21,6 @@
 namespace cvd::ui {
 
 namespace {
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 std::string S(const QString& text) { return text.toUtf8().toStdString(); }
 
 // "Description|*.ext|..." pairs in Qt's "Description (*.ext);;..." form.

@@ -22,12 +22,11 @@
 #include "core/shortcuts/ShortcutPage.h"
 #include "ui/FormButtons.h"
 #include "ui/MacroLineEdit.h"
+#include "ui/QtText.h"
 
 namespace cvd::ui {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 template <typename W>
 W* Named(W* widget, const char* objectName, const QString& accessibleName) {

@@ -85,6 +85,10 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   connect(caption_, &CaptionBar::CloseRequested, this, [this] {
     if (engine_) engine_->CloseButtonWindow();
   });
+  // The caption is part of the window: a press there is a use like one on the client area.
+  connect(caption_, &CaptionBar::Pressed, this, [this] {
+    if (engine_) engine_->WindowMouseDown();
+  });
 
   GroupBox = new QLineEdit(client_);
   GroupBox->setObjectName(QStringLiteral("GroupBox"));

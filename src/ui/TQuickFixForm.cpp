@@ -20,6 +20,7 @@
 #include "core/quickfixeditor/QuickFixFunctions.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
 #include "ui/FormButtons.h"
+#include "ui/QtText.h"
 
 namespace cvd::ui {
 
@@ -28,8 +29,6 @@ namespace {
 constexpr int kMinWidth = 425;
 constexpr int kMinHeight = 300;
 constexpr int kIconSize = 14;  // fits the 18-pixel indent of the names
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The picture of a gesture: an arrow pointing its way.
 QIcon GestureIcon(Gesture gesture) {

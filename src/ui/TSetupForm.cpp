@@ -20,13 +20,12 @@
 #include <QVBoxLayout>
 
 #include "core/app/Engine.h"
+#include "ui/QtText.h"
 #include "ui/SetupShortcutsPage.h"
 
 namespace cvd::ui {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The window cannot be made narrower; the height follows the Options page.
 constexpr int kMinWidth = 400;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 #include "core/app/Engine.h"
@@ -23,6 +24,7 @@
 #include "ui/TColorForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/WindowRoles.h"
 
 namespace cvd::ui {
 namespace {
@@ -126,6 +128,18 @@ TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
   EXPECT_TRUE(quit);
 }
 
+TEST_F(MainFormTest, APressOnTheCaptionOrTheClientAreaMakesAFadedWindowOpaque) {
+  for (const char* part : {"CaptionBar", "Client"}) {
+    SCOPED_TRACE(part);
+    auto* widget = form.findChild<QWidget*>(QString::fromLatin1(part));
+    ASSERT_NE(widget, nullptr);
+    form.setWindowOpacity(0.4);  // as the idle fade leaves it
+    QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(form.windowOpacity(), 1.0);
+  }
+}
+
 TEST_F(MainFormTest, CaptionsAreMeasuredInTheButtonFont) {
   const std::string caption = window.MakeCaption(std::string(500, 'W'));
   EXPECT_GE(measure.ButtonTextWidth(caption), 90 - 15);
@@ -205,6 +219,7 @@ TEST(ColorMap, PlainAndSystemColours) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  cvd::ui::InstallWindowRoles();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

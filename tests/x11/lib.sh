@@ -61,30 +61,9 @@ fail() {
 
 # Starts Xvfb on a free display and openbox on it; waits until the window
 # manager has announced itself.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-x.sh"
 start_display() {
-  local fd_file="$TEST_HOME/displayfd"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-  PIDS_TO_KILL+=($!)
-  for _ in $(seq 200); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
-  done
-  [ -s "$fd_file" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$fd_file" | tr -d '[:space:]')"
-  # A window manager that dies at start (seen rarely under load) is started again.
-  local attempt wm_pid
-  for attempt in 1 2 3; do
-    openbox --sm-disable >>"$TEST_HOME/openbox.log" 2>&1 &
-    wm_pid=$!
-    PIDS_TO_KILL+=($wm_pid)
-    for _ in $(seq 200); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-      kill -0 "$wm_pid" 2>/dev/null || break
-      sleep 0.05
-    done
-    kill "$wm_pid" 2>/dev/null || true
-  done
-  fail "openbox did not start: $(cat "$TEST_HOME/openbox.log")"
+  start_private_x "$TEST_HOME" 1280x1024 PIDS_TO_KILL || fail "no private X server"
 }
 
 # Starts the program in the background; CVD_PID holds its process id.

@@ -8,53 +8,71 @@
 #include "core/ports/Ui.h"
 
 namespace cvd {
+namespace {
+
+// New clips are named as the button window names them.
+auto CaptionsOf(const ButtonWindow& window) {
+  return [&window](const std::string& text) { return window.MakeCaption(text); };
+}
+
+}  // namespace
 
 Engine::Engine(const Ports& ports, AppState& state)
     : ports_(WithNullPorts(ports)),
       state_(state),
       dataStore_(state.table, state.dirs.ProgramDir, *ports_.ui),
       files_(state.settings, state.dirs, state.table, *ports_.ui, dataStore_),
-      backup_(files_, BackupHooks{[this] {
-                                    window_.SetPasteCount();
-                                    window_.Display();
-                                  },
-                                  [this](const std::string&) { share_.ShareDirChanged(); }}),
+      backup_(files_, BackupHooks{.redraw =
+                                      [this] {
+                                        window_.SetPasteCount();
+                                        window_.Display();
+                                      },
+                                  .shareDirChanged = [this](const std::string&) { share_.ShareDirChanged(); }}),
       window_(*ports_.ui, *ports_.measure, state.table),
       tracker_(*ports_.windows),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
                CaptureHooks{
-                   [this] {
-                     return paster_.Pasting() || editor_.Showing() ||
-                            (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
-                   },
-                   [this](const std::string& text) { return window_.MakeCaption(text); },
-                   [this](int group, const std::string& text) { share_.ShareClip(state_.table.Groups[group], text); },
-                   [this](int group, const std::string& text, const FillResult& result) {
-                     ClipFilled(group, text, result);
-                   }}),
+                   .blocked =
+                       [this] {
+                         return paster_.Pasting() || editor_.Showing() ||
+                                (state_.settings.DontCopy && !ports_.ui->ButtonWindowVisible());
+                       },
+                   .makeCaption = CaptionsOf(window_),
+                   .captured = [this](int group,
+                                      const std::string& text) { share_.ShareClip(state_.table.Groups[group], text); },
+                   .filled = [this](int group, const std::string& text,
+                                    const FillResult& result) { ClipFilled(group, text, result); }}),
       paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui}, state.table,
               capture_, tracker_,
               PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys, state.settings.Terminals}),
-      quickFixes_(QuickFixHost{&state.table, &state.settings.QuickFixes, ports_.shell, ports_.ui,
-                               [this](const std::string& text) { return window_.MakeCaption(text); },
-                               [this] { window_.Display(); }, [this] { fader_.ResetFadeTimer(); },
-                               [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
+      quickFixes_(QuickFixHost{
+          .table = &state.table,
+          .fixes = &state.settings.QuickFixes,
+          .shell = ports_.shell,
+          .ui = ports_.ui,
+          .makeCaption = CaptionsOf(window_),
+          .display = [this] { window_.Display(); },
+          .resetFadeTimer = [this] { fader_.ResetFadeTimer(); },
+          .clipsShifted = [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
       share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
-             ShareHooks{[this] { return editor_.Showing(); }, [this] { return paster_.Pasting(); },
-                        [this](const std::string& text) { return window_.MakeCaption(text); },
-                        [this] { window_.Display(); },
-                        [this](const TGroup& group, const std::string& text, std::optional<FillResult> fill) {
-                          if (fill) {
-                            dataStore_.RecordFill(group, text, *fill);
-                          } else {
-                            dataStore_.RecordShifted(group, 1);
-                          }
-                        }}),
+             ShareHooks{.editorShowing = [this] { return editor_.Showing(); },
+                        .pasting = [this] { return paster_.Pasting(); },
+                        .makeCaption = CaptionsOf(window_),
+                        .display = [this] { window_.Display(); },
+                        .filled =
+                            [this](const TGroup& group, const std::string& text, std::optional<FillResult> fill) {
+                              if (fill) {
+                                dataStore_.RecordFill(group, text, *fill);
+                              } else {
+                                dataStore_.RecordShifted(group, 1);
+                              }
+                            }}),
       desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir),
       fader_(*ports_.loop, *ports_.ui, state.settings, window_),
       monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
                tracker_,
-               MonitorHooks{[this](int position) { GroupListChange(position); }, [this] { return editor_.Showing(); }}),
+               MonitorHooks{.switchGroup = [this](int position) { GroupListChange(position); },
+                            .busy = [this] { return editor_.Showing(); }}),
       sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }),
       shortcuts_(
           ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard,
@@ -68,50 +86,59 @@ Engine::Engine(const Ports& ports, AppState& state)
               .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
               .search = [this] { search_.Open(); },
               .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
-      menus_(state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
-             GroupHooks{[this](int position, bool store) {
-                          window_.GroupListChange(position, store);
-                          fader_.ResetFadeTimer();
-                        },
-                        [this](int g) { capture_.GroupDeleted(g); },
-                        [this](const std::string& text) { return window_.MakeCaption(text); },
-                        {}},
-             ButtonHooks{[this] { window_.Display(); },
-                         [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
-                         [this] { FormCloseQuery(); },
-                         {},
-                         [this](const std::string& text) { return window_.MakeCaption(text); }}),
+      menus_(
+          state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
+          GroupHooks{.showListPosition =
+                         [this](int position, bool store) {
+                           window_.GroupListChange(position, store);
+                           fader_.ResetFadeTimer();
+                         },
+                     .groupDeleted = [this](int g) { capture_.GroupDeleted(g); },
+                     .makeCaption = CaptionsOf(window_),
+                     .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }},
+          ButtonHooks{.display = [this] { window_.Display(); },
+                      .refresh = [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                      .save = [this] { FormCloseQuery(); },
+                      .resetFadeTimer = [this] { fader_.ResetFadeTimer(); },
+                      .makeCaption = CaptionsOf(window_)}),
       // Button search
       search_(SearchPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.searchView},
               SearchParts{state.table, state.settings, window_, paster_, tracker_},
-              SearchHooks{[this](int position) { GroupListChange(position); },
-                          [this] { return files_.SaveSearchWindowSettings(); },
-                          [this](int g, int b) { editor_.EditButton(g, b); }}),
+              SearchHooks{.selectGroup = [this](int position) { GroupListChange(position); },
+                          .saveWindowSettings = [this] { return files_.SaveSearchWindowSettings(); },
+                          .editButton = [this](int g, int b) { editor_.EditButton(g, b); }}),
       // The setup dialog.
-      setup_(
-          SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
-          *ports_.setupView,
-          SetupHooks{[this] { return fader_.Opacity(); }, [this](bool on) { fader_.EnableIdleTimer(on); },
-                     [this] { AdvWinTrackChanged(); }, [this] { FormCloseQuery(); }, [this] { RestoreTargetFocus(); }}),
+      setup_(SetupParts{state.settings, state.dirs, state.table, backup_, desktop_}, *ports_.ui, *ports_.shell,
+             *ports_.setupView,
+             SetupHooks{.opacity = [this] { return fader_.Opacity(); },
+                        .enableIdleTimer = [this](bool on) { fader_.EnableIdleTimer(on); },
+                        .advWinTrackChanged = [this] { AdvWinTrackChanged(); },
+                        .saveSettings = [this] { FormCloseQuery(); },
+                        .restoreFocus = [this] { RestoreTargetFocus(); }}),
       // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
-      fixEditor_(
-          state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
-          QuickFixEditorHooks{[this] { shortcuts_.Page().UpdateShortcutList(); }, [this] { RestoreTargetFocus(); }}),
+      fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
+                 QuickFixEditorHooks{.listChanged = [this] { shortcuts_.Page().UpdateShortcutList(); },
+                                     .closed = [this] { RestoreTargetFocus(); }}),
       // The button editor and group options.
-      editor_(EditorParts{state.table, state.settings, *ports_.ui, *ports_.shell, *ports_.editorView, quickFixes_,
-                          menus_.Groups(), menus_.Buttons()},
-              EditorHooks{[this] { window_.Display(); },
-                          [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
-                          [this](int position) { GroupListChange(position); }, [this] { FormCloseQuery(); },
-                          [this] { desktop_.MenuReadHelpFileClick(); }, [this] { RestoreTargetFocus(); }}),
+      editor_(
+          EditorParts{state.table, state.settings, *ports_.ui, *ports_.shell, *ports_.editorView, quickFixes_,
+                      menus_.Groups(), menus_.Buttons()},
+          EditorHooks{.display = [this] { window_.Display(); },
+                      .refresh = [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
+                      .showGroup = [this](int position) { GroupListChange(position); },
+                      .save = [this] { FormCloseQuery(); },
+                      .help = [this] { desktop_.MenuReadHelpFileClick(); },
+                      .restoreFocus = [this] { RestoreTargetFocus(); }}),
       // The settings' paste methods: add, delete, test.
       pasteMethodPage_(PasteMethodPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard},
                        state.settings.PasteKeys, paster_) {
   menus_.Buttons().SetEditor([this](int g, int b, bool) { return editor_.Open(g, b, EditorPage::Button); });
-  menus_.SetSeams(MenuSeams{[this] { editor_.ShowGroupOptions(); }, [this] { search_.Open(); },
-                            [this] { monitor_.MenuMonitorApplicationClick(); },
-                            [this] { monitor_.MenuMonitorWindowClick(); },
-                            [this] { monitor_.MenuCancelMonitoringClick(); }, [this] { fixEditor_.Show(); }});
+  menus_.SetSeams(MenuSeams{.groupOptions = [this] { editor_.ShowGroupOptions(); },
+                            .searchButtons = [this] { search_.Open(); },
+                            .monitorApplication = [this] { monitor_.MenuMonitorApplicationClick(); },
+                            .monitorWindow = [this] { monitor_.MenuMonitorWindowClick(); },
+                            .cancelMonitoring = [this] { monitor_.MenuCancelMonitoringClick(); },
+                            .customizeQuickFixes = [this] { fixEditor_.Show(); }});
   menus_.SetRestoreFocus([this] { RestoreTargetFocus(); });
   // An edit may change what the search found.
   editor_.SetClosedHandler([this] { search_.EditorClosed(); });

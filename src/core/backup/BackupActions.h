@@ -8,6 +8,7 @@
 #include "core/backup/DailyBackup.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/util/LocalTime.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -15,11 +16,11 @@ inline constexpr const char* kProgramFilesDir = "/usr/";
 
 struct BackupHooks {
   // Redraws the button window after the settings and data were reloaded.
-  std::function<void()> redraw;
+  Required<void()> redraw;
   // Points the share-file watcher at a new folder.
-  std::function<void(const std::string& folder)> shareDirChanged;
+  Required<void(const std::string& folder)> shareDirChanged;
   // Local time; tests pass their own clock.
-  std::function<LocalDateTime()> now = LocalNow;
+  Required<LocalDateTime()> now = LocalNow;
 };
 
 class BackupActions {

@@ -11,18 +11,19 @@
 #include "core/data/GroupTable.h"
 #include "core/ports/Clipboard.h"
 #include "core/ports/EventLoop.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
 struct CaptureHooks {
   // True while something else keeps copies out (a paste, a hidden window
   // with "don't copy", the open editor).
-  std::function<bool()> blocked;
-  CaptionFunction makeCaption;
+  Required<bool()> blocked;
+  Required<std::string(const std::string& text)> makeCaption;
   // A text passed the gate into group `group`, whatever the fill did.
-  std::function<void(int group, const std::string& text)> captured;
+  Required<void(int group, const std::string& text)> captured;
   // `text` changed clip button `result.filled` of group `group`.
-  std::function<void(int group, const std::string& text, const FillResult& result)> filled;
+  Required<void(int group, const std::string& text, const FillResult& result)> filled;
 };
 
 class ClipboardCapture {

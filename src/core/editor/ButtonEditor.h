@@ -12,6 +12,7 @@
 #include "core/quickfix/QuickFixMenu.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/util/Geometry.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -20,12 +21,12 @@ class Shell;
 class Ui;
 
 struct EditorHooks {
-  std::function<void()> display;                // Display
-  std::function<void()> refresh;                // GroupListChange for the current group
-  std::function<void(int position)> showGroup;  // make a GroupList position the current group
-  std::function<void()> save;                   // settings and data to disk
-  std::function<void()> help;                   // the manual
-  std::function<void()> restoreFocus;           // the keyboard back to the target window
+  Required<void()> display;                // Display
+  Required<void()> refresh;                // GroupListChange for the current group
+  Required<void(int position)> showGroup;  // make a GroupList position the current group
+  Required<void()> save;                   // settings and data to disk
+  Required<void()> help;                   // the manual
+  Required<void()> restoreFocus;           // the keyboard back to the target window
 };
 
 // The editor's limits of the group options.

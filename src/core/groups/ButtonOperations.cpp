@@ -101,6 +101,7 @@ bool ButtonOperations::DeleteButton(int g, int b, bool noAsk) {
     group.Buttons.erase(b);
     --group.NumPermButtons;
     if (g == table_.CurrentGroup && hooks_.refresh) hooks_.refresh();
+    hooks_.resetFadeTimer();
     return true;
   }
   if (!settings_.DontAskClearBut && !noAsk &&
@@ -110,7 +111,7 @@ bool ButtonOperations::DeleteButton(int g, int b, bool noAsk) {
   group.Buttons.Set(b, EmptyClipButton());
   MoveButton(b, group.FillMode == 1 ? group.NumClipButtons : 1, g);
   if (g == table_.CurrentGroup && hooks_.display) hooks_.display();
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
   return true;
 }
 
@@ -141,7 +142,7 @@ void ButtonOperations::MenuNewButtonClick() {
     }
     if (at > 0) DeleteButton(g, at, true);
   }
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
 }
 
 void ButtonOperations::MenuEditButtonClick() {
@@ -149,7 +150,7 @@ void ButtonOperations::MenuEditButtonClick() {
   const bool ok = editor_ && editor_(table_.CurrentGroup, table_.CurrentButton, false);
   if (ok && hooks_.save) hooks_.save();
   if (hooks_.display) hooks_.display();
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
 }
 
 void ButtonOperations::MenuDeleteButtonClick() {
@@ -163,7 +164,7 @@ void ButtonOperations::MenuMarkUsedClick() {
   const int b = table_.CurrentButton;
   buttons->SetUsed(b, !buttons->Used(b));
   ui_.SetCaptionColor(b, buttons->Used(b) ? clGray : buttons->FontColor(b));
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
 }
 
 void ButtonOperations::MenuMakePermanentClick() {

@@ -11,6 +11,7 @@
 #include "core/groups/Gesture.h"
 #include "core/ports/Ui.h"
 #include "core/settings/Settings.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -24,12 +25,12 @@ struct ButtonInfo {
 };
 
 struct ButtonHooks {
-  std::function<void()> display;
+  Required<void()> display;
   // GroupListChange with the button window as sender: shows the current group again.
-  std::function<void()> refresh;
-  std::function<void()> save;
-  std::function<void()> resetFadeTimer;
-  CaptionFunction makeCaption;
+  Required<void()> refresh;
+  Required<void()> save;
+  Required<void()> resetFadeTimer;
+  Required<std::string(const std::string& text)> makeCaption;
 };
 
 // The button editor: opens on button `b` of group `g` (`isNew` for a button

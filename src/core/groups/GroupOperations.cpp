@@ -165,7 +165,7 @@ void GroupOperations::ClearAllClip(int g) {
   group.ResizeButtons();
   for (int b = 1; b <= group.NumClipButtons; ++b) group.Buttons.Set(b, EmptyClipButton());
   if (g == table_.CurrentGroup) Refresh();
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
 }
 
 void GroupOperations::MarkAllUnused() {
@@ -179,7 +179,7 @@ void GroupOperations::MarkAllUnused() {
   group.ResizeButtons();
   for (int b = 1; b <= group.NumClipButtons; ++b) group.Buttons.SetUsed(b, false);
   Refresh();
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
 }
 
 void GroupOperations::ExportCurrentGroup() { ExportGroup(table_.Current(), ui_, dirs_.ExportDir); }

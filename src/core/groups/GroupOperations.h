@@ -9,6 +9,7 @@
 #include "core/data/GroupTable.h"
 #include "core/settings/Directories.h"
 #include "core/settings/Settings.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -25,11 +26,11 @@ struct GroupHooks {
   // Shows the group at a GroupList position (GroupListChange); with
   // `storePosition` false the window's place is not stored in the group
   // that was current (it may be gone).
-  std::function<void(int position, bool storePosition)> showListPosition;
+  Required<void(int position, bool storePosition)> showListPosition;
   // Group `g` left the table (later groups moved down by one).
-  std::function<void(int g)> groupDeleted;
-  CaptionFunction makeCaption;
-  std::function<void()> resetFadeTimer;
+  Required<void(int g)> groupDeleted;
+  Required<std::string(const std::string& text)> makeCaption;
+  Required<void()> resetFadeTimer;
 };
 
 class GroupOperations {

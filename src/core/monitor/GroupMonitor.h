@@ -14,6 +14,7 @@
 #include "core/ports/Windows.h"
 #include "core/target/TargetTracker.h"
 #include "core/target/WindowPick.h"
+#include "core/util/Required.h"
 #include "core/window/ButtonWindow.h"
 
 namespace cvd {
@@ -27,9 +28,9 @@ struct MonitorPorts {
 
 struct MonitorHooks {
   // Switches to list position `position` as a pick in the group selector does.
-  std::function<void(int position)> switchGroup;
+  Required<void(int position)> switchGroup;
   // While it answers true (the button editor is open) no group is switched.
-  std::function<bool()> busy;
+  Required<bool()> busy;
 };
 
 class GroupMonitor {

@@ -11,6 +11,7 @@
 
 #include "core/groups/Gesture.h"
 #include "core/util/Geometry.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -27,8 +28,8 @@ inline constexpr const char* kQuickFixNameNotUsableText =
 inline constexpr const char* kReplaceCommaText = "The characters to replace cannot contain a comma.";
 
 struct QuickFixEditorHooks {
-  std::function<void()> listChanged;  // names or order changed (the shortcut list follows)
-  std::function<void()> closed;       // the window was closed: the keyboard goes back to the target
+  Required<void()> listChanged;  // names or order changed (the shortcut list follows)
+  Required<void()> closed;       // the window was closed: the keyboard goes back to the target
 };
 
 // Which entries of the gesture menu show for the selected fix.

@@ -17,6 +17,7 @@
 #include "core/ports/Windows.h"
 #include "core/search/SearchScan.h"
 #include "core/settings/Settings.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -45,8 +46,8 @@ struct SearchParts {
 };
 
 struct SearchHooks {
-  std::function<void(int listPosition)> selectGroup;  // as a pick in the group selector
-  std::function<bool()> saveWindowSettings;           // [SearchWindow] of the settings file
+  Required<void(int listPosition)> selectGroup;  // as a pick in the group selector
+  Required<bool()> saveWindowSettings;           // [SearchWindow] of the settings file
   // Opens button `button` of `group` (current by then) in the button editor;
   // while empty, "Edit" is disabled.
   std::function<void(int group, int button)> editButton;

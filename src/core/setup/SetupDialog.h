@@ -14,6 +14,7 @@
 #include "core/ports/SetupView.h"
 #include "core/share/ShareSync.h"
 #include "core/util/Geometry.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -41,11 +42,11 @@ enum class FadeField { FadeTime, FadeLevel };
 
 // What the dialog asks of the rest of the program.
 struct SetupHooks {
-  std::function<int()> opacity;                  // the button window's opacity now
-  std::function<void(bool on)> enableIdleTimer;  // the fade's inactivity timer
-  std::function<void()> advWinTrackChanged;      // "Use advanced target window tracking" changed
-  std::function<void()> saveSettings;            // settings and data to disk
-  std::function<void()> restoreFocus;            // back to the window the user worked in
+  Required<int()> opacity;                  // the button window's opacity now
+  Required<void(bool on)> enableIdleTimer;  // the fade's inactivity timer
+  Required<void()> advWinTrackChanged;      // "Use advanced target window tracking" changed
+  Required<void()> saveSettings;            // settings and data to disk
+  Required<void()> restoreFocus;            // back to the window the user worked in
 };
 
 struct SetupParts {

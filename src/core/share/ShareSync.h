@@ -17,6 +17,7 @@
 #include "core/settings/Directories.h"
 #include "core/settings/Settings.h"
 #include "core/share/ShareFile.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -30,13 +31,13 @@ inline constexpr const char* kShareAccessText = "Unable to access the shared cli
 
 // What the read pass asks of the rest of the program.
 struct ShareHooks {
-  std::function<bool()> editorShowing;  // the button editor is open
-  std::function<bool()> pasting;        // a paste is running
-  std::function<std::string(const std::string& text)> makeCaption;
-  std::function<void()> display;  // redraw the button window
+  Required<bool()> editorShowing;  // the button editor is open
+  Required<bool()> pasting;        // a paste is running
+  Required<std::string(const std::string& text)> makeCaption;
+  Required<void()> display;  // redraw the button window
   // A shared text filled a clip button (`fill`) or was shifted in as a new
   // clip (`fill` empty): the journal keeps it until the next save.
-  std::function<void(const TGroup& group, const std::string& text, std::optional<FillResult> fill)> filled;
+  Required<void(const TGroup& group, const std::string& text, std::optional<FillResult> fill)> filled;
 };
 
 // A group of the setup dialog's share list.

@@ -187,7 +187,7 @@ void ShortcutKeys::ShowIfHidden() {
 
 void ShortcutKeys::Redisplay() {
   parts_.window.Display();
-  if (hooks_.resetFadeTimer) hooks_.resetFadeTimer();
+  hooks_.resetFadeTimer();
 }
 
 void ShortcutKeys::ReleaseModifiers() {

@@ -17,6 +17,7 @@
 #include "core/settings/Settings.h"
 #include "core/shortcuts/DelimiterList.h"
 #include "core/shortcuts/ShortcutPage.h"
+#include "core/util/Required.h"
 
 namespace cvd {
 
@@ -48,14 +49,14 @@ struct ShortcutParts {
 
 // Commands of other subsystems; an empty one does nothing.
 struct ShortcutHooks {
-  std::function<void(int button)> pressButton;  // a left press on a button of the current group
-  std::function<void()> clearAllClip;           // "Clear all Clip Buttons" of the current group
-  std::function<void()> markAllUnused;          // "Mark all Buttons Unused"
+  Required<void(int button)> pressButton;  // a left press on a button of the current group
+  Required<void()> clearAllClip;           // "Clear all Clip Buttons" of the current group
+  Required<void()> markAllUnused;          // "Mark all Buttons Unused"
   // Empties clip button `button` of group `group` (no question when noAsk); true when done.
-  std::function<bool(int group, int button, bool noAsk)> deleteButton;
-  std::function<void()> editButton;  // the button editor on CurrentButton, modally
-  std::function<void()> search;      // the search dialog, modally
-  std::function<void()> resetFadeTimer;
+  Required<bool(int group, int button, bool noAsk)> deleteButton;
+  Required<void()> editButton;  // the button editor on CurrentButton, modally
+  Required<void()> search;      // the search dialog, modally
+  Required<void()> resetFadeTimer;
 };
 
 class ShortcutKeys {

@@ -56,8 +56,9 @@ class BackupTest : public test::SettingsFilesSetup {
   LocalDateTime now{2024, 3, 15, 9, 30, 0};
   int redraws = 0;
   std::string watched;
-  BackupActions actions{
-      files, BackupHooks{[this] { ++redraws; }, [this](const std::string& f) { watched = f; }, [this] { return now; }}};
+  BackupActions actions{files, BackupHooks{.redraw = [this] { ++redraws; },
+                                           .shareDirChanged = [this](const std::string& f) { watched = f; },
+                                           .now = [this] { return now; }}};
   std::string data;
   std::string backup = tmp.Sub("backup");
 

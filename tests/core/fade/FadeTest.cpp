@@ -64,6 +64,32 @@ TEST_F(FadeTest, AnyUseMakesTheWindowOpaqueAtOnceAndStartsANewIdlePeriod) {
   }
 }
 
+TEST_F(FadeTest, MenuCommandsMakeTheWindowOpaqueAndStartANewIdlePeriod) {
+  // The menu may stay open or ask a question for long: the command itself is the use.
+  // The command and the button it is chosen on (1: a clip button, 6: a permanent one).
+  for (auto [command, button] : std::vector<std::pair<int, int>>{{cmdClearAllClip, 1},
+                                                                 {cmdMarkAllUnused, 1},
+                                                                 {cmdNewButton, 6},
+                                                                 {cmdEditButton, 6},
+                                                                 {cmdDeleteButton, 1},
+                                                                 {cmdDeleteButton, 6},
+                                                                 {cmdMarkUsed, 1}}) {
+    SCOPED_TRACE(std::to_string(command) + " on " + std::to_string(button));
+    StartIdle("1", "100");
+    h.Group().TrackUsed = true;
+    h.state.table.CurrentButton = button;
+    h.ui.Answer(MsgResult::Yes);
+    h.loop.AdvanceBy(kMinute + 3000);
+    ASSERT_EQ(h.ui.opacity, 100);
+    h.engine->Menus().Choose(command);
+    EXPECT_EQ(h.ui.opacity, 255);
+    h.loop.AdvanceBy(kMinute - 1);
+    EXPECT_FALSE(Fading());
+    h.loop.AdvanceBy(1);
+    EXPECT_TRUE(Fading());
+  }
+}
+
 TEST_F(FadeTest, IdleRollUpAndHideRepeatUntilTheWindowIsUsed) {
   StartIdle("1");
   h.state.settings.FadeOutOption = false;

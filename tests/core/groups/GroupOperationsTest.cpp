@@ -172,7 +172,7 @@ TEST_F(GroupsFixture, GroupMenuEntriesWithoutTheirWorkAreDisabled) {
   menus.SetSeams(MenuSeams{});
   EXPECT_FALSE(FindCommand(menus.GroupMenu(), cmdGroupOptions)->enabled);
   int options = 0;
-  menus.SetSeams(MenuSeams{[&] { ++options; }, {}, {}, {}, {}, {}});
+  menus.SetSeams(MenuSeams{.groupOptions = [&] { ++options; }});
   h.state.table.CurrentButton = 40;  // left over from a larger group
   EXPECT_TRUE(FindCommand(menus.GroupMenu(), cmdGroupOptions)->enabled);
   menus.Choose(cmdGroupOptions);

@@ -115,8 +115,9 @@ TEST(GroupMonitorTest, NoSwitchWhileBusy) {
   TargetTracker tracker(h.windows);
   bool busy = true;
   std::vector<int> switches;
-  GroupMonitor monitor(MonitorPorts{h.loop, h.ui, h.windows, h.keyboard}, h.state.table, window, fader, tracker,
-                       MonitorHooks{[&](int position) { switches.push_back(position); }, [&] { return busy; }});
+  GroupMonitor monitor(
+      MonitorPorts{h.loop, h.ui, h.windows, h.keyboard}, h.state.table, window, fader, tracker,
+      MonitorHooks{.switchGroup = [&](int position) { switches.push_back(position); }, .busy = [&] { return busy; }});
   monitor.MonitorStep("xterm", "bash", true);
   busy = false;
   monitor.MonitorStep("xterm", "bash", true);

@@ -61,15 +61,14 @@ class ShareSyncTest : public ::testing::Test {
   test::FakeFolderWatch watch;
   bool editor = false, pasting = false;
   int displays = 0;
-  ShareSync sync{table,
-                 settings,
-                 dirs,
-                 loop,
-                 ui,
-                 shell,
-                 watch,
-                 ShareHooks{[this] { return editor; }, [this] { return pasting; },
-                            [](const std::string& t) { return t; }, [this] { ++displays; }}};
+  ShareHooks Hooks() {
+    return ShareHooks{.editorShowing = [this] { return editor; },
+                      .pasting = [this] { return pasting; },
+                      .makeCaption = [](const std::string& t) { return t; },
+                      .display = [this] { ++displays; },
+                      .filled = [](const TGroup&, const std::string&, std::optional<FillResult>) {}};
+  }
+  ShareSync sync{table, settings, dirs, loop, ui, shell, watch, Hooks()};
 };
 
 TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
@@ -165,7 +164,7 @@ TEST_F(ShareSyncTest, StartUpSkipsOldLinesUnlessTheyAreToBeLoaded) {
     std::remove(Path().c_str());
     Add("Home", "old");
     settings.ShareLine = load ? 0 : CountShareFileLines(dirs.ShareDir);
-    ShareSync fresh(table, settings, dirs, loop, ui, shell, watch, {});
+    ShareSync fresh(table, settings, dirs, loop, ui, shell, watch, Hooks());
     fresh.Start();
     Add("Home", load ? "new2" : "new1");
     loop.AdvanceBy(kSharePollMs + kShareTimerMs);
