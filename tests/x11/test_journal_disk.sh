@@ -33,7 +33,7 @@ copy_and_wait() {
   wait_for_state ".groups[0].Buttons[0].Text | startswith(\"$1-x\")" "clip $1"
   sleep 0.1
 }
-clip_names() { state | jq -c '.groups[0] as $g | [$g.Buttons[:$g.NumClipButtons][].Text | split("-")[0]]'; }
+clip_names() { state | jq -c '.groups[0] as $g | [$g.Buttons[:$g.NumClipButtons][].Text | split("-")[0] // ""]'; }
 
 start_and_wait
 copy_and_wait before
