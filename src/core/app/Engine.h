@@ -108,6 +108,7 @@ class Engine {
   const ButtonWindow& Window() const { return window_; }
   const TargetTracker& Target() const { return tracker_; }
   const ClipboardCapture& Capture() const { return capture_; }
+  const JournaledDataStore& DataStore() const { return dataStore_; }
   const Fader& Fade() const { return fader_; }
   const GroupMonitor& Monitor() const { return monitor_; }
   const Ports& GetPorts() const { return ports_; }

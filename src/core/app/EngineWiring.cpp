@@ -20,7 +20,7 @@ auto CaptionsOf(const ButtonWindow& window) {
 Engine::Engine(const Ports& ports, AppState& state)
     : ports_(WithNullPorts(ports)),
       state_(state),
-      dataStore_(state.table, state.dirs.ProgramDir, *ports_.ui),
+      dataStore_(state.table, state.dirs.ProgramDir, *ports_.ui, *ports_.loop),
       files_(state.settings, state.dirs, state.table, *ports_.ui, dataStore_),
       backup_(files_, BackupHooks{.redraw =
                                       [this] {
@@ -62,11 +62,12 @@ Engine::Engine(const Ports& ports, AppState& state)
                         .filled =
                             [this](const TGroup& group, const std::string& text, std::optional<FillResult> fill) {
                               if (fill) {
-                                dataStore_.RecordFill(group, text, *fill);
+                                dataStore_.QueueFill(group, text, *fill);
                               } else {
-                                dataStore_.RecordShifted(group, 1);
+                                dataStore_.QueueShifted(group, 1);
                               }
-                            }}),
+                            },
+                        .passDone = [this] { dataStore_.Flush(); }}),
       desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir),
       fader_(*ports_.loop, *ports_.ui, state.settings, window_),
       monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,

@@ -5,7 +5,13 @@ namespace cvd {
 
 ClipboardCapture::ClipboardCapture(Clipboard& clipboard, EventLoop& loop, GroupTable& table, CaptureHooks hooks)
     : clipboard_(clipboard), table_(table), hooks_(std::move(hooks)) {
-  copyTimer_ = loop.CreateTimer(50, true, [] {});
+  // The gate debounces one change; a different copy refused while it was
+  // shut is still on the clipboard when it closes, and is taken then.
+  copyTimer_ = loop.CreateTimer(50, true, [this] {
+    if (!refusedByGate_) return;
+    refusedByGate_ = false;
+    CopyFromClipboard();
+  });
   copyDelayTimer_ = loop.CreateTimer(25, true, [this] {
     copyDelayTimer_->Stop();
     CopyFromClipboard();
@@ -40,9 +46,15 @@ void ClipboardCapture::ClipboardUpdate() {
 void ClipboardCapture::CopyFromClipboard() {
   try {
     const std::optional<std::string> text = clipboard_.Text();
-    const bool gateOpen = text.has_value() && !copyTimer_->IsActive() && !(hooks_.blocked && hooks_.blocked());
+    const bool blocked = !text.has_value() || (hooks_.blocked && hooks_.blocked());
+    // The clipboard now holds what was refused: a blocked text (our own
+    // paste) must not be taken when the gate closes.
+    refusedByGate_ = !blocked && copyTimer_->IsActive() && gateAfterCapture_ && *text != gateText_;
+    const bool gateOpen = !blocked && !copyTimer_->IsActive();
     if (gateOpen && table_.CurrentGroup >= 1 && table_.CurrentGroup <= table_.GroupCount()) {
       copyTimer_->Start();
+      gateAfterCapture_ = true;
+      gateText_ = *text;
       const int group = table_.CurrentGroup;
       const FillResult result = FillClip(table_.Current(), *text, hooks_.makeCaption);
       if (hooks_.captured) hooks_.captured(group, *text);

@@ -1,7 +1,7 @@
 #pragma once
 // Clipboard capture: a change notification schedules one capture 25 ms
 // later; the capture gate decides, and the text fills the clip buttons of
-// the group on screen.
+// the group on screen. A copy the gate refused is taken when it closes.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -34,8 +34,13 @@ class ClipboardCapture {
   // Registers for clipboard notifications (again: repairs a lost connection).
   void JoinClipboard();
   void LeaveClipboard();
-  // Copies within the next 50 ms are not taken (start-up's lock-out).
-  void StartLockOut() { copyTimer_->Start(); }
+  // Copies within the next 50 ms are not taken (start-up's lock-out), not
+  // even when it ends.
+  void StartLockOut() {
+    copyTimer_->Start();
+    gateAfterCapture_ = false;
+    refusedByGate_ = false;
+  }
   void Stop();
 
   void ClipboardUpdate();
@@ -62,6 +67,9 @@ class ClipboardCapture {
   std::unique_ptr<Timer> copyTimer_;       // lock-out after a capture
   std::unique_ptr<Timer> copyDelayTimer_;  // the 25 ms delay
   std::uint32_t lastSeqNo_ = 0;
+  bool gateAfterCapture_ = false;  // the gate was shut by a capture, not the start-up lock-out
+  bool refusedByGate_ = false;     // a new text came while the gate was shut
+  std::string gateText_;           // the text whose capture shut the gate: a repeated notice of it is no new copy
   bool clipboardSeen_ = false;
   bool subscribed_ = false;
   int lastFilled_ = -1;

@@ -130,6 +130,8 @@ bool Exists(const std::string& path) {
   return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
 }
 
+}  // namespace
+
 // Keeps the damaged file under the first free name "corvinade.dat.damaged",
 // "corvinade.dat.damaged.2", ...; from its bytes when they could be read,
 // else as a second link to the same file (an atomic save later replaces only
@@ -149,6 +151,8 @@ std::string KeepDamagedFile(const std::string& path, const std::string_view* byt
   error = "too many earlier copies";
   return {};
 }
+
+namespace {
 
 std::string DamagedMessage(const std::string& path, const std::string& copy, const std::string& copyError) {
   std::string text = "The Corvinade data file could not be read:\n" + path + "\n\n";

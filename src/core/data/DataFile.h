@@ -67,6 +67,12 @@ struct DataLoadResult {
   std::vector<std::string> messages;
 };
 
+// Keeps a damaged file under the first free name `path` + ".damaged",
+// ".damaged.2", ...: a copy of `bytes` when given, else a second link to the
+// same file (a later atomic replacement changes only the original name).
+// Returns the copy's path, or empty with `error`.
+std::string KeepDamagedFile(const std::string& path, const std::string_view* bytes, std::string& error);
+
 // Reads DataDir + "corvinade.dat" into `table` at start-up and after a
 // restore. A missing file gives the default table. A file that cannot be
 // read gives the default table too, but is first kept beside itself under a

@@ -91,35 +91,58 @@ std::optional<ParsedLine> ParseLine(std::string_view line) {
   return parsed;
 }
 
+// The longest mark line: "M", a SHA-256 in hex and the check.
+constexpr std::size_t kMaxMarkLineBytes = 2 + 64 + 1 + 8 + 1;
+
 class JournalParser {
  public:
   JournalParser(JournalReading& out, const std::string& dataMark) : out_(out), dataMark_(dataMark) {}
 
-  void Line(std::string_view line) {
+  // `cutShort`: the last line, without its line break (a crash mid-write).
+  void Line(std::string_view line, bool cutShort = false) {
     ++lines_;
     const std::optional<ParsedLine> parsed = ParseLine(line);
     if (!parsed) {
       ++out_.damagedLines;
+      // The first line is the journal's mark: the clip lines after it carry
+      // their own check and still count. One longer than a mark took a clip
+      // line with it.
+      if (lines_ == 1) {
+        out_.markDamaged = true;
+        if (line.size() <= kMaxMarkLineBytes) return;
+      }
+      if (!cutShort) ++out_.unreadLines;
       return;
     }
     if (parsed->isMark) {
-      if (parsed->mark != dataMark_) return;
+      markSeen_ = true;
+      if (parsed->mark != dataMark_) {
+        if (!out_.matched) out_.entries.clear();  // they extend another data file
+        return;
+      }
       out_.matched = true;
       out_.entries.clear();
+      out_.unreadLines = 0;  // what came before is in the data file
       if (lines_ == 1) firstLineMatches_ = true;
       return;
     }
     ++out_.entriesSeen;
-    if (out_.matched) out_.entries.push_back(std::move(parsed->entry));
+    if (out_.matched || (out_.markDamaged && !markSeen_)) out_.entries.push_back(std::move(parsed->entry));
   }
 
-  void Finish() { out_.fresh = lines_ == 1 && firstLineMatches_ && out_.damagedLines == 0 && out_.endsWithLineBreak; }
+  void Finish() {
+    // A damaged mark and no other: the entries extend the data file found.
+    if (out_.markDamaged && !markSeen_) out_.matched = true;
+    if (!out_.matched) out_.unreadLines = 0;
+    out_.fresh = lines_ == 1 && firstLineMatches_ && out_.damagedLines == 0 && out_.endsWithLineBreak;
+  }
 
  private:
   JournalReading& out_;
   const std::string& dataMark_;
   std::size_t lines_ = 0;
   bool firstLineMatches_ = false;
+  bool markSeen_ = false;  // a readable mark line
 };
 
 }  // namespace
@@ -151,19 +174,25 @@ std::string JournalEntryLine(const JournalEntry& entry) {
 
 std::string JournalMarkLine(const std::string& dataMark) { return WithCheck("M " + dataMark); }
 
-JournalReading ReadJournal(const std::string& path, const std::string& dataMark) {
+JournalReading ReadJournal(const std::string& path, const std::string& dataMark, JournalFiles& files) {
   JournalReading out;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return out;
+  const int fd = files.Open(path, O_RDONLY);
+  if (fd < 0) {
+    if (errno == ENOENT) return out;
+    out.exists = true;
+    out.error = "cannot open " + path + ": " + std::strerror(errno);
+    return out;
+  }
   out.exists = true;
   JournalParser parser(out, dataMark);
   std::string pending;
   std::string piece(kReadPiece, '\0');
   bool skipping = false;  // inside a line that is too long
   for (;;) {
-    const ssize_t n = ::read(fd, piece.data(), piece.size());
+    const ssize_t n = files.Read(fd, piece.data(), piece.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;  // a read error ends the journal like a crash would
+    if (n < 0) out.error = "cannot read " + path + ": " + std::strerror(errno);
+    if (n <= 0) break;  // what a read error leaves unread is kept aside by the caller
     const std::size_t scanFrom = pending.size();
     pending.append(piece.data(), static_cast<std::size_t>(n));
     std::size_t start = 0;
@@ -178,15 +207,16 @@ JournalReading ReadJournal(const std::string& path, const std::string& dataMark)
     pending.erase(0, start);
     if (pending.size() > kMaxLineBytes) {
       ++out.damagedLines;
+      ++out.unreadLines;
       pending.clear();
       skipping = true;
     }
   }
-  ::close(fd);
+  files.Close(fd);
   out.endsWithLineBreak = pending.empty() && !skipping;
   // A last line without its line break was cut short, unless its check
   // still holds (only the line break was lost).
-  if (!pending.empty()) parser.Line(pending);
+  if (!pending.empty()) parser.Line(pending, true);
   parser.Finish();
   return out;
 }
@@ -199,12 +229,15 @@ void SetJournalAside(const std::string& path) {
 bool ClipJournal::Reset(const std::string& path, const std::string& dataMark, std::string* error) {
   // On failure the open journal stays as it is: its entries after the last
   // mark are still exactly those the data file on disk lacks.
-  if (!WriteFileAtomically(path, JournalMarkLine(dataMark), error)) return false;
-  return Reopen(path, true, error);
+  if (!files_.Replace(path, JournalMarkLine(dataMark), error)) return false;
+  if (Reopen(path, true, error)) return true;
+  // The file open for appending is no longer the one under that name.
+  Close();
+  return false;
 }
 
 bool ClipJournal::Reopen(const std::string& path, bool endsWithLineBreak, std::string* error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  const int fd = files_.Open(path, O_WRONLY | O_APPEND);
   if (fd < 0) {
     if (error) *error = "cannot open " + path + ": " + std::strerror(errno);
     return false;
@@ -217,38 +250,53 @@ bool ClipJournal::Reopen(const std::string& path, bool endsWithLineBreak, std::s
 }
 
 void ClipJournal::Close() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) files_.Close(fd_);
   fd_ = -1;
   path_.clear();
   lineOpen_ = false;
 }
 
-bool ClipJournal::Append(const std::vector<JournalEntry>& entries) {
+bool ClipJournal::Append(const std::vector<JournalEntry>& entries, std::string* error) {
   if (entries.empty()) return true;
   std::string bytes;
   for (const JournalEntry& entry : entries) bytes += JournalEntryLine(entry);
-  return WriteDurably(std::move(bytes));
+  return WriteDurably(std::move(bytes), error);
 }
 
-bool ClipJournal::Mark(const std::string& dataMark) { return WriteDurably(JournalMarkLine(dataMark)); }
+bool ClipJournal::Mark(const std::string& dataMark, std::string* error) {
+  return WriteDurably(JournalMarkLine(dataMark), error);
+}
 
-bool ClipJournal::WriteDurably(std::string bytes) {
-  if (fd_ < 0) return false;
+bool ClipJournal::WriteDurably(std::string bytes, std::string* error) {
+  if (fd_ < 0) {
+    if (error) *error = "the journal is not open";
+    return false;
+  }
   if (lineOpen_) bytes.insert(0, "\r\n");
+  const off_t before = files_.Size(fd_);
+  // A failed write is taken back, so that writing the same lines again
+  // later neither leaves a broken line nor journals a clip twice.
+  auto fail = [&](const char* what) {
+    const int code = errno;
+    if (error) *error = std::string(what) + " " + path_ + ": " + std::strerror(code);
+    if (before < 0 || files_.Truncate(fd_, before) != 0) lineOpen_ = true;
+    return false;
+  };
   std::size_t written = 0;
   while (written < bytes.size()) {
-    const ssize_t n = ::write(fd_, bytes.data() + written, bytes.size() - written);
+    const ssize_t n = files_.Write(fd_, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (written > 0) lineOpen_ = true;
-      return false;
+    if (n < 0) return fail("cannot write");
+    if (n == 0) {
+      errno = ENOSPC;
+      return fail("cannot write");
     }
     written += static_cast<std::size_t>(n);
   }
-  lineOpen_ = false;
-  while (::fdatasync(fd_) != 0) {
-    if (errno != EINTR) return false;
+  while (files_.DataSync(fd_) != 0) {
+    if (errno != EINTR) return fail("cannot flush");
   }
+  lineOpen_ = false;
   return true;
 }
 

@@ -22,11 +22,15 @@
 // the new data file's mark at the end and replays nothing, a crash before the
 // save finds the old mark and replays everything. A journal without a
 // matching mark belongs to another data file (a restored one, one written by
-// an older build) and is set aside unread as "corvinade.jnl.unused".
+// an older build) and is set aside unread as "corvinade.jnl.unused". A
+// damaged first line with no other mark in the file is taken for the mark of
+// the data file found: losing the mark must not lose the clips.
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/journal/JournalFiles.h"
 
 namespace cvd {
 
@@ -64,6 +68,14 @@ struct JournalReading {
   std::vector<JournalEntry> entries;
   std::size_t entriesSeen = 0;   // all readable entries, before or after marks
   std::size_t damagedLines = 0;  // skipped
+  // Damaged lines that may hold clips the data file lacks: those after the
+  // matching mark, save a last line a crash cut short.
+  std::size_t unreadLines = 0;
+  // The first line is damaged, so the data file it names is unknown: with no
+  // other mark, the entries count as extending the data file found.
+  bool markDamaged = false;
+  // Why the file could not be opened or read to its end.
+  std::string error;
   // The file is exactly one line: a matching mark. It can be appended to as
   // it is; any other file is started afresh after the replay.
   bool fresh = false;
@@ -72,7 +84,8 @@ struct JournalReading {
 
 // Reads the journal at `path` against the data file's mark. Never throws;
 // the file is read in pieces, and only the entries to replay are kept.
-JournalReading ReadJournal(const std::string& path, const std::string& dataMark);
+JournalReading ReadJournal(const std::string& path, const std::string& dataMark,
+                           JournalFiles& files = SystemJournalFiles());
 
 // Renames the journal at `path` to `path` + ".unused" (replacing an older
 // one), so that it is never replayed; nothing happens when there is none.
@@ -80,13 +93,14 @@ void SetJournalAside(const std::string& path);
 
 class ClipJournal {
  public:
-  ClipJournal() = default;
+  explicit ClipJournal(JournalFiles& files = SystemJournalFiles()) : files_(files) {}
   ~ClipJournal() { Close(); }
   ClipJournal(const ClipJournal&) = delete;
   ClipJournal& operator=(const ClipJournal&) = delete;
 
   // Replaces the file at `path` atomically by a journal that extends the
-  // data file with `dataMark`, and keeps it open for appending.
+  // data file with `dataMark`, and keeps it open for appending. When the new
+  // file cannot be opened, no journal is open.
   bool Reset(const std::string& path, const std::string& dataMark, std::string* error = nullptr);
   // Keeps appending to the journal at `path` as it is. A file that ends in
   // the middle of a line gets its line ended first, so the next entry
@@ -97,15 +111,17 @@ class ClipJournal {
   const std::string& Path() const { return path_; }
 
   // Appends the entries with one write and flushes them to the disk; false
-  // when the journal is not open or the disk refused.
-  bool Append(const std::vector<JournalEntry>& entries);
+  // with `error` when the journal is not open or the disk refused, and then
+  // the file is as it was before.
+  bool Append(const std::vector<JournalEntry>& entries, std::string* error = nullptr);
   bool Append(const JournalEntry& entry) { return Append(std::vector<JournalEntry>{entry}); }
   // Appends the mark of the data file about to be saved.
-  bool Mark(const std::string& dataMark);
+  bool Mark(const std::string& dataMark, std::string* error = nullptr);
 
  private:
-  bool WriteDurably(std::string bytes);
+  bool WriteDurably(std::string bytes, std::string* error);
 
+  JournalFiles& files_;
   int fd_ = -1;
   std::string path_;
   bool lineOpen_ = false;  // the file ends in the middle of a line

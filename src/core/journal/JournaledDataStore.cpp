@@ -3,34 +3,90 @@
 #include "core/data/AtomicFile.h"
 #include "core/data/DataFile.h"
 #include "core/journal/JournalReplay.h"
+#include "core/log/Log.h"
+#include "core/ports/Ui.h"
 
 namespace cvd {
+namespace {
+
+constexpr int kNoticeSeconds = 20;
+
+std::string OutageText(const std::string& reason) {
+  return "New clips cannot be written to the clip journal (" + reason +
+         ").\n\nThey are kept in memory and journalled as soon as the disk takes them again; "
+         "until then a crash would lose them.";
+}
+
+std::string DamagedJournalText(const std::string& path, const std::string& reason, const std::string& copy,
+                               const std::string& copyError) {
+  std::string text = "The Corvinade clip journal could not be read in full:\n" + path + "\n" + reason + "\n\n";
+  if (!copy.empty()) {
+    text += "It was kept as:\n" + copy + "\n\n";
+  } else {
+    text += "No copy of it could be kept (" + copyError + ").\n\n";
+  }
+  return text + "The clips that could be read are back in their groups.";
+}
+
+}  // namespace
+
+JournaledDataStore::JournaledDataStore(GroupTable& table, std::string programDir, Ui& ui, EventLoop& loop,
+                                       JournalFiles& files)
+    : table_(table), programDir_(std::move(programDir)), ui_(ui), files_(files), journal_(files) {
+  retryTimer_ = loop.CreateTimer(kJournalRetryMs, true, [this] { Flush(); });
+}
 
 void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDisplay& legacy) {
   journal_.Close();
   replayed_ = 0;
+  pending_.clear();
   // The mark comes from the bytes the load read: the file is read once.
   std::string mark;
   const DataLoadResult loaded = cvd::LoadData(table_, dataDir, programDir_, legacy, ui_,
                                               [&mark](std::string_view bytes) { mark = DataBytesMark(bytes); });
   if (mark.empty()) mark = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
+  dataDir_ = dataDir;
+  diskMark_ = mark;
   const std::string path = dataDir + kJournalFileName;
-  const JournalReading reading = ReadJournal(path, mark);
-  if (reading.fresh) {
+  const JournalReading reading = ReadJournal(path, mark, files_);
+  const bool damaged = !reading.error.empty() || reading.unreadLines > 0;
+  if (damaged) KeepDamagedJournal(path, reading);
+  if (reading.markDamaged)
+    LogWarning("journal", "the first line of " + path + " is damaged; its clips count all the same");
+  if (reading.fresh && !damaged) {
     journal_.Reopen(path, true);
-    return;
-  }
-  if (!reading.matched) {
-    if (reading.entriesSeen > 0) SetJournalAside(path);
+  } else if (!reading.matched) {
+    if (reading.entriesSeen > 0 && !damaged) SetJournalAside(path);
     journal_.Reset(path, mark);
-    return;
+  } else {
+    replayed_ = ReplayJournal(table_, reading.entries);
+    // Open first, so the save marks the journal: a crash before the journal
+    // starts afresh then finds the saved file's mark and replays nothing. A
+    // damaged one is left as it is: its copy shares the file.
+    if (!damaged) journal_.Reopen(path, reading.endsWithLineBreak);
+    std::string error;
+    // On failure the journal on disk still covers the replay; one that could
+    // not be opened is about to be started afresh, so it gets them again.
+    if (!SaveData(dataDir, error) && !journal_.IsOpen()) pending_ = reading.entries;
   }
-  replayed_ = ReplayJournal(table_, reading.entries);
-  // Open first, so the save marks the journal: a crash before the journal
-  // starts afresh then finds the saved file's mark and replays nothing.
-  journal_.Reopen(path, reading.endsWithLineBreak);
-  std::string error;
-  SaveData(dataDir, error);  // on failure the journal still covers the replay
+  Flush();
+}
+
+void JournaledDataStore::KeepDamagedJournal(const std::string& path, const JournalReading& reading) {
+  std::string copyError;
+  std::string copy = KeepDamagedFile(path, nullptr, copyError);
+  if (copy.empty()) {
+    // A file system without links: a copy of what can be read.
+    std::string bytes;
+    if (ReadWholeFile(path, bytes, &copyError)) {
+      const std::string_view view(bytes);
+      copy = KeepDamagedFile(path, &view, copyError);
+    }
+  }
+  const std::string reason =
+      reading.error.empty() ? std::to_string(reading.unreadLines) + " of its lines are damaged" : reading.error;
+  LogWarning("journal", path + ": " + reason + (copy.empty() ? "; no copy kept: " + copyError : "; kept as " + copy));
+  ui_.CursorMessageDlg(DamagedJournalText(path, reason, copy, copyError), MsgKind::Error, MsgButtons::Ok);
 }
 
 bool JournaledDataStore::SaveData(const std::string& dataDir, std::string& error) {
@@ -38,19 +94,61 @@ bool JournaledDataStore::SaveData(const std::string& dataDir, std::string& error
   const std::string bytes = WriteDataFile(table_);
   const std::string mark = DataBytesMark(bytes);
   const bool sameJournal = journal_.IsOpen() && journal_.Path() == path;
-  if (sameJournal) journal_.Mark(mark);
+  const bool marked = sameJournal && journal_.Mark(mark);
   if (!WriteFileAtomically(dataDir + kDataFileName, bytes, &error)) return false;
-  // The journal of another folder stays with the data file it extends.
-  if (!journal_.Reset(path, mark) && !sameJournal) journal_.Close();
+  dataDir_ = dataDir;
+  diskMark_ = mark;
+  pending_.clear();  // the data file holds them now
+  // A journal whose last mark is not the saved file's no longer extends it
+  // (nor does the journal of another folder).
+  if (!journal_.Reset(path, mark) && !marked) journal_.Close();
+  Flush();
   return true;
 }
 
+void JournaledDataStore::QueueFill(const TGroup& group, const std::string& text, const FillResult& result) {
+  const std::vector<JournalEntry> entries = FillEntries(group, text, result);
+  pending_.insert(pending_.end(), entries.begin(), entries.end());
+}
+
+void JournaledDataStore::QueueShifted(const TGroup& group, int count) {
+  const std::vector<JournalEntry> entries = ShiftedEntries(group, count);
+  pending_.insert(pending_.end(), entries.begin(), entries.end());
+}
+
 bool JournaledDataStore::RecordFill(const TGroup& group, const std::string& text, const FillResult& result) {
-  return journal_.Append(FillEntries(group, text, result));
+  QueueFill(group, text, result);
+  return Flush();
 }
 
 bool JournaledDataStore::RecordShifted(const TGroup& group, int count) {
-  return journal_.Append(ShiftedEntries(group, count));
+  QueueShifted(group, count);
+  return Flush();
+}
+
+bool JournaledDataStore::Flush() {
+  if (dataDir_.empty()) return false;  // nothing loaded yet: nothing to extend
+  const std::string path = dataDir_ + kJournalFileName;
+  std::string error;
+  // A journal that is not open is started afresh: the data file on disk and
+  // the clips in memory are then all there is.
+  bool written = journal_.IsOpen() || journal_.Reset(path, diskMark_, &error);
+  if (written && !pending_.empty()) written = journal_.Append(pending_, &error);
+  if (written) {
+    pending_.clear();
+    retryTimer_->Stop();
+    if (outage_) LogInfo("journal", "new clips are journalled again in " + path);
+    outage_ = false;
+    return true;
+  }
+  retryTimer_->Start();
+  // Told once per outage: a message per clip would bury the user.
+  if (!outage_) {
+    outage_ = true;
+    LogWarning("journal", "cannot journal new clips: " + error + "; they are kept in memory and retried");
+    ui_.Balloon("Corvinade", OutageText(error), kNoticeSeconds);
+  }
+  return false;
 }
 
 void DiscardClipJournal(const std::string& dataDir) { SetJournalAside(dataDir + kJournalFileName); }

@@ -2,46 +2,76 @@
 // The data file with its clip journal: loading replays what the journal holds
 // beyond the data file, every save folds the journal into the data file, and
 // every new clip is journalled until then.
+//
+// A clip the journal cannot take (a full disk, a journal that cannot be
+// opened) stays in memory with the clips after it: the user is told once,
+// and they are written, in order, with the next clip or the next retry,
+// whichever comes first; a save of the data file takes them too.
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/clipboard/ClipFill.h"
 #include "core/data/GroupTable.h"
 #include "core/journal/ClipJournal.h"
+#include "core/journal/JournalFiles.h"
+#include "core/ports/EventLoop.h"
 #include "core/settings/DataFileStore.h"
 
 namespace cvd {
 
 class Ui;
 
+// How long an unwritable journal waits before the next attempt.
+inline constexpr int kJournalRetryMs = 2000;
+
 class JournaledDataStore : public DataFileStore {
  public:
-  JournaledDataStore(GroupTable& table, std::string programDir, Ui& ui)
-      : table_(table), programDir_(std::move(programDir)), ui_(ui) {}
+  JournaledDataStore(GroupTable& table, std::string programDir, Ui& ui, EventLoop& loop,
+                     JournalFiles& files = SystemJournalFiles());
 
   // Loads `dataDir` + "corvinade.dat", replays the journal entries it lacks,
   // saves them into it and starts the journal afresh. A journal that belongs
-  // to another data file is set aside unread.
+  // to another data file is set aside unread; one that cannot be read
+  // (wholly or in part) is kept as "corvinade.jnl.damaged" and the user told.
   void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) override;
   // Marks the journal, replaces the data file atomically, then starts the
   // journal of `dataDir` afresh (a save into another folder moves it there).
   bool SaveData(const std::string& dataDir, std::string& error) override;
 
-  // After a copied or shared text filled `group`, before the button shows it.
+  // After a copied or shared text filled `group`, before the button shows it:
+  // false when the clip is only in memory for now.
   bool RecordFill(const TGroup& group, const std::string& text, const FillResult& result);
   // After ShiftInNewClip or ShiftInNewClips put `count` clips into `group`.
   bool RecordShifted(const TGroup& group, int count);
+  // The same without writing yet: many clips at once are journalled by one
+  // Flush (one flush to the disk), which must come before they show.
+  void QueueFill(const TGroup& group, const std::string& text, const FillResult& result);
+  void QueueShifted(const TGroup& group, int count);
+  bool Flush();
 
   // The journal in use; empty before the first load or save.
   const std::string& JournalPath() const { return journal_.Path(); }
   // Entries the last load replayed.
   int ReplayedAtLoad() const { return replayed_; }
+  // Clips that are only in memory.
+  std::size_t Unjournalled() const { return pending_.size(); }
 
  private:
+  void KeepDamagedJournal(const std::string& path, const JournalReading& reading);
+
   GroupTable& table_;
   std::string programDir_;
   Ui& ui_;
+  JournalFiles& files_;
   ClipJournal journal_;
   int replayed_ = 0;
+  // The folder the journal belongs to and the mark of its data file on disk.
+  std::string dataDir_;
+  std::string diskMark_;
+  std::vector<JournalEntry> pending_;  // not yet on the disk, oldest first
+  bool outage_ = false;                // the user was told; cleared when writing works again
+  std::unique_ptr<Timer> retryTimer_;
 };
 
 // Before a restore overwrites the data file in `dataDir`: the journal of the

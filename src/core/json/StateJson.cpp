@@ -34,6 +34,8 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
   state["directories"] = DirectoriesJson(engine.State().dirs);
   // Clips captured since the last save are kept here until the next one.
   state["journal"] = ValidUtf8(engine.State().dirs.DataDir + kJournalFileName);
+  // Clips the journal could not take yet (a full disk): only in memory.
+  state["unjournalled"] = engine.DataStore().Unjournalled();
   nlohmann::ordered_json keys;
   for (int row = 0; row < kNumFixedHotKeys; ++row)
     keys[kFixedHotKeys[row].label] = engine.State().settings.FixedHotKeys[row];

@@ -1,5 +1,7 @@
 #include "core/share/ShareSync.h"
 
+#include <algorithm>
+
 #include "core/clipboard/ClipFill.h"
 #include "core/ports/FolderWatch.h"
 #include "core/ports/Shell.h"
@@ -27,6 +29,7 @@ ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& d
       hooks_(std::move(hooks)) {
   shareTimer_ = loop.CreateTimer(kShareTimerMs, true, [this] { ShareTimerTimer(); });
   pollTimer_ = loop.CreateTimer(kSharePollMs, false, [this] { PollTimerTimer(); });
+  sliceTimer_ = loop.CreateTimer(1, true, [this] { TakeSlice(); });
 }
 
 ShareSync::~ShareSync() { Stop(); }
@@ -40,9 +43,11 @@ void ShareSync::Stop() {
   watch_.Watch("", [] {});
   pollTimer_->Stop();
   shareTimer_->Stop();
+  EndPass();
 }
 
 void ShareSync::ShareDirChanged() {
+  EndPass();
   last_.reset();
   errorReported_ = false;
   watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
@@ -86,6 +91,11 @@ void ShareSync::ReportOnce(const std::string& reason) {
 
 void ShareSync::ShareTimerTimer() {
   shareTimer_->Stop();
+  // A pass still taking its lines in slices reads on once it is done.
+  if (pass_) {
+    passAgain_ = true;
+    return;
+  }
   // A pass within a paste would change the buttons under it: it waits.
   if (hooks_.pasting && hooks_.pasting()) {
     shareTimer_->Start();
@@ -95,7 +105,7 @@ void ShareSync::ShareTimerTimer() {
     ownShareWrite_ = false;
     return;
   }
-  const ShareFileLines read = ReadShareFile(SharePath(), settings_.ShareLine, last_.get());
+  ShareFileLines read = ReadShareFile(SharePath(), settings_.ShareLine, last_.get());
   if (read.status == ShareReadStatus::Failed) {
     ReportOnce(read.error);
     return;
@@ -105,26 +115,56 @@ void ShareSync::ShareTimerTimer() {
     last_.reset();
     return;
   }
-  bool first = true;
-  bool redraw = false;
-  for (const std::string& line : read.lines) {
-    const auto entry = ParseShareLine(line);
+  pass_ = std::make_unique<Pass>();
+  pass_->read = std::move(read);
+  TakeSlice();
+}
+
+void ShareSync::TakeSlice() {
+  if (!pass_) return;
+  if ((hooks_.pasting && hooks_.pasting()) || (hooks_.editorShowing && hooks_.editorShowing())) {
+    sliceTimer_->SetInterval(kShareTimerMs);
+    sliceTimer_->Start();
+    return;
+  }
+  Pass& pass = *pass_;
+  const std::vector<std::string>& lines = pass.read.lines;
+  const std::size_t end = std::min(lines.size(), pass.next + kShareSliceLines);
+  for (; pass.next < end; ++pass.next) {
+    const auto entry = ParseShareLine(lines[pass.next]);
     if (!entry) continue;
     if (!entry->computer.empty() && entry->computer == computerName_) continue;
     const int g = table_.FindGroup(entry->group);
     if (g < 1 || g > table_.GroupCount()) continue;
-    FillButton(g, entry->text, first);
-    if (g == table_.CurrentGroup) redraw = true;
-    if (first && settings_.ShowShareMsg) {
+    FillButton(g, entry->text, pass.first);
+    if (g == table_.CurrentGroup) pass.redraw = true;
+    if (pass.first && settings_.ShowShareMsg) {
       ui_.Balloon("Corvinade", "New shared clipboard information added to the " + table_.Groups[g].Name + " group.",
                   20);
     }
-    first = false;
+    pass.first = false;
   }
-  settings_.ShareLine = read.mark.line;
-  last_ = std::make_unique<ShareFileMark>(read.mark);
-  if (read.more) shareTimer_->Start();
+  hooks_.passDone();
+  const bool redraw = pass.redraw;
+  pass.redraw = false;
+  settings_.ShareLine = pass.read.first + static_cast<std::int32_t>(pass.next);
+  if (pass.next < lines.size()) {
+    // The rest after the window has answered what came meanwhile.
+    sliceTimer_->SetInterval(1);
+    sliceTimer_->Start();
+  } else {
+    settings_.ShareLine = pass.read.mark.line;
+    last_ = std::make_unique<ShareFileMark>(pass.read.mark);
+    if (pass.read.more || passAgain_) shareTimer_->Start();
+    EndPass();
+  }
   if (redraw && hooks_.display) hooks_.display();
+}
+
+void ShareSync::EndPass() {
+  sliceTimer_->Stop();
+  pass_.reset();
+  passAgain_ = false;
 }
 
 bool ShareSync::FillButton(int g, const std::string& text, bool playSound) {

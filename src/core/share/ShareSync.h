@@ -27,6 +27,9 @@ class FolderWatch;
 
 inline constexpr int kShareTimerMs = 50;
 inline constexpr int kSharePollMs = 1000;
+// Lines a read pass takes before it lets the event loop run: a burst of
+// thousands of lines must not freeze the window.
+inline constexpr std::size_t kShareSliceLines = 1000;
 inline constexpr const char* kShareAccessText = "Unable to access the shared clipboard folder:\n";
 
 // What the read pass asks of the rest of the program.
@@ -38,6 +41,9 @@ struct ShareHooks {
   // A shared text filled a clip button (`fill`) or was shifted in as a new
   // clip (`fill` empty): the journal keeps it until the next save.
   Required<void(const TGroup& group, const std::string& text, std::optional<FillResult> fill)> filled;
+  // A slice of a pass put its clips in, before they show: journal them with
+  // one flush to the disk rather than one per line.
+  Required<void()> passDone;
 };
 
 // A group of the setup dialog's share list.
@@ -82,7 +88,8 @@ class ShareSync {
 
   // A change was reported in the share folder.
   void ShellChangeNotifierChange();
-  // The read pass.
+  // The read pass: it takes the new lines in slices of kShareSliceLines,
+  // the rest on the event loop.
   void ShareTimerTimer();
   // Puts a shared text into group `g`'s clip buttons; false when the group
   // refuses duplicates and already holds it.
@@ -93,6 +100,8 @@ class ShareSync {
 
  private:
   void PollTimerTimer();
+  void TakeSlice();
+  void EndPass();
   void ReportOnce(const std::string& reason);
   std::string SharePath() const { return ShareFilePath(dirs_.ShareDir); }
 
@@ -111,6 +120,16 @@ class ShareSync {
   std::unique_ptr<ShareFileMark> last_;
   std::unique_ptr<Timer> shareTimer_;
   std::unique_ptr<Timer> pollTimer_;
+  // The pass whose lines are being taken, and whether a change came meanwhile.
+  struct Pass {
+    ShareFileLines read;
+    std::size_t next = 0;
+    bool first = true;
+    bool redraw = false;
+  };
+  std::unique_ptr<Pass> pass_;
+  bool passAgain_ = false;
+  std::unique_ptr<Timer> sliceTimer_;
 };
 
 }  // namespace cvd

@@ -2,6 +2,8 @@
 // and what a new clip does to the window.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/Harness.h"
 
 namespace cvd {
@@ -36,8 +38,12 @@ TEST_F(CaptureTest, NotificationsWithinTheDelayAndTheLockOut) {
   } cases[] = {
       // The delay is not restarted: one capture, of the later text.
       {"within the delay", 20, "second", ""},
-      // Captured at 25 and locked until 75: the second copy is lost for good.
-      {"within the lock-out", 30, "first", ""},
+      // Captured at 25 and shut until 75: the second copy is taken when the
+      // gate closes.
+      {"as the delay ends", 25, "second", "first"},
+      {"within the lock-out", 30, "second", "first"},
+      {"halfway through the lock-out", 50, "second", "first"},
+      {"as the lock-out ends", 75, "second", "first"},
       {"after the lock-out", 80, "second", "first"},
   };
   for (const Case& c : cases) {
@@ -52,6 +58,56 @@ TEST_F(CaptureTest, NotificationsWithinTheDelayAndTheLockOut) {
     EXPECT_EQ(h.Clip(2), c.clip2);
     EXPECT_TRUE(h.engine->Capture().ClipboardSeen());
   }
+}
+
+TEST_F(CaptureTest, WhatTheGateRefusedIsTakenOnlyWhenItIsStillANewCopy) {
+  struct Case {
+    const char* name;
+    std::function<void(test::Harness&)> duringGate;  // at 40 ms, the gate shut since 25
+    std::vector<std::string> clips;
+  } cases[] = {
+      {"one change, one capture", [](test::Harness&) {}, {"first", ""}},
+      {"notified again without a new copy",
+       [](test::Harness& h) { h.clipboard.Copy(h.clipboard.content); },
+       {"first", ""}},
+      {"our own paste",
+       [](test::Harness& h) {
+         h.Group().Buttons.SetText(2, "pasted");
+         h.engine->Paste().ClickButton(1, 2);
+       },
+       {"first", "pasted"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::Harness h;
+    h.Start();
+    h.Group().CopyDups = cdCopy;  // a second capture would show twice
+    h.clipboard.Copy("first");
+    h.loop.AdvanceBy(40);
+    c.duringGate(h);
+    h.loop.AdvanceBy(500);
+    EXPECT_EQ(h.Clip(1), c.clips[0]);
+    EXPECT_EQ(h.Clip(2), c.clips[1]);
+  }
+}
+
+TEST(ClipboardCapture, TheStartUpLockOutDropsItsCopiesForGood) {
+  test::FakeEventLoop loop;
+  test::FakeClipboard clipboard;
+  GroupTable table;
+  SetNewNumClipButtons(table.Groups[table.AddGroup("G", "/x/")], 3);
+  table.CurrentGroup = 1;
+  ClipboardCapture capture(clipboard, loop, table,
+                           CaptureHooks{.blocked = [] { return false; },
+                                        .makeCaption = [](const std::string& text) { return text; },
+                                        .captured = [](int, const std::string&) {},
+                                        .filled = [](int, const std::string&, const FillResult&) {}});
+  capture.JoinClipboard();
+  capture.StartLockOut();
+  loop.AdvanceBy(10);
+  clipboard.Copy("at start");
+  loop.AdvanceBy(500);
+  EXPECT_EQ(table.Groups[1].Buttons.Text(1), "");
 }
 
 TEST_F(CaptureTest, GateConditions) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 #include "core/data/AtomicFile.h"
@@ -7,6 +9,9 @@
 #include "core/journal/JournalReplay.h"
 #include "core/journal/JournaledDataStore.h"
 #include "core/util/FileBytes.h"
+#include "support/FakeEventLoop.h"
+#include "support/FaultyJournalFiles.h"
+#include "support/RecordingLog.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -116,7 +121,8 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
 // takes the loader's path for big files (read into mapped memory, its mark
 // made on another thread).
 struct Folder {
-  explicit Folder(bool big = false) {
+  explicit Folder(bool big = false, JournalFiles& files = SystemJournalFiles())
+      : store{table, tmp.Sub("prog"), ui, loop, files} {
     store.LoadData(dir, LegacyDisplay{});
     if (big) {
       TGroup& other = table.Groups[table.AddGroup("Big", "")];
@@ -131,18 +137,21 @@ struct Folder {
   bool Record(const std::string& text) {
     return store.RecordFill(table.Current(), text, FillClip(table.Current(), text, Caption));
   }
-  // The clips a fresh start of the program shows.
-  std::vector<std::string> Restart() {
+  // The clips a fresh start of the program shows; what it told goes to
+  // `restartUi`.
+  std::vector<std::string> Restart(JournalFiles& files = SystemJournalFiles()) {
     GroupTable after;
-    JournaledDataStore next(after, tmp.Sub("prog"), ui);
+    JournaledDataStore next(after, tmp.Sub("prog"), restartUi, loop, files);
     next.LoadData(dir, LegacyDisplay{});
     return Texts(after.Current());
   }
   test::TempDir tmp;
   test::ScriptedUi ui;
+  test::ScriptedUi restartUi;
+  test::FakeEventLoop loop;
   std::string dir = tmp.Sub("data");
   GroupTable table;
-  JournaledDataStore store{table, tmp.Sub("prog"), ui};
+  JournaledDataStore store;
 };
 
 TEST(JournaledDataStore, ACrashAnywhereInASaveNeitherLosesNorDoublesAClip) {
@@ -182,6 +191,112 @@ TEST(JournaledDataStore, AJournalOfOtherDataIsSetAsideUnread) {
       EXPECT_NE(f.Restart()[0], "new") << restore << big;
       EXPECT_TRUE(f.tmp.Exists("data/corvinade.jnl.unused")) << restore << big;
     }
+  }
+}
+
+TEST(JournaledDataStore, ClipsTheDiskRefusesAreToldOnceKeptAndJournalledWhenItTakesThem) {
+  const struct {
+    const char* name;
+    std::function<void(test::FaultyJournalFiles&)> fault;
+    bool atStart;         // the journal cannot be opened from the start
+    bool retriedByClock;  // else by the next clip
+  } cases[] = {
+      {"full disk", [](test::FaultyJournalFiles& f) { f.room = 0; }, false, true},
+      {"a few bytes left", [](test::FaultyJournalFiles& f) { f.room = 40; }, false, false},
+      {"journal cannot be opened", [](test::FaultyJournalFiles& f) { f.refuseWrite = true; }, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::RecordingLog log;
+    test::FaultyJournalFiles files;
+    Folder f(false, files);
+    ASSERT_TRUE(f.Record("safe"));
+    c.fault(files);
+    if (c.atStart) f.store.LoadData(f.dir, LegacyDisplay{});
+    for (const std::string text : {"a", "b", "c"}) EXPECT_FALSE(f.Record(text));
+    EXPECT_EQ(f.ui.balloons.size(), 1u);
+    EXPECT_EQ(log.Warnings("journal"), 1);
+    EXPECT_EQ(f.store.Unjournalled(), 3u);
+
+    files.Heal();
+    if (c.retriedByClock) {
+      f.loop.AdvanceBy(kJournalRetryMs);
+    } else {
+      EXPECT_TRUE(f.Record("d"));
+    }
+    EXPECT_EQ(f.store.Unjournalled(), 0u);
+    // A crash now: every clip comes back once, from a journal read whole.
+    EXPECT_EQ(f.Restart(), Texts(f.table.Current()));
+    EXPECT_TRUE(f.restartUi.messages.empty());
+    struct stat info {};
+    ASSERT_EQ(::stat(f.store.JournalPath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, kJournalMode);
+
+    // A second outage is told again.
+    files.room = 0;
+    EXPECT_FALSE(f.Record("e"));
+    EXPECT_EQ(f.ui.balloons.size(), 2u);
+  }
+}
+
+TEST(JournaledDataStore, AJournalThatCannotBeReadIsKeptAsideAndTold) {
+  const std::string damagedCopy = "data/corvinade.jnl.damaged";
+  const struct {
+    const char* name;
+    std::function<void(test::FaultyJournalFiles&, std::string&)> damage;
+    std::vector<std::string> clipsBack;  // of a, b, c
+    bool told;
+    int warnings;
+  } cases[] = {
+      {"cannot be opened",
+       [](test::FaultyJournalFiles& f, std::string&) { f.refuseRead = true; },
+       {"", "", ""},
+       true,
+       1},
+      {"read error", [](test::FaultyJournalFiles& f, std::string&) { f.readFails = true; }, {"", "", ""}, true, 1},
+      {"a clip line damaged",
+       [](test::FaultyJournalFiles&, std::string& s) { s[s.find("\nF ") + 5] ^= 1; },
+       {"c", "b", ""},
+       true,
+       1},
+      {"the mark line damaged",
+       [](test::FaultyJournalFiles&, std::string& s) { s[4] ^= 1; },
+       {"c", "b", "a"},
+       false,
+       1},
+      {"the last line cut short",
+       [](test::FaultyJournalFiles&, std::string& s) { s.resize(s.size() - 9); },
+       {"b", "a", ""},
+       false,
+       0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::RecordingLog log;
+    Folder f;
+    for (const std::string text : {"a", "b", "c"}) ASSERT_TRUE(f.Record(text));
+    std::string bytes = f.tmp.Read("data/corvinade.jnl");
+    test::FaultyJournalFiles files;
+    c.damage(files, bytes);
+    f.tmp.Write("data/corvinade.jnl", bytes);
+    // What a user may have done to it (root reads it all the same: the
+    // fault stands in).
+    if (files.refuseRead) ::chmod(f.store.JournalPath().c_str(), 0);
+
+    std::vector<std::string> back = f.Restart(files);
+    back.resize(3);
+    EXPECT_EQ(back, c.clipsBack);
+    EXPECT_EQ(f.restartUi.messages.size(), c.told ? 1u : 0u);
+    ASSERT_EQ(f.tmp.Exists(damagedCopy), c.told);
+    if (c.told) {
+      ::chmod(f.tmp.File(damagedCopy).c_str(), 0600);
+      EXPECT_EQ(f.tmp.Read(damagedCopy), bytes);
+    }
+    EXPECT_EQ(log.Warnings("journal"), c.warnings);
+    // The journal starts afresh with its own mode.
+    struct stat info {};
+    ASSERT_EQ(::stat(f.store.JournalPath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, kJournalMode);
   }
 }
 

@@ -60,13 +60,14 @@ class ShareSyncTest : public ::testing::Test {
   test::FakeShell shell;
   test::FakeFolderWatch watch;
   bool editor = false, pasting = false;
-  int displays = 0;
+  int displays = 0, filled = 0, passesDone = 0;
   ShareHooks Hooks() {
     return ShareHooks{.editorShowing = [this] { return editor; },
                       .pasting = [this] { return pasting; },
                       .makeCaption = [](const std::string& t) { return t; },
                       .display = [this] { ++displays; },
-                      .filled = [](const TGroup&, const std::string&, std::optional<FillResult>) {}};
+                      .filled = [this](const TGroup&, const std::string&, std::optional<FillResult>) { ++filled; },
+                      .passDone = [this] { ++passesDone; }};
   }
   ShareSync sync{table, settings, dirs, loop, ui, shell, watch, Hooks()};
 };
@@ -108,6 +109,25 @@ TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
     EXPECT_EQ(settings.ShareLine, GetShareFileLines(Path()));
     Reset();
   }
+}
+
+TEST_F(ShareSyncTest, ABurstIsTakenInSlicesWithOneJournalFlushEach) {
+  table.Groups[1].CopyDups = cdMove;  // every line a new clip
+  std::string burst;
+  for (int i = 0; i < 2500; ++i) burst += L("peer", "Work", std::to_string(i));
+  dir.Write(kShareFileName, burst);
+  Notify();
+  // The first slice; the window answers before the next.
+  EXPECT_EQ(filled, 1000);
+  EXPECT_EQ(passesDone, 1);
+  EXPECT_EQ(displays, 1);
+  loop.AdvanceBy(kShareTimerMs);
+  EXPECT_EQ(filled, 2500);
+  EXPECT_EQ(passesDone, 3);
+  EXPECT_EQ(Clips(1).front(), "2499");
+  EXPECT_EQ(settings.ShareLine, 2500);
+  EXPECT_EQ(shell.sounds.size(), 1u);
+  EXPECT_EQ(ui.balloons.size(), 1u);
 }
 
 TEST_F(ShareSyncTest, ADeferredPassReadsItsLinesOnceTheHoldEnds) {
