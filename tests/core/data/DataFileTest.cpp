@@ -209,6 +209,62 @@ TEST_F(LoadDataTest, DamagedFileIsKeptAndReportedOnce) {
   EXPECT_EQ(dir.Read("corvinade.dat.damaged"), damaged);
 }
 
+// One line changed: what the rest of the file holds is read, and the file is
+// kept as it was and told once, since the next save writes defaults for it.
+TEST_F(LoadDataTest, ADamagedLineKeepsTheRestAndIsKeptAsideAndTold) {
+  const std::string clean = WriteDataFile(table);
+  const std::vector<std::string> lines = Lines(clean);
+  std::vector<std::size_t> separators;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == Encrypt(kGroupSeparator)) separators.push_back(i + 1);
+  }
+  ASSERT_EQ(separators.size(), 3u);
+  const auto changed = [&](std::size_t line) {
+    std::string text = lines[line - 1];
+    text[3] = text[3] == 'A' ? 'B' : 'A';
+    return text;
+  };
+  struct Case {
+    const char* what;
+    std::size_t line;
+    std::string text;
+    int groupChanged;  // the group (in file order) whose value differs; 0: none
+  };
+  const Case cases[] = {
+      {"first separator", separators[0], changed(separators[0]), 0},
+      {"last separator", separators[2], changed(separators[2]), 0},
+      {"group name cut short", 3, lines[2].substr(0, 10), 1},
+      {"group name", 3, changed(3), 1},
+      {"flag", 9, "TRUX", 1},
+      {"sharing word", separators[2] + 2, Encrypt("Shard"), 1},
+      {"colour", lines.size(), "x", 3},
+  };
+  const GroupTable expected = ReadDataFile(clean, LegacyDisplay{}).table;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string damaged = WithLine(clean, c.line, c.text);
+    dir.Write("corvinade.dat", damaged);
+    std::filesystem::remove(dir.File("corvinade.dat.damaged"));
+    ui.messages.clear();
+    const DataLoadResult result = Load();
+    EXPECT_EQ(result.status, DataLoadStatus::Loaded);
+    ASSERT_EQ(table.GroupCount(), 3);
+    for (int g = 1; g <= 3; ++g) {
+      if (g != c.groupChanged) EXPECT_EQ(table.Groups[g], expected.Groups[g]) << g;
+    }
+    EXPECT_EQ(result.damagedCopy, dir.File("corvinade.dat.damaged"));
+    EXPECT_EQ(dir.Read("corvinade.dat.damaged"), damaged);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find(result.damagedCopy), std::string::npos);
+  }
+  // The clean file is read without a copy or a word.
+  dir.Write("corvinade.dat", clean);
+  std::filesystem::remove(dir.File("corvinade.dat.damaged"));
+  ui.messages.clear();
+  EXPECT_EQ(Load().damagedCopy, "");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(LoadDataTest, FailedSaveIsReportedAndLeavesTheOldFile) {
   // Something that cannot be replaced stands where the file goes.
   std::filesystem::create_directory(dir.File("corvinade.dat"));

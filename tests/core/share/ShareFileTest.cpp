@@ -7,10 +7,36 @@
 
 #include <map>
 
+#include "core/data/Cipher.h"
+#include "support/RecordingLog.h"
 #include "support/TempDir.h"
 
 namespace cvd {
 namespace {
+
+// A field that is not what a writer enciphered would make a clip of garbage
+// or an empty one: the line is dropped, with a warning.
+TEST(ShareFileTest, LinesWhoseFieldsDoNotDecipherAreDropped) {
+  const std::string pc = Encrypt("pc"), group = Encrypt("G"), text = Encrypt("clip");
+  std::string foreign = text;
+  foreign[4] = '*';
+  const std::pair<std::string, bool> cases[] = {
+      {pc + "," + group + "," + text, true},
+      {"," + group + "," + text, true},  // an empty computer name is a value
+      {pc + "," + group + ",short", false},
+      {pc + "," + group + "," + foreign, false},
+      {pc + "," + group + "," + text.substr(0, text.size() - 1), false},
+      {pc + ",G," + text, false},
+      {pc + "," + group, false},
+  };
+  for (const auto& [line, kept] : cases) {
+    test::RecordingLog log;
+    const auto entry = ParseShareLine(line);
+    EXPECT_EQ(entry.has_value(), kept) << line;
+    EXPECT_EQ(log.Warnings("share"), kept ? 0 : 1) << line;
+  }
+  EXPECT_EQ(ParseShareLine(pc + "," + group + "," + text)->text, "clip");
+}
 
 TEST(ShareFileTest, FourWritersAtOnceLeaveWholeLinesThatAreEachReadOnce) {
   for (const std::int64_t limit : {INT64_MAX, kShareFileLimit}) {
