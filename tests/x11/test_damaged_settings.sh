@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Damaged settings files at start: the program keeps them aside byte for
-# byte and says so in a message box before its window comes up. A damaged
-# "corvinade.ini" is written clean at exit; a "Network.ini" that no longer
-# names the data folder is left as it is, so the user's groups are not
-# pointed away from for good.
+# Damaged settings and data files at start: the program keeps them aside
+# byte for byte and says so in a message box before its window comes up. A
+# damaged "corvinade.ini" is written clean at exit; a "Network.ini" that no
+# longer names the data folder is left as it is, so the user's groups are
+# not pointed away from for good; a data file whose last group separator is
+# damaged still gives the values after it.
 EXPECTED_WARNINGS='^corvinade\.settings: warning: .*(corvinade|Network)\.ini could not be read'
 source "$(dirname "$0")/lib.sh"
 start_display
@@ -54,4 +55,24 @@ grep -q "Network.ini could not be read" "$TEST_HOME/corvinade.log" || fail "the 
 wait_for_exit "$CVD_PID" 5 || fail "did not quit"
 cmp "$DATA/Network.ini" "$TEST_HOME/network.ini" || fail "the damaged Network.ini was rewritten"
 cmp "$DATA/Network.ini.damaged" "$TEST_HOME/network.ini" || fail "the damaged Network.ini was not kept"
+rm "$DATA/Network.ini"
+
+# The data file written at exit, with three columns after its one group's
+# separator line, which gets one character changed.
+dat="$DATA/corvinade.dat"
+buttons=$(($(sed -n 5p "$dat" | tr -d '\r') + $(sed -n 6p "$dat" | tr -d '\r')))
+separator=$((10 + 3 * buttons))
+[ "$("$TOOL" decrypt "$(sed -n ${separator}p "$dat" | tr -d '\r')")" = "--Group separator--" ] || fail "no separator at line $separator"
+sed -i "$((separator + 3))s/.*/$("$TOOL" encrypt 3)\r/" "$dat"
+line=$(sed -n ${separator}p "$dat" | tr -d '\r')
+if [ "${line:3:1}" = + ]; then changed=-; else changed=+; fi
+sed -i "${separator}s/.*/${line:0:3}$changed${line:4}\r/" "$dat"
+cp "$dat" "$TEST_HOME/damaged.dat"
+start_program
+dismiss_start_message
+wait_until_started >/dev/null
+[ "$(state_get '.groups[0].NumColumns')" = 3 ] || fail "the values after the damaged separator were lost"
+cmp "$DATA/corvinade.dat.damaged" "$TEST_HOME/damaged.dat" || fail "the damaged data file was not kept"
+"$TOOL" quit >/dev/null
+wait_for_exit "$CVD_PID" 5 || fail "did not quit"
 echo PASS
