@@ -45,4 +45,19 @@ std::optional<std::string> IniTextDamage(std::string_view text) {
   return std::nullopt;
 }
 
+std::string CleanedIniText(std::string_view text) {
+  std::string valid = ValidUtf8(text);
+  for (char& c : valid) {
+    if (IsControl(static_cast<unsigned char>(c))) c = ' ';
+  }
+  std::string out;
+  out.reserve(valid.size());
+  for (std::size_t pos = 0; pos < valid.size();) {
+    const std::size_t end = std::min(valid.find('\n', pos), valid.size());
+    if (end - pos <= kMaxIniLineBytes) out.append(valid, pos, end - pos).append("\n");
+    pos = end + 1;
+  }
+  return out;
+}
+
 }  // namespace cvd

