@@ -123,6 +123,16 @@ constexpr std::array<std::int8_t, 256> MakeDecodeTable() {
 }
 constexpr auto kDecode = MakeDecodeTable();
 
+constexpr std::array<bool, 256> MakeAlphabetTable() {
+  std::array<bool, 256> table{};
+  for (const char c : kAlphabet) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}
+constexpr auto kInAlphabet = MakeAlphabetTable();
+
+// The length of the text Encrypt makes for `bytes` enciphered bytes.
+constexpr std::size_t EncodedLength(std::size_t bytes) { return bytes / 3 * 4 + (bytes % 3 ? bytes % 3 + 1 : 0); }
+
 }  // namespace
 
 std::string EncodeCipherText(std::string_view bytes) {
@@ -186,17 +196,30 @@ std::string Encrypt(std::string_view plain) {
   return EncodeCipherText(cipher);
 }
 
-std::string Decrypt(std::string_view cipher) {
+std::string Decrypt(std::string_view cipher) { return Decrypt(cipher, nullptr); }
+
+std::string Decrypt(std::string_view cipher, bool* intact) {
+  if (intact) {
+    *intact = cipher.empty() || (cipher.size() >= kBlock && std::all_of(cipher.begin(), cipher.end(), [](char c) {
+                                   return kInAlphabet[static_cast<unsigned char>(c)];
+                                 }));
+  }
   if (cipher.size() < kBlock) return {};
   // The decoded bytes go to a buffer of this thread's, so the value is the
   // only string made.
   thread_local std::string decoded;
   DecodeInto(cipher, decoded);
   // Too short, or an incomplete last block (a damaged line).
-  if (decoded.size() < kBlock || decoded.size() % kBlock != 0) return {};
+  if (decoded.size() < kBlock || decoded.size() % kBlock != 0 || EncodedLength(decoded.size()) != cipher.size()) {
+    if (intact) *intact = false;
+    if (decoded.size() < kBlock || decoded.size() % kBlock != 0) return {};
+  }
   static const Block iv = FoldInto16(kIvString);
   thread_local std::string blocks;
-  if (!DecipherBlocks(decoded, blocks)) return {};
+  if (!DecipherBlocks(decoded, blocks)) {
+    if (intact) *intact = false;
+    return {};
+  }
   const std::size_t n = decoded.size();
   // Lenient unpadding: the pad bytes before the last one are not checked.
   // The pad length is known before the value is made, so the value gets a
@@ -207,6 +230,13 @@ std::string Decrypt(std::string_view cipher) {
   const std::size_t first = std::min(plain.size(), kBlock);
   for (std::size_t i = 0; i < first; ++i) out[i] = static_cast<char>(blocks[i] ^ iv[i]);
   for (std::size_t i = kBlock; i < plain.size(); ++i) out[i] = static_cast<char>(blocks[i] ^ decoded[i - kBlock]);
+  if (intact && *intact) {
+    // Every pad byte holds the pad length, as Encrypt writes them.
+    for (std::size_t i = plain.size(); i < n && *intact; ++i) {
+      const auto byte = static_cast<unsigned char>(blocks[i] ^ (i < kBlock ? iv[i] : decoded[i - kBlock]));
+      *intact = pad >= 1 && pad <= kBlock && byte == pad;
+    }
+  }
   return plain;
 }
 

@@ -15,6 +15,10 @@ std::string Encrypt(std::string_view plain);
 // The plain bytes of an enciphered line; the empty text for anything that is
 // not one (fewer than 16 characters, a damaged length, a library failure).
 std::string Decrypt(std::string_view cipher);
+// The same; `intact` (when given) tells whether `cipher` is a line Encrypt
+// makes: only characters of its alphabet, a length some value has, and
+// padding as written. A damaged line still gives what can be read of it.
+std::string Decrypt(std::string_view cipher, bool* intact);
 
 // The text encoding alone: three bytes to four characters from the top bits
 // down, no padding characters (a last group of one byte gives two characters,

@@ -2,10 +2,6 @@
 
 #include "core/data/GroupLines.h"
 
-#include <unistd.h>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -15,11 +11,10 @@
 #include "core/log/Log.h"
 #include "core/util/AtomicFile.h"
 #include "core/util/FileBytes.h"
+#include "core/util/KeepAside.h"
 
 namespace cvd {
 namespace {
-
-constexpr int kMaxDamagedCopies = 1000;
 
 // The separator line as the writer makes it, so the reader can recognise it
 // without deciphering (equal plain texts give equal lines).
@@ -54,31 +49,45 @@ std::size_t EstimatedSize(const std::vector<const TGroup*>& groups) {
   return size;
 }
 
-void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out) {
+bool IsSeparator(std::string_view line) { return line == SeparatorLine() || Decrypt(line) == kGroupSeparator; }
+
+// How a group's block ends. Skipping: lines before the separator (from a
+// newer writer) are skipped. Next line: the line after the buttons is the
+// separator, damaged or not; this program writes it there, so a file whose
+// separator line was damaged still reads the blocks after it.
+enum class SeparatorRule { Skipping, NextLine };
+
+void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out, SeparatorRule rule) {
   TGroup& g = table.Groups.emplace_back();
   g.Name = in.NextDeciphered();
   table.GroupList.push_back(g.Name);
   g.MonitorApplication = in.NextDeciphered();
   ReadPlaceAndButtons(in, g);
-  // Lines before the separator (from a newer writer) are skipped.
+  if (rule == SeparatorRule::NextLine && !in.AtEnd()) {
+    if (!IsSeparator(in.Next())) in.NoteDamage();
+    return;
+  }
   for (;;) {
     if (in.AtEnd()) {
       ++out.missingSeparators;
       return;
     }
-    const std::string_view line = in.Next();
-    if (line == SeparatorLine() || Decrypt(line) == kGroupSeparator) return;
+    if (IsSeparator(in.Next())) return;
   }
 }
 
 void ReadBlockD(LineReader& in, TGroup& g) { ReadDisplayLines(in, g, NumberLines::Enciphered); }
 
 // Blocks E and F are forgiving: a line that is not a number keeps the field.
-void SetIfNumber(std::int32_t& field, std::string_view line) {
-  if (const auto value = ParseWholeNumber(line)) field = *value;
+void SetIfNumber(std::int32_t& field, LineReader& in) {
+  if (const auto value = ParseWholeNumber(in.Next())) {
+    field = *value;
+  } else {
+    in.NoteDamage();
+  }
 }
 
-void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& out) {
+void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& out, SeparatorRule rule) {
   GroupTable& table = out.table;
   const std::int32_t count = NumberOrThrow(in.Next());
   // Every group needs lines of its own, so a count beyond the lines left
@@ -87,13 +96,15 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   if (count < 1 || static_cast<std::size_t>(count) > in.RemainingLines(static_cast<std::size_t>(count)))
     throw UnreadableLine{};
   table.Groups.reserve(static_cast<std::size_t>(count) + 1);
-  for (int g = 1; g <= count; ++g) ReadBlockA(in, table, out);
+  for (int g = 1; g <= count; ++g) ReadBlockA(in, table, out, rule);
 
   std::vector<TGroup>& groups = table.Groups;  // complete from here on
   if (!in.AtEnd()) {
     for (int g = 1; g <= count; ++g) {
       groups[g].MonitorWindow = in.NextDeciphered();
-      groups[g].Shared = in.NextDeciphered() == "Shared";
+      const std::string shared = in.NextDeciphered();
+      if (shared != "Shared" && shared != "NotShared") in.NoteDamage();
+      groups[g].Shared = shared == "Shared";
     }
   }
   if (!in.AtEnd()) {
@@ -106,8 +117,8 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   }
   if (!in.AtEnd()) {
     for (int g = 1; g <= count; ++g) {
-      SetIfNumber(groups[g].PasteKeyMode, in.Next());
-      SetIfNumber(groups[g].PasteDelay, in.Next());
+      SetIfNumber(groups[g].PasteKeyMode, in);
+      SetIfNumber(groups[g].PasteDelay, in);
     }
   }
   if (!in.AtEnd()) {
@@ -115,8 +126,8 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
       for (int b = 1; b <= groups[g].TotalButtons(); ++b) {
         TColor font = groups[g].Buttons.FontColor(b);
         TColor face = groups[g].Buttons.Color(b);
-        SetIfNumber(font, in.Next());
-        SetIfNumber(face, in.Next());
+        SetIfNumber(font, in);
+        SetIfNumber(face, in);
         groups[g].Buttons.SetFontColor(b, font);
         groups[g].Buttons.SetColor(b, face);
       }
@@ -124,35 +135,6 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
   }
   // Anything after the last block is left for newer writers.
 }
-
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
-}
-
-}  // namespace
-
-// Keeps the damaged file under the first free name "corvinade.dat.damaged",
-// "corvinade.dat.damaged.2", ...; from its bytes when they could be read,
-// else as a second link to the same file (an atomic save later replaces only
-// the original name). Returns the copy's path, or empty with `error`.
-std::string KeepDamagedFile(const std::string& path, const std::string_view* bytes, std::string& error) {
-  for (int n = 1; n <= kMaxDamagedCopies; ++n) {
-    const std::string copy = path + ".damaged" + (n == 1 ? std::string() : "." + std::to_string(n));
-    if (Exists(copy)) continue;
-    if (bytes) {
-      if (WriteNewFile(copy, std::string(*bytes), &error)) return copy;
-    } else {
-      if (::link(path.c_str(), copy.c_str()) == 0) return copy;
-      error = "cannot link " + copy + ": " + std::strerror(errno);
-    }
-    return {};
-  }
-  error = "too many earlier copies";
-  return {};
-}
-
-namespace {
 
 std::string DamagedMessage(const std::string& path, const std::string& copy, const std::string& copyError) {
   std::string text = "The Corvinade data file could not be read:\n" + path + "\n\n";
@@ -164,6 +146,16 @@ std::string DamagedMessage(const std::string& path, const std::string& copy, con
   text +=
       "Corvinade starts with the Default group. "
       "Please use the Restore option in Setup to reload from backup.";
+  return text;
+}
+
+std::string PartlyReadMessage(const std::string& path, bool missingSeparator, const std::string& copy,
+                              const std::string& copyError) {
+  std::string text = missingSeparator ? std::string(kDataLoadErrorText)
+                                      : "Parts of the Corvinade data file could not be read:\n" + path +
+                                            "\n\nThey were given their default values.";
+  text += copy.empty() ? "\n\nNo copy of the file could be kept (" + copyError + ")."
+                       : "\n\nThe file as it was is kept as:\n" + copy;
   return text;
 }
 
@@ -240,7 +232,9 @@ bool SaveData(const GroupTable& table, const std::string& dataDir, std::string* 
   return WriteFileAtomically(dataDir + kDataFileName, WriteDataFile(table), error);
 }
 
-DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legacy) {
+namespace {
+
+DataFileContents ReadWithRule(std::string_view bytes, const LegacyDisplay& legacy, SeparatorRule rule) {
   DataFileContents out;
   LineReader in(bytes);
   if (in.NextDeciphered() != kDataFileHeader) {
@@ -249,7 +243,7 @@ DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legac
     return out;
   }
   try {
-    ReadGroups(in, legacy, out);
+    ReadGroups(in, legacy, out, rule);
     in.FinishDeciphering();
   } catch (const UnreadableLine&) {
     out = DataFileContents{};
@@ -257,9 +251,25 @@ DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legac
     out.errorLine = in.LineNumber();
     return out;
   }
+  out.damagedLines = in.Damaged();
   out.table.CurrentGroup = 1;
   out.table.CurrentButton = 1;
   return out;
+}
+
+}  // namespace
+
+DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legacy) {
+  DataFileContents skipping = ReadWithRule(bytes, legacy, SeparatorRule::Skipping);
+  if (skipping.status == DataFileStatus::Ok && skipping.missingSeparators == 0) return skipping;
+  // A damaged separator line makes the skipping read run past the blocks
+  // that follow (the last group's) or into the next group's lines (the
+  // others'): read again taking the line after the buttons as the separator.
+  DataFileContents nextLine = ReadWithRule(bytes, legacy, SeparatorRule::NextLine);
+  const bool better =
+      nextLine.status == DataFileStatus::Ok &&
+      (skipping.status != DataFileStatus::Ok || nextLine.missingSeparators < skipping.missingSeparators);
+  return better ? nextLine : skipping;
 }
 
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
@@ -281,7 +291,14 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
     if (contents.status == DataFileStatus::Ok) {
       table = std::move(contents.table);
       result.status = DataLoadStatus::Loaded;
-      result.messages.assign(static_cast<std::size_t>(contents.missingSeparators), kDataLoadErrorText);
+      if (contents.missingSeparators > 0 || contents.damagedLines > 0) {
+        // What could be read is used; the file as it was is kept, since the
+        // next save writes defaults where it held values.
+        std::string copyError;
+        result.damagedCopy = KeepDamagedCopy(path, &bytes, copyError);
+        result.messages.push_back(
+            PartlyReadMessage(path, contents.missingSeparators > 0, result.damagedCopy, copyError));
+      }
       return result;
     }
     result.clearSettingsLists = contents.status == DataFileStatus::Unreadable;
@@ -290,7 +307,7 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
   }
   result.status = DataLoadStatus::Damaged;
   std::string copyError = readError;
-  result.damagedCopy = KeepDamagedFile(path, read ? &bytes : nullptr, copyError);
+  result.damagedCopy = KeepDamagedCopy(path, read ? &bytes : nullptr, copyError);
   table = DefaultGroupTable(programDir);
   result.messages.push_back(DamagedMessage(path, result.damagedCopy, copyError));
   return result;

@@ -41,6 +41,11 @@ struct DataFileContents {
   GroupTable table;
   // Groups whose block reached the end of the file without its separator.
   int missingSeparators = 0;
+  // Lines that were not what the writer makes (a value that does not
+  // decipher cleanly, a flag or word that is none of its kind, a damaged
+  // separator, a colour that is not a number): the reader used a default
+  // or what could be read of the line.
+  std::size_t damagedLines = 0;
   // When Unreadable: the line that could not be read (1-based).
   std::size_t errorLine = 0;
 };
@@ -50,7 +55,7 @@ struct DataFileContents {
 DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legacy);
 
 enum class DataLoadStatus {
-  Loaded,   // the file was read (perhaps with the missing-separator message)
+  Loaded,   // the file was read; when parts were damaged it was kept aside too
   NoFile,   // no data file yet: the default table
   Damaged,  // the file could not be read: the default table, the user told
 };
@@ -67,17 +72,13 @@ struct DataLoadResult {
   std::vector<std::string> messages;
 };
 
-// Keeps a damaged file under the first free name `path` + ".damaged",
-// ".damaged.2", ...: a copy of `bytes` when given, else a second link to the
-// same file (a later atomic replacement changes only the original name).
-// Returns the copy's path, or empty with `error`.
-std::string KeepDamagedFile(const std::string& path, const std::string_view* bytes, std::string& error);
-
 // Reads DataDir + "corvinade.dat" into `table` at start-up and after a
 // restore. A missing file gives the default table. A file that cannot be
 // read gives the default table too, but is first kept beside itself under a
 // name no save overwrites, and the result's message says where it is;
 // otherwise the next save would destroy the only copy of the user's buttons.
+// A file read only in part (damaged lines, a missing separator) is kept the
+// same way, with one message.
 // `seen`, when given, gets the file's bytes once they are read, so that a
 // caller who needs them (the journal's mark) does not read the file again;
 // for a big file it runs on a thread of its own while the file is read.

@@ -9,7 +9,7 @@ void ReadPlaceAndButtons(LineReader& in, TGroup& g) {
   g.NumPermButtons = ButtonCountOrThrow(in.Next());
   g.WindowLeft = NumberOrThrow(in.Next());
   g.WindowTop = NumberOrThrow(in.Next());
-  g.RememberPos = FlagFromLine(in.Next());
+  g.RememberPos = in.NextFlag();
   g.Buttons.clear();
   g.Buttons.resize(static_cast<std::size_t>(g.TotalButtons()) + 1);
   in.NextButtons(g.Buttons, 1, static_cast<std::size_t>(g.TotalButtons()));
@@ -26,15 +26,15 @@ void ReadDisplayLines(LineReader& in, TGroup& g, NumberLines numbers) {
   g.ButtonWidth = number();
   g.ButtonHeight = number();
   g.FillMode = number();
-  g.PlaySound = FlagFromLine(in.Next());
+  g.PlaySound = in.NextFlag();
   g.SoundFile = in.NextDeciphered();
   g.FontName = in.NextDeciphered();
   g.FontSize = number();
-  g.FontStyle = FlagFromLine(in.Next()) ? fsItalic : 0;
-  if (FlagFromLine(in.Next())) g.FontStyle |= fsBold;
-  g.CopyDups = CopyDupsFromWord(in.Next());
-  g.TrackUsed = FlagFromLine(in.Next());
-  g.ShowHints = FlagFromLine(in.Next());
+  g.FontStyle = in.NextFlag() ? fsItalic : 0;
+  if (in.NextFlag()) g.FontStyle |= fsBold;
+  g.CopyDups = NextCopyDups(in);
+  g.TrackUsed = in.NextFlag();
+  g.ShowHints = in.NextFlag();
   g.HintType = number();
 }
 

@@ -20,7 +20,18 @@ std::string_view LineReader::Next() {
   return line;
 }
 
-std::string LineReader::NextDeciphered() { return Decrypt(Next()); }
+std::string LineReader::NextDeciphered() {
+  bool intact = true;
+  std::string value = Decrypt(Next(), &intact);
+  if (!intact) ++damaged_;
+  return value;
+}
+
+bool LineReader::NextFlag() {
+  const std::string_view line = Next();
+  if (line != "TRUE" && line != "FALSE") ++damaged_;
+  return line == "TRUE";
+}
 
 void LineReader::NextButtons(ButtonList& list, std::size_t first, std::size_t count) {
   if (!deferred_) {
@@ -136,6 +147,12 @@ std::int32_t CopyDupsFromWord(std::string_view word) {
   if (word == "NEW") return 2;
   if (word == "MARK") return 3;
   return 1;
+}
+
+std::int32_t NextCopyDups(LineReader& in) {
+  const std::string_view word = in.Next();
+  if (word != "TRUE" && word != "FALSE" && word != "NEW" && word != "MARK") in.NoteDamage();
+  return CopyDupsFromWord(word);
 }
 
 std::int32_t NumberOrThrow(std::string_view line) {

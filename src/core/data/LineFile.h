@@ -22,6 +22,15 @@ class LineReader {
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   std::string_view Next();
   std::string NextDeciphered();
+  // A flag line: true only for "TRUE"; anything but "TRUE" or "FALSE" counts
+  // as damage.
+  bool NextFlag();
+  // A line that is not what a writer makes: the reader took a default for it.
+  void NoteDamage() { ++damaged_; }
+  // Lines that were not what a writer makes (enciphered values that do not
+  // decipher cleanly, flags that are neither word, ...), once every value
+  // is deciphered.
+  std::size_t Damaged() const { return damaged_; }
   // The next 3 x `count` lines as the name, hint and packed text of `count`
   // buttons of `list` from `first` on: deciphered at once in a small file;
   // in a big one only when FinishDeciphering runs, so the list must stay
@@ -29,7 +38,7 @@ class LineReader {
   void NextButtons(ButtonList& list, std::size_t first, std::size_t count);
   // Deciphers every button NextButtons left for later.
   // (threads 0: one per core, at most 8).
-  void FinishDeciphering(unsigned threads = 0) { pending_.Run(threads); }
+  void FinishDeciphering(unsigned threads = 0) { damaged_ += pending_.Run(threads); }
   // Number of the line read last (1-based; counts reads past the end too).
   std::size_t LineNumber() const { return lineNumber_; }
   // Lines not yet read (a partial last line counts as one), counted up to
@@ -40,6 +49,7 @@ class LineReader {
   std::string_view bytes_;
   std::size_t pos_ = 0;
   std::size_t lineNumber_ = 0;
+  std::size_t damaged_ = 0;
   bool deferred_;
   DeferredDecipher pending_;
 };
@@ -83,6 +93,8 @@ inline bool FlagFromLine(std::string_view line) { return line == "TRUE"; }
 const char* CopyDupsWord(std::int32_t copyDups);
 // "FALSE" 0, "NEW" 2, "MARK" 3, any other word 1.
 std::int32_t CopyDupsFromWord(std::string_view word);
+// The same from the next line of `in`; a word none of the four counts as damage.
+std::int32_t NextCopyDups(LineReader& in);
 
 // Counts beyond this are treated as damage, so a hostile file cannot make
 // the reader allocate without bound (the editor allows up to 1000 clip buttons).

@@ -9,14 +9,16 @@
 
 namespace cvd {
 
-void DeferredDecipher::Run(unsigned threads) {
+std::size_t DeferredDecipher::Run(unsigned threads) {
   if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
   threads = static_cast<unsigned>(std::min<std::size_t>(threads, runs_.size()));
   std::atomic<std::size_t> next{0};
-  auto work = [this, &next] {
+  std::atomic<std::size_t> damaged{0};
+  auto work = [this, &next, &damaged] {
     for (std::size_t i = next++; i < runs_.size(); i = next++) {
       LineReader in(runs_[i].lines, false);
       runs_[i].read = ReadButtons(in, runs_[i].count);
+      damaged += in.Damaged();
     }
   };
   std::vector<std::thread> helpers;
@@ -31,6 +33,7 @@ void DeferredDecipher::Run(unsigned threads) {
   // read on different threads.
   for (ButtonRun& run : runs_) run.list->Adopt(run.first, std::move(run.read));
   runs_.clear();
+  return damaged;
 }
 
 }  // namespace cvd

@@ -25,8 +25,9 @@ class DeferredDecipher {
   void AddButtons(std::string_view lines, ButtonList& list, std::size_t first, std::size_t count) {
     runs_.push_back(ButtonRun{lines, &list, first, count, {}});
   }
-  // Deciphers every run noted so far (threads 0: one per core, at most 8).
-  void Run(unsigned threads = 0);
+  // Deciphers every run noted so far (threads 0: one per core, at most 8);
+  // returns how many values did not decipher cleanly.
+  std::size_t Run(unsigned threads = 0);
 
  private:
   struct ButtonRun {

@@ -1,5 +1,8 @@
 #include "core/groups/GroupFileActions.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/ports/Ui.h"
 
 namespace cvd {
@@ -24,6 +27,28 @@ std::string ExistsQuestion(const std::string& name) {
          "Cancel: Do not import the group file.";
 }
 
+// The New Group dialog gives a name of one line (its box has one) that is
+// not empty; a group file's name is held to the same.
+bool IsGroupName(const std::string& name) {
+  return !name.empty() && std::none_of(name.begin(), name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// The name on one line, as a start for the user's own.
+std::string OnOneLine(std::string name) {
+  for (char& c : name) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  const auto first = name.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<std::string> AskImportName(Ui& ui, const std::string& initial) {
+  auto name = ui.InputQuery("Enter New Group Name", "New Import Group Name:", initial);
+  if (!name || !IsGroupName(*name)) return std::nullopt;
+  return name;
+}
+
 }  // namespace
 
 GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
@@ -35,6 +60,12 @@ GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui
   }
 
   std::string name = load.contents.group.Name;
+  if (!IsGroupName(name)) {
+    ui.CursorMessageDlg(kBadImportNameText, MsgKind::Error, MsgButtons::Ok);
+    const auto chosen = AskImportName(ui, OnOneLine(name));
+    if (!chosen) return {};
+    name = *chosen;
+  }
   int target = -1;
   for (;;) {
     target = table.FindGroup(name);
@@ -42,8 +73,8 @@ GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui
     const MsgResult answer = ui.CursorMessageDlg(ExistsQuestion(name), MsgKind::Confirmation, MsgButtons::YesNoCancel);
     if (answer == MsgResult::Yes) break;
     if (answer != MsgResult::No) return {};
-    const auto newName = ui.InputQuery("Enter New Group Name", "New Import Group Name:", name);
-    if (!newName || newName->empty()) return {};
+    const auto newName = AskImportName(ui, name);
+    if (!newName) return {};
     name = *newName;
   }
 

@@ -14,6 +14,9 @@ inline constexpr const char* kExportGroupTitle = "Export Group File";
 inline constexpr const char* kImportGroupTitle = "Import Group File";
 inline constexpr const char* kGroupFileFilter = "Corvinade Group Files|*.cgf";
 inline constexpr const char* kGroupFileExt = "cgf";
+inline constexpr const char* kBadImportNameText =
+    "The group in this file has no name that a group can have: a group name is one line and not empty.\n\n"
+    "Please choose another name.";
 
 struct GroupImport {
   bool imported = false;
@@ -24,7 +27,9 @@ struct GroupImport {
 // Imports a group file. The whole file is read and checked before anything
 // changes, so a damaged file leaves every group as it was (no half-filled
 // group is left behind). A name that exists already is asked about: Yes
-// overwrites that group, No asks for another name, Cancel stops. The caller
+// overwrites that group, No asks for another name, Cancel stops. A name the
+// New Group dialog would not give (empty, or with a line break) is told and
+// another asked for. The caller
 // makes the imported group current and rebuilds its lists.
 GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
                               const CaptionFunction& makeCaption);

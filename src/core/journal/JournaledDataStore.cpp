@@ -5,6 +5,7 @@
 #include "core/journal/JournalReplay.h"
 #include "core/log/Log.h"
 #include "core/ports/Ui.h"
+#include "core/util/KeepAside.h"
 
 namespace cvd {
 namespace {
@@ -74,13 +75,13 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
 
 void JournaledDataStore::KeepDamagedJournal(const std::string& path, const JournalReading& reading) {
   std::string copyError;
-  std::string copy = KeepDamagedFile(path, nullptr, copyError);
+  std::string copy = KeepDamagedCopy(path, nullptr, copyError);
   if (copy.empty()) {
     // A file system without links: a copy of what can be read.
     std::string bytes;
     if (ReadWholeFile(path, bytes, &copyError)) {
       const std::string_view view(bytes);
-      copy = KeepDamagedFile(path, &view, copyError);
+      copy = KeepDamagedCopy(path, &view, copyError);
     }
   }
   const std::string reason =

@@ -118,6 +118,8 @@ bool IniFile::Save(const std::string& path, std::string& error) const {
   return WriteFileAtomically(path, ToText(), &error);
 }
 
+bool IniFile::HasSection(const std::string& section) const { return impl_->ini.GetSectionSize(section.c_str()) >= 0; }
+
 std::optional<std::string> IniFile::Value(const std::string& section, const std::string& key) const {
   const char* stored = impl_->ini.GetValue(section.c_str(), KeyName(key).c_str(), nullptr);
   if (!stored) return std::nullopt;

@@ -27,6 +27,7 @@ class IniFile : public IniTarget {
   // Replaces the file at `path` atomically; false with `error` set on failure.
   bool Save(const std::string& path, std::string& error) const;
 
+  bool HasSection(const std::string& section) const;
   // The stored value, or nothing when the key is missing.
   std::optional<std::string> Value(const std::string& section, const std::string& key) const;
   std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;

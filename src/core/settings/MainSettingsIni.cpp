@@ -127,6 +127,17 @@ void ReadKey(const IniFile& ini, const Key& key, Settings& s) {
   }
 }
 
+bool Readable(const std::string& value, Form form) {
+  switch (form) {
+    case Form::Integer: return ParseInteger(value).has_value();
+    case Form::Color: return StringToColor(value).has_value();
+    case Form::Bool: return ParseFlag(value).has_value();
+    case Form::Time: return ParseTimeOfDay(value).has_value();
+    case Form::String: return true;
+  }
+  return true;
+}
+
 void WriteKey(IniTarget& ini, const Key& key, const Settings& s) {
   switch (key.form) {
     case Form::Integer: ini.WriteInteger(key.section, key.name, s.*FieldOf<std::int32_t>(key)); break;
@@ -351,5 +362,14 @@ void WriteMainSettings(IniTarget& ini, const Settings& s) {
 }
 
 void WriteSearchWindowSettings(IniTarget& ini, const Settings& s) { WritePart(ini, Part::Search, s); }
+
+std::vector<std::string> UnreadableMainKeys(const IniFile& ini) {
+  std::vector<std::string> keys;
+  for (const Key& key : kKeys) {
+    const auto value = ini.Value(key.section, key.name);
+    if (value && !value->empty() && !Readable(*value, key.form)) keys.push_back("[" + key.section + "] " + key.name);
+  }
+  return keys;
+}
 
 }  // namespace cvd

@@ -1,6 +1,7 @@
 #pragma once
 // "corvinade.ini": every section and key, its default and its correction.
 #include <string>
+#include <vector>
 
 #include "core/data/GroupTable.h"
 #include "core/settings/IniFile.h"
@@ -28,6 +29,11 @@ void ReadEarlySettings(const IniFile& ini, Settings& settings, const LegacyDefau
 // Everything else, with the position corrections; lists left empty by the
 // file get their default contents. `dataDir` is the backup folder's fallback.
 void ReadMainSettings(const IniFile& ini, Settings& settings, const ScreenGeometry& screen, const std::string& dataDir);
+
+// The known keys holding a value that is not of their form, as
+// "[Section] Key": the read gives them their defaults, so the file counts as
+// damaged. An empty value holds nothing and is not counted.
+std::vector<std::string> UnreadableMainKeys(const IniFile& ini);
 
 // The keys the settings save writes, in its order. [SearchWindow] is not
 // among them: the search window writes it when it closes.

@@ -20,6 +20,11 @@ class Ui;
 inline constexpr const char* kDataDirMissingText = "Unable to access data directory:\n";
 inline constexpr const char* kDataDirChangedText = "Data directory changed to:";
 
+// How the settings files are read (ReadWholeFile's contract): tests pass one
+// that fails on purpose.
+using SettingsFileReader =
+    std::function<bool(const std::string& path, std::string& bytes, std::string* error, bool* missing)>;
+
 class SettingsFiles {
  public:
   // `dirs` must hold ProgramDir and DefaultDataDir (GetAppDataFolderPath).
@@ -30,10 +35,17 @@ class SettingsFiles {
   // Counts the lines of the share file in a folder, so that a start without
   // "load shared clips on start" skips what is already there.
   void SetShareFileLineCounter(std::function<int(const std::string& shareDir)> counter);
+  void SetFileReader(SettingsFileReader reader) { reader_ = std::move(reader); }
 
   // Start-up and restore: directories and "Network.ini", the data file, then
   // "corvinade.ini". The caller then rebuilds its menus and lists and
   // selects StartListPosition(settings.LastGroup, ...).
+  // A settings file that cannot be read, or holds what no writer makes, is
+  // kept aside (see KeepDamagedCopy) and the user told; what can be read of
+  // it is used. "corvinade.ini" is then written afresh at the next save. A
+  // "Network.ini" that names no readable data folder is not written at all
+  // until the user chooses a data folder: it is the only record of where
+  // the user's groups are.
   void LoadSettings();
   // Exit and the other save points. Every file is attempted; failures are
   // reported together in one message. True when all three were written.
@@ -53,7 +65,17 @@ class SettingsFiles {
   Ui& GetUi() { return ui_; }
 
  private:
+  // What could be read of a settings file; `damage` says why it is damaged
+  // (then the file was kept aside and `copy` names the copy).
+  struct Read {
+    std::string damage;
+    std::string copy;
+    std::string copyError;
+  };
+  Read ReadSettingsFile(const std::string& path, IniFile& ini);
+  void TellDamaged(const std::string& what, const std::string& path, const Read& read, const std::string& outcome);
   void LoadNetworkStep();
+  void LoadMainFile(IniFile& ini);
   bool SaveMainFile(std::string& failures);
   bool SaveNetworkFile(std::string& failures);
   void ReportFailures(const std::string& failures);
@@ -65,6 +87,15 @@ class SettingsFiles {
   DataFileStore& data_;
   LegacyDefaults legacy_;
   std::function<int(const std::string&)> shareLineCounter_;
+  SettingsFileReader reader_;
+  // "corvinade.ini" was damaged: the next write starts from nothing.
+  bool mainAfresh_ = false;
+  // "Network.ini" was damaged: the next write starts from nothing; while
+  // `networkHeld_`, it is not written unless the data folder changes from
+  // `heldDataDir_` (the one in use since it named none).
+  bool networkAfresh_ = false;
+  bool networkHeld_ = false;
+  std::string heldDataDir_;
 };
 
 // The text of a failed write, as the save reports it.

@@ -14,6 +14,7 @@
 
 #include "core/data/AtomicFile.h"
 #include "core/data/Cipher.h"
+#include "core/log/Log.h"
 #include "core/util/Files.h"
 
 namespace cvd {
@@ -169,11 +170,22 @@ std::optional<ShareEntry> ParseShareLine(std::string_view line) {
   std::string_view fields[3];
   for (int i = 0; i < 3; ++i) {
     const auto comma = line.find(',');
-    if (i < 2 && comma == std::string_view::npos) return std::nullopt;
+    if (i < 2 && comma == std::string_view::npos) {
+      LogWarning("share", "a line of the share file has fewer than three fields; skipped");
+      return std::nullopt;
+    }
     fields[i] = line.substr(0, comma);
     line = comma == std::string_view::npos ? std::string_view{} : line.substr(comma + 1);
   }
-  return ShareEntry{Decrypt(fields[0]), Decrypt(fields[1]), Decrypt(fields[2])};
+  // Only what a writer enciphered becomes a clip: a damaged or foreign field
+  // would give a clip of garbage or an empty one.
+  bool intact[3] = {true, true, true};
+  ShareEntry entry{Decrypt(fields[0], &intact[0]), Decrypt(fields[1], &intact[1]), Decrypt(fields[2], &intact[2])};
+  if (!intact[0] || !intact[1] || !intact[2]) {
+    LogWarning("share", "a line of the share file does not decipher; skipped");
+    return std::nullopt;
+  }
+  return entry;
 }
 
 bool AppendShareLine(const std::string& path, const std::string& line, std::string* error, std::int64_t limit) {

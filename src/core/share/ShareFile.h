@@ -27,8 +27,9 @@ struct ShareEntry {
   std::string text;
 };
 
-// The deciphered fields of a line (without its line break); nothing for a
-// line with fewer than three fields.
+// The deciphered fields of a line (without its line break); nothing (and a
+// log warning) for a line with fewer than three fields or a field that does
+// not decipher cleanly.
 std::optional<ShareEntry> ParseShareLine(std::string_view line);
 
 // Appends `line` (one whole line with its line break) with a single write on

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "core/data/Cipher.h"
 #include "support/SampleData.h"
@@ -207,6 +208,49 @@ TEST_F(LoadDataTest, DamagedFileIsKeptAndReportedOnce) {
   EXPECT_EQ(result.damagedCopy, dir.File("corvinade.dat.damaged.2"));
   EXPECT_EQ(dir.Read("corvinade.dat.damaged.2"), "not a data file\r\n");
   EXPECT_EQ(dir.Read("corvinade.dat.damaged"), damaged);
+}
+
+// One line changed: the rest of the file is read, and the file is kept as
+// it was and told once, since the next save writes defaults in its place.
+TEST_F(LoadDataTest, ADamagedLineKeepsTheRestAndIsKeptAsideAndTold) {
+  const std::string clean = WriteDataFile(table);
+  const std::vector<std::string> lines = Lines(clean);
+  std::vector<std::size_t> separators;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == Encrypt(kGroupSeparator)) separators.push_back(i + 1);
+  }
+  const auto changed = [&](std::size_t line) {
+    std::string text = lines[line - 1];
+    text[3] = text[3] == 'A' ? 'B' : 'A';
+    return text;
+  };
+  // Line, its new text, the group (in file order) whose values may differ.
+  const std::tuple<std::size_t, std::string, int> cases[] = {
+      {separators.at(0), changed(separators[0]), 0},
+      {separators.at(2), changed(separators[2]), 0},
+      {3, lines[2].substr(0, 10), 1},  // a group name cut short
+      {3, changed(3), 1},
+      {9, "TRUX", 1},
+      {separators[2] + 2, Encrypt("Shard"), 1},
+      {lines.size(), "x", 3},  // a colour
+      {0, "", 0},              // the clean file: no copy, no word
+  };
+  const GroupTable expected = ReadDataFile(clean, LegacyDisplay{}).table;
+  for (const auto& [line, text, differs] : cases) {
+    SCOPED_TRACE(line);
+    const std::string bytes = line ? WithLine(clean, line, text) : clean;
+    dir.Write("corvinade.dat", bytes);
+    std::filesystem::remove(dir.File("corvinade.dat.damaged"));
+    ui.messages.clear();
+    const DataLoadResult result = Load();
+    ASSERT_EQ(table.GroupCount(), 3);
+    for (int g = 1; g <= 3; ++g) {
+      if (g != differs) EXPECT_EQ(table.Groups[g], expected.Groups[g]) << g;
+    }
+    EXPECT_EQ(result.damagedCopy, line ? dir.File("corvinade.dat.damaged") : "");
+    EXPECT_EQ(dir.Read("corvinade.dat.damaged"), line ? bytes : "<missing>");
+    EXPECT_EQ(ui.messages.size(), line ? 1u : 0u);
+  }
 }
 
 TEST_F(LoadDataTest, FailedSaveIsReportedAndLeavesTheOldFile) {

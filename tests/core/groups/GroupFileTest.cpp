@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <tuple>
 
 #include "core/data/Cipher.h"
 #include "support/SampleData.h"
@@ -134,6 +136,26 @@ TEST_F(GroupImportTest, ExistingNameAsksUntilTheNameIsFreeOrCancelled) {
   const GroupImport result = Import(WriteGroupFile(exported));
   EXPECT_EQ(table.Groups[result.groupIndex].Name, "Work 2");
   EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+// A name the New Group dialog would not give is told and another asked for.
+TEST_F(GroupImportTest, ANameTheNewGroupDialogRefusesIsAskedAgain) {
+  const std::tuple<std::string, std::string, std::optional<std::string>> cases[] = {
+      {"", "", "Named"},
+      {"two\r\nlines", "two  lines", "two lines"},
+      {"two\r\nlines", "two  lines", "still\nbroken"},
+      {"two\r\nlines", "two  lines", std::nullopt},
+  };
+  for (const auto& [stored, offered, answer] : cases) {
+    exported.Name = stored;
+    ui.messages.clear(), ui.inputQueries.clear();
+    ui.AnswerInput(answer);
+    const GroupImport result = Import(WriteGroupFile(exported));
+    EXPECT_EQ(ui.messages.at(0).text, kBadImportNameText);
+    EXPECT_EQ(ui.inputQueries, std::vector<std::string>{"Enter New Group Name|New Import Group Name:|" + offered});
+    EXPECT_EQ(result.imported ? table.Groups[result.groupIndex].Name : "-",
+              answer == "Named" || answer == "two lines" ? *answer : "-");
+  }
 }
 
 TEST_F(GroupImportTest, YesOverwritesButKeepsNameAndColumnCount) {

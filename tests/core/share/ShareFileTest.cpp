@@ -7,10 +7,31 @@
 
 #include <map>
 
+#include "core/data/Cipher.h"
+#include "support/RecordingLog.h"
 #include "support/TempDir.h"
 
 namespace cvd {
 namespace {
+
+// A field a writer did not encipher would make a clip of garbage or an empty
+// one: the line is dropped, with a warning.
+TEST(ShareFileTest, LinesWhoseFieldsDoNotDecipherAreDropped) {
+  const std::string head = Encrypt("pc") + "," + Encrypt("G") + ",", text = Encrypt("clip");
+  const std::pair<std::string, bool> cases[] = {
+      {head + text, true},
+      {"," + Encrypt("G") + "," + text, true},  // an empty computer name is a value
+      {head + "short", false},
+      {head + "*" + text.substr(1), false},
+      {head + text.substr(1), false},
+      {Encrypt("pc") + ",G," + text, false},
+  };
+  for (const auto& [line, kept] : cases) {
+    test::RecordingLog log;
+    EXPECT_EQ(ParseShareLine(line).has_value(), kept) << line;
+    EXPECT_EQ(log.Warnings("share"), kept ? 0 : 1) << line;
+  }
+}
 
 TEST(ShareFileTest, FourWritersAtOnceLeaveWholeLinesThatAreEachReadOnce) {
   for (const std::int64_t limit : {INT64_MAX, kShareFileLimit}) {
