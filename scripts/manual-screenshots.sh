@@ -90,7 +90,9 @@ shoot() {
     echo "\"$title\" did not open; $file is left as it was." >&2
     return 0
   fi
-  sleep 0.8  # drawn completely
+  # The pointer goes away: a tooltip under it would cover the dialog.
+  xdotool mousemove 1020 2
+  sleep 1.2  # drawn completely, tooltips gone
   import -frame -window "$id" "$IMAGES/$file"
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
   xdotool key Escape
@@ -122,7 +124,8 @@ shoot "Search" search.png
 sleep 1.5
 SETUP=$(xdotool search --onlyvisible --name '^Corvinade Settings' 2>/dev/null | head -n1 || true)
 if [ -n "$SETUP" ]; then
-  sleep 0.5
+  xdotool mousemove 1020 2
+  sleep 1.2
   import -frame -window "$SETUP" "$IMAGES/settings-shortcuts.png"
   xdotool windowactivate --sync "$SETUP" >/dev/null 2>&1 || true
   xdotool key ctrl+Tab && sleep 0.6 && import -frame -window "$SETUP" "$IMAGES/settings-network.png"
