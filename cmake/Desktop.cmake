@@ -19,7 +19,23 @@ add_custom_command(OUTPUT ${ICON_STAMP}
   COMMAND corvinade-assets icons ${CMAKE_BINARY_DIR}/icons
   DEPENDS corvinade-assets
   COMMENT "Drawing the icon theme's files" VERBATIM)
-add_custom_target(corvinade_desktop_files ALL DEPENDS ${MANUAL_PDF} ${ICON_STAMP})
+# Manual pages, compressed as Debian's policy asks (gzip -n: no name or time
+# inside, so the same source gives the same file).
+set(MAN_PAGES)
+foreach(page corvinade corvinade-tool)
+  configure_file(${CMAKE_SOURCE_DIR}/docs/man/${page}.1.in ${CMAKE_BINARY_DIR}/man/${page}.1 @ONLY)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.1.gz
+    COMMAND gzip -9 -n -f -k ${CMAKE_BINARY_DIR}/man/${page}.1
+    DEPENDS ${CMAKE_BINARY_DIR}/man/${page}.1
+    COMMENT "Compressing the manual page ${page}(1)" VERBATIM)
+  list(APPEND MAN_PAGES ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+endforeach()
+# The package's change log, which Debian keeps beside the copyright file.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/resources/debian/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/debian/changelog
+  COMMENT "Compressing the change log")
+add_custom_target(corvinade_desktop_files ALL DEPENDS ${MANUAL_PDF} ${ICON_STAMP} ${MAN_PAGES} ${CMAKE_BINARY_DIR}/changelog.gz)
 
 # The program finds its sound and manual beside itself (build folder) or in
 # ../share/corvinade/ (installed).
@@ -27,6 +43,9 @@ install(TARGETS corvinade corvinade-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BIN
 install(FILES ${CMAKE_SOURCE_DIR}/resources/copy.wav ${MANUAL_PDF} DESTINATION ${CMAKE_INSTALL_DATADIR}/corvinade)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/corvinade.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvinade)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvinade)

@@ -11,11 +11,11 @@ BUILD_PKGS=(
   libx11-dev libxtst-dev libxfixes-dev libxcb1-dev
   libssl-dev libsimpleini-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  libcanberra-dev dpkg-dev
+  libcanberra-dev dpkg-dev file
 )
 RUN_PKGS=(
   xvfb xauth openbox tint2 x11-utils xdotool xclip xterm rxvt-unicode imagemagick jq tk
-  fonts-dejavu-core procps poppler-utils dbus-daemon dbus-bin
+  fonts-dejavu-core procps poppler-utils dbus-daemon dbus-bin xdg-utils lintian man-db
 )
 FUZZ_PKGS=(clang libclang-rt-14-dev)
 

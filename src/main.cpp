@@ -1,7 +1,12 @@
 // Corvinade: wiring of the engine to Qt and X11.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTimer>
+#include <cstdio>
+#include <string>
+#include <vector>
 
+#include "core/app/CommandLine.h"
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "core/log/Log.h"
@@ -33,6 +38,11 @@
 #include "ui/WindowRoles.h"
 
 int main(int argc, char** argv) {
+  switch (cvd::ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc))) {
+    case cvd::CommandLineRequest::Help: std::fputs(cvd::ProgramUsage().c_str(), stdout); return 0;
+    case cvd::CommandLineRequest::Version: std::fputs(cvd::VersionText("corvinade").c_str(), stdout); return 0;
+    case cvd::CommandLineRequest::Run: break;
+  }
   // A running copy takes over: it shows its window and this start ends
   // before any window is made.
   if (cvd::SendInstanceRequest(cvd::kRequestShow, 2000)) return 0;
@@ -43,6 +53,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Corvinade"));
   QApplication::setApplicationDisplayName(QStringLiteral("Corvinade"));
   QApplication::setQuitOnLastWindowClosed(false);
+  const QFont desktopFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  cvd::SetNewGroupFont(desktopFont.family().toStdString(), desktopFont.pointSize());
 
   cvd::ui::InstallWindowRoles();
   cvd::ui::TTrayForm tray;
@@ -88,7 +100,7 @@ int main(int argc, char** argv) {
   cvd::Engine engine(ports, state);
   form.SetEngine(&engine);
   tray.SetEngine(&engine);
-  tray.SetNotifier(cvd::qt::NotifyDesktop);
+  tray.SetNotifier(cvd::qt::NotifyDesktop, cvd::qt::DesktopNotificationsAvailable);
   listForm.SetList(&engine.Shortcuts().Delimiters());
   quickFixForm.SetEditor(&engine.FixListEditor());
   quickFixForm.SetHelpHandler([&engine] { engine.Desktop().MenuReadHelpFileClick(); });

@@ -1,7 +1,11 @@
 #include "ui/QtUi.h"
 
+#include <algorithm>
+
 #include <QCursor>
 #include <QFileDialog>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QScreen>
@@ -21,6 +25,9 @@
 namespace cvd::ui {
 
 namespace {
+// The window manager's icon, buttons and margins beside a dialog's title.
+constexpr int kTitleButtonsWidth = 160;
+
 std::string S(const QString& text) { return text.toUtf8().toStdString(); }
 
 // "Description|*.ext|..." pairs in Qt's "Description (*.ext);;..." form.
@@ -63,6 +70,13 @@ std::optional<std::string> QtUi::InputQuery(const std::string& caption, const st
   dialog.setWindowTitle(Q(caption));
   dialog.setLabelText(Q(prompt));
   dialog.setTextValue(Q(initial));
+  // Wide enough for the window manager to show the whole title, which Qt
+  // ends with the program's name (window managers draw it bold), beside its buttons.
+  QFont bold = dialog.font();
+  bold.setBold(true);
+  const QString title = Q(caption) + QStringLiteral(" \u2014 ") + QGuiApplication::applicationDisplayName();
+  const int titleWidth = QFontMetrics(bold).horizontalAdvance(title) + kTitleButtonsWidth;
+  dialog.setMinimumWidth(std::max(dialog.sizeHint().width(), titleWidth));
   if (ExecAtPointer(dialog) != QDialog::Accepted) return std::nullopt;
   return S(dialog.textValue());
 }
@@ -139,6 +153,8 @@ void QtUi::ShowHint(const std::string& text, const Rect& where) {
 void QtUi::HideHint() { hint_.hide(); }
 
 bool QtUi::TrayIconShown() { return tray_.IconShown(); }
+
+bool QtUi::BalloonsShown() { return tray_.BalloonsShown(); }
 void QtUi::SetNoActivate(bool on) {
   form_.setAttribute(Qt::WA_ShowWithoutActivating, on);
   // Through the native window, so that the change takes effect while shown.

@@ -42,6 +42,7 @@ class QtUi : public Ui {
   void HideHint() override;
   // Desktop integration.
   bool TrayIconShown() override;
+  bool BalloonsShown() override;
   void SetNoActivate(bool on) override;
   // Shortcut keys: the delimiter list.
   bool ShowListForm() override;

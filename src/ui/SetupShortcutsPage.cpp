@@ -100,8 +100,8 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   KeyList->installEventFilter(this);
   AltBox = ModifierBox("AltBox", "Alt", "Hold Alt with the key");
   CtrlBox = ModifierBox("CtrlBox", "Ctrl", "Hold Ctrl with the key");
-  ShiftBox = ModifierBox("ShiftBox", "Shift", "Hold Shift with the key (only together with Alt, Ctrl or Win)");
-  WinBox = ModifierBox("WinBox", "Win", "Hold the Windows key with the key");
+  ShiftBox = ModifierBox("ShiftBox", "Shift", "Hold Shift with the key (only together with Alt, Ctrl or Super)");
+  WinBox = ModifierBox("WinBox", "Super", "Hold the Super (logo) key with the key");
   Keys = Hinted(Named(new QComboBox, "Keys", QStringLiteral("Key")), "The key of the shortcut");
   for (const std::string& name : SetupKeyNames()) Keys->addItem(Q(name));
   Keys->setMaxVisibleItems(16);

@@ -34,11 +34,13 @@ QComboBox* ColorBox(const QString& name, QWidget* parent) {
   box->setAccessibleName(name);
   for (TColor color : NamedColors()) {
     if (color == clNone) continue;
-    box->addItem(Swatch(color, box->palette()), QString::fromStdString(ColorToString(color).substr(2)),
+    box->addItem(Swatch(color, box->palette()), QString::fromStdString(ColorDisplayName(color)),
                  QVariant::fromValue<qint32>(color));
   }
   box->addItem(kCustomCaption);
   box->setItemData(box->count() - 1, true, kCustomRole);
+  // Wide enough for the longest name, so none is cut.
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return box;
 }
 

@@ -81,11 +81,15 @@ class TCvdEditForm : public QDialog, public EditorView {
   QWidget* MakeOptions();
   void ConnectOptions();
   void ShowOptions();
+  // The option pane never narrower than its form: no sideways scrolling.
+  void FitOptionPane();
+  void WrapOptions();
   void ChooseFont();
   void Status(const std::string& text);
 
   ButtonEditor* editor_ = nullptr;
-  bool loading_ = false;  // controls are being filled: their signals are not the user's
+  bool loading_ = false;            // controls are being filled: their signals are not the user's
+  int optionsSideBySideWidth_ = 0;  // the option form's width with labels beside their fields
   bool mousePressedColor_ = false;
 };
 

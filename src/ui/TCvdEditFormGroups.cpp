@@ -1,5 +1,7 @@
 // The Groups page of the button editor: the two lists with their menus and
 // drops, and the option area of the selected group.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include "core/editor/ButtonEditor.h"
@@ -26,6 +29,7 @@ namespace cvd::ui {
 
 namespace {
 constexpr int kOptionScrollStep = 8;  // pixels per wheel notch over the option area
+constexpr int kMinListWidth = 48;     // a few letters of each name still show
 
 template <typename W>
 W* Named(W* widget, const char* name, const char* tip = nullptr) {
@@ -61,9 +65,14 @@ QWidget* TCvdEditForm::MakeGroupPage() {
   OptionArea->setWidgetResizable(true);
   OptionArea->setWidget(MakeOptions());
   OptionArea->viewport()->installEventFilter(this);
-  row->addWidget(GroupList, 3);
-  row->addWidget(ButtonList, 3);
-  row->addWidget(OptionArea, 4);
+  // The options scroll only up and down: the pane is never narrower than its
+  // narrowest form (labels above their fields), and the lists give way.
+  OptionArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  FitOptionPane();
+  for (EditorList* list : {GroupList, ButtonList}) list->setMinimumWidth(kMinListWidth);
+  row->addWidget(GroupList, 2);
+  row->addWidget(ButtonList, 2);
+  row->addWidget(OptionArea, 5);
 
   connect(GroupList, &QListWidget::currentRowChanged, this, [this](int r) {
     if (editor_ && !loading_) editor_->SelectGroupRow(r);
@@ -106,11 +115,12 @@ QWidget* TCvdEditForm::MakeGroupPage() {
 QWidget* TCvdEditForm::MakeOptions() {
   auto* area = new QWidget;
   auto* form = new QFormLayout(area);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   FillFromTop =
       Named(new QRadioButton(QStringLiteral("From Top Down"), area), "From Top Down", "New clips enter at the top");
   FillFromBottom = Named(new QRadioButton(QStringLiteral("From Bottom Up"), area), "From Bottom Up",
                          "New clips enter at the bottom");
-  auto* fill = new QHBoxLayout;
+  auto* fill = new QVBoxLayout;
   fill->addWidget(FillFromTop);
   fill->addWidget(FillFromBottom);
   form->addRow(QStringLiteral("Fill:"), fill);
@@ -223,6 +233,12 @@ void TCvdEditForm::ConnectOptions() {
   connect(AplyToAllButton, &QPushButton::clicked, this, act([](ButtonEditor& e) { e.ApplyToAllGroups(); }));
 }
 
+void TCvdEditForm::WrapOptions() {
+  auto* form = static_cast<QFormLayout*>(OptionArea->widget()->layout());
+  const bool sideBySide = OptionArea->viewport()->width() >= optionsSideBySideWidth_;
+  form->setRowWrapPolicy(sideBySide ? QFormLayout::DontWrapRows : QFormLayout::WrapAllRows);
+}
+
 void TCvdEditForm::ChooseFont() {
   const TGroup* group = editor_ ? editor_->OptionsGroupRecord() : nullptr;
   if (group == nullptr) return;
@@ -288,6 +304,27 @@ void TCvdEditForm::ShowOptions() {
   HintType->setCurrentIndex(g->HintType - 1);
   PasteKeyBox->setCurrentIndex(g->PasteKeyMode);
   PasteDelayBox->setValue(g->PasteDelay);
+  FitOptionPane();  // the group's font may widen the font box
+}
+
+void TCvdEditForm::FitOptionPane() {
+  // Labels stand beside their fields where the pane is wide enough for every
+  // row, above them otherwise; the pane is never narrower than the latter.
+  auto* form = static_cast<QFormLayout*>(OptionArea->widget()->layout());
+  form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+  form->invalidate();
+  optionsSideBySideWidth_ = form->minimumSize().width();
+  form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+  form->invalidate();
+  OptionArea->ensurePolished();  // the style sets the frame's width
+  OptionArea->setMinimumWidth(form->minimumSize().width() + OptionArea->verticalScrollBar()->sizeHint().width() +
+                              2 * OptionArea->frameWidth());
+  WrapOptions();
+  // With a large desktop font the dialog's own minimum grows to hold it all.
+  if (QLayout* own = layout()) {
+    own->invalidate();
+    setMinimumWidth(std::max(minimumWidth(), own->minimumSize().width()));
+  }
 }
 
 void TCvdEditForm::PopupButtonMenu(const QPoint& where) {
@@ -338,6 +375,7 @@ bool TCvdEditForm::eventFilter(QObject* watched, QEvent* event) {
     Status(editor_->ButtonStatus(index.isValid() ? index.row() + 1 : 0));
   }
   if (watched == ButtonList->viewport() && event->type() == QEvent::Leave) Status({});
+  if (watched == OptionArea->viewport() && event->type() == QEvent::Resize) WrapOptions();
   if (watched == OptionArea->viewport() && event->type() == QEvent::Wheel) {
     QScrollBar* bar = OptionArea->verticalScrollBar();
     bar->setValue(bar->value() - static_cast<QWheelEvent*>(event)->angleDelta().y() / 120 * kOptionScrollStep);

@@ -133,10 +133,10 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
     RevealButtons();
   });
   connect(qApp, &QGuiApplication::screenRemoved, this, &TMainForm::RevealButtons);
-  // The native window exists from here on, so the window manager's hints go
-  // on before the first map.
+  // The native window exists from here on; the window manager's hints go on
+  // before every map (see showEvent).
   winId();
-  if (prepareNativeWindow) prepareNativeWindow(static_cast<std::uint64_t>(winId()));
+  prepareNativeWindow_ = prepareNativeWindow;
 }
 
 void TMainForm::SetEngine(Engine* engine) {
@@ -281,6 +281,9 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
+  // Sent before the window is mapped. The window manager drops the window's
+  // state when it is hidden (withdrawn), so the hints go on again each time.
+  if (prepareNativeWindow_ && !event->spontaneous()) prepareNativeWindow_(static_cast<std::uint64_t>(winId()));
   QWidget::showEvent(event);
   RevealButtons();
 }

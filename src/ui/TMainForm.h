@@ -85,6 +85,7 @@ class TMainForm : public QWidget {
   void ButtonPressed(int number, Qt::MouseButton button);
 
   Engine* engine_ = nullptr;
+  PrepareNativeWindow prepareNativeWindow_ = nullptr;
   CaptionBar* caption_ = nullptr;
   CaptionMenu* captionMenu_ = nullptr;
   WindowInput* input_ = nullptr;

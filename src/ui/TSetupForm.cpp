@@ -172,12 +172,13 @@ QWidget* TSetupForm::MakeOptionsPage() {
   FadeTime->setObjectName(QStringLiteral("FadeTime"));
   FadeLevel = new QLineEdit;
   FadeLevel->setObjectName(QStringLiteral("FadeLevel"));
-  const QString timeCaption = QStringLiteral("Minutes of inactivity (1..60)");
+  const QString timeCaption = QStringLiteral("Minutes of inactivity (0..60)");
   const QString levelCaption = QStringLiteral("Fade out transparency level (10..254)");
   for (QLineEdit* edit : {FadeTime, FadeLevel}) {
     Describe(edit, edit == FadeTime ? timeCaption : levelCaption,
-             edit == FadeTime ? QStringLiteral("Minutes without use before the button window hides")
-                              : QStringLiteral("How far the button window fades: 10 almost invisible, 254 opaque"));
+             edit == FadeTime
+                 ? QStringLiteral("Minutes without use before the button window fades, rolls up or hides; 0 never")
+                 : QStringLiteral("How far the button window fades: 10 almost invisible, 254 opaque"));
     edit->setFocusPolicy(Qt::StrongFocus);
     edit->setMaximumWidth(60);
     connect(edit, &QLineEdit::textEdited, this, &TSetupForm::FadeTextEdited);

@@ -2,13 +2,19 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QRect>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "core/app/Engine.h"
 #include "ui/AppIcon.h"
 #include "ui/TmyAboutBox.h"
 
 namespace cvd::ui {
+
+namespace {
+constexpr int kBalloonWaitMs = 100, kMaxBalloonWaits = 30;  // three seconds for the tray to place the icon
+}  // namespace
 
 TTrayForm::TTrayForm() {
   menu_ = new QMenu();
@@ -47,10 +53,24 @@ bool TTrayForm::IconShown() const { return icon_->isVisible() && QSystemTrayIcon
 
 void TTrayForm::Balloon(const QString& title, const QString& text, int timeoutSeconds) {
   if (IconShown() && QSystemTrayIcon::supportsMessages()) {
+    // Right after the start the tray may not have taken the icon in yet: its
+    // place is the screen's corner, and the balloon would point there.
+    const QRect place = icon_->geometry();
+    if ((place.isEmpty() || place.topLeft() == QPoint(0, 0)) && balloonWaits_ < kMaxBalloonWaits) {
+      ++balloonWaits_;
+      QTimer::singleShot(kBalloonWaitMs, this, [=, this] { Balloon(title, text, timeoutSeconds); });
+      return;
+    }
+    balloonWaits_ = 0;
     icon_->showMessage(title, text, QSystemTrayIcon::Information, timeoutSeconds * 1000);
   } else if (notifier_) {
     notifier_(title, text, timeoutSeconds);
   }
+}
+
+bool TTrayForm::BalloonsShown() const {
+  if (IconShown() && QSystemTrayIcon::supportsMessages()) return true;
+  return notifier_ && notifierAvailable_ && notifierAvailable_();
 }
 
 void TTrayForm::UpdateMenu() {

@@ -25,7 +25,13 @@ class TTrayForm : public QObject {
   // The setup dialog, once there is one; "Settings" stays disabled without it.
   void SetSettingsHandler(std::function<void()> handler) { settings_ = std::move(handler); }
   // Shows balloons when the tray cannot (no tray host, or no balloons there).
-  void SetNotifier(Notifier notifier) { notifier_ = std::move(notifier); }
+  // `available` tells whether the notifier reaches a notification service.
+  void SetNotifier(Notifier notifier, std::function<bool()> available) {
+    notifier_ = std::move(notifier);
+    notifierAvailable_ = std::move(available);
+  }
+  // Whether Balloon reaches the user.
+  bool BalloonsShown() const;
   void ShowIcon();
   bool IconShown() const;
   void Balloon(const QString& title, const QString& text, int timeoutSeconds);
@@ -41,7 +47,9 @@ class TTrayForm : public QObject {
   Engine* engine_ = nullptr;
   std::function<void()> settings_;
   Notifier notifier_;
+  std::function<bool()> notifierAvailable_;
   QSystemTrayIcon* icon_ = nullptr;
+  int balloonWaits_ = 0;
   QMenu* menu_ = nullptr;
   QAction* about_ = nullptr;
   QAction* setup_ = nullptr;

@@ -30,7 +30,7 @@ TmyAboutBox::TmyAboutBox(std::function<void()> mailSupport, QWidget* parent) : Q
   big.setPointSizeF(big.pointSizeF() * 1.6);
   big.setBold(true);
   ProductName->setFont(big);
-  Version = new QLabel(QString::fromUtf8(kVersionText), panel);
+  Version = new QLabel(QString::fromStdString(VersionLine()), panel);
   Version->setObjectName(QStringLiteral("Version"));
   auto* blurb = new QLabel(QStringLiteral("Clipboard history and text snippets for the Linux desktop"), panel);
   blurb->setWordWrap(true);

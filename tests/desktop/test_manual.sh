@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The user manual was built beside the program: a PDF of several pages that
-# holds the title of every chapter of its source.
+# holds the title of every chapter of its source, and the version on its
+# title page is the one the build carries.
 set -euo pipefail
 BUILD_DIR=${1:?usage: $0 BUILD_DIR SOURCE}
-SOURCE=${2:?usage: $0 BUILD_DIR SOURCE}
+SOURCE=${2:?usage: $0 BUILD_DIR SOURCE VERSION}
+VERSION=${3:?usage: $0 BUILD_DIR SOURCE VERSION}
 PDF="$BUILD_DIR/Corvinade User Manual.pdf"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -14,6 +16,7 @@ pdfinfo "$PDF" | grep -q '^Title: *Corvinade User Manual$' || fail "document tit
 # pdftotext breaks lines where the page does; join the words again and
 # undo the typographic ligatures.
 text=$(pdftotext -layout "$PDF" - | sed -e 's/\xef\xac\x81/fi/g' -e 's/\xef\xac\x82/fl/g' | tr -s ' \n' '  ')
+grep -qF -- "Version $VERSION " <<<"$text " || fail "the title page does not say Version $VERSION"
 chapters=0
 while IFS= read -r title; do
   chapters=$((chapters + 1))

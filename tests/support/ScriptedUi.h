@@ -72,6 +72,7 @@ class ScriptedUi : public Ui {
   void HideHint() override { hintVisible = false; }
   // Desktop integration.
   bool TrayIconShown() override { return trayShown; }
+  bool BalloonsShown() override { return trayShown || notificationService; }
   void SetNoActivate(bool on) override { noActivate = on; }
   // Shortcut keys: the delimiter list closes with listFormOk.
   bool ShowListForm() override {
@@ -108,7 +109,7 @@ class ScriptedUi : public Ui {
   std::vector<WindowLayout> layouts;
   std::map<int, TColor> captionColors;
   std::map<int, std::string> captions;
-  bool visible = false, hintVisible = false, trayShown = true, noActivate = false;
+  bool visible = false, hintVisible = false, trayShown = true, noActivate = false, notificationService = true;
   int opacity = 255, buttonUnderPointer = -1, hintShows = 0;
   Rect frame{0, 0, 90, 140}, display{0, 0, 1920, 1080}, hintRect;
   Point pointer{0, 0};

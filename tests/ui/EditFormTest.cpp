@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -111,6 +112,32 @@ TEST_F(EditFormTest, GroupOptionsSetTheClipCountAndListTheButtons) {
   });
   EXPECT_EQ(state.table.Groups[1].NumClipButtons, 7);
   EXPECT_EQ(state.table.Groups[1].PasteDelay, 1000);
+}
+
+TEST_F(EditFormTest, AtItsSmallestEveryGroupOptionShowsWholeWithoutScrollingSideways) {
+  WhileOpen(cmdGroupOptions, [&] {
+    edit.resize(edit.minimumSize());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(edit.size(), edit.minimumSize());
+    QWidget* options = edit.OptionArea->widget();
+    QWidget* viewport = edit.OptionArea->viewport();
+    EXPECT_LE(options->width(), viewport->width());
+    int checked = 0;
+    for (QWidget* w : options->findChildren<QWidget*>()) {
+      const bool inner =
+          qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<QComboBox*>(w->parentWidget());
+      if (inner || !w->isVisibleTo(options) || w->accessibleName().isEmpty()) continue;
+      const QRect shown(w->mapTo(viewport, QPoint(0, 0)), w->size());
+      const std::string name = w->accessibleName().toStdString();
+      EXPECT_GE(shown.left(), 0) << name;
+      EXPECT_LE(shown.right(), viewport->width() - 1) << name;
+      EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " is cut";
+      ++checked;
+    }
+    EXPECT_GE(checked, 20);
+    for (QWidget* list : {static_cast<QWidget*>(edit.GroupList), static_cast<QWidget*>(edit.ButtonList)})
+      EXPECT_GE(list->width(), 48) << list->accessibleName().toStdString();
+  });
 }
 
 TEST_F(EditFormTest, QuickFixSelectionsAreBytesOfTheStoredText) {

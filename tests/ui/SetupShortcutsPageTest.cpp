@@ -75,10 +75,10 @@ TEST_F(SetupShortcutsPageTest, TypingATitleRenamesTheCurrentMethodAndLaterEditsF
   watch->activated(1);
   QLineEdit* title = watch->lineEdit();
   title->setFocus();
-  title->setCursorPosition(3);  // "cmd|.exe"
+  title->setCursorPosition(3);  // "GVI|M"
   QTest::keyClicks(title, QStringLiteral("-x"));
   EXPECT_EQ(title->cursorPosition(), 5);
-  EXPECT_EQ(Methods()[1].Title, "cmd-x.exe");
+  EXPECT_EQ(Methods()[1].Title, "GVI-xM");
   // An editable list may report no current entry while its text is typed.
   watch->setCurrentIndex(-1);
   title->clear();
@@ -94,7 +94,7 @@ TEST_F(SetupShortcutsPageTest, TypingATitleRenamesTheCurrentMethodAndLaterEditsF
   EXPECT_EQ(macro->selectedText(), "a");
   QTest::sendKeyEvent(QTest::Click, macro, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
   EXPECT_EQ(Methods()[1].KeyMacro, "a{Shift é}");
-  EXPECT_EQ(Methods()[0].KeyMacro, "{Alt {Space}}{Delay 100}ep");
+  EXPECT_EQ(Methods()[0].KeyMacro, "{Ctrl y}");
 }
 
 TEST_F(SetupShortcutsPageTest, ThePageIsDisabledWhileNewWaitsForAWindow) {

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "core/app/CommandLine.h"
 #include "ui/TTrayForm.h"
 #include "ui/TmyAboutBox.h"
 
@@ -55,13 +56,18 @@ TEST(TrayFormTest, MenuHoldsItsEntriesInOrderAndWaitsForAnOpenDialog) {
 TEST(TrayFormTest, WithoutATrayBalloonsGoToTheDesktopsNotifications) {
   TTrayForm tray;  // the offscreen platform has no tray host
   QStringList shown;
-  tray.SetNotifier([&](const QString& title, const QString& text, int seconds) {
-    shown << QStringLiteral("%1|%2|%3").arg(title, text).arg(seconds);
-  });
+  bool service = true;
+  tray.SetNotifier([&](const QString& title, const QString& text,
+                       int seconds) { shown << QStringLiteral("%1|%2|%3").arg(title, text).arg(seconds); },
+                   [&] { return service; });
   tray.ShowIcon();
   EXPECT_FALSE(tray.IconShown());
   tray.Balloon("Corvinade", "Clipboard connection lost & restored.", 10);
   EXPECT_EQ(shown, QStringList{"Corvinade|Clipboard connection lost & restored.|10"});
+  // Nobody hears them without a notification service: the caller says it otherwise.
+  EXPECT_TRUE(tray.BalloonsShown());
+  service = false;
+  EXPECT_FALSE(tray.BalloonsShown());
 }
 
 TEST(TrayFormTest, AboutBoxShowsTheVersionAndItsLinkMailsThenCloses) {
@@ -69,7 +75,7 @@ TEST(TrayFormTest, AboutBoxShowsTheVersionAndItsLinkMailsThenCloses) {
   TmyAboutBox box([&] { ++mails; });
   EXPECT_EQ(box.windowTitle(), "About Corvinade");
   EXPECT_EQ(box.ProductName->text(), "Corvinade");
-  EXPECT_EQ(box.Version->text(), "V1.8 b4");
+  EXPECT_EQ(box.Version->text(), QString::fromStdString("Version " + ProgramVersion()));
   EXPECT_EQ(box.MailLink->text(), "support@corvinade.org");
   EXPECT_TRUE(box.OKButton->isDefault());
   EXPECT_FALSE(box.MailLink->accessibleName().isEmpty());

@@ -35,7 +35,9 @@ EXPECTED_WARNINGS=${EXPECTED_WARNINGS:-}
 check_program_log() {
   [ -f "$TEST_HOME/corvinade.log" ] || return 0
   local unexpected
+  # Test machines have no sound card: the program says so once, as it should.
   unexpected=$(grep -E '^corvinade\.[a-z_.]+: (warning|critical|fatal): ' "$TEST_HOME/corvinade.log" |
+    grep -v -E '^corvinade\.sound: warning: no sound output' |
     { if [ -n "$EXPECTED_WARNINGS" ]; then grep -v -E "$EXPECTED_WARNINGS"; else cat; fi; } || true)
   [ -z "$unexpected" ] && return 0
   echo "FAIL: the program logged unexpected warnings:" >&2

@@ -40,7 +40,7 @@ inline constexpr const char* kAppTitle = "Corvinade";
 inline constexpr const char* kAlreadyRunningText =
     "Corvinade is already running. You can click on the clipboard icon at any time to pop up the button window.";
 inline constexpr const char* kWelcomeText =
-    "Thank you for using Corvinade! \nRight click on the notebook icon to access Setup.";
+    "Thank you for using Corvinade! \nRight click on the clipboard icon to open Corvinade Settings.";
 
 enum class MouseButton { Left, Right, Other };
 

@@ -1,6 +1,7 @@
 #include "core/data/Colors.h"
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -108,6 +109,57 @@ std::string ColorToString(TColor color) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "$%08X", static_cast<std::uint32_t>(color));
   return buffer;
+}
+
+std::string ColorDisplayName(TColor color) {
+  // By system colour index (25 is no colour of the files); the desktop's
+  // words for the parts of a window, not the system's internal names.
+  static const std::array<const char*, 31> kSystemNames = {
+      "Scroll Bar",
+      "Desktop",
+      "Active Title Bar",
+      "Inactive Title Bar",
+      "Menu",
+      "Window Background",
+      "Window Frame",
+      "Menu Text",
+      "Window Text",
+      "Active Title Text",
+      "Active Border",
+      "Inactive Border",
+      "Application Workspace",
+      "Selection",
+      "Selected Text",
+      "Button Face",
+      "Button Shadow",
+      "Disabled Text",
+      "Button Text",
+      "Inactive Title Text",
+      "Button Highlight",
+      "Button Dark Shadow",
+      "Button Light",
+      "Tooltip Text",
+      "Tooltip Background",
+      "",
+      "Link",
+      "Active Title Gradient",
+      "Inactive Title Gradient",
+      "Menu Selection",
+      "Menu Bar",
+  };
+  const std::string stored = ColorToString(color);
+  if (IsSystemColor(color) && stored.rfind("cl", 0) == 0) {
+    const auto index = static_cast<std::size_t>(SystemColorIndex(color));
+    if (index < kSystemNames.size() && kSystemNames[index][0] != '\0') return kSystemNames[index];
+  }
+  if (stored.rfind("cl", 0) != 0) return stored;
+  // "clMoneyGreen" reads "Money Green".
+  std::string words;
+  for (std::size_t i = 2; i < stored.size(); ++i) {
+    if (std::isupper(static_cast<unsigned char>(stored[i])) && !words.empty()) words += ' ';
+    words += stored[i];
+  }
+  return words == "Med Gray" ? "Medium Gray" : words;
 }
 
 std::vector<TColor> NamedColors() {

@@ -15,6 +15,10 @@ inline int SystemColorIndex(TColor c) { return static_cast<int>(static_cast<std:
 // The colour's name from the named-colour table, or "$" and eight hex digits.
 std::string ColorToString(TColor color);
 
+// The name a person reads: "Button Face" for clBtnFace, "Money Green" for
+// clMoneyGreen; a colour without a name reads as ColorToString gives it.
+std::string ColorDisplayName(TColor color);
+
 // Every named colour in table order: standard, extended, then system colours
 // (clNone last), for colour pickers.
 std::vector<TColor> NamedColors();

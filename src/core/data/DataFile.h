@@ -18,7 +18,7 @@ inline constexpr const char* kDataFileHeader = "Corvinade Data File";
 inline constexpr const char* kGroupSeparator = "--Group separator--";
 inline constexpr const char* kDataLoadErrorText =
     "An error occurred while loading the Corvinade data file.\n\n"
-    "Please use the Restore option in Setup to reload from backup.";
+    "Please use the Restore option in Corvinade Settings to reload from backup.";
 
 // The whole file for `table`: groups in GroupList order, each looked up by
 // name. `Used` is not stored.

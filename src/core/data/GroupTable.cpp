@@ -20,9 +20,27 @@ void TGroup::ResizeButtons() {
   Buttons.resize(length > 1 ? static_cast<std::size_t>(length) : 1u, EmptyClipButton());
 }
 
+namespace {
+struct FontChoice {
+  std::string name = kDefaultFontName;
+  int size = 10;
+};
+FontChoice& NewGroupFont() {
+  static FontChoice font;
+  return font;
+}
+}  // namespace
+
+void SetNewGroupFont(const std::string& name, int size) {
+  if (name.empty() || size <= 0) return;
+  NewGroupFont() = FontChoice{name, size};
+}
+
 TGroup NewGroupDefaults(const std::string& name, const std::string& programDir) {
   TGroup group;
   group.Name = name;
+  group.FontName = NewGroupFont().name;
+  group.FontSize = NewGroupFont().size;
   group.SoundFile = FindProgramFile(programDir, "copy.wav");
   std::error_code error;
   group.PlaySound = std::filesystem::is_regular_file(group.SoundFile, error);

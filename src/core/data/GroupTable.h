@@ -15,8 +15,9 @@ namespace cvd {
 enum FontStyleFlag : std::uint8_t { fsBold = 1, fsItalic = 2 };
 using TFontStyles = std::uint8_t;
 
-// The font of new groups and of the button window.
-inline constexpr const char* kDefaultFontName = "Segoe UI";
+// The font of the button window, and of new groups until the program knows
+// the desktop's interface font (fontconfig's alias for the desktop's sans font).
+inline constexpr const char* kDefaultFontName = "Sans Serif";
 
 inline constexpr const char* kEmptyCaption = "Empty";
 
@@ -101,5 +102,8 @@ void MoveButton(TGroup& group, int from, int to);
 
 // The defaults of a new group, with its six buttons.
 TGroup NewGroupDefaults(const std::string& name, const std::string& programDir);
+// New groups take this font: the program passes the desktop's interface font
+// at start. Groups read from a file keep the font stored with them.
+void SetNewGroupFont(const std::string& name, int size);
 
 }  // namespace cvd

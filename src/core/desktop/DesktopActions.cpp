@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/app/CommandLine.h"
 #include "core/data/AtomicFile.h"
 #include "core/util/Files.h"
 #include "core/util/ProgramFiles.h"
@@ -34,6 +35,8 @@ std::string PercentEncoded(const std::string& text) {
 }
 
 }  // namespace
+
+std::string VersionLine() { return "Version " + ProgramVersion(); }
 
 std::string AutostartEntryPath() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -78,8 +81,12 @@ std::string DesktopActions::ManualPath() const { return FindProgramFile(programD
 void DesktopActions::MenuReadHelpFileClick() {
   const std::string manual = ManualPath();
   // Desktops answer "opened" for a missing file too, so look first.
-  if (FileExists(manual) && shell_.Open(manual)) return;
-  ui_.CursorMessageDlg(kHelpMissingText, MsgKind::Warning, MsgButtons::Ok);
+  const bool present = FileExists(manual);
+  if (present && shell_.Open(manual)) return;
+  // Say where the manual is (or should be), so it can be opened by hand.
+  const std::string where =
+      present ? "No program answered to show it. The manual is:\n" : "The manual is missing; it belongs at:\n";
+  ui_.CursorMessageDlg(std::string(kHelpMissingText) + "\n\n" + where + manual, MsgKind::Warning, MsgButtons::Ok);
 }
 
 void DesktopActions::OpenManualQuietly() {
@@ -94,7 +101,8 @@ void DesktopActions::MenuCorvinadeWebSiteClick() {
 }
 
 void DesktopActions::MailSupport() {
-  const std::string mail = std::string("mailto:") + kSupportAddress + "?subject=" + PercentEncoded(kMailSubject);
+  const std::string mail =
+      std::string("mailto:") + kSupportAddress + "?subject=" + PercentEncoded("Corvinade " + ProgramVersion());
   if (shell_.Open(mail)) return;
   const MsgResult answer = ui_.CursorMessageDlg(
       "Unable to start your e-mail program.\n\nWould you like to visit the Corvinade web site for support?",
@@ -105,8 +113,13 @@ void DesktopActions::MailSupport() {
 void DesktopActions::ButtonWindowClosed() {
   if (toldHowToReturn_ || ui_.TrayIconShown()) return;
   toldHowToReturn_ = true;
-  // A notice rather than a dialog: closing a window should not open another.
-  ui_.Balloon("Corvinade", kNoTrayCloseText, 20);
+  // A notice rather than a dialog: closing a window should not open another,
+  // unless nothing else would tell the user.
+  if (ui_.BalloonsShown()) {
+    ui_.Balloon("Corvinade", kNoTrayCloseText, 20);
+  } else {
+    ui_.CursorMessageDlg(kNoTrayCloseText, MsgKind::Information, MsgButtons::Ok);
+  }
 }
 
 bool DesktopActions::StartsAtLogin() const { return FileExists(AutostartEntryPath()); }

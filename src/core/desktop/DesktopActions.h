@@ -10,10 +10,8 @@
 namespace cvd {
 
 inline constexpr const char* kHelpFileName = "Corvinade User Manual.pdf";
-inline constexpr const char* kVersionText = "V1.8 b4";
 inline constexpr const char* kWebSite = "https://corvinade.org/";
 inline constexpr const char* kSupportAddress = "support@corvinade.org";
-inline constexpr const char* kMailSubject = "Corvinade 1.8 b4";
 inline constexpr const char* kHelpMissingText = "Unable to open the Corvinade help file.";
 inline constexpr const char* kNoTrayCloseText =
     "Corvinade keeps running without a tray icon.\n\n"
@@ -22,6 +20,8 @@ inline constexpr const char* kNoTrayCloseText =
 // The autostart entry of the XDG desktops: "corvinade.desktop" in
 // $XDG_CONFIG_HOME/autostart (~/.config/autostart by default).
 std::string AutostartEntryPath();
+// The about box's "Version 1.8.4".
+std::string VersionLine();
 // The entry's text; `programFile` is quoted as desktop entries require.
 std::string AutostartEntryText(const std::string& programFile);
 

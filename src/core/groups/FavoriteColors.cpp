@@ -32,7 +32,7 @@ std::optional<std::string> AddFavorite(std::vector<ColorPair>& favorites, const 
 std::string MenuColorName(TColor color) {
   const std::string name = ColorToString(color);
   if (name.size() < 3) return "Unknown";
-  return name.substr(2, 1000);
+  return name[0] == '$' ? name.substr(2) : ColorDisplayName(color);
 }
 
 std::vector<MenuEntry> UpdateColorMenu(const Settings& settings, int firstCommand, int colorEditorCommand) {

@@ -23,8 +23,8 @@ void SetFavorites(Settings& settings, const std::vector<ColorPair>& favorites);
 // pair already.
 std::optional<std::string> AddFavorite(std::vector<ColorPair>& favorites, const ColorPair& pair);
 
-// A colour's short name for the menu: its identifier without the "cl"
-// prefix ("Red"), or "$" and hex digits without their first two characters.
+// A colour's short name for the menu: its readable name ("Red", "Button
+// Face"), or "$" and hex digits without their first two characters.
 std::string MenuColorName(TColor color);
 
 // "Change Color" entries: each favourite pair as "Text - Face" running

@@ -4,14 +4,13 @@
 
 namespace cvd {
 
-namespace {
-constexpr const char* kConsoleMacro = "{Alt {Space}}{Delay 100}ep";
-}  // namespace
-
 PasteMethods DefaultPasteMethods() {
+  // Two editors where Ctrl+V does something else: Emacs yanks with Ctrl+Y
+  // ("notes.txt - GNU Emacs at host"), gVim pastes with Shift+Insert in
+  // every mode ("notes.txt (~) - GVIM").
   return {
-      PasteMethod{"Command Prompt", pmAnywhere, kConsoleMacro, 200},
-      PasteMethod{"cmd.exe", pmEnding, kConsoleMacro, 200},
+      PasteMethod{"GNU Emacs", pmAnywhere, "{Ctrl y}", 150},
+      PasteMethod{"GVIM", pmEnding, "{Shift {Insert}}", 150},
   };
 }
 

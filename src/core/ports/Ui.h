@@ -102,6 +102,9 @@ class Ui {
 
   // Desktop integration: whether the tray icon is in a tray the user can see.
   virtual bool TrayIconShown() = 0;
+  // Whether a Balloon reaches the user: the tray shows it, or the desktop
+  // has a notification service.
+  virtual bool BalloonsShown() = 0;
   // Focus of the button window: with `on`, clicks never activate it.
   virtual void SetNoActivate(bool on) = 0;
   // Shortcut keys: the delimiter list of "Paste all buttons", modally at the

@@ -8,7 +8,7 @@ namespace cvd {
 
 const std::array<QuickFixFunction, kQuickFixFunctionCount> kQuickFixFunctions{{
     {"Remove characters", "Remove", "Remove characters from text", "What character(s) do you want to remove?"},
-    {"Remove leading", "RemoveLeading", "Remove charaters from beginning of text",
+    {"Remove leading", "RemoveLeading", "Remove characters from beginning of text",
      "What leading character(s) do you want to remove?"},
     {"Remove trailing", "RemoveTrailing", "Remove characters from end of text",
      "What trailing character(s) do you want to remove?"},
@@ -18,12 +18,13 @@ const std::array<QuickFixFunction, kQuickFixFunctionCount> kQuickFixFunctions{{
     {"Add suffix", "AddSuffix", "Add characters at end of text", "What character(s) do you want to suffix?"},
     {"Make lowercase", "Lowercase", "Change text to lower case", nullptr},
     {"Make uppercase", "Uppercase", "Change text to uppercase", nullptr},
-    {"Capitalize first", "CapitalizeFirst", "Captitalize first letter of every word", nullptr},
+    {"Capitalize first", "CapitalizeFirst", "Capitalize first letter of every word", nullptr},
     {"Set line length", "LineLength", "Set the number of characters per line", "How long do you want each line to be?"},
     {"Split into buttons", "Split", "Split text into multiple buttons", "How many lines do you want per button?"},
     {"Format number", "Number", "Format number",
      "How would you like to format the number?\nExample: (###) ###-#### for phone number"},
-    {"Dial number", "Dial", "Dial phone number using TAPI", nullptr},
+    {"Dial number", "Dial", "Call the phone number in the text with the desktop's telephone program (a tel: link)",
+     nullptr},
     {"Set button color", "ButtonColor", "Set the color of the button text and background", nullptr},
 }};
 

@@ -1,16 +1,25 @@
 #include "core/settings/NetworkIni.h"
 
+#include <cstdlib>
+
 namespace cvd {
 namespace {
 const std::string kDirectories = "Directories";
 const std::string kShare = "Share";
+
+// Group files are the user's documents: until a folder is remembered, their
+// dialogs open in the home folder, not in the program's own.
+std::string DocumentsFolder(const Directories& dirs) {
+  const char* home = std::getenv("HOME");
+  return home != nullptr && home[0] == '/' ? std::string(home) : dirs.DefaultDataDir;
+}
 }  // namespace
 
 NetworkValues ReadNetworkSettings(const IniFile& ini, const Directories& dirs) {
   NetworkValues v;
   v.DataDir = WithTrailingSlash(ini.ReadString(kDirectories, "DataDir", dirs.DefaultDataDir));
-  v.ExportDir = WithTrailingSlash(ini.ReadString(kDirectories, "ExportDir", dirs.ProgramDir));
-  v.ImportDir = WithTrailingSlash(ini.ReadString(kDirectories, "ImportDir", dirs.ProgramDir));
+  v.ExportDir = WithTrailingSlash(ini.ReadString(kDirectories, "ExportDir", DocumentsFolder(dirs)));
+  v.ImportDir = WithTrailingSlash(ini.ReadString(kDirectories, "ImportDir", DocumentsFolder(dirs)));
   v.ShareLine = ini.ReadInteger(kShare, "ShareLine", 0);
   v.ShareDir = WithTrailingSlash(ini.ReadString(kShare, "ShareDir", dirs.DefaultDataDir));
   v.ShareClipboard = ini.ReadBool(kShare, "Enabled", false);

@@ -19,7 +19,7 @@
 namespace cvd {
 
 inline constexpr const char* kFadeInvalidText =
-    "Fade out function parameters are invalid, please correct them before closing Setup.";
+    "Fade out function parameters are invalid, please correct them before closing Corvinade Settings.";
 
 // The check boxes of the Options and Network pages.
 enum class SetupOption {

@@ -44,7 +44,7 @@ std::string PrintKeyCombo(int value) {
   if (value == 0) return "None";
   const int modifiers = KeyValueModifiers(value);
   std::string text = KeyCodeToName(KeyValueCode(value));
-  if (modifiers & hkWin) text = "<WIN>" + text;
+  if (modifiers & hkWin) text = "<SUPER>" + text;
   if (modifiers & hkShift) text = "<SHIFT>" + text;
   if (modifiers & hkCtrl) text = "<CTRL>" + text;
   if (modifiers & hkAlt) text = "<ALT>" + text;

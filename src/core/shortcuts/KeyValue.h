@@ -17,7 +17,7 @@ int KeyNameToCode(const std::string& name);
 // The setup page's key list: "None", A-Z, 0-9, F1-F12, in that order.
 std::vector<std::string> SetupKeyNames();
 // "None" for 0, else the modifiers in the order ALT, CTRL, SHIFT, WIN and
-// the key name: "<ALT><CTRL>E", "<SHIFT><WIN>F12".
+// the key name: "<ALT><CTRL>E", "<SHIFT><SUPER>F12".
 std::string PrintKeyCombo(int value);
 
 // A value that can be registered: modifiers 0..15 with a key of the setup

@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kKeysInUseText =
     "Corvinade was unable to set one or more short cut keys\nbecause the key was in use by another "
-    "program.\n\nPlease check Shortcuts in Setup.";
+    "program.\n\nPlease check the Shortcuts page of Corvinade Settings.";
 constexpr const char* kBalloonTitle = "Corvinade";
 constexpr const char* kEnabledText = "Corvinade shortcut keys Enabled.";
 constexpr const char* kDisabledText = "Corvinade shortcut keys Disabled.";

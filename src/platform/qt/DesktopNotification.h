@@ -7,5 +7,7 @@
 namespace cvd::qt {
 
 void NotifyDesktop(const QString& title, const QString& text, int timeoutSeconds);
+// Whether a notification service runs or can be started on the session bus.
+bool DesktopNotificationsAvailable();
 
 }  // namespace cvd::qt

@@ -4,7 +4,8 @@
 namespace cvd::qt {
 
 // Plays wave files through the desktop's event-sound library without
-// waiting; every failure (no sound server, missing file) is ignored.
+// waiting. With no sound output, or when the library fails, it writes one
+// log line and plays nothing more.
 class SoundPlayer {
  public:
   SoundPlayer();

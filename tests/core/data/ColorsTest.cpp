@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
+
 namespace cvd {
 namespace {
 
@@ -33,6 +36,26 @@ TEST(Colors, ParsesNumbersAndRejectsJunk) {
   for (const char* bad : {"", "$", "clNothing", "12abc", "$-1", "$1FFFFFFFF", "99999999999"}) {
     EXPECT_FALSE(StringToColor(bad).has_value()) << bad;
   }
+}
+
+// The colour dialog and menu show words; the files keep their names.
+TEST(Colors, EveryNamedColourReadsAsWordsAndNoTwoShareOne) {
+  const std::regex words("[A-Z][a-z]+( [A-Z][a-z]+)*");
+  std::set<std::string> seen;
+  for (TColor color : NamedColors()) {
+    if (color == clNone) continue;
+    const std::string name = ColorDisplayName(color);
+    EXPECT_TRUE(std::regex_match(name, words)) << ColorToString(color) << " reads " << name;
+    EXPECT_TRUE(seen.insert(name).second) << name << " twice";
+  }
+  const std::pair<const char*, const char*> cases[] = {
+      {"clBtnFace", "Button Face"},
+      {"cl3DDkShadow", "Button Dark Shadow"},
+      {"clGradientInactiveCaption", "Inactive Title Gradient"},
+      {"clMoneyGreen", "Money Green"},
+  };
+  for (const auto& [stored, shown] : cases) EXPECT_EQ(ColorDisplayName(*StringToColor(stored)), shown);
+  EXPECT_EQ(ColorDisplayName(SystemColor(25)), "$80000019");  // no name: the number
 }
 
 }  // namespace

@@ -26,6 +26,17 @@ TEST(FindGroup, FoldsOnlyAsciiLettersAndLastMatchWins) {
   EXPECT_EQ(GroupTable{}.FindGroup("Default"), -1);
 }
 
+TEST(MakeNewGroup, NewGroupsTakeTheDesktopFontOnceItIsKnown) {
+  EXPECT_EQ(DefaultGroupTable("/nonexistent/").Groups[1].FontName, kDefaultFontName);
+  SetNewGroupFont("Cantarell", 11);
+  SetNewGroupFont("", 12);          // no font known: the last one stays
+  SetNewGroupFont("Cantarell", 0);  // nor a size
+  const TGroup group = DefaultGroupTable("/nonexistent/").Groups[1];
+  SetNewGroupFont(kDefaultFontName, 10);
+  EXPECT_EQ(group.FontName, "Cantarell");
+  EXPECT_EQ(group.FontSize, 11);
+}
+
 TEST(MakeNewGroup, FillsDefaultsAndAppendsToTheList) {
   GroupTable table;
   table.Groups.resize(3);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/app/CommandLine.h"
 #include "core/desktop/DesktopActions.h"
 #include "support/Harness.h"
 
@@ -25,13 +26,13 @@ TEST_F(DesktopActionsTest, HelpOpensTheManualBesideTheProgramOrInstalledElseSays
   const struct {
     const char* name;
     bool beside, underShare, shellOpens;
-    std::string expectOpened;  // empty: nothing opened
-    bool expectMessage;        // the manual cannot be shown
+    std::string expectOpened;    // empty: nothing opened
+    std::string expectPathSaid;  // the message names where the manual is; empty: no message
   } cases[] = {
-      {"build folder", true, true, true, besidePath, false},
-      {"installed", false, true, true, sharePath, false},
-      {"missing: the desktop is not asked", false, false, true, "", true},
-      {"desktop fails", false, true, false, sharePath, true},
+      {"build folder", true, true, true, besidePath, ""},
+      {"installed", false, true, true, sharePath, ""},
+      {"missing: the desktop is not asked", false, false, true, "", besidePath},
+      {"desktop fails", false, true, false, sharePath, sharePath},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -48,7 +49,8 @@ TEST_F(DesktopActionsTest, HelpOpensTheManualBesideTheProgramOrInstalledElseSays
     h.shell.openSucceeds = c.shellOpens;
     h.engine->Desktop().MenuReadHelpFileClick();
     EXPECT_EQ(h.shell.opened.empty() ? "" : h.shell.opened.back(), c.expectOpened);
-    EXPECT_EQ(h.ui.messages.size(), c.expectMessage ? 1u : 0u);
+    ASSERT_EQ(h.ui.messages.size(), c.expectPathSaid.empty() ? 0u : 1u);
+    if (!c.expectPathSaid.empty()) EXPECT_NE(h.ui.messages[0].text.find("\n" + c.expectPathSaid), std::string::npos);
   }
 }
 
@@ -69,7 +71,8 @@ TEST_F(DesktopActionsTest, FirstStartOpensTheInstalledManualAndFindsTheInstalled
 TEST_F(DesktopActionsTest, MailAndWebPageFallBackWithTheirMessages) {
   h.Start(bin);
   h.engine->Desktop().MailSupport();
-  EXPECT_EQ(h.shell.opened, std::vector<std::string>{"mailto:support@corvinade.org?subject=Corvinade%201.8%20b4"});
+  EXPECT_EQ(h.shell.opened,
+            std::vector<std::string>{"mailto:support@corvinade.org?subject=Corvinade%20" + ProgramVersion()});
 
   // No mail client: the user is offered the web page, and no browser either.
   h.shell.opened.clear();
@@ -86,19 +89,33 @@ TEST_F(DesktopActionsTest, MailAndWebPageFallBackWithTheirMessages) {
   EXPECT_TRUE(h.ui.AllAnswersUsed());
 }
 
-TEST_F(DesktopActionsTest, ClosingWithoutATrayTellsOnceHowToComeBack) {
-  h.Start(bin);
-  h.ui.balloons.clear();
-  h.engine->CloseButtonWindow();  // a tray icon to click: nothing to say
-  EXPECT_TRUE(h.ui.balloons.empty());
-  h.ui.trayShown = false;
-  for (int i = 0; i < 2; ++i) {
-    h.ui.visible = true;
-    h.engine->CloseButtonWindow();
+TEST_F(DesktopActionsTest, ClosingWithoutATrayTellsOnceHowToComeBackWhereTheUserSeesIt) {
+  const struct {
+    bool tray, notifications;
+    std::size_t balloons, messages;
+  } cases[] = {
+      {true, true, 0, 0},    // a tray icon to click: nothing to say
+      {false, true, 1, 0},   // a notice
+      {false, false, 0, 1},  // nothing shows notices: a message box
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "tray " << c.tray << ", notifications " << c.notifications);
+    Harness fresh;
+    fresh.Start(bin);
+    fresh.ui.balloons.clear();
+    fresh.ui.messages.clear();
+    fresh.ui.trayShown = c.tray;
+    fresh.ui.notificationService = c.notifications;
+    for (int i = 0; i < 2; ++i) {
+      fresh.ui.visible = true;
+      fresh.engine->CloseButtonWindow();
+    }
+    ASSERT_EQ(fresh.ui.balloons.size(), c.balloons);
+    ASSERT_EQ(fresh.ui.messages.size(), c.messages);
+    const std::string said = c.balloons ? fresh.ui.balloons[0] : c.messages ? fresh.ui.messages[0].text : "Alt+S";
+    EXPECT_NE(said.find("Alt+S"), std::string::npos);
+    EXPECT_FALSE(fresh.ui.visible);
   }
-  ASSERT_EQ(h.ui.balloons.size(), 1u);
-  EXPECT_NE(h.ui.balloons[0].find("Alt+S"), std::string::npos);
-  EXPECT_FALSE(h.ui.visible);
 }
 
 TEST_F(DesktopActionsTest, AutostartEntryIsWrittenQuotedAndRemoved) {

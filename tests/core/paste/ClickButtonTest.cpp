@@ -8,14 +8,14 @@ namespace cvd {
 namespace {
 
 constexpr WindowId kEditor = 1;
-constexpr WindowId kConsole = 2;
+constexpr WindowId kEmacs = 2;
 constexpr WindowId kOurs = 9;
 
 class ClickButtonTest : public ::testing::Test {
  protected:
   ClickButtonTest() {
     h.windows.windows[kEditor] = {"notes.txt - Editor", "gedit"};
-    h.windows.windows[kConsole] = {"C:\\Windows\\system32\\cmd.exe", "wineconsole"};
+    h.windows.windows[kEmacs] = {"notes.txt - GNU Emacs at build7", "Emacs"};
     h.windows.windows[kOurs] = {"Corvinade", "corvinade", false, false, true};
     h.windows.foreground = kEditor;
     h.Start();
@@ -70,8 +70,8 @@ TEST_F(ClickButtonTest, PasteDelayShiftInsertAndMacroTiming) {
   Group().PasteDelay = 100;
   Group().PasteKeyMode = 1;
   EXPECT_EQ(Click(1, 6, true), "+Shift_L@150 +Insert*@160 -Insert*@170 -Shift_L@180");
-  h.Focus(kConsole);
-  EXPECT_EQ(Click(1, 1, true), "+Alt_L@250 +space@460 -space@470 -Alt_L@480 +e@600 -e@610 +p@620 -p@630");
+  h.Focus(kEmacs);
+  EXPECT_EQ(Click(1, 1, true), "+Control_L@200 +y@210 -y@220 -Control_L@230");
 }
 
 TEST_F(ClickButtonTest, TheOwnClipboardWriteBecomesNoClip) {

@@ -27,12 +27,13 @@ TEST(PasteMethodsTest, TitleMatchingByMode) {
   }
 }
 
-TEST(PasteMethodsTest, DefaultsServeConsolesAndTheFirstMatchWins) {
+TEST(PasteMethodsTest, DefaultsServeEditorsWithTheirOwnPasteKeyAndTheFirstMatchWins) {
   const PasteMethods methods = DefaultPasteMethods();
   ASSERT_EQ(methods.size(), 2u);
-  EXPECT_EQ(FindPasteMethod(methods, "C:\\WINDOWS\\system32\\cmd.exe"), &methods[1]);
-  EXPECT_EQ(FindPasteMethod(methods, "Command Prompt - cmd.exe"), &methods[0]);
-  EXPECT_EQ(FindPasteMethod(methods, "Terminal"), nullptr);
+  EXPECT_EQ(FindPasteMethod(methods, "notes.txt - GNU Emacs at build7"), &methods[0]);
+  EXPECT_EQ(FindPasteMethod(methods, "notes.txt (~/src) - GVIM"), &methods[1]);
+  EXPECT_EQ(FindPasteMethod(methods, "GNU Emacs tips - GVIM"), &methods[0]);
+  EXPECT_EQ(FindPasteMethod(methods, "vim - xterm"), nullptr);
 }
 
 TEST(PasteMethodsTest, TitlesAreMatchedOnTheir254FirstCharacters) {

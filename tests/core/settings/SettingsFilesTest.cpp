@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/data/DataFile.h"
@@ -19,7 +20,12 @@ TEST_F(SettingsFilesTest, AFirstStartUsesTheDefaultFolderAndDefaults) {
   files.LoadSettings();
   EXPECT_EQ(dirs.DataDir, dirs.DefaultDataDir);
   EXPECT_EQ(dirs.ShareDir, dirs.DefaultDataDir);
-  EXPECT_EQ(dirs.ImportDir, dirs.ProgramDir);
+  // Group files are the user's own: their dialogs start at home, not beside the program.
+  const char* homeVariable = std::getenv("HOME");
+  ASSERT_NE(homeVariable, nullptr);
+  const std::string home = WithTrailingSlash(homeVariable);
+  EXPECT_EQ(dirs.ImportDir, home);
+  EXPECT_EQ(dirs.ExportDir, home);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(store.loadedFrom, std::vector<std::string>{dirs.DefaultDataDir});
   EXPECT_EQ(settings.QuickFixes, DefaultQuickFixes());

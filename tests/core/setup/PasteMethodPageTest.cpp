@@ -68,11 +68,11 @@ TEST_F(PasteMethodPageTest, DeleteAsksAndKeepsTheLast) {
   Page().Select(1);
   h.ui.Answer(MsgResult::No);
   Page().DelWinButtonClick();
-  EXPECT_EQ(h.ui.messages[0].text, "Window title: cmd.exe\n\nAre you sure you want to delete this paste method?");
+  EXPECT_EQ(h.ui.messages[0].text, "Window title: GVIM\n\nAre you sure you want to delete this paste method?");
   h.ui.Answer(MsgResult::Yes);
   Page().DelWinButtonClick();
   ASSERT_EQ(Methods().size(), 1u);
-  EXPECT_EQ(Methods()[0].Title, "Command Prompt");
+  EXPECT_EQ(Methods()[0].Title, "GNU Emacs");
   EXPECT_EQ(Page().Current(), 0);
   Page().DelWinButtonClick();  // the last one: a message, no question
   EXPECT_EQ(h.ui.messages.back().buttons, MsgButtons::Ok);
@@ -83,7 +83,7 @@ TEST_F(PasteMethodPageTest, TestSendsTheCurrentMacroToTheWindowPicked) {
   Page().Select(1);
   Page().SetKeyMacro("z");
   for (const auto& [title, pasted] :
-       std::vector<std::pair<const char*, bool>>{{"bash - xterm", false}, {"make - cmd.exe", true}}) {
+       std::vector<std::pair<const char*, bool>>{{"bash - xterm", false}, {"notes.txt - GVIM", true}}) {
     h.windows.windows[10].title = title;
     h.windows.foreground = 99;
     h.keyboard.events.clear();

@@ -19,9 +19,9 @@ TEST(KeyValueTest, DisplayTextsAndNames) {
     const char* text;
   } cases[] = {{0, "None"},
                {837, "<ALT><CTRL>E"},
-               {12 * 256 + 123, "<SHIFT><WIN>F12"},
+               {12 * 256 + 123, "<SHIFT><SUPER>F12"},
                {116, "F5"},
-               {15 * 256 + '0', "<ALT><CTRL><SHIFT><WIN>0"}};
+               {15 * 256 + '0', "<ALT><CTRL><SHIFT><SUPER>0"}};
   for (const auto& c : cases) EXPECT_EQ(PrintKeyCombo(c.value), c.text) << c.value;
   for (const char* name : {"A", "Z", "0", "9", "F1", "F9", "F10", "F12"}) {
     EXPECT_EQ(KeyCodeToName(KeyNameToCode(name)), name);
