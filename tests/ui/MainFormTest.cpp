@@ -50,7 +50,7 @@ class MainFormTest : public ::testing::Test {
   AppState state;
   Engine engine;
   // The core's side of the button window, for the operations the view shows.
-  ButtonWindow window{ui, measure, state.table};
+  ButtonWindow window{ui, ui, measure, state.table};
 };
 
 TEST_F(MainFormTest, StartUpShowsTheDefaultGroup) {

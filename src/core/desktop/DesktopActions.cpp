@@ -103,10 +103,10 @@ void DesktopActions::MailSupport() {
 }
 
 void DesktopActions::ButtonWindowClosed() {
-  if (toldHowToReturn_ || ui_.TrayIconShown()) return;
+  if (toldHowToReturn_ || tray_.TrayIconShown()) return;
   toldHowToReturn_ = true;
   // A notice rather than a dialog: closing a window should not open another.
-  ui_.Balloon("Corvinade", kNoTrayCloseText, 20);
+  tray_.Balloon("Corvinade", kNoTrayCloseText, 20);
 }
 
 bool DesktopActions::StartsAtLogin() const { return FileExists(AutostartEntryPath()); }

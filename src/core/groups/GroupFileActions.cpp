@@ -1,6 +1,6 @@
 #include "core/groups/GroupFileActions.h"
 
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 
 namespace cvd {
 namespace {
@@ -26,8 +26,8 @@ std::string ExistsQuestion(const std::string& name) {
 
 }  // namespace
 
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
-                              const CaptionFunction& makeCaption) {
+GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Messages& ui,
+                              const std::string& programDir, const CaptionFunction& makeCaption) {
   const GroupFileLoad load = ReadGroupFileAt(fileName);
   if (!load.problem.empty()) {
     ui.CursorMessageDlg(load.problem, MsgKind::Error, MsgButtons::Ok);
@@ -56,7 +56,7 @@ GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui
   return result;
 }
 
-bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir) {
+bool ExportGroup(const TGroup& group, Messages& ui, std::string& exportDir) {
   const auto path = ui.SaveFileDialog(
       FileDialogOptions{kExportGroupTitle, kGroupFileFilter, kGroupFileExt, exportDir, group.Name + ".cgf"});
   if (!path) return false;
@@ -73,7 +73,7 @@ bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir) {
   return true;
 }
 
-GroupImport ImportGroup(GroupTable& table, Ui& ui, std::string& importDir, const std::string& programDir,
+GroupImport ImportGroup(GroupTable& table, Messages& ui, std::string& importDir, const std::string& programDir,
                         const CaptionFunction& makeCaption) {
   const auto path = ui.OpenFileDialog(FileDialogOptions{kImportGroupTitle, kGroupFileFilter, "", importDir, ""});
   if (!path) return {};

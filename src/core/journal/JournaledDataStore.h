@@ -11,11 +11,11 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
 
 class JournaledDataStore : public DataFileStore {
  public:
-  JournaledDataStore(GroupTable& table, std::string programDir, Ui& ui)
+  JournaledDataStore(GroupTable& table, std::string programDir, Messages& ui)
       : table_(table), programDir_(std::move(programDir)), ui_(ui) {}
 
   // Loads `dataDir` + "corvinade.dat", replays the journal entries it lacks,
@@ -39,7 +39,7 @@ class JournaledDataStore : public DataFileStore {
  private:
   GroupTable& table_;
   std::string programDir_;
-  Ui& ui_;
+  Messages& ui_;
   ClipJournal journal_;
   int replayed_ = 0;
 };

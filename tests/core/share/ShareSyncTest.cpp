@@ -68,7 +68,7 @@ class ShareSyncTest : public ::testing::Test {
                       .display = [this] { ++displays; },
                       .filled = [](const TGroup&, const std::string&, std::optional<FillResult>) {}};
   }
-  ShareSync sync{table, settings, dirs, loop, ui, shell, watch, Hooks()};
+  ShareSync sync{table, settings, dirs, loop, ui, ui, shell, watch, Hooks()};
 };
 
 TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
@@ -164,7 +164,7 @@ TEST_F(ShareSyncTest, StartUpSkipsOldLinesUnlessTheyAreToBeLoaded) {
     std::remove(Path().c_str());
     Add("Home", "old");
     settings.ShareLine = load ? 0 : CountShareFileLines(dirs.ShareDir);
-    ShareSync fresh(table, settings, dirs, loop, ui, shell, watch, Hooks());
+    ShareSync fresh(table, settings, dirs, loop, ui, ui, shell, watch, Hooks());
     fresh.Start();
     Add("Home", load ? "new2" : "new1");
     loop.AdvanceBy(kSharePollMs + kShareTimerMs);
