@@ -24,6 +24,7 @@
 #include "ui/TColorForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/ViewWiring.h"
 #include "ui/WindowRoles.h"
 
 namespace cvd::ui {
@@ -37,7 +38,7 @@ class MainFormTest : public ::testing::Test {
         measure(form, hint),
         state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure}, state) {
-    form.SetEngine(&engine);
+    form.SetParts(ButtonWindowPartsOf(engine));
     engine.FormCreate();
   }
 
