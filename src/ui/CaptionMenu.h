@@ -3,9 +3,9 @@
 // move and close; a double click on the caption rolls the window up or down.
 #include <QObject>
 
-class QAction;
-
 #include "ui/ViewParts.h"
+
+class QAction;
 
 namespace cvd::ui {
 
