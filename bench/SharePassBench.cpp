@@ -14,6 +14,7 @@
 
 #include "core/journal/JournaledDataStore.h"
 #include "core/ports/Ports.h"
+#include "core/ports/Ui.h"
 #include "core/share/ShareSync.h"
 #include "core/util/AtomicFile.h"
 #include "support/FakeEventLoop.h"
@@ -37,10 +38,10 @@ void BM_SharePass(benchmark::State& state) {
   settings.ShareClipboard = true;
   settings.ShowShareMsg = false;
   cvd::GroupTable table;
-  cvd::JournaledDataStore store(table, folder + "/", *ports.ui, *ports.loop);
+  cvd::JournaledDataStore store(table, folder + "/", *ports.ui, *ports.ui, *ports.loop);
   store.LoadData(dirs.DataDir, cvd::LegacyDisplay{});
   const bool onePerPass = state.range(1) != 0;
-  cvd::ShareSync sync(table, settings, dirs, *ports.loop, *ports.ui, *ports.shell, *ports.folderWatch,
+  cvd::ShareSync sync(table, settings, dirs, *ports.loop, *ports.ui, *ports.ui, *ports.shell, *ports.folderWatch,
                       cvd::ShareHooks{.editorShowing = [] { return false; },
                                       .pasting = [] { return false; },
                                       .makeCaption = [](const std::string& text) { return text; },

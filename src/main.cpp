@@ -35,6 +35,7 @@
 #include "ui/TSearchForm.h"
 #include "ui/TSetupForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/ViewWiring.h"
 #include "ui/WindowRoles.h"
 
 int main(int argc, char** argv) {
@@ -98,8 +99,8 @@ int main(int argc, char** argv) {
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);
-  form.SetEngine(&engine);
-  tray.SetEngine(&engine);
+  form.SetParts(cvd::ui::ButtonWindowPartsOf(engine));
+  tray.SetParts(cvd::ui::TrayPartsOf(engine));
   tray.SetNotifier(cvd::qt::NotifyDesktop, cvd::qt::DesktopNotificationsAvailable);
   listForm.SetList(&engine.Shortcuts().Delimiters());
   quickFixForm.SetEditor(&engine.FixListEditor());
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
   editForm.SetEditor(&engine.Editor());
   searchForm.SetSearch(&engine.Search());
   engine.SetQuitHandler([] { QCoreApplication::quit(); });
-  setupForm.SetEngine(engine);
+  setupForm.SetParts(cvd::ui::SetupFormPartsOf(engine));
   tray.SetSettingsHandler([&engine] { engine.Setup().MenuSetupClick(); });
 
   cvd::qt::InstanceServer server(engine);

@@ -11,6 +11,7 @@
 #include "ui/QtUi.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/ViewWiring.h"
 
 struct BenchWindow {
   // `addPorts` may fill more ports before the engine is built.
@@ -21,7 +22,7 @@ struct BenchWindow {
     ports.measure = &measure;
     if (addPorts) addPorts(ports);
     engine = std::make_unique<cvd::Engine>(ports, state);
-    form.SetEngine(engine.get());
+    form.SetParts(cvd::ui::ButtonWindowPartsOf(*engine));
   }
 
   cvd::ui::TTrayForm tray;

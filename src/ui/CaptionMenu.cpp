@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "core/app/Engine.h"
-#include "core/ports/Ui.h"
+#include "core/ports/TrayView.h"
+#include "core/window/ButtonWindow.h"
+#include "core/window/SystemCommand.h"
 #include "ui/CaptionBar.h"
 
 namespace cvd::ui {
@@ -28,25 +29,25 @@ CaptionMenu::CaptionMenu(CaptionBar& caption) : QObject(&caption), caption_(capt
 
   connect(menu, &QMenu::aboutToShow, this, [this, exit] {
     // The entry names what choosing it does now.
-    rollUp_->setText(engine_ && engine_->Window().RolledUp() ? QStringLiteral("UnRoll") : QStringLiteral("RollUp"));
-    exit->setVisible(!engine_ || !engine_->GetPorts().ui->TrayIconShown());
+    rollUp_->setText(parts_ && parts_->window.RolledUp() ? QStringLiteral("UnRoll") : QStringLiteral("RollUp"));
+    exit->setVisible(!parts_ || !parts_->tray.TrayIconShown());
   });
   connect(rollUp_, &QAction::triggered, this, [this] { Command(scRollUp); });
   connect(search_, &QAction::triggered, this, [this] { Command(scSearch); });
   connect(settings_, &QAction::triggered, this, [this] { Command(scSettings); });
   connect(move, &QAction::triggered, this, [this] { caption_.BeginMove(); });
   connect(close, &QAction::triggered, this, [this] {
-    if (engine_) engine_->CloseButtonWindow();
+    if (parts_) parts_->close();
   });
   connect(exit, &QAction::triggered, this, [this] {
     // Exit under a running modal dialog would destroy forms still in use.
-    if (engine_ && !QApplication::activeModalWidget()) engine_->MenuExitClick();
+    if (parts_ && !QApplication::activeModalWidget()) parts_->exit();
   });
   connect(&caption, &CaptionBar::DoubleClicked, this, [this] { Command(scRollUp); });
 }
 
 void CaptionMenu::Command(int command) {
-  if (engine_) engine_->HandleSystemCommand(command);
+  if (parts_) parts_->systemCommand(command);
 }
 
 }  // namespace cvd::ui

@@ -3,11 +3,9 @@
 // move and close; a double click on the caption rolls the window up or down.
 #include <QObject>
 
-class QAction;
+#include "ui/ViewParts.h"
 
-namespace cvd {
-class Engine;
-}
+class QAction;
 
 namespace cvd::ui {
 
@@ -17,7 +15,7 @@ class CaptionMenu : public QObject {
   Q_OBJECT
  public:
   explicit CaptionMenu(CaptionBar& caption);
-  void SetEngine(Engine* engine) { engine_ = engine; }
+  void SetParts(const ButtonWindowParts* parts) { parts_ = parts; }
 
   QAction* RollUpAction() const { return rollUp_; }
   QAction* SearchAction() const { return search_; }
@@ -27,7 +25,7 @@ class CaptionMenu : public QObject {
   void Command(int command);
 
   CaptionBar& caption_;
-  Engine* engine_ = nullptr;
+  const ButtonWindowParts* parts_ = nullptr;
   QAction* rollUp_;
   QAction* search_;
   QAction* settings_;

@@ -16,7 +16,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/app/Engine.h"
 #include "core/setup/PasteMethodPage.h"
 #include "core/shortcuts/KeyValue.h"
 #include "core/shortcuts/ShortcutPage.h"
@@ -65,8 +64,8 @@ constexpr const char* kMatchCaptions[] = {"Beginning of title", "Anywhere in tit
 
 }  // namespace
 
-SetupShortcutsPage::SetupShortcutsPage(Engine& engine, QWidget* parent)
-    : QWidget(parent), shortcuts_(engine.Shortcuts().Page()), methods_(engine.PasteMethodEditor()) {
+SetupShortcutsPage::SetupShortcutsPage(ShortcutPage& shortcuts, PasteMethodPage& methods, QWidget* parent)
+    : QWidget(parent), shortcuts_(shortcuts), methods_(methods) {
   setObjectName(QStringLiteral("ShortcutsPage"));
   setAccessibleName(QStringLiteral("Shortcuts"));
   auto* layout = new QVBoxLayout(this);

@@ -13,7 +13,6 @@ class QSpinBox;
 class QTableWidget;
 
 namespace cvd {
-class Engine;
 class PasteMethodPage;
 class ShortcutPage;
 }  // namespace cvd
@@ -24,7 +23,7 @@ namespace cvd::ui {
 class SetupShortcutsPage : public QWidget {
   Q_OBJECT
  public:
-  explicit SetupShortcutsPage(Engine& engine, QWidget* parent = nullptr);
+  SetupShortcutsPage(ShortcutPage& shortcuts, PasteMethodPage& methods, QWidget* parent = nullptr);
   ~SetupShortcutsPage() override;
   void Load();                    // the dialog opens: fill the page from the settings
   bool CanClose();                // false while an entry is invalid (shown to the user); blocks closing

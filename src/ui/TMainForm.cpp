@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/app/Engine.h"
 #include "core/ports/Ui.h"
+#include "core/shortcuts/ShortcutKeys.h"
 #include "ui/CaptionBar.h"
 #include "ui/CaptionMenu.h"
 #include "ui/ColorMap.h"
@@ -83,11 +83,11 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
 
   captionMenu_ = new CaptionMenu(*caption_);
   connect(caption_, &CaptionBar::CloseRequested, this, [this] {
-    if (engine_) engine_->CloseButtonWindow();
+    if (parts_) parts_->close();
   });
   // The caption is part of the window: a press there is a use like one on the client area.
   connect(caption_, &CaptionBar::Pressed, this, [this] {
-    if (engine_) engine_->WindowMouseDown();
+    if (parts_) parts_->pressed();
   });
 
   GroupBox = new QLineEdit(client_);
@@ -113,7 +113,7 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   GroupList->view()->installEventFilter(this);
   connect(GroupList, &QComboBox::activated, this, [this](int index) {
     GroupList->hide();
-    if (engine_ && !updatingList_) engine_->GroupListChange(index);
+    if (parts_ && !updatingList_) parts_->selectGroup(index);
   });
 
   Dummy = new QPushButton(client_);
@@ -139,10 +139,10 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   prepareNativeWindow_ = prepareNativeWindow;
 }
 
-void TMainForm::SetEngine(Engine* engine) {
-  engine_ = engine;
-  captionMenu_->SetEngine(engine);
-  input_->SetEngine(engine);
+void TMainForm::SetParts(ButtonWindowParts parts) {
+  parts_.emplace(std::move(parts));
+  captionMenu_->SetParts(&*parts_);
+  input_->SetParts(&*parts_);
 }
 
 TBitBtnWithColor* TMainForm::MakeControl(int number) {
@@ -277,7 +277,7 @@ void TMainForm::ShowWithoutActivating() {
 void TMainForm::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   RevealButtons();
-  if (engine_ && isVisible()) engine_->WindowMoved();
+  if (parts_ && isVisible()) parts_->moved();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -290,7 +290,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
-  if (engine_) engine_->WindowMouseDown();
+  if (parts_) parts_->pressed();
 }
 
 void TMainForm::GroupButtonClick() {
@@ -306,16 +306,16 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::ButtonPressed(int number, Qt::MouseButton button) {
-  if (engine_)
-    engine_->ButtonMouseDown(number, button == Qt::LeftButton    ? MouseButton::Left
-                                     : button == Qt::RightButton ? MouseButton::Right
-                                                                 : MouseButton::Other);
+  if (parts_)
+    parts_->buttonPressed(number, button == Qt::LeftButton    ? MouseButton::Left
+                                  : button == Qt::RightButton ? MouseButton::Right
+                                                              : MouseButton::Other);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
-  if (engine_ && text.size() == 1 && text[0].unicode() > 0x20 && text[0].unicode() < 0x7F) {
-    engine_->Shortcuts().DummyKeyPress(static_cast<char>(text[0].unicode()));
+  if (parts_ && text.size() == 1 && text[0].unicode() > 0x20 && text[0].unicode() < 0x7F) {
+    parts_->shortcuts.DummyKeyPress(static_cast<char>(text[0].unicode()));
     return;
   }
   QWidget::keyPressEvent(event);

@@ -4,20 +4,18 @@
 // user's actions back to it.
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/data/Colors.h"
 #include "core/window/Layout.h"
+#include "ui/ViewParts.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QAction;
-
-namespace cvd {
-class Engine;
-}
 
 namespace cvd::ui {
 
@@ -33,7 +31,7 @@ class TMainForm : public QWidget {
   // shown, for window-manager hints the platform layer sets.
   using PrepareNativeWindow = void (*)(std::uint64_t window);
   explicit TMainForm(PrepareNativeWindow prepareNativeWindow = nullptr);
-  void SetEngine(Engine* engine);
+  void SetParts(ButtonWindowParts parts);
 
   void ApplyLayout(const WindowLayout& layout);
   void SetCaptionColor(int button, TColor color);
@@ -84,7 +82,7 @@ class TMainForm : public QWidget {
   TBitBtnWithColor* MadeControl(int number) const;
   void ButtonPressed(int number, Qt::MouseButton button);
 
-  Engine* engine_ = nullptr;
+  std::optional<ButtonWindowParts> parts_;
   PrepareNativeWindow prepareNativeWindow_ = nullptr;
   CaptionBar* caption_ = nullptr;
   CaptionMenu* captionMenu_ = nullptr;

@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/app/Engine.h"
+#include "core/setup/SetupDialog.h"
 #include "ui/QtText.h"
 #include "ui/SetupShortcutsPage.h"
 
@@ -104,16 +104,16 @@ TSetupForm::TSetupForm() {
   connect(Pages, &QTabWidget::currentChanged, StatusBar, &QStatusBar::clearMessage);
 }
 
-void TSetupForm::SetEngine(Engine& engine) {
-  if (engine_) return;
-  engine_ = &engine;
-  ShortcutsPage = new SetupShortcutsPage(engine);
+void TSetupForm::SetParts(SetupFormParts parts) {
+  if (parts_) return;
+  parts_.emplace(std::move(parts));
+  ShortcutsPage = new SetupShortcutsPage(parts_->shortcuts, parts_->pasteMethods);
   ShortcutsPage->setObjectName(QStringLiteral("ShortcutsPage"));
   Pages->addTab(MakeOptionsPage(), QStringLiteral("Options"));
   Pages->addTab(ShortcutsPage, QStringLiteral("Shortcuts"));
   Pages->addTab(MakeNetworkPage(), QStringLiteral("Network"));
   connect(HelpButton, &QPushButton::clicked, this, [this] {
-    engine_->Desktop().MenuReadHelpFileClick();
+    parts_->help();
     AfterChange(HelpButton);
   });
   // Tab walks the page before the buttons under it.
@@ -136,7 +136,7 @@ QPushButton* TSetupForm::AddButton(const QString& caption, const QString& hint, 
   Describe(button, caption, hint);
   button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, button, action] {
-    (engine_->Setup().*action)();
+    (parts_->setup.*action)();
     // A restore, or loading the files of another data folder, replaced the
     // settings: the shortcut page must not write its old keys back on close.
     if (action == &SetupDialog::RestoreBackupButton || action == &SetupDialog::DataDirButton) ShortcutsPage->Load();
@@ -214,7 +214,7 @@ QWidget* TSetupForm::MakeOptionsPage() {
   Describe(BackupTime, QStringLiteral("Daily backup time"), QStringLiteral("Time of the daily backup"));
   BackupTime->setFocusPolicy(Qt::StrongFocus);
   connect(BackupTime, &QTimeEdit::timeChanged, this,
-          [this](const QTime& time) { engine_->Setup().SetBackupTime(time.hour(), time.minute()); });
+          [this](const QTime& time) { parts_->setup.SetBackupTime(time.hour(), time.minute()); });
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(BackupDirectory, 1);
   folderRow->addWidget(FindBackupDirButton);
@@ -265,7 +265,7 @@ QWidget* TSetupForm::MakeNetworkPage() {
   ShareList->setFocusPolicy(Qt::StrongFocus);
   listLabel->setBuddy(ShareList);
   connect(ShareList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-    engine_->Setup().SetShared(item->data(Qt::UserRole).toInt(), item->checkState() == Qt::Checked);
+    parts_->setup.SetShared(item->data(Qt::UserRole).toInt(), item->checkState() == Qt::Checked);
   });
   ShareAllButton =
       AddButton(QStringLiteral("Share All"), QStringLiteral("Share every group"), &SetupDialog::ShareAllButton);
@@ -295,24 +295,24 @@ QWidget* TSetupForm::MakeNetworkPage() {
 }
 
 void TSetupForm::OptionClicked(QCheckBox* box, SetupOption option, bool on) {
-  if (!engine_) return;
-  engine_->Setup().SetOption(option, on);
+  if (!parts_) return;
+  parts_->setup.SetOption(option, on);
   // A refused change shows the state as it is.
   Refresh();
   AfterChange(box);
 }
 
 void TSetupForm::FadeTextEdited() {
-  if (!engine_) return;
-  SetupDialog& setup = engine_->Setup();
+  if (!parts_) return;
+  SetupDialog& setup = parts_->setup;
   setup.SetFadeText(FadeField::FadeTime, FadeTime->text().toStdString());
   setup.SetFadeText(FadeField::FadeLevel, FadeLevel->text().toStdString());
   Refresh();
 }
 
 void TSetupForm::Refresh() {
-  if (!engine_) return;
-  const SetupDialog& setup = engine_->Setup();
+  if (!parts_) return;
+  const SetupDialog& setup = parts_->setup;
   for (const auto& [box, option] : options_) {
     const QSignalBlocker blocker(box);
     box->setChecked(setup.Option(option));
@@ -343,7 +343,7 @@ void TSetupForm::RefreshShareList() {
   const QSignalBlocker blocker(ShareList);
   const int row = ShareList->currentRow();
   ShareList->clear();
-  for (const ShareListItem& group : engine_->Setup().ShareList()) {
+  for (const ShareListItem& group : parts_->setup.ShareList()) {
     auto* item = new QListWidgetItem(Q(group.name), ShareList);
     item->setData(Qt::UserRole, group.group);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -366,7 +366,7 @@ bool TSetupForm::event(QEvent* event) {
 }
 
 void TSetupForm::PlaceFromSettings() {
-  const Rect frame = engine_->Setup().StoredFrame();
+  const Rect frame = parts_->setup.StoredFrame();
   resize(std::max(frame.width, minimumWidth()), std::max(frame.height, minimumHeight()));
   move(frame.left, frame.top);
 }
@@ -377,7 +377,7 @@ void TSetupForm::TurnTo(SetupPage page, int shortcutRow) {
 }
 
 void TSetupForm::ShowModal(std::optional<SetupPage> page, int shortcutRow) {
-  if (!engine_ || isVisible()) return;
+  if (!parts_ || isVisible()) return;
   Refresh();
   ShortcutsPage->Load();
   StatusBar->clearMessage();
@@ -398,13 +398,13 @@ void TSetupForm::ShowModal(std::optional<SetupPage> page, int shortcutRow) {
 bool TSetupForm::PagesCanClose() { return !ShortcutsPage || ShortcutsPage->CanClose(); }
 
 void TSetupForm::done(int result) {
-  if (engine_) {
-    if (!engine_->Setup().CloseQuery()) {
+  if (parts_) {
+    if (!parts_->setup.CloseQuery()) {
       Refresh();
       return;
     }
     ShortcutsPage->Save();
-    engine_->Setup().StoreFrame(Rect{x(), y(), width(), height()});
+    parts_->setup.StoreFrame(Rect{x(), y(), width(), height()});
   }
   QDialog::done(result);
 }

@@ -4,10 +4,12 @@
 // under the mouse. A humble view of the core's SetupDialog: every change goes
 // to the core, and the controls are refilled from it.
 #include <QDialog>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "core/ports/SetupView.h"
+#include "ui/ViewParts.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -18,7 +20,6 @@ class QTabWidget;
 class QTimeEdit;
 
 namespace cvd {
-class Engine;
 class SetupDialog;
 enum class SetupOption;
 }  // namespace cvd
@@ -31,8 +32,8 @@ class TSetupForm : public QDialog, public SetupView {
   Q_OBJECT
  public:
   TSetupForm();
-  // Builds the pages on the engine's setup logic; call once before showing.
-  void SetEngine(Engine& engine);
+  // Builds the pages on the setup logic; call once before showing.
+  void SetParts(SetupFormParts parts);
 
   void ShowModal(std::optional<SetupPage> page, int shortcutRow) override;
   bool Showing() override { return isVisible(); }
@@ -77,7 +78,7 @@ class TSetupForm : public QDialog, public SetupView {
   void AfterChange(QWidget* control);
   void PlaceFromSettings();
 
-  Engine* engine_ = nullptr;
+  std::optional<SetupFormParts> parts_;
   std::vector<std::pair<QCheckBox*, SetupOption>> options_;
 };
 

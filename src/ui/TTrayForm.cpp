@@ -6,7 +6,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include "core/app/Engine.h"
+#include "core/desktop/DesktopActions.h"
 #include "ui/AppIcon.h"
 #include "ui/TmyAboutBox.h"
 
@@ -26,10 +26,10 @@ TTrayForm::TTrayForm() {
   });
   menu_->addSeparator();
   menu_->addAction(QStringLiteral("Read Help File"), this, [this] {
-    if (engine_) engine_->Desktop().MenuReadHelpFileClick();
+    if (parts_) parts_->desktop.MenuReadHelpFileClick();
   });
   menu_->addAction(QStringLiteral("Corvinade Web Site"), this, [this] {
-    if (engine_) engine_->Desktop().MenuCorvinadeWebSiteClick();
+    if (parts_) parts_->desktop.MenuCorvinadeWebSiteClick();
   });
   menu_->addSeparator();
   exit_ = menu_->addAction(QStringLiteral("Exit"), this, &TTrayForm::MenuExitClick);
@@ -39,7 +39,7 @@ TTrayForm::TTrayForm() {
   icon_->setToolTip(QStringLiteral("Corvinade - clipboard history and text snippets"));
   icon_->setContextMenu(menu_);
   connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-    if (reason == QSystemTrayIcon::Trigger && engine_) engine_->CoolTrayIconClick();
+    if (reason == QSystemTrayIcon::Trigger && parts_) parts_->iconClicked();
   });
 }
 
@@ -85,14 +85,14 @@ void TTrayForm::UpdateMenu() {
 void TTrayForm::MenuAboutCorvinadeClick() {
   if (QApplication::activeModalWidget()) return;
   TmyAboutBox box([this] {
-    if (engine_) engine_->Desktop().MailSupport();
+    if (parts_) parts_->desktop.MailSupport();
   });
   box.exec();
 }
 
 void TTrayForm::MenuExitClick() {
   if (QApplication::activeModalWidget()) return;
-  if (engine_) engine_->MenuExitClick();
+  if (parts_) parts_->exit();
 }
 
 }  // namespace cvd::ui

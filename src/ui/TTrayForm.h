@@ -3,14 +3,13 @@
 // from the button window, and balloons go to the desktop's notifications.
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
-namespace cvd {
-class Engine;
-}
+#include "ui/ViewParts.h"
 
 namespace cvd::ui {
 
@@ -21,7 +20,7 @@ class TTrayForm : public QObject {
 
   TTrayForm();
   ~TTrayForm() override;
-  void SetEngine(Engine* engine) { engine_ = engine; }
+  void SetParts(TrayParts parts) { parts_.emplace(std::move(parts)); }
   // The setup dialog, once there is one; "Settings" stays disabled without it.
   void SetSettingsHandler(std::function<void()> handler) { settings_ = std::move(handler); }
   // Shows balloons when the tray cannot (no tray host, or no balloons there).
@@ -44,7 +43,7 @@ class TTrayForm : public QObject {
   void MenuAboutCorvinadeClick();
   void MenuExitClick();
 
-  Engine* engine_ = nullptr;
+  std::optional<TrayParts> parts_;
   std::function<void()> settings_;
   Notifier notifier_;
   std::function<bool()> notifierAvailable_;

@@ -7,7 +7,8 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
-#include "core/app/Engine.h"
+#include "core/groups/WindowMenus.h"
+#include "core/window/MouseButton.h"
 #include "ui/MenuView.h"
 #include "ui/TBitBtnWithColor.h"
 #include "ui/TMainForm.h"
@@ -32,19 +33,19 @@ void WindowInput::AttachButton(QWidget* button) {
 }
 
 void WindowInput::PopupGroupMenu(QPoint at) {
-  if (!engine_) return;
-  PopupMenu(engine_->Menus().GroupMenu(), QStringLiteral("GroupMenu"), at,
-            [this](int command) { engine_->Menus().Choose(command); });
+  if (!parts_) return;
+  PopupMenu(parts_->menus.GroupMenu(), QStringLiteral("GroupMenu"), at,
+            [this](int command) { parts_->menus.Choose(command); });
 }
 
 void WindowInput::PopupButtonMenu(QPoint at) {
-  if (!engine_) return;
-  PopupMenu(engine_->Menus().ButtonMenu(), QStringLiteral("ButtonMenu"), at,
-            [this](int command) { engine_->Menus().Choose(command); });
+  if (!parts_) return;
+  PopupMenu(parts_->menus.ButtonMenu(), QStringLiteral("ButtonMenu"), at,
+            [this](int command) { parts_->menus.Choose(command); });
 }
 
 bool WindowInput::eventFilter(QObject* watched, QEvent* event) {
-  if (!engine_) return false;
+  if (!parts_) return false;
   if ((watched == form_.GroupBox || watched == form_.GroupList) && event->type() == QEvent::ContextMenu) {
     PopupGroupMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
@@ -54,7 +55,7 @@ bool WindowInput::eventFilter(QObject* watched, QEvent* event) {
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;
-    engine_->Menus().Groups().StepGroup(mouse->modifiers() & Qt::ShiftModifier);
+    parts_->menus.Groups().StepGroup(mouse->modifiers() & Qt::ShiftModifier);
     return true;
   }
   if (auto* button = qobject_cast<TBitBtnWithColor*>(watched)) return ButtonEvent(button->Number(), button, event);
@@ -70,7 +71,7 @@ bool WindowInput::ButtonEvent(int number, QWidget* button, QEvent* event) {
       pressed_ = number;
       dragging_ = false;
       pressAt_ = mouse->globalPosition().toPoint();
-      engine_->ButtonMouseDown(number, MouseButton::Right);
+      parts_->buttonPressed(number, MouseButton::Right);
       return true;
     }
     case QEvent::MouseMove: {
@@ -99,12 +100,12 @@ void WindowInput::EndDrag(int number, QWidget* button, QPoint at) {
   if (dragged) QApplication::restoreOverrideCursor();
   const int target = dragged ? form_.ButtonAt(at) : -1;
   if (target > 0) {
-    engine_->Menus().Buttons().ButtonDragDrop(number, target);
+    parts_->menus.Buttons().ButtonDragDrop(number, target);
     return;
   }
   const QPoint topLeft = button->mapToGlobal(QPoint(0, 0));
-  engine_->Menus().Buttons().ButtonEndDrag(number, Point{at.x(), at.y()},
-                                           Rect{topLeft.x(), topLeft.y(), button->width(), button->height()});
+  parts_->menus.Buttons().ButtonEndDrag(number, Point{at.x(), at.y()},
+                                        Rect{topLeft.x(), topLeft.y(), button->width(), button->height()});
 }
 
 }  // namespace cvd::ui

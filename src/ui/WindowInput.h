@@ -5,9 +5,7 @@
 #include <QObject>
 #include <QPoint>
 
-namespace cvd {
-class Engine;
-}
+#include "ui/ViewParts.h"
 
 namespace cvd::ui {
 
@@ -17,7 +15,7 @@ class WindowInput : public QObject {
   Q_OBJECT
  public:
   explicit WindowInput(TMainForm& form);
-  void SetEngine(Engine* engine) { engine_ = engine; }
+  void SetParts(const ButtonWindowParts* parts) { parts_ = parts; }
   // Every button control passes its right-button events through here.
   void AttachButton(QWidget* button);
 
@@ -32,7 +30,7 @@ class WindowInput : public QObject {
   void EndDrag(int number, QWidget* button, QPoint at);
 
   TMainForm& form_;
-  Engine* engine_ = nullptr;
+  const ButtonWindowParts* parts_ = nullptr;
   QPoint pressAt_;
   int pressed_ = 0;  // the button held with the right mouse button
   bool dragging_ = false;

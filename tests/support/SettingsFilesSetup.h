@@ -15,7 +15,7 @@ namespace cvd::test {
 
 class SettingsFilesSetup : public ::testing::Test {
  protected:
-  SettingsFilesSetup() : files(settings, dirs, table, ui, store) {
+  SettingsFilesSetup() : files(settings, dirs, table, ui, ui, store) {
     dirs.ProgramDir = tmp.Sub("prog");
     dirs.DefaultDataDir = tmp.Sub("appdata");
     table.Groups.resize(3);

@@ -24,6 +24,7 @@
 #include "ui/TCvdEditForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/ViewWiring.h"
 
 namespace cvd::ui {
 namespace {
@@ -36,7 +37,7 @@ class EditFormTest : public ::testing::Test {
         measure(form, hint),
         state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure, .editorView = &edit}, state) {
-    form.SetEngine(&engine);
+    form.SetParts(ButtonWindowPartsOf(engine));
     edit.SetEditor(&engine.Editor());
     engine.FormCreate();
   }

@@ -24,6 +24,7 @@
 #include "ui/TColorForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TTrayForm.h"
+#include "ui/ViewWiring.h"
 #include "ui/WindowRoles.h"
 
 namespace cvd::ui {
@@ -37,7 +38,7 @@ class MainFormTest : public ::testing::Test {
         measure(form, hint),
         state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure}, state) {
-    form.SetEngine(&engine);
+    form.SetParts(ButtonWindowPartsOf(engine));
     engine.FormCreate();
   }
 
@@ -50,7 +51,7 @@ class MainFormTest : public ::testing::Test {
   AppState state;
   Engine engine;
   // The core's side of the button window, for the operations the view shows.
-  ButtonWindow window{ui, measure, state.table};
+  ButtonWindow window{ui, ui, measure, state.table};
 };
 
 TEST_F(MainFormTest, StartUpShowsTheDefaultGroup) {

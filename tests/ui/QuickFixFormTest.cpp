@@ -40,8 +40,8 @@ class QuickFixFormTest : public ::testing::Test {
   test::FakeHotkeys hotkeys;
   TQuickFixForm form;
   int closed = 0;
-  QuickFixListEditor editor{settings, ui, hotkeys, form,
-                            QuickFixEditorHooks{.listChanged = [] {}, .closed = [this] { ++closed; }}};
+  QuickFixListEditor editor{settings, ui,   ui,
+                            hotkeys,  form, QuickFixEditorHooks{.listChanged = [] {}, .closed = [this] { ++closed; }}};
 };
 
 TEST_F(QuickFixFormTest, ShowsTheFixesWithTheFirstLoadedAndEveryControlNamed) {

@@ -16,6 +16,7 @@
 
 #include "support/Harness.h"
 #include "ui/TSetupForm.h"
+#include "ui/ViewWiring.h"
 
 namespace cvd::ui {
 namespace {
@@ -28,7 +29,7 @@ class SetupFormTest : public ::testing::Test {
     Ports ports = h.AllPorts();
     ports.setupView = &setup;
     h.Start(ports);
-    setup.SetEngine(*h.engine);
+    setup.SetParts(SetupFormPartsOf(*h.engine));
   }
 
   // Opens the dialog from the tray and runs `steps` inside its modal loop.

@@ -21,7 +21,7 @@ class SetupShortcutsPageTest : public ::testing::Test {
   SetupShortcutsPageTest() {
     h.Start();
     h.windows.windows = {{10, {"bash - xterm", "xterm"}}};
-    page = std::make_unique<SetupShortcutsPage>(*h.engine);
+    page = std::make_unique<SetupShortcutsPage>(h.engine->Shortcuts().Page(), h.engine->PasteMethodEditor());
     page->Load();
     page->show();
   }

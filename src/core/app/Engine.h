@@ -29,20 +29,17 @@
 #include "core/target/TargetTracker.h"
 #include "core/window/ButtonWindow.h"
 #include "core/window/HoverTimer.h"
+#include "core/window/MouseButton.h"
 #include "core/window/SessionLock.h"
+#include "core/window/SystemCommand.h"
 
 namespace cvd {
-
-// System-menu command ids of the button window.
-enum SystemCommand : int { scRollUp = 1000, scAlreadyRunning = 1001, scSearch = 1008, scSettings = 1009 };
 
 inline constexpr const char* kAppTitle = "Corvinade";
 inline constexpr const char* kAlreadyRunningText =
     "Corvinade is already running. You can click on the clipboard icon at any time to pop up the button window.";
 inline constexpr const char* kWelcomeText =
     "Thank you for using Corvinade! \nRight click on the clipboard icon to open Corvinade Settings.";
-
-enum class MouseButton { Left, Right, Other };
 
 class Engine {
  public:

@@ -20,15 +20,15 @@ auto CaptionsOf(const ButtonWindow& window) {
 Engine::Engine(const Ports& ports, AppState& state)
     : ports_(WithNullPorts(ports)),
       state_(state),
-      dataStore_(state.table, state.dirs.ProgramDir, *ports_.ui, *ports_.loop),
-      files_(state.settings, state.dirs, state.table, *ports_.ui, dataStore_),
+      dataStore_(state.table, state.dirs.ProgramDir, *ports_.ui, *ports_.ui, *ports_.loop),
+      files_(state.settings, state.dirs, state.table, *ports_.ui, *ports_.ui, dataStore_),
       backup_(files_, BackupHooks{.redraw =
                                       [this] {
                                         window_.SetPasteCount();
                                         window_.Display();
                                       },
                                   .shareDirChanged = [this](const std::string&) { share_.ShareDirChanged(); }}),
-      window_(*ports_.ui, *ports_.measure, state.table),
+      window_(*ports_.ui, *ports_.ui, *ports_.measure, state.table),
       tracker_(*ports_.windows),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
                CaptureHooks{
@@ -42,8 +42,8 @@ Engine::Engine(const Ports& ports, AppState& state)
                                       const std::string& text) { share_.ShareClip(state_.table.Groups[group], text); },
                    .filled = [this](int group, const std::string& text,
                                     const FillResult& result) { ClipFilled(group, text, result); }}),
-      paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui}, state.table,
-              capture_, tracker_,
+      paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui, *ports_.ui},
+              state.table, capture_, tracker_,
               PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys, state.settings.Terminals}),
       quickFixes_(QuickFixHost{
           .table = &state.table,
@@ -54,7 +54,8 @@ Engine::Engine(const Ports& ports, AppState& state)
           .display = [this] { window_.Display(); },
           .resetFadeTimer = [this] { fader_.ResetFadeTimer(); },
           .clipsShifted = [this](const TGroup& group, int count) { dataStore_.RecordShifted(group, count); }}),
-      share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.shell, *ports_.folderWatch,
+      share_(state.table, state.settings, state.dirs, *ports_.loop, *ports_.ui, *ports_.ui, *ports_.shell,
+             *ports_.folderWatch,
              ShareHooks{.editorShowing = [this] { return editor_.Showing(); },
                         .pasting = [this] { return paster_.Pasting(); },
                         .makeCaption = CaptionsOf(window_),
@@ -68,16 +69,16 @@ Engine::Engine(const Ports& ports, AppState& state)
                               }
                             },
                         .passDone = [this] { dataStore_.Flush(); }}),
-      desktop_(*ports_.shell, *ports_.ui, state.dirs.ProgramDir),
+      desktop_(*ports_.shell, *ports_.ui, *ports_.ui, state.dirs.ProgramDir),
       fader_(*ports_.loop, *ports_.ui, state.settings, window_),
-      monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard}, state.table, window_, fader_,
-               tracker_,
+      monitor_(MonitorPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.keyboard, *ports_.ui}, state.table,
+               window_, fader_, tracker_,
                MonitorHooks{.switchGroup = [this](int position) { GroupListChange(position); },
                             .busy = [this] { return editor_.Showing(); }}),
       sessionLock_(*ports_.ui, window_, [this] { fader_.Restore(); }),
       shortcuts_(
-          ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard,
-                        *ports_.windows},
+          ShortcutPorts{*ports_.hotkeys, *ports_.ui, *ports_.loop, *ports_.keyboard, *ports_.clipboard, *ports_.windows,
+                        *ports_.ui, *ports_.ui},
           ShortcutParts{state.table, state.settings, window_, capture_, tracker_, paster_.Macros(), quickFixes_},
           ShortcutHooks{
               .pressButton = [this](int button) { ButtonMouseDown(button, MouseButton::Left); },
@@ -88,7 +89,7 @@ Engine::Engine(const Ports& ports, AppState& state)
               .search = [this] { search_.Open(); },
               .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
       menus_(
-          state.table, state.settings, state.dirs, *ports_.ui, quickFixes_,
+          state.table, state.settings, state.dirs, *ports_.ui, *ports_.ui, *ports_.ui, quickFixes_,
           GroupHooks{.showListPosition =
                          [this](int position, bool store) {
                            window_.GroupListChange(position, store);
@@ -103,7 +104,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                       .resetFadeTimer = [this] { fader_.ResetFadeTimer(); },
                       .makeCaption = CaptionsOf(window_)}),
       // Button search
-      search_(SearchPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.searchView},
+      search_(SearchPorts{*ports_.loop, *ports_.ui, *ports_.windows, *ports_.searchView, *ports_.ui},
               SearchParts{state.table, state.settings, window_, paster_, tracker_},
               SearchHooks{.selectGroup = [this](int position) { GroupListChange(position); },
                           .saveWindowSettings = [this] { return files_.SaveSearchWindowSettings(); },
@@ -117,13 +118,13 @@ Engine::Engine(const Ports& ports, AppState& state)
                         .saveSettings = [this] { FormCloseQuery(); },
                         .restoreFocus = [this] { RestoreTargetFocus(); }}),
       // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
-      fixEditor_(state.settings, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
+      fixEditor_(state.settings, *ports_.ui, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
                  QuickFixEditorHooks{.listChanged = [this] { shortcuts_.Page().UpdateShortcutList(); },
                                      .closed = [this] { RestoreTargetFocus(); }}),
       // The button editor and group options.
       editor_(
           EditorParts{state.table, state.settings, *ports_.ui, *ports_.shell, *ports_.editorView, quickFixes_,
-                      menus_.Groups(), menus_.Buttons()},
+                      menus_.Groups(), menus_.Buttons(), *ports_.ui, *ports_.ui},
           EditorHooks{.display = [this] { window_.Display(); },
                       .refresh = [this] { window_.GroupListChange(std::max(0, state_.table.CurrentListPosition())); },
                       .showGroup = [this](int position) { GroupListChange(position); },

@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/settings/DataFileStore.h"
 #include "core/settings/MainSettingsIni.h"
 #include "core/util/Files.h"
 
 namespace cvd {
 
-bool MigrateFromProgramDir(const Directories& dirs, Ui& ui) {
+bool MigrateFromProgramDir(const Directories& dirs, Messages& ui) {
   if (SameFolder(dirs.DataDir, dirs.ProgramDir)) return false;
   const std::string ini = kSettingsFileName;
   const std::string dat = kDataFileName;

@@ -4,11 +4,11 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
 
 // When `dirs.DataDir` (the default data folder) holds neither "corvinade.ini"
 // nor "corvinade.dat" and the program folder holds both, copies both there
 // and tells the user. True when it copied.
-bool MigrateFromProgramDir(const Directories& dirs, Ui& ui);
+bool MigrateFromProgramDir(const Directories& dirs, Messages& ui);
 
 }  // namespace cvd

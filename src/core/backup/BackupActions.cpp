@@ -1,6 +1,6 @@
 #include "core/backup/BackupActions.h"
 
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/util/Files.h"
 
 namespace cvd {

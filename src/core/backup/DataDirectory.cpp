@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "core/backup/BackupActions.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/util/Files.h"
 #include "core/util/Text.h"
 
@@ -39,7 +39,7 @@ bool BackupActions::FolderNotAllowed(const std::string& folder) {
 }
 
 void BackupActions::DataDirButton() {
-  Ui& ui = files_.GetUi();
+  Messages& ui = files_.GetUi();
   Directories& dirs = files_.Dirs();
   const auto chosen = ui.BrowseForFolder(kDataDirDialogTitle, dirs.DataDir, true);
   if (!chosen) return;

@@ -3,7 +3,7 @@
 
 #include "core/backup/BackupActions.h"
 #include "core/journal/JournaledDataStore.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/util/AtomicFile.h"
 #include "core/util/Files.h"
 
@@ -60,7 +60,7 @@ bool BackupActions::ChooseNewestBackup(std::string& suffix) {
 }
 
 bool BackupActions::ChooseRestoreFile(std::string& folder, std::string& suffix) {
-  Ui& ui = files_.GetUi();
+  Messages& ui = files_.GetUi();
   FileDialogOptions options;
   options.title = kRestoreDialogTitle;
   options.filter = kRestoreFilter;
@@ -77,7 +77,7 @@ bool BackupActions::ChooseRestoreFile(std::string& folder, std::string& suffix) 
 }
 
 void BackupActions::RestoreBackup() {
-  Ui& ui = files_.GetUi();
+  Messages& ui = files_.GetUi();
   const MsgResult answer = ui.CursorMessageDlg(kRestoreQuestion, MsgKind::Confirmation, MsgButtons::YesNoCancel);
   if (answer == MsgResult::Cancel) return;
 

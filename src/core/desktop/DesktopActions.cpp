@@ -111,12 +111,12 @@ void DesktopActions::MailSupport() {
 }
 
 void DesktopActions::ButtonWindowClosed() {
-  if (toldHowToReturn_ || ui_.TrayIconShown()) return;
+  if (toldHowToReturn_ || tray_.TrayIconShown()) return;
   toldHowToReturn_ = true;
   // A notice rather than a dialog: closing a window should not open another,
   // unless nothing else would tell the user.
-  if (ui_.BalloonsShown()) {
-    ui_.Balloon("Corvinade", kNoTrayCloseText, 20);
+  if (tray_.BalloonsShown()) {
+    tray_.Balloon("Corvinade", kNoTrayCloseText, 20);
   } else {
     ui_.CursorMessageDlg(kNoTrayCloseText, MsgKind::Information, MsgButtons::Ok);
   }

@@ -4,8 +4,9 @@
 // button window back when there is no tray icon to click.
 #include <string>
 
+#include "core/ports/Messages.h"
 #include "core/ports/Shell.h"
-#include "core/ports/Ui.h"
+#include "core/ports/TrayView.h"
 
 namespace cvd {
 
@@ -28,8 +29,8 @@ std::string AutostartEntryText(const std::string& programFile);
 class DesktopActions {
  public:
   // `programDir` is the folder of the running program (ends with "/").
-  DesktopActions(Shell& shell, Ui& ui, const std::string& programDir)
-      : shell_(shell), ui_(ui), programDir_(programDir) {}
+  DesktopActions(Shell& shell, Messages& ui, TrayView& tray, const std::string& programDir)
+      : shell_(shell), ui_(ui), tray_(tray), programDir_(programDir) {}
 
   // Opens the manual; a missing file or a desktop that cannot open it is
   // reported with kHelpMissingText.
@@ -53,7 +54,8 @@ class DesktopActions {
 
  private:
   Shell& shell_;
-  Ui& ui_;
+  Messages& ui_;
+  TrayView& tray_;
   const std::string& programDir_;
   bool toldHowToReturn_ = false;
 };

@@ -5,7 +5,9 @@
 #include "core/editor/EditorTexts.h"
 #include "core/groups/FavoriteColors.h"
 #include "core/groups/GroupOperations.h"
-#include "core/ports/Ui.h"
+#include "core/ports/ButtonWindowView.h"
+#include "core/ports/ColorDialogView.h"
+#include "core/ports/Messages.h"
 #include "core/util/Text.h"
 
 namespace cvd {
@@ -22,6 +24,8 @@ ButtonEditor::ButtonEditor(EditorParts parts, EditorHooks hooks)
     : table_(parts.table),
       settings_(parts.settings),
       ui_(parts.ui),
+      windowView_(parts.windowView),
+      colors_(parts.colors),
       shell_(parts.shell),
       view_(parts.view),
       quickFixes_(parts.quickFixes),
@@ -161,7 +165,7 @@ void ButtonEditor::SetName(const std::string& name) {
   changed_ = true;
   // The button window shows the new name at once; the record changes on save.
   if (editedGroup_ == table_.CurrentGroup && ValidButton(editedGroup_, editedButton_)) {
-    ui_.SetButtonCaption(editedButton_, name);
+    windowView_.SetButtonCaption(editedButton_, name);
   }
 }
 
@@ -189,7 +193,8 @@ void ButtonEditor::ColorButtonPressed() {
 }
 
 void ButtonEditor::ColorButtonClicked() {
-  const ColorDialogResult result = ui_.ColorDialog(ColorPair{fields_.fontColor, fields_.color}, Favorites(settings_));
+  const ColorDialogResult result =
+      colors_.ColorDialog(ColorPair{fields_.fontColor, fields_.color}, Favorites(settings_));
   SetFavorites(settings_, result.favorites);
   if (!result.chosen) return;
   if (result.chosen->text != fields_.fontColor || result.chosen->face != fields_.color) changed_ = true;

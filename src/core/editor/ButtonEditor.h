@@ -18,7 +18,9 @@ namespace cvd {
 
 class GroupOperations;
 class Shell;
-class Ui;
+class Messages;
+class ButtonWindowView;
+class ColorDialogView;
 
 struct EditorHooks {
   Required<void()> display;                // Display
@@ -38,12 +40,14 @@ inline constexpr int kMinPasteDelay = 50, kMaxPasteDelay = 1000;
 struct EditorParts {
   GroupTable& table;
   Settings& settings;
-  Ui& ui;
+  Messages& ui;
   Shell& shell;
   EditorView& view;
   QuickFixRunner& quickFixes;
   GroupOperations& groups;
   ButtonOperations& buttons;
+  ButtonWindowView& windowView;
+  ColorDialogView& colors;
 };
 
 class ButtonEditor final : public QuickFixEditor {
@@ -160,7 +164,9 @@ class ButtonEditor final : public QuickFixEditor {
 
   GroupTable& table_;
   Settings& settings_;
-  Ui& ui_;
+  Messages& ui_;
+  ButtonWindowView& windowView_;
+  ColorDialogView& colors_;
   Shell& shell_;
   EditorView& view_;
   QuickFixRunner& quickFixes_;

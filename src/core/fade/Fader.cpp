@@ -10,7 +10,7 @@ constexpr int kMinuteMs = 60000;
 constexpr int kFadeDurationMs = 2000;
 }  // namespace
 
-Fader::Fader(EventLoop& loop, Ui& ui, const Settings& settings, ButtonWindow& window)
+Fader::Fader(EventLoop& loop, ButtonWindowView& ui, const Settings& settings, ButtonWindow& window)
     : ui_(ui), settings_(settings), window_(window) {
   fadeTimer_ = loop.CreateTimer(kMinuteMs, false, [this] { FadeTimerTimer(); });
 }

@@ -4,8 +4,8 @@
 // hides; any use brings it back at once.
 #include <memory>
 
+#include "core/ports/ButtonWindowView.h"
 #include "core/ports/EventLoop.h"
-#include "core/ports/Ui.h"
 #include "core/settings/Settings.h"
 #include "core/window/ButtonWindow.h"
 
@@ -14,7 +14,7 @@ namespace cvd {
 class Fader {
  public:
   // The options are read from `settings` each time they are needed.
-  Fader(EventLoop& loop, Ui& ui, const Settings& settings, ButtonWindow& window);
+  Fader(EventLoop& loop, ButtonWindowView& ui, const Settings& settings, ButtonWindow& window);
 
   // Every use of the window: opaque again, and a full idle period begins.
   void ResetFadeTimer();
@@ -36,7 +36,7 @@ class Fader {
  private:
   void SetOpacity(int alpha);
 
-  Ui& ui_;
+  ButtonWindowView& ui_;
   const Settings& settings_;
   ButtonWindow& window_;
   std::unique_ptr<Timer> fadeTimer_;  // the idle period, or one fade step while fading

@@ -18,9 +18,15 @@ TButton NewButtonRecord() {
 }
 }  // namespace
 
-ButtonOperations::ButtonOperations(GroupTable& table, Settings& settings, Ui& ui, QuickFixRunner& quickFixes,
-                                   ButtonHooks hooks)
-    : table_(table), settings_(settings), ui_(ui), quickFixes_(quickFixes), hooks_(std::move(hooks)) {}
+ButtonOperations::ButtonOperations(GroupTable& table, Settings& settings, Messages& ui, ButtonWindowView& windowView,
+                                   ColorDialogView& colors, QuickFixRunner& quickFixes, ButtonHooks hooks)
+    : table_(table),
+      settings_(settings),
+      ui_(ui),
+      windowView_(windowView),
+      colors_(colors),
+      quickFixes_(quickFixes),
+      hooks_(std::move(hooks)) {}
 
 ButtonList* ButtonOperations::CurrentButtonList() {
   if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return nullptr;
@@ -163,7 +169,7 @@ void ButtonOperations::MenuMarkUsedClick() {
   if (buttons == nullptr || !table_.Current().TrackUsed) return;
   const int b = table_.CurrentButton;
   buttons->SetUsed(b, !buttons->Used(b));
-  ui_.SetCaptionColor(b, buttons->Used(b) ? clGray : buttons->FontColor(b));
+  windowView_.SetCaptionColor(b, buttons->Used(b) ? clGray : buttons->FontColor(b));
   hooks_.resetFadeTimer();
 }
 
@@ -185,7 +191,7 @@ void ButtonOperations::ColorEditorMenuClick() {
   const ButtonList* presetList = CurrentButtonList();
   if (presetList == nullptr) return;
   const TButton preset = (*presetList)[table_.CurrentButton];
-  const ColorDialogResult result = ui_.ColorDialog(ColorPair{preset.FontColor, preset.Color}, Favorites(settings_));
+  const ColorDialogResult result = colors_.ColorDialog(ColorPair{preset.FontColor, preset.Color}, Favorites(settings_));
   SetFavorites(settings_, result.favorites);
   // The dialog may have run other work meanwhile; look the button up again.
   ButtonList* buttons = CurrentButtonList();
@@ -213,10 +219,10 @@ int ButtonOperations::GestureFix(Gesture gesture) const {
 }
 
 void ButtonOperations::ButtonEndDrag(int button, std::optional<Point> drop, const Rect& control) {
-  const Point pointer = ui_.PointerPosition();
-  const Rect window = ui_.ButtonWindowFrame();
+  const Point pointer = windowView_.PointerPosition();
+  const Rect window = windowView_.ButtonWindowFrame();
   if (!drop || Inside(window, pointer)) {
-    ui_.PopupButtonMenu(pointer);
+    windowView_.PopupButtonMenu(pointer);
     return;
   }
   const int fix = GestureFix(EvaluateGesture(*drop, gestureStart_, control, window));
@@ -224,7 +230,7 @@ void ButtonOperations::ButtonEndDrag(int button, std::optional<Point> drop, cons
     quickFixes_.ApplyToButton(fix, button);
     return;
   }
-  ui_.PopupButtonMenu(*drop);
+  windowView_.PopupButtonMenu(*drop);
 }
 
 }  // namespace cvd

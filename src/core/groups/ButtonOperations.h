@@ -9,7 +9,9 @@
 #include "core/clipboard/ClipShift.h"
 #include "core/data/GroupTable.h"
 #include "core/groups/Gesture.h"
-#include "core/ports/Ui.h"
+#include "core/ports/ButtonWindowView.h"
+#include "core/ports/ColorDialogView.h"
+#include "core/ports/Messages.h"
 #include "core/settings/Settings.h"
 #include "core/util/Required.h"
 
@@ -40,7 +42,8 @@ using ButtonEditorSeam = std::function<bool(int g, int b, bool isNew)>;
 
 class ButtonOperations {
  public:
-  ButtonOperations(GroupTable& table, Settings& settings, Ui& ui, QuickFixRunner& quickFixes, ButtonHooks hooks);
+  ButtonOperations(GroupTable& table, Settings& settings, Messages& ui, ButtonWindowView& windowView,
+                   ColorDialogView& colors, QuickFixRunner& quickFixes, ButtonHooks hooks);
 
   void SetEditor(ButtonEditorSeam editor) { editor_ = std::move(editor); }
 
@@ -83,7 +86,9 @@ class ButtonOperations {
 
   GroupTable& table_;
   Settings& settings_;
-  Ui& ui_;
+  Messages& ui_;
+  ButtonWindowView& windowView_;
+  ColorDialogView& colors_;
   QuickFixRunner& quickFixes_;
   ButtonHooks hooks_;
   ButtonEditorSeam editor_;

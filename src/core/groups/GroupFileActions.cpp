@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 
 namespace cvd {
 namespace {
@@ -43,7 +43,7 @@ std::string OnOneLine(std::string name) {
   return first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
-std::optional<std::string> AskImportName(Ui& ui, const std::string& initial) {
+std::optional<std::string> AskImportName(Messages& ui, const std::string& initial) {
   auto name = ui.InputQuery("Enter New Group Name", "New Import Group Name:", initial);
   if (!name || !IsGroupName(*name)) return std::nullopt;
   return name;
@@ -51,8 +51,8 @@ std::optional<std::string> AskImportName(Ui& ui, const std::string& initial) {
 
 }  // namespace
 
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
-                              const CaptionFunction& makeCaption) {
+GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Messages& ui,
+                              const std::string& programDir, const CaptionFunction& makeCaption) {
   const GroupFileLoad load = ReadGroupFileAt(fileName);
   if (!load.problem.empty()) {
     ui.CursorMessageDlg(load.problem, MsgKind::Error, MsgButtons::Ok);
@@ -87,7 +87,7 @@ GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui
   return result;
 }
 
-bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir) {
+bool ExportGroup(const TGroup& group, Messages& ui, std::string& exportDir) {
   const auto path = ui.SaveFileDialog(
       FileDialogOptions{kExportGroupTitle, kGroupFileFilter, kGroupFileExt, exportDir, group.Name + ".cgf"});
   if (!path) return false;
@@ -104,7 +104,7 @@ bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir) {
   return true;
 }
 
-GroupImport ImportGroup(GroupTable& table, Ui& ui, std::string& importDir, const std::string& programDir,
+GroupImport ImportGroup(GroupTable& table, Messages& ui, std::string& importDir, const std::string& programDir,
                         const CaptionFunction& makeCaption) {
   const auto path = ui.OpenFileDialog(FileDialogOptions{kImportGroupTitle, kGroupFileFilter, "", importDir, ""});
   if (!path) return {};

@@ -8,7 +8,7 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
 
 inline constexpr const char* kExportGroupTitle = "Export Group File";
 inline constexpr const char* kImportGroupTitle = "Import Group File";
@@ -31,17 +31,17 @@ struct GroupImport {
 // New Group dialog would not give (empty, or with a line break) is told and
 // another asked for. The caller
 // makes the imported group current and rebuilds its lists.
-GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Ui& ui, const std::string& programDir,
-                              const CaptionFunction& makeCaption);
+GroupImport LoadGroupFromFile(GroupTable& table, const std::string& fileName, Messages& ui,
+                              const std::string& programDir, const CaptionFunction& makeCaption);
 
 // The group menu's export command: asks for the file in `exportDir`,
 // refuses illegal names, writes the file and remembers its folder. True when
 // a file was written.
-bool ExportGroup(const TGroup& group, Ui& ui, std::string& exportDir);
+bool ExportGroup(const TGroup& group, Messages& ui, std::string& exportDir);
 
 // The group menu's import command: asks for the file in `importDir`,
 // imports it and remembers its folder.
-GroupImport ImportGroup(GroupTable& table, Ui& ui, std::string& importDir, const std::string& programDir,
+GroupImport ImportGroup(GroupTable& table, Messages& ui, std::string& importDir, const std::string& programDir,
                         const CaptionFunction& makeCaption);
 
 }  // namespace cvd

@@ -4,7 +4,7 @@
 
 #include "core/clipboard/ClipFill.h"
 #include "core/groups/GroupFileActions.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/util/Text.h"
 
 namespace cvd {
@@ -13,7 +13,8 @@ std::string GroupExistsText(const std::string& name) {
   return "The \"" + name + "\" group already exists.\n\nPlease choose another name.";
 }
 
-GroupOperations::GroupOperations(GroupTable& table, Settings& settings, Directories& dirs, Ui& ui, GroupHooks hooks)
+GroupOperations::GroupOperations(GroupTable& table, Settings& settings, Directories& dirs, Messages& ui,
+                                 GroupHooks hooks)
     : table_(table), settings_(settings), dirs_(dirs), ui_(ui), hooks_(std::move(hooks)) {}
 
 int GroupOperations::ListPosition(const std::string& name) const {

@@ -13,7 +13,7 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
 
 inline constexpr const char* kNewGroupCaption = "Create New Group";
 inline constexpr const char* kNewGroupPrompt = "What would you like to name the new group?";
@@ -35,7 +35,7 @@ struct GroupHooks {
 
 class GroupOperations {
  public:
-  GroupOperations(GroupTable& table, Settings& settings, Directories& dirs, Ui& ui, GroupHooks hooks);
+  GroupOperations(GroupTable& table, Settings& settings, Directories& dirs, Messages& ui, GroupHooks hooks);
 
   // Each returns what the button editor needs to follow the change.
   // The GroupList position of the new group, or -1.
@@ -75,7 +75,7 @@ class GroupOperations {
   GroupTable& table_;
   Settings& settings_;
   Directories& dirs_;
-  Ui& ui_;
+  Messages& ui_;
   GroupHooks hooks_;
 };
 

@@ -11,12 +11,13 @@ void RunSeam(const std::function<void()>& work) {
 }
 }  // namespace
 
-WindowMenus::WindowMenus(GroupTable& table, Settings& settings, Directories& dirs, Ui& ui, QuickFixRunner& quickFixes,
+WindowMenus::WindowMenus(GroupTable& table, Settings& settings, Directories& dirs, Messages& ui,
+                         ButtonWindowView& windowView, ColorDialogView& colors, QuickFixRunner& quickFixes,
                          GroupHooks groupHooks, ButtonHooks buttonHooks)
     : table_(table),
       settings_(settings),
       groups_(table, settings, dirs, ui, std::move(groupHooks)),
-      buttons_(table, settings, ui, quickFixes, std::move(buttonHooks)) {}
+      buttons_(table, settings, ui, windowView, colors, quickFixes, std::move(buttonHooks)) {}
 
 void WindowMenus::Choose(int command) {
   if (table_.CurrentGroup < 1 || table_.CurrentGroup > table_.GroupCount()) return;

@@ -52,8 +52,8 @@ struct MenuSeams {
 
 class WindowMenus {
  public:
-  WindowMenus(GroupTable& table, Settings& settings, Directories& dirs, Ui& ui, QuickFixRunner& quickFixes,
-              GroupHooks groupHooks, ButtonHooks buttonHooks);
+  WindowMenus(GroupTable& table, Settings& settings, Directories& dirs, Messages& ui, ButtonWindowView& windowView,
+              ColorDialogView& colors, QuickFixRunner& quickFixes, GroupHooks groupHooks, ButtonHooks buttonHooks);
 
   void SetSeams(MenuSeams seams) { seams_ = std::move(seams); }
 

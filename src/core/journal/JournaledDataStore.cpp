@@ -4,7 +4,8 @@
 #include "core/data/DataFile.h"
 #include "core/journal/JournalReplay.h"
 #include "core/log/Log.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
+#include "core/ports/TrayView.h"
 #include "core/util/KeepAside.h"
 
 namespace cvd {
@@ -31,9 +32,9 @@ std::string DamagedJournalText(const std::string& path, const std::string& reaso
 
 }  // namespace
 
-JournaledDataStore::JournaledDataStore(GroupTable& table, std::string programDir, Ui& ui, EventLoop& loop,
-                                       JournalFiles& files)
-    : table_(table), programDir_(std::move(programDir)), ui_(ui), files_(files), journal_(files) {
+JournaledDataStore::JournaledDataStore(GroupTable& table, std::string programDir, Messages& ui, TrayView& tray,
+                                       EventLoop& loop, JournalFiles& files)
+    : table_(table), programDir_(std::move(programDir)), ui_(ui), tray_(tray), files_(files), journal_(files) {
   retryTimer_ = loop.CreateTimer(kJournalRetryMs, true, [this] { Flush(); });
 }
 
@@ -147,7 +148,7 @@ bool JournaledDataStore::Flush() {
   if (!outage_) {
     outage_ = true;
     LogWarning("journal", "cannot journal new clips: " + error + "; they are kept in memory and retried");
-    ui_.Balloon("Corvinade", OutageText(error), kNoticeSeconds);
+    tray_.Balloon("Corvinade", OutageText(error), kNoticeSeconds);
   }
   return false;
 }

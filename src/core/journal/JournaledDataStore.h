@@ -20,14 +20,15 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
+class TrayView;
 
 // How long an unwritable journal waits before the next attempt.
 inline constexpr int kJournalRetryMs = 2000;
 
 class JournaledDataStore : public DataFileStore {
  public:
-  JournaledDataStore(GroupTable& table, std::string programDir, Ui& ui, EventLoop& loop,
+  JournaledDataStore(GroupTable& table, std::string programDir, Messages& ui, TrayView& tray, EventLoop& loop,
                      JournalFiles& files = SystemJournalFiles());
 
   // Loads `dataDir` + "corvinade.dat", replays the journal entries it lacks,
@@ -62,7 +63,8 @@ class JournaledDataStore : public DataFileStore {
 
   GroupTable& table_;
   std::string programDir_;
-  Ui& ui_;
+  Messages& ui_;
+  TrayView& tray_;
   JournalFiles& files_;
   ClipJournal journal_;
   int replayed_ = 0;

@@ -63,7 +63,7 @@ bool GroupMonitor::ShowGroup(int g) {
     }
   }
   bool shown = false;
-  if (!ports_.ui.ButtonWindowVisible()) {
+  if (!ports_.windowView.ButtonWindowVisible()) {
     window_.ShowButtonWindow();
     // The user is working in the window that was just activated.
     ports_.windows.Activate(tracker_.LastTarget());

@@ -8,9 +8,10 @@
 
 #include "core/data/GroupTable.h"
 #include "core/fade/Fader.h"
+#include "core/ports/ButtonWindowView.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Keyboard.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Windows.h"
 #include "core/target/TargetTracker.h"
 #include "core/target/WindowPick.h"
@@ -21,9 +22,10 @@ namespace cvd {
 
 struct MonitorPorts {
   EventLoop& loop;
-  Ui& ui;
+  Messages& ui;
   Windows& windows;
   Keyboard& keyboard;
+  ButtonWindowView& windowView;
 };
 
 struct MonitorHooks {

@@ -125,7 +125,7 @@ void Paster::MarkUsed(int group, int button) {
   }
   TGroup& g = table_.Groups[group];
   g.Buttons.SetUsed(button, true);
-  if (group == table_.CurrentGroup && g.TrackUsed) ports_.ui.SetCaptionColor(button, clGray);
+  if (group == table_.CurrentGroup && g.TrackUsed) ports_.windowView.SetCaptionColor(button, clGray);
 }
 
 bool Paster::TestPasteMethod(const PasteMethod& method, const std::string& title) {

@@ -10,10 +10,11 @@
 #include "core/paste/KeyMacroSender.h"
 #include "core/paste/PasteMethods.h"
 #include "core/paste/TerminalPaste.h"
+#include "core/ports/ButtonWindowView.h"
 #include "core/ports/Clipboard.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Keyboard.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Windows.h"
 
 namespace cvd {
@@ -33,7 +34,8 @@ struct PastePorts {
   Clipboard& clipboard;
   Keyboard& keyboard;
   Windows& windows;
-  Ui& ui;
+  Messages& ui;
+  ButtonWindowView& windowView;
 };
 
 class Paster {

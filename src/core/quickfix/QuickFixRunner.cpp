@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ports/Messages.h"
 #include "core/ports/Shell.h"
-#include "core/ports/Ui.h"
 #include "core/quickfix/Dial.h"
 #include "core/quickfix/QuickFixMenu.h"
 

@@ -16,7 +16,7 @@
 namespace cvd {
 
 class Shell;
-class Ui;
+class Messages;
 
 // The button editor's text box and name box; the selection is in bytes.
 struct EditorText {
@@ -44,7 +44,7 @@ struct QuickFixHost {
   GroupTable* table = nullptr;
   const QuickFixList* fixes = nullptr;
   Shell* shell = nullptr;  // null: calls cannot be placed
-  Ui* ui = nullptr;
+  Messages* ui = nullptr;
   CaptionFunction makeCaption;           // MakeCaption of the button window
   std::function<void()> display;         // Display
   std::function<void()> resetFadeTimer;  // ResetFadeTimer

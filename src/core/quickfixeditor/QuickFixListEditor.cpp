@@ -4,9 +4,10 @@
 
 #include "core/data/Colors.h"
 #include "core/groups/FavoriteColors.h"
+#include "core/ports/ColorDialogView.h"
 #include "core/ports/Hotkeys.h"
+#include "core/ports/Messages.h"
 #include "core/ports/QuickFixEditorView.h"
-#include "core/ports/Ui.h"
 #include "core/quickfixeditor/QuickFixFunctions.h"
 #include "core/settings/Settings.h"
 #include "core/shortcuts/KeyValue.h"
@@ -33,9 +34,9 @@ int MovedPosition(int position, int from, int to) {
 
 }  // namespace
 
-QuickFixListEditor::QuickFixListEditor(Settings& settings, Ui& ui, Hotkeys& hotkeys, QuickFixEditorView& view,
-                                       QuickFixEditorHooks hooks)
-    : settings_(settings), ui_(ui), hotkeys_(hotkeys), view_(view), hooks_(std::move(hooks)) {}
+QuickFixListEditor::QuickFixListEditor(Settings& settings, Messages& ui, ColorDialogView& colors, Hotkeys& hotkeys,
+                                       QuickFixEditorView& view, QuickFixEditorHooks hooks)
+    : settings_(settings), ui_(ui), colors_(colors), hotkeys_(hotkeys), view_(view), hooks_(std::move(hooks)) {}
 
 int QuickFixListEditor::Count() const { return settings_.QuickFixes.Count(); }
 
@@ -195,7 +196,7 @@ void QuickFixListEditor::FunctionDoubleClick(std::string_view displayName) {
   const std::string keyword = function.keyword;
   std::string argument;
   if (keyword == "ButtonColor") {
-    const ColorDialogResult result = ui_.ColorDialog(ColorPair{clBlack, clBtnFace}, Favorites(settings_));
+    const ColorDialogResult result = colors_.ColorDialog(ColorPair{clBlack, clBtnFace}, Favorites(settings_));
     SetFavorites(settings_, result.favorites);
     if (!result.chosen) return;
     argument = ColorToString(result.chosen->face) + "," + ColorToString(result.chosen->text);

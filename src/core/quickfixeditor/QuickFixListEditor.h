@@ -17,7 +17,8 @@ namespace cvd {
 
 class Hotkeys;
 class QuickFixEditorView;
-class Ui;
+class Messages;
+class ColorDialogView;
 struct Settings;
 
 inline constexpr const char* kMaxQuickFixesText =
@@ -44,7 +45,8 @@ inline constexpr std::array<Gesture, 4> kMenuGestures{Gesture::Right, Gesture::L
 
 class QuickFixListEditor {
  public:
-  QuickFixListEditor(Settings& settings, Ui& ui, Hotkeys& hotkeys, QuickFixEditorView& view, QuickFixEditorHooks hooks);
+  QuickFixListEditor(Settings& settings, Messages& ui, ColorDialogView& colors, Hotkeys& hotkeys,
+                     QuickFixEditorView& view, QuickFixEditorHooks hooks);
 
   // The setup dialog's Shortcuts page on a given row; without it "Change
   // shortcut key" is not offered.
@@ -97,7 +99,8 @@ class QuickFixListEditor {
   void ListChanged();
 
   Settings& settings_;
-  Ui& ui_;
+  Messages& ui_;
+  ColorDialogView& colors_;
   Hotkeys& hotkeys_;
   QuickFixEditorView& view_;
   QuickFixEditorHooks hooks_;

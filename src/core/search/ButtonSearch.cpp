@@ -186,7 +186,7 @@ void ButtonSearch::ShowClick(std::optional<int> row) {
   if (!hit) return;
   MakeGroupCurrent(hit->group);
   if (parts_.table.CurrentGroup != hit->group) return;
-  if (!ports_.ui.ButtonWindowVisible()) parts_.window.ShowButtonWindow();
+  if (!ports_.windowView.ButtonWindowVisible()) parts_.window.ShowButtonWindow();
   // A blink still running ends in its button's normal colours.
   if (showTimer_->IsActive() && showGroup_ == hit->group && showButton_ <= parts_.table.Current().TotalButtons()) {
     parts_.window.RestoreColorButton(showButton_);

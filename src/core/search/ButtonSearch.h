@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "core/data/GroupTable.h"
+#include "core/ports/ButtonWindowView.h"
 #include "core/ports/EventLoop.h"
+#include "core/ports/Messages.h"
 #include "core/ports/SearchView.h"
-#include "core/ports/Ui.h"
 #include "core/ports/Windows.h"
 #include "core/search/SearchScan.h"
 #include "core/settings/Settings.h"
@@ -31,9 +32,10 @@ enum class SearchOption { AllGroups, CaseSensitive, ButtonName, ButtonText };
 
 struct SearchPorts {
   EventLoop& loop;
-  Ui& ui;
+  Messages& ui;
   Windows& windows;
   SearchView& view;
+  ButtonWindowView& windowView;
 };
 
 // The parts of the button window a hit is shown and pasted through.

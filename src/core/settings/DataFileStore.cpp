@@ -1,11 +1,11 @@
 #include "core/settings/DataFileStore.h"
 
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 
 namespace cvd {
 
 DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Ui& ui, const DataBytesSeen& seen) {
+                        const LegacyDisplay& legacy, Messages& ui, const DataBytesSeen& seen) {
   DataLoadResult result = LoadDataFile(table, dataDir, programDir, legacy, seen);
   for (const std::string& message : result.messages) ui.CursorMessageDlg(message, MsgKind::Error, MsgButtons::Ok);
   return result;

@@ -9,12 +9,12 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
 
 // Loads the data file (see LoadDataFile) and tells the user, through `ui`,
 // what went wrong with it.
 DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Ui& ui, const DataBytesSeen& seen = {});
+                        const LegacyDisplay& legacy, Messages& ui, const DataBytesSeen& seen = {});
 
 class DataFileStore {
  public:
@@ -31,7 +31,7 @@ class DataFileStore {
 // The program's own: the group table and the data file.
 class GroupTableStore : public DataFileStore {
  public:
-  GroupTableStore(GroupTable& table, std::string programDir, Ui& ui)
+  GroupTableStore(GroupTable& table, std::string programDir, Messages& ui)
       : table_(table), programDir_(std::move(programDir)), ui_(ui) {}
   void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) override;
   bool SaveData(const std::string& dataDir, std::string& error) override;
@@ -39,7 +39,7 @@ class GroupTableStore : public DataFileStore {
  private:
   GroupTable& table_;
   std::string programDir_;
-  Ui& ui_;
+  Messages& ui_;
 };
 
 }  // namespace cvd

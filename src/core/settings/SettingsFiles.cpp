@@ -1,7 +1,8 @@
 #include "core/settings/SettingsFiles.h"
 
 #include "core/log/Log.h"
-#include "core/ports/Ui.h"
+#include "core/ports/ButtonWindowView.h"
+#include "core/ports/Messages.h"
 #include "core/settings/IniDamage.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/TerminalsIni.h"
@@ -15,11 +16,13 @@ std::string CannotCreateFileText(const std::string& path, const std::string& rea
   return "Cannot create file \"" + path + "\". " + reason;
 }
 
-SettingsFiles::SettingsFiles(Settings& settings, Directories& dirs, GroupTable& table, Ui& ui, DataFileStore& data)
+SettingsFiles::SettingsFiles(Settings& settings, Directories& dirs, GroupTable& table, Messages& ui,
+                             ButtonWindowView& screen, DataFileStore& data)
     : settings_(settings),
       dirs_(dirs),
       table_(table),
       ui_(ui),
+      screen_(screen),
       data_(data),
       reader_([](const std::string& path, std::string& bytes, std::string* error, bool* missing) {
         return ReadWholeFile(path, bytes, error, missing);
@@ -143,7 +146,7 @@ void SettingsFiles::LoadSettings() {
   if (FileExists(DataFilePath())) ReadEarlySettings(ini, settings_, legacy_);
   data_.LoadData(dirs_.DataDir, settings_.Legacy);
 
-  ReadMainSettings(ini, settings_, ui_.Screen(), dirs_.DataDir);
+  ReadMainSettings(ini, settings_, screen_.Screen(), dirs_.DataDir);
   ReadTerminalSettings(ini, settings_.Terminals);
 }
 

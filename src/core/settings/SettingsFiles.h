@@ -15,7 +15,8 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
+class ButtonWindowView;
 
 inline constexpr const char* kDataDirMissingText = "Unable to access data directory:\n";
 inline constexpr const char* kDataDirChangedText = "Data directory changed to:";
@@ -28,7 +29,8 @@ using SettingsFileReader =
 class SettingsFiles {
  public:
   // `dirs` must hold ProgramDir and DefaultDataDir (GetAppDataFolderPath).
-  SettingsFiles(Settings& settings, Directories& dirs, GroupTable& table, Ui& ui, DataFileStore& data);
+  SettingsFiles(Settings& settings, Directories& dirs, GroupTable& table, Messages& ui, ButtonWindowView& screen,
+                DataFileStore& data);
 
   // The font of the button window, for the legacy font keys.
   void SetLegacyFont(const std::string& name, int size);
@@ -62,7 +64,7 @@ class SettingsFiles {
 
   Settings& Model() { return settings_; }
   Directories& Dirs() { return dirs_; }
-  Ui& GetUi() { return ui_; }
+  Messages& GetUi() { return ui_; }
 
  private:
   // What could be read of a settings file; `damage` says why it is damaged
@@ -83,7 +85,9 @@ class SettingsFiles {
   Settings& settings_;
   Directories& dirs_;
   GroupTable& table_;
-  Ui& ui_;
+  Messages& ui_;
+  // Where the stored window positions are placed.
+  ButtonWindowView& screen_;
   DataFileStore& data_;
   LegacyDefaults legacy_;
   std::function<int(const std::string&)> shareLineCounter_;

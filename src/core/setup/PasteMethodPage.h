@@ -8,7 +8,7 @@
 #include "core/paste/PasteMethods.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Keyboard.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Windows.h"
 #include "core/target/WindowPick.h"
 
@@ -18,7 +18,7 @@ class Paster;
 
 struct PasteMethodPorts {
   EventLoop& loop;
-  Ui& ui;
+  Messages& ui;
   Windows& windows;
   Keyboard& keyboard;
 };

@@ -1,12 +1,12 @@
 #include "core/setup/SetupDialog.h"
 
 #include "core/fade/FadeOptions.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Shell.h"
-#include "core/ports/Ui.h"
 
 namespace cvd {
 
-SetupDialog::SetupDialog(SetupParts parts, Ui& ui, Shell& shell, SetupView& view, SetupHooks hooks)
+SetupDialog::SetupDialog(SetupParts parts, Messages& ui, Shell& shell, SetupView& view, SetupHooks hooks)
     : settings_(parts.settings),
       dirs_(parts.dirs),
       table_(parts.table),

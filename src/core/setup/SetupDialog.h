@@ -59,7 +59,7 @@ struct SetupParts {
 
 class SetupDialog {
  public:
-  SetupDialog(SetupParts parts, Ui& ui, Shell& shell, SetupView& view, SetupHooks hooks);
+  SetupDialog(SetupParts parts, Messages& ui, Shell& shell, SetupView& view, SetupHooks hooks);
 
   // The tray menu's "Settings": the page the dialog was last on.
   void MenuSetupClick();
@@ -115,7 +115,7 @@ class SetupDialog {
   GroupTable& table_;
   BackupActions& backup_;
   DesktopActions& desktop_;
-  Ui& ui_;
+  Messages& ui_;
   Shell& shell_;
   SetupView& view_;
   SetupHooks hooks_;

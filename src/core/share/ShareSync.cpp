@@ -4,8 +4,9 @@
 
 #include "core/clipboard/ClipFill.h"
 #include "core/ports/FolderWatch.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Shell.h"
-#include "core/ports/Ui.h"
+#include "core/ports/TrayView.h"
 
 namespace cvd {
 
@@ -17,13 +18,14 @@ std::vector<ShareListItem> UpdateShareList(const GroupTable& table) {
 
 std::int32_t CountShareFileLines(const std::string& shareDir) { return GetShareFileLines(ShareFilePath(shareDir)); }
 
-ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Ui& ui,
-                     Shell& shell, FolderWatch& watch, ShareHooks hooks)
+ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Messages& ui,
+                     TrayView& tray, Shell& shell, FolderWatch& watch, ShareHooks hooks)
     : table_(table),
       settings_(settings),
       dirs_(dirs),
       loop_(loop),
       ui_(ui),
+      tray_(tray),
       shell_(shell),
       watch_(watch),
       hooks_(std::move(hooks)) {
@@ -84,7 +86,7 @@ void ShareSync::ReportOnce(const std::string& reason) {
   if (errorReported_) return;
   errorReported_ = true;
   const std::string text = kShareAccessText + dirs_.ShareDir + "\n\n" + reason;
-  Ui* ui = &ui_;
+  Messages* ui = &ui_;
   // Shown from the event loop, so that a capture or pass is never held up by it.
   loop_.Post([ui, text] { ui->CursorMessageDlg(text, MsgKind::Error, MsgButtons::Ok); });
 }
@@ -139,8 +141,8 @@ void ShareSync::TakeSlice() {
     FillButton(g, entry->text, pass.first);
     if (g == table_.CurrentGroup) pass.redraw = true;
     if (pass.first && settings_.ShowShareMsg) {
-      ui_.Balloon("Corvinade", "New shared clipboard information added to the " + table_.Groups[g].Name + " group.",
-                  20);
+      tray_.Balloon("Corvinade", "New shared clipboard information added to the " + table_.Groups[g].Name + " group.",
+                    20);
     }
     pass.first = false;
   }

@@ -21,7 +21,8 @@
 
 namespace cvd {
 
-class Ui;
+class Messages;
+class TrayView;
 class Shell;
 class FolderWatch;
 
@@ -66,8 +67,8 @@ class ShareSync {
   // folder; both are read when used, so changes apply at once. `shell` plays
   // sounds and `watch` reports folder changes. All of them must outlive this
   // object.
-  ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Ui& ui, Shell& shell,
-            FolderWatch& watch, ShareHooks hooks);
+  ShareSync(GroupTable& table, Settings& settings, const Directories& dirs, EventLoop& loop, Messages& ui,
+            TrayView& tray, Shell& shell, FolderWatch& watch, ShareHooks hooks);
   ~ShareSync();
   ShareSync(const ShareSync&) = delete;
   ShareSync& operator=(const ShareSync&) = delete;
@@ -109,7 +110,8 @@ class ShareSync {
   Settings& settings_;
   const Directories& dirs_;
   EventLoop& loop_;
-  Ui& ui_;
+  Messages& ui_;
+  TrayView& tray_;
   Shell& shell_;
   FolderWatch& watch_;
   ShareHooks hooks_;

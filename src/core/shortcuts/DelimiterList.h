@@ -1,11 +1,11 @@
 #pragma once
 // The delimiter list of "Paste all buttons": named key macros, one of which
 // is sent between two pasted buttons. The view shows the rows and calls
-// these operations; the questions go through the Ui port.
+// these operations; the questions go through the Messages port.
 #include <string>
 #include <vector>
 
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/settings/Settings.h"
 
 namespace cvd {
@@ -13,7 +13,7 @@ namespace cvd {
 class DelimiterList {
  public:
   // `list` is the settings' list; `separator` receives the chosen value.
-  DelimiterList(Ui& ui, std::vector<Delimiter>& list, std::string& separator)
+  DelimiterList(Messages& ui, std::vector<Delimiter>& list, std::string& separator)
       : ui_(ui), list_(list), separator_(separator) {}
 
   // The dialog opens: a list emptied by a damaged settings file gets its
@@ -33,7 +33,7 @@ class DelimiterList {
   std::string& Cell(int column, int row);
   void HandOver();
 
-  Ui& ui_;
+  Messages& ui_;
   std::vector<Delimiter>& list_;
   std::string& separator_;
   int row_ = 0;

@@ -94,7 +94,7 @@ void ShortcutKeys::HotKeyPressed(int id) {
   }
   if (id == hkiEnable || id == hkiDisable) {
     settings.HotKeysEnabled = id == hkiEnable;
-    ports_.ui.Balloon(kBalloonTitle, id == hkiEnable ? kEnabledText : kDisabledText, kBalloonSeconds);
+    ports_.tray.Balloon(kBalloonTitle, id == hkiEnable ? kEnabledText : kDisabledText, kBalloonSeconds);
     return;
   }
   if (!settings.HotKeysEnabled) {
@@ -107,7 +107,7 @@ void ShortcutKeys::HotKeyPressed(int id) {
   ButtonWindow& window = parts_.window;
   switch (id) {
     case hkiShowWindow:
-      if (!ports_.ui.ButtonWindowVisible()) {
+      if (!ports_.windowView.ButtonWindowVisible()) {
         window.ShowButtonWindow();
       } else if (!table.GroupList.empty()) {
         const int next = (std::max(0, table.CurrentListPosition()) + 1) % static_cast<int>(table.GroupList.size());
@@ -182,7 +182,7 @@ bool ShortcutKeys::LastCopiedUsable() const {
 }
 
 void ShortcutKeys::ShowIfHidden() {
-  if (!ports_.ui.ButtonWindowVisible()) parts_.window.ShowButtonWindow();
+  if (!ports_.windowView.ButtonWindowVisible()) parts_.window.ShowButtonWindow();
 }
 
 void ShortcutKeys::Redisplay() {

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "core/data/GroupTable.h"
+#include "core/ports/ButtonWindowView.h"
 #include "core/ports/Clipboard.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Keyboard.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
+#include "core/ports/TrayView.h"
 #include "core/ports/Windows.h"
 #include "core/settings/Settings.h"
 #include "core/shortcuts/DelimiterList.h"
@@ -29,11 +31,13 @@ class TargetTracker;
 
 struct ShortcutPorts {
   Hotkeys& hotkeys;
-  Ui& ui;
+  Messages& ui;
   EventLoop& loop;
   Keyboard& keyboard;
   Clipboard& clipboard;
   Windows& windows;
+  TrayView& tray;
+  ButtonWindowView& windowView;
 };
 
 // The subsystems the functions act through.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/ports/Hotkeys.h"
-#include "core/ports/Ui.h"
+#include "core/ports/Messages.h"
 #include "core/settings/Settings.h"
 
 namespace cvd {
@@ -26,7 +26,7 @@ struct KeyBoxes {
 
 class ShortcutPage {
  public:
-  ShortcutPage(Hotkeys& hotkeys, Ui& ui, Settings& settings) : hotkeys_(hotkeys), ui_(ui), settings_(settings) {}
+  ShortcutPage(Hotkeys& hotkeys, Messages& ui, Settings& settings) : hotkeys_(hotkeys), ui_(ui), settings_(settings) {}
 
   // Rows 0..19 for the fixed functions, 20 + i for quick fix i.
   void UpdateShortcutList();
@@ -46,7 +46,7 @@ class ShortcutPage {
   void StoreValue(int row, int value);
 
   Hotkeys& hotkeys_;
-  Ui& ui_;
+  Messages& ui_;
   Settings& settings_;
   std::vector<ShortcutRow> rows_;
   int selectedRow_ = -1;

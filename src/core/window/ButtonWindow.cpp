@@ -37,7 +37,7 @@ void ButtonWindow::RestoreColorButton(int button) {
 void ButtonWindow::ShowButtonWindow() { ui_.ShowButtonWindow(); }
 
 void ButtonWindow::CloseButtonWindow() {
-  ui_.HideHint();
+  hints_.HideHint();
   ui_.HideButtonWindow();
 }
 
@@ -76,7 +76,7 @@ void ButtonWindow::SwitchToGroup(int groupIndex, bool storePosition) {
 
 void ButtonWindow::ResetHint() {
   hint_ = HintState{};
-  ui_.HideHint();
+  hints_.HideHint();
 }
 
 void ButtonWindow::HoverHintStep() {
@@ -86,14 +86,14 @@ void ButtonWindow::HoverHintStep() {
   if (b > group.TotalButtons()) b = -1;
   switch (HoverStep(hint_, b)) {
     case HintAction::None: return;
-    case HintAction::Hide: ui_.HideHint(); return;
+    case HintAction::Hide: hints_.HideHint(); return;
     case HintAction::Show: break;
   }
   const std::string text = HintText(group, b);
   Size size = measure_.HintSize(text, MaxHintWidth);
   if (size.height > MaxHintHeight) size.height = MaxHintHeight;
   const Point where = HintPosition(group.HintType, ui_.ButtonWindowFrame(), ui_.PointerPosition(), size);
-  ui_.ShowHint(text, Rect{where.x, where.y, size.width, size.height});
+  hints_.ShowHint(text, Rect{where.x, where.y, size.width, size.height});
 }
 
 }  // namespace cvd

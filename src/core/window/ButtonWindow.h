@@ -5,15 +5,17 @@
 #include <string>
 
 #include "core/data/GroupTable.h"
+#include "core/ports/ButtonWindowView.h"
+#include "core/ports/HintView.h"
 #include "core/ports/TextMeasure.h"
-#include "core/ports/Ui.h"
 #include "core/window/Hints.h"
 
 namespace cvd {
 
 class ButtonWindow {
  public:
-  ButtonWindow(Ui& ui, TextMeasure& measure, GroupTable& table) : ui_(ui), measure_(measure), table_(table) {}
+  ButtonWindow(ButtonWindowView& ui, HintView& hints, TextMeasure& measure, GroupTable& table)
+      : ui_(ui), hints_(hints), measure_(measure), table_(table) {}
 
   // Lays the window out for the current group.
   void Display();
@@ -52,7 +54,8 @@ class ButtonWindow {
  private:
   void SwitchToGroup(int groupIndex, bool storePosition);
 
-  Ui& ui_;
+  ButtonWindowView& ui_;
+  HintView& hints_;
   TextMeasure& measure_;
   GroupTable& table_;
   HintState hint_;

@@ -2,7 +2,7 @@
 
 namespace cvd {
 
-HoverTimer::HoverTimer(EventLoop& loop, Windows& windows, Ui& ui, std::function<void()> hintStep,
+HoverTimer::HoverTimer(EventLoop& loop, Windows& windows, ButtonWindowView& ui, std::function<void()> hintStep,
                        std::function<void()> trackStep)
     : windows_(windows), ui_(ui), hintStep_(std::move(hintStep)), trackStep_(std::move(trackStep)) {
   timer_ = loop.CreateTimer(100, false, [this] {

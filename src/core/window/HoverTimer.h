@@ -6,15 +6,15 @@
 #include <functional>
 #include <memory>
 
+#include "core/ports/ButtonWindowView.h"
 #include "core/ports/EventLoop.h"
-#include "core/ports/Ui.h"
 #include "core/ports/Windows.h"
 
 namespace cvd {
 
 class HoverTimer {
  public:
-  HoverTimer(EventLoop& loop, Windows& windows, Ui& ui, std::function<void()> hintStep,
+  HoverTimer(EventLoop& loop, Windows& windows, ButtonWindowView& ui, std::function<void()> hintStep,
              std::function<void()> trackStep);
   ~HoverTimer();
   HoverTimer(const HoverTimer&) = delete;
@@ -31,7 +31,7 @@ class HoverTimer {
   void Update();
 
   Windows& windows_;
-  Ui& ui_;
+  ButtonWindowView& ui_;
   std::function<void()> hintStep_;
   std::function<void()> trackStep_;
   std::unique_ptr<Timer> timer_;

@@ -3,7 +3,7 @@
 // unlock when it was shown before.
 #include <functional>
 
-#include "core/ports/Ui.h"
+#include "core/ports/ButtonWindowView.h"
 #include "core/window/ButtonWindow.h"
 
 namespace cvd {
@@ -11,7 +11,7 @@ namespace cvd {
 class SessionLock {
  public:
   // `restore` shows the window again as a click on the tray icon does.
-  SessionLock(Ui& ui, ButtonWindow& window, std::function<void()> restore)
+  SessionLock(ButtonWindowView& ui, ButtonWindow& window, std::function<void()> restore)
       : ui_(ui), window_(window), restore_(std::move(restore)) {}
 
   // Start-up: a window meant to show stays hidden until the session is unlocked.
@@ -23,7 +23,7 @@ class SessionLock {
   bool WasVisible() const { return wasVisible_; }
 
  private:
-  Ui& ui_;
+  ButtonWindowView& ui_;
   ButtonWindow& window_;
   std::function<void()> restore_;
   bool locked_ = false;

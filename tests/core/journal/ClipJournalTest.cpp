@@ -122,7 +122,7 @@ TEST(ClipJournal, DamagedLinesAreSkippedAndAppendingGoesOn) {
 // made on another thread).
 struct Folder {
   explicit Folder(bool big = false, JournalFiles& files = SystemJournalFiles())
-      : store{table, tmp.Sub("prog"), ui, loop, files} {
+      : store{table, tmp.Sub("prog"), ui, ui, loop, files} {
     store.LoadData(dir, LegacyDisplay{});
     if (big) {
       TGroup& other = table.Groups[table.AddGroup("Big", "")];
@@ -141,7 +141,7 @@ struct Folder {
   // `restartUi`.
   std::vector<std::string> Restart(JournalFiles& files = SystemJournalFiles()) {
     GroupTable after;
-    JournaledDataStore next(after, tmp.Sub("prog"), restartUi, loop, files);
+    JournaledDataStore next(after, tmp.Sub("prog"), restartUi, restartUi, loop, files);
     next.LoadData(dir, LegacyDisplay{});
     return Texts(after.Current());
   }

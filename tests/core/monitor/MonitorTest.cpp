@@ -110,13 +110,13 @@ TEST(GroupMonitorTest, NoSwitchWhileBusy) {
   h.Start();
   h.state.table.AddGroup("Shell", "/nonexistent/");
   h.Group(2).MonitorApplication = "xterm";
-  ButtonWindow window(h.ui, h.measure, h.state.table);
+  ButtonWindow window(h.ui, h.ui, h.measure, h.state.table);
   Fader fader(h.loop, h.ui, h.state.settings, window);
   TargetTracker tracker(h.windows);
   bool busy = true;
   std::vector<int> switches;
   GroupMonitor monitor(
-      MonitorPorts{h.loop, h.ui, h.windows, h.keyboard}, h.state.table, window, fader, tracker,
+      MonitorPorts{h.loop, h.ui, h.windows, h.keyboard, h.ui}, h.state.table, window, fader, tracker,
       MonitorHooks{.switchGroup = [&](int position) { switches.push_back(position); }, .busy = [&] { return busy; }});
   monitor.MonitorStep("xterm", "bash", true);
   busy = false;

@@ -36,8 +36,8 @@ class QuickFixListEditorTest : public ::testing::Test {
   FakeHotkeys hotkeys;
   RecordingView view;
   int listChanges = 0;
-  QuickFixListEditor editor{settings, ui, hotkeys, view,
-                            QuickFixEditorHooks{.listChanged = [this] { ++listChanges; }, .closed = [] {}}};
+  QuickFixListEditor editor{
+      settings, ui, ui, hotkeys, view, QuickFixEditorHooks{.listChanged = [this] { ++listChanges; }, .closed = [] {}}};
 };
 
 std::string Exists(const std::string& name) {

@@ -170,7 +170,7 @@ TEST_F(SettingsFilesTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFil
   WriteTextFile(dirs.DefaultDataDir + "corvinade.dat", bytes);
   WriteTextFile(dirs.DefaultDataDir + "corvinade.ini", "[Button]\r\nWidth=150\r\n");
   GroupTableStore realStore(table, dirs.ProgramDir, ui);
-  SettingsFiles files(settings, dirs, table, ui, realStore);
+  SettingsFiles files(settings, dirs, table, ui, ui, realStore);
   files.LoadSettings();
   ASSERT_EQ(table.GroupList, std::vector<std::string>{"Old"});
   EXPECT_EQ(table.Groups[1].ButtonWidth, 150);

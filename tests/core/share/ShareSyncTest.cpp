@@ -69,7 +69,7 @@ class ShareSyncTest : public ::testing::Test {
                       .filled = [this](const TGroup&, const std::string&, std::optional<FillResult>) { ++filled; },
                       .passDone = [this] { ++passesDone; }};
   }
-  ShareSync sync{table, settings, dirs, loop, ui, shell, watch, Hooks()};
+  ShareSync sync{table, settings, dirs, loop, ui, ui, shell, watch, Hooks()};
 };
 
 TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
@@ -184,7 +184,7 @@ TEST_F(ShareSyncTest, StartUpSkipsOldLinesUnlessTheyAreToBeLoaded) {
     std::remove(Path().c_str());
     Add("Home", "old");
     settings.ShareLine = load ? 0 : CountShareFileLines(dirs.ShareDir);
-    ShareSync fresh(table, settings, dirs, loop, ui, shell, watch, Hooks());
+    ShareSync fresh(table, settings, dirs, loop, ui, ui, shell, watch, Hooks());
     fresh.Start();
     Add("Home", load ? "new2" : "new1");
     loop.AdvanceBy(kSharePollMs + kShareTimerMs);
