@@ -49,9 +49,14 @@ class QuickFixRunnerTest : public ::testing::Test {
   test::FakeShell shell;
   test::ScriptedUi ui;
   int displays = 0, fadeResets = 0;
-  QuickFixRunner runner{QuickFixHost{&table, &fixes, &shell, &ui,
-                                     [](const std::string& text) { return "[" + text + "]"; }, [this] { ++displays; },
-                                     [this] { ++fadeResets; }}};
+  QuickFixRunner runner{QuickFixHost{&table,
+                                     &fixes,
+                                     &shell,
+                                     &ui,
+                                     [](const std::string& text) { return "[" + text + "]"; },
+                                     [this] { ++displays; },
+                                     [this] { ++fadeResets; },
+                                     {}}};
 };
 
 TEST_F(QuickFixRunnerTest, ButtonMenuStoresTheResultWithItsCaption) {

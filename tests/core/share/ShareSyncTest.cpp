@@ -68,8 +68,11 @@ class ShareSyncTest : public ::testing::Test {
                  ui,
                  shell,
                  watch,
-                 ShareHooks{[this] { return editor; }, [this] { return pasting; },
-                            [](const std::string& t) { return t; }, [this] { ++displays; }}};
+                 ShareHooks{[this] { return editor; },
+                            [this] { return pasting; },
+                            [](const std::string& t) { return t; },
+                            [this] { ++displays; },
+                            {}}};
 };
 
 TEST_F(ShareSyncTest, ReadPassTakesLinesOfOthersIntoGroupsOfTheSameName) {
