@@ -136,7 +136,7 @@ bool Exists(const std::string& path) {
 // the original name). Returns the copy's path, or empty with `error`.
 std::string KeepDamagedFile(const std::string& path, const std::string_view* bytes, std::string& error) {
   for (int n = 1; n <= kMaxDamagedCopies; ++n) {
-    const std::string copy = path + ".damaged" + (n == 1 ? std::string() : "." + std::to_string(n));
+    std::string copy = path + ".damaged" + (n == 1 ? std::string() : "." + std::to_string(n));
     if (Exists(copy)) continue;
     if (bytes) {
       if (WriteNewFile(copy, std::string(*bytes), &error)) return copy;

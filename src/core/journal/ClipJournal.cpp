@@ -97,7 +97,7 @@ class JournalParser {
 
   void Line(std::string_view line) {
     ++lines_;
-    const std::optional<ParsedLine> parsed = ParseLine(line);
+    std::optional<ParsedLine> parsed = ParseLine(line);
     if (!parsed) {
       ++out_.damagedLines;
       return;
