@@ -3,18 +3,30 @@
 # make package  builds the Debian package build/corvinade_*.deb
 # make fuzz  builds the libFuzzer targets with clang and runs each for
 #            FUZZ_SECONDS (not part of make test)
+# make lint  the formatting check and clang-tidy (on the build folder's
+#            compile_commands.json)
+# make sanitize  the tests under AddressSanitizer + UndefinedBehaviorSanitizer
+#            and the threaded parts under ThreadSanitizer (build-asan, build-tsan)
+# CMAKE_FLAGS adds CMake arguments, e.g. CMAKE_FLAGS=-DCORVINADE_WERROR=ON
+# (what CI builds with: warnings are errors).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 20
 
-.PHONY: run test build deps bench fuzz clean package
+CMAKE_FLAGS ?=
+export CMAKE_FLAGS
+
+.PHONY: run test build deps dev-deps bench fuzz lint sanitize clean package
 
 deps:
 	@bash scripts/install-deps.sh
 
+dev-deps:
+	@bash scripts/install-deps.sh dev
+
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -29,12 +41,17 @@ package: build
 bench: build
 	@$(BUILD_DIR)/corvinade_bench
 
-fuzz:
-	@bash scripts/install-deps.sh fuzz
+fuzz: dev-deps
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCORVINADE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_decrypt fuzz_data_file fuzz_group_file fuzz_settings_file fuzz_quick_fix
-	@bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@JOBS=$(JOBS) bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+lint: dev-deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@JOBS=$(JOBS) bash scripts/lint.sh all $(BUILD_DIR)
+
+sanitize: dev-deps
+	@JOBS=$(JOBS) bash scripts/sanitize.sh all
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a bounded time, starting from the seeds in
-# fuzz/corpus/ (new inputs go to the build folder, never into the sources).
+# Builds every fuzz target in a folder configured with CORVINADE_FUZZ and
+# runs each for a bounded time, starting from the seeds in fuzz/corpus/ (new
+# inputs go to the build folder, never into the sources).
 # Usage: scripts/fuzz.sh BUILD_DIR SECONDS_PER_TARGET
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${1:-build-fuzz}
 SECONDS_PER_TARGET=${2:-20}
+NAMES=(decrypt data_file group_file settings_file quick_fix share_file journal)
 
+cmake --build "$BUILD_DIR" -j "${JOBS:-$(nproc)}" --target "${NAMES[@]/#/fuzz_}"
 status=0
-for name in decrypt data_file group_file settings_file quick_fix; do
+for name in "${NAMES[@]}"; do
   target="$BUILD_DIR/fuzz_$name"
   work="$BUILD_DIR/corpus/$name"
   log="$BUILD_DIR/fuzz_$name.log"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the program and the tests need.
 # Idempotent: packages already present are not touched, and apt is skipped
-# altogether when nothing is missing. With the argument "fuzz" it also
-# installs what the fuzz targets need (make fuzz).
+# altogether when nothing is missing. With the argument "dev" (or "fuzz") it
+# also installs what the checks CI runs need: clang for the sanitizer builds
+# and the fuzz targets, clang-format and clang-tidy (make lint, make
+# sanitize, make fuzz).
 set -euo pipefail
 
 BUILD_PKGS=(
@@ -17,10 +19,10 @@ RUN_PKGS=(
   xvfb xauth openbox tint2 x11-utils xdotool xclip xterm rxvt-unicode imagemagick jq tk
   fonts-dejavu-core procps poppler-utils dbus-daemon dbus-bin xdg-utils lintian man-db
 )
-FUZZ_PKGS=(clang libclang-rt-14-dev)
+DEV_PKGS=(clang libclang-rt-14-dev clang-format clang-tidy)
 
 WANTED=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
-if [ "${1:-}" = "fuzz" ]; then WANTED+=("${FUZZ_PKGS[@]}"); fi
+case "${1:-}" in dev | fuzz) WANTED+=("${DEV_PKGS[@]}") ;; esac
 
 missing=()
 for p in "${WANTED[@]}"; do

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
   engine.FormCreate();
   // What loading and the first layout freed goes back once the window is up.
   QTimer::singleShot(1000, [] { cvd::qt::ReleaseFreedMemory(); });
-  const int status = app.exec();
+  const int status = QApplication::exec();
   engine.FormDestroy();
   cvd::SetLogSink(nullptr);
   return status;

@@ -36,7 +36,7 @@ MsgResult RunCursorMessageDlg(const QString& text, MsgKind kind, MsgButtons butt
       break;
   }
   QCheckBox* check = nullptr;
-  if (dontAskAgain) {
+  if (dontAskAgain != nullptr) {
     check = new QCheckBox(QStringLiteral("Don't ask again."));
     box.setCheckBox(check);
   }

@@ -44,7 +44,7 @@ TmyAboutBox::TmyAboutBox(std::function<void()> mailSupport, QWidget* parent) : Q
   MailLink->setCursor(Qt::PointingHandCursor);
   MailLink->setAutoDefault(false);
   MailLink->setStyleSheet(QStringLiteral("QPushButton { color: blue; text-decoration: underline; border: none; }"));
-  connect(MailLink, &QPushButton::clicked, this, [this, mailSupport] {
+  connect(MailLink, &QPushButton::clicked, this, [this, mailSupport = std::move(mailSupport)] {
     if (mailSupport) mailSupport();
     accept();
   });

@@ -7,6 +7,7 @@
 #include "core/data/GroupFile.h"
 #include "core/data/LineFile.h"
 #include "support/SampleData.h"
+#include "support/TempDir.h"
 
 namespace cvd {
 namespace {
@@ -77,6 +78,29 @@ TEST(ParallelDecipher, ABigDataFileReadsBackWhatWasWritten) {
     const TButton& got = group.group.Buttons[b];
     ASSERT_EQ(std::tie(got.Name, got.Hint, got.Text), std::tie(want.Name, want.Hint, want.Text)) << b;
   }
+}
+
+// A big data file is handed to its watcher on a second thread while it is
+// read: the watcher sees exactly the file's bytes, and the table is what
+// reading the bytes alone gives.
+TEST(ParallelDecipher, ABigDataFileIsSeenWhileItIsRead) {
+  GroupTable table;
+  table.Groups.resize(1);
+  table.Groups.push_back(test::SampleGroup("Big", 4000, 4000, 1));
+  table.GroupList.push_back("Big");
+  const std::string bytes = WriteDataFile(table);
+  ASSERT_GE(bytes.size(), DeferredDecipher::kMinBytes);
+  test::TempDir dir;
+  dir.Write(kDataFileName, bytes);
+  std::string seen;
+  GroupTable loaded;
+  const DataLoadResult result = LoadDataFile(loaded, dir.Path(), "/prog/", LegacyDisplay{},
+                                             [&seen](std::string_view view) { seen.assign(view); });
+  EXPECT_EQ(result.status, DataLoadStatus::Loaded);
+  EXPECT_TRUE(seen == bytes) << seen.size() << " of " << bytes.size() << " bytes seen";
+  const DataFileContents alone = ReadDataFile(bytes, LegacyDisplay{});
+  ASSERT_EQ(loaded.GroupCount(), 1);
+  EXPECT_EQ(loaded.Groups[1], alone.table.Groups[1]);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ Engine& Harness::Start(const Ports& ports, const std::string& programDir) {
 
 void Harness::MakeGroupsABC() {
   GroupTable& t = state.table;
-  t.Groups[1].Name = "A";
+  t.Groups[1].Name = std::string("A");  // gcc 12 warns wrongly (-Wrestrict) on assigning the literal
   t.GroupList = {"A"};
   t.AddGroup("B", "/nonexistent/");
   t.AddGroup("C", "/nonexistent/");

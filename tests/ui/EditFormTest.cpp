@@ -35,7 +35,7 @@ class EditFormTest : public ::testing::Test {
   EditFormTest()
       : ui(form, tray, hint),
         measure(form, hint),
-        state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
+        state{Directories{"/nonexistent/", dir.Path(), dir.Path()}, {}, {}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure, .editorView = &edit}, state) {
     form.SetParts(ButtonWindowPartsOf(engine));
     edit.SetEditor(&engine.Editor());

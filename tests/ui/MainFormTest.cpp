@@ -36,7 +36,7 @@ class MainFormTest : public ::testing::Test {
   MainFormTest()
       : ui(form, tray, hint),
         measure(form, hint),
-        state{Directories{"/nonexistent/", dir.Path(), dir.Path()}},
+        state{Directories{"/nonexistent/", dir.Path(), dir.Path()}, {}, {}},
         engine(Ports{.loop = &loop, .ui = &ui, .measure = &measure}, state) {
     form.SetParts(ButtonWindowPartsOf(engine));
     engine.FormCreate();

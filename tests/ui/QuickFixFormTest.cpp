@@ -54,8 +54,9 @@ TEST_F(QuickFixFormTest, ShowsTheFixesWithTheFirstLoadedAndEveryControlNamed) {
   EXPECT_EQ(form.FixList->item(2)->data(Qt::AccessibleTextRole).toString(),
             "Capitalize First Letters, up mouse gesture");
   for (QWidget* control : form.findChildren<QWidget*>()) {
-    if (control->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(control) && control->isVisible())
+    if (control->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(control) && control->isVisible()) {
       EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
+    }
   }
 }
 

@@ -57,7 +57,9 @@ TEST_F(SetupFormTest, PagesAndControlsCarryCaptionsNamesAndHints) {
   for (const QAbstractButton* control : setup.findChildren<QAbstractButton*>(Qt::FindChildrenRecursively)) {
     if (!qobject_cast<const QCheckBox*>(control) && !qobject_cast<const QPushButton*>(control)) continue;
     EXPECT_FALSE(control->accessibleName().isEmpty()) << control->text().toStdString();
-    if (control != setup.Dummy) EXPECT_FALSE(control->statusTip().isEmpty()) << control->text().toStdString();
+    if (control != setup.Dummy) {
+      EXPECT_FALSE(control->statusTip().isEmpty()) << control->text().toStdString();
+    }
   }
   for (const QWidget* control :
        std::initializer_list<const QWidget*>{setup.FadeTime, setup.FadeLevel, setup.BackupTime, setup.BackupDirectory,

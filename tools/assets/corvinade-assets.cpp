@@ -69,7 +69,7 @@ int BuildIcons(const QString& folder) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  const QStringList args = app.arguments();
+  const QStringList args = QCoreApplication::arguments();
   if (args.size() == 4 && args[1] == "manual") return BuildManual(args[2], args[3]);
   if (args.size() == 3 && args[1] == "icons") return BuildIcons(args[2]);
   return Fail("usage: corvinade-assets manual SOURCE.html OUTPUT.pdf | icons FOLDER");

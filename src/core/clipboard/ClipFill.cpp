@@ -47,7 +47,7 @@ void SetNewNumClipButtons(TGroup& group, int count) {
   auto& buttons = group.Buttons;
   if (count >= clips) {
     // New empty clips come in at the end and move before the permanent buttons.
-    buttons.resize(static_cast<std::size_t>(perms + count + 1), EmptyClipButton());
+    buttons.resize(static_cast<std::size_t>(perms) + static_cast<std::size_t>(count) + 1, EmptyClipButton());
     buttons.Rotate(clips + 1, clips + perms + 1, perms + count + 1);
   } else {
     buttons.erase(count + 1, clips + 1);

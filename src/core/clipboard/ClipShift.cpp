@@ -15,7 +15,7 @@ TButton NewClipButton(std::string text, const CaptionFunction& caption) {
   return clip;
 }
 
-int ShiftInClip(TGroup& group, TButton clip) {
+int ShiftInClip(TGroup& group, const TButton& clip) {
   const int n = group.NumClipButtons;
   if (n < 1 || group.Buttons.size() < static_cast<std::size_t>(n) + 1) return 0;
   // Reordering the records (not copying them) keeps a shift cheap however

@@ -22,7 +22,7 @@ TButton NewClipButton(std::string text, const CaptionFunction& caption);
 // becomes button N. Whole records move; permanent buttons are never touched.
 // Returns the button number filled, or 0 when the group has no clip buttons
 // (or its button array is too short for them), in which case nothing changes.
-int ShiftInClip(TGroup& group, TButton clip);
+int ShiftInClip(TGroup& group, const TButton& clip);
 
 // NewClipButton and ShiftInClip together.
 int ShiftInNewClip(TGroup& group, std::string text, const CaptionFunction& caption);

@@ -79,7 +79,7 @@ bool RunCbc(bool encrypt, const std::string& in, std::string& out) {
                        static_cast<int>(in.size())) != 1)
     return false;
   if (EVP_CipherFinal_ex(ctx, outBytes + written, &tail) != 1) return false;
-  out.resize(static_cast<std::size_t>(written + tail));
+  out.resize(static_cast<std::size_t>(written) + static_cast<std::size_t>(tail));
   return out.size() == in.size();
 }
 

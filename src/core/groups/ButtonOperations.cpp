@@ -71,7 +71,7 @@ void ButtonOperations::MakePermanent(int g, int b) {
   TButton copy = group.Buttons[b];
   copy.Used = false;
   ++group.NumPermButtons;
-  group.Buttons.push_back(std::move(copy));
+  group.Buttons.push_back(copy);
   if (g == table_.CurrentGroup && hooks_.refresh) hooks_.refresh();
   if (hooks_.save) hooks_.save();
 }

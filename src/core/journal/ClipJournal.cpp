@@ -101,7 +101,7 @@ class JournalParser {
   // `cutShort`: the last line, without its line break (a crash mid-write).
   void Line(std::string_view line, bool cutShort = false) {
     ++lines_;
-    const std::optional<ParsedLine> parsed = ParseLine(line);
+    std::optional<ParsedLine> parsed = ParseLine(line);
     if (!parsed) {
       ++out_.damagedLines;
       // The first line is the journal's mark: the clip lines after it carry

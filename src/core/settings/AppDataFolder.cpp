@@ -104,7 +104,7 @@ bool IsOnPortableDrive(const std::string& file, const std::string& sysfsRoot) {
 }
 
 std::string GetAppDataFolderPath(const AppDataEnvironment& env) {
-  const std::string programDir = ProgramDirOf(env.programFile);
+  std::string programDir = ProgramDirOf(env.programFile);
   if (IsOnPortableDrive(env.programFile, env.sysfsRoot)) return programDir;
   std::string base;
   // Relative values of XDG_DATA_HOME are to be ignored.
@@ -115,7 +115,7 @@ std::string GetAppDataFolderPath(const AppDataEnvironment& env) {
   } else {
     return programDir;
   }
-  const std::string folder = base + kAppFolderName;
+  std::string folder = base + kAppFolderName;
   std::error_code error;
   fs::create_directories(folder, error);
   if (!fs::is_directory(folder, error)) return programDir;

@@ -40,7 +40,7 @@ class IniFile : public IniTarget {
   void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
 
   // Larger files are not read: nothing the program writes comes near it.
-  static constexpr std::size_t kMaxFileBytes = 64u * 1024u * 1024u;
+  static constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
  private:
   struct Impl;

@@ -196,9 +196,9 @@ void ShortcutKeys::ReleaseModifiers() {
   }
 }
 
-void ShortcutKeys::MovePointer(int towardsEnd) {
+void ShortcutKeys::MovePointer(int towardsNewest) {
   const TGroup& group = parts_.table.Current();
-  const int step = group.FillMode == 1 ? -towardsEnd : towardsEnd;
+  const int step = group.FillMode == 1 ? -towardsNewest : towardsNewest;
   const int moved = parts_.window.ActiveButton() + step;
   parts_.window.SetActiveButton(std::clamp(moved, 1, std::max(1, group.NumClipButtons)));
   Redisplay();

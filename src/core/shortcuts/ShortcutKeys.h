@@ -79,7 +79,7 @@ class ShortcutKeys {
   // by its name, as its key would. False when nothing has that name.
   bool Do(const std::string& name);
   // A character typed into the button window: selects a group by its first letter.
-  void DummyKeyPress(char c);
+  void DummyKeyPress(char typed);
 
   ShortcutPage& Page() { return page_; }
   DelimiterList& Delimiters() { return delimiters_; }

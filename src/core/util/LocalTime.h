@@ -11,6 +11,7 @@ struct LocalDateTime {
   int Hour = 0;
   int Minute = 0;
   int Second = 0;
+  // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 sees a 0 in the defaulted comparison
   auto operator<=>(const LocalDateTime&) const = default;
 };
 

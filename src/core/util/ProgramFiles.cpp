@@ -7,9 +7,9 @@ namespace cvd {
 std::string FindProgramFile(const std::string& programDir, const std::string& name) {
   namespace fs = std::filesystem;
   std::error_code error;
-  const std::string beside = programDir + name;
+  std::string beside = programDir + name;
   if (fs::is_regular_file(beside, error)) return beside;
-  const std::string installed = fs::path(programDir + kInstalledFilesDir + name).lexically_normal().string();
+  std::string installed = fs::path(programDir + kInstalledFilesDir + name).lexically_normal().string();
   if (fs::is_regular_file(installed, error)) return installed;
   return beside;
 }

@@ -45,7 +45,9 @@ TEST(MigrationTest, BothOldFilesAreCopiedOnlyWhenTheDataFolderHasNeither) {
       EXPECT_EQ(ui.messages[0].kind, MsgKind::Information);
     } else {
       EXPECT_TRUE(ui.messages.empty());
-      if (!iniInData) EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
+      if (!iniInData) {
+        EXPECT_FALSE(std::filesystem::exists(dirs.DataDir + "corvinade.ini"));
+      }
     }
   }
 }

@@ -1,0 +1,4 @@
+Wblu0sIsv1QShROLT3qCzU,bxOazBsN4kgH34OJRHJfh+,yi3KckvwW4yuGpy9Vd4TwE
+JgJpC05J0aWOBluLlVD0Ak,Ed4-5CPwo-b7SdE1knmtg+,vXnirzId6NPgIU8StflrbU
+damaged,line
+Wblu0sIsv1QShROLT3qC
