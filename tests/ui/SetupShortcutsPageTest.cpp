@@ -40,8 +40,9 @@ TEST_F(SetupShortcutsPageTest, EveryControlIsNamedAndThePageFitsTheDialog) {
   // Every control the keyboard reaches (the line edit of an edit box is part of that box).
   for (QWidget* widget : page->findChildren<QWidget*>()) {
     const bool inner = qobject_cast<QComboBox*>(widget->parent()) || qobject_cast<QSpinBox*>(widget->parent());
-    if (widget->isVisible() && widget->focusPolicy() != Qt::NoFocus && !inner)
+    if (widget->isVisible() && widget->focusPolicy() != Qt::NoFocus && !inner) {
       EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->metaObject()->className();
+    }
   }
   EXPECT_LE(page->minimumSizeHint().width(), 380);
   EXPECT_EQ(Control<QTableWidget>("KeyList")->rowCount(), 20 + h.state.settings.NumFix());

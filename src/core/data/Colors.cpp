@@ -147,7 +147,7 @@ std::string ColorDisplayName(TColor color) {
       "Menu Selection",
       "Menu Bar",
   };
-  const std::string stored = ColorToString(color);
+  std::string stored = ColorToString(color);
   if (IsSystemColor(color) && stored.rfind("cl", 0) == 0) {
     const auto index = static_cast<std::size_t>(SystemColorIndex(color));
     if (index < kSystemNames.size() && kSystemNames[index][0] != '\0') return kSystemNames[index];

@@ -31,7 +31,7 @@ bool HoldsBytes(const std::string& copy, std::string_view bytes) {
 
 std::string KeepDamagedCopy(const std::string& path, const std::string_view* bytes, std::string& error) {
   for (int n = 1; n <= kMaxDamagedCopies; ++n) {
-    const std::string copy = path + ".damaged" + (n == 1 ? std::string() : "." + std::to_string(n));
+    std::string copy = path + ".damaged" + (n == 1 ? std::string() : "." + std::to_string(n));
     struct stat st {};
     if (::lstat(copy.c_str(), &st) == 0) {
       if (bytes ? HoldsBytes(copy, *bytes) : SameFile(path, copy)) return copy;

@@ -14,10 +14,12 @@ template <typename Signature>
 class Required : public std::function<Signature> {
  public:
   Required() = delete;
+  // The constraint keeps copies and moves of a Required to their own
+  // constructors.
   template <typename F>
   requires(!std::is_same_v<std::decay_t<F>, Required> && std::is_constructible_v<std::function<Signature>, F>)
-      Required(F&& f)
-      : std::function<Signature>(std::forward<F>(f)) {  // NOLINT(google-explicit-constructor)
+      Required(F&& f)  // NOLINT(bugprone-forwarding-reference-overload): implicit, so lambdas fill a hook directly
+      : std::function<Signature>(std::forward<F>(f)) {
     if (!*this) throw std::logic_error("a required hook was left empty");
   }
 };

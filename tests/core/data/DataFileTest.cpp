@@ -245,7 +245,9 @@ TEST_F(LoadDataTest, ADamagedLineKeepsTheRestAndIsKeptAsideAndTold) {
     const DataLoadResult result = Load();
     ASSERT_EQ(table.GroupCount(), 3);
     for (int g = 1; g <= 3; ++g) {
-      if (g != differs) EXPECT_EQ(table.Groups[g], expected.Groups[g]) << g;
+      if (g != differs) {
+        EXPECT_EQ(table.Groups[g], expected.Groups[g]) << g;
+      }
     }
     EXPECT_EQ(result.damagedCopy, line ? dir.File("corvinade.dat.damaged") : "");
     EXPECT_EQ(dir.Read("corvinade.dat.damaged"), line ? bytes : "<missing>");

@@ -50,7 +50,9 @@ TEST_F(DesktopActionsTest, HelpOpensTheManualBesideTheProgramOrInstalledElseSays
     h.engine->Desktop().MenuReadHelpFileClick();
     EXPECT_EQ(h.shell.opened.empty() ? "" : h.shell.opened.back(), c.expectOpened);
     ASSERT_EQ(h.ui.messages.size(), c.expectPathSaid.empty() ? 0u : 1u);
-    if (!c.expectPathSaid.empty()) EXPECT_NE(h.ui.messages[0].text.find("\n" + c.expectPathSaid), std::string::npos);
+    if (!c.expectPathSaid.empty()) {
+      EXPECT_NE(h.ui.messages[0].text.find("\n" + c.expectPathSaid), std::string::npos);
+    }
   }
 }
 

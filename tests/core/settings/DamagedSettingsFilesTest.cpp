@@ -57,7 +57,9 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileIsKeptAsideToldAndWrittenClean) 
     SCOPED_TRACE(bytes.substr(0, 40));
     const std::string message = LoadWith(path, bytes);
     EXPECT_EQ(message.find(path + ".damaged") != std::string::npos, damaged);
-    if (bytes.find("MainTop=321") != std::string::npos) EXPECT_EQ(settings.MainTop, 321);
+    if (bytes.find("MainTop=321") != std::string::npos) {
+      EXPECT_EQ(settings.MainTop, 321);
+    }
     settings.MainTop = 222;
     ASSERT_TRUE(files.SaveSettings());
     EXPECT_FALSE(IniTextDamage(ReadTextFile(path)).has_value());
