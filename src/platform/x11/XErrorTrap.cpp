@@ -15,7 +15,7 @@ int Record(Display*, XErrorEvent* event) {
 }
 }  // namespace
 
-XErrorTrap::XErrorTrap(Display* display) : display_(display), depthBefore_(g_depth) {
+XErrorTrap::XErrorTrap(Display* display) : display_(display) {
   if (!display_) return;
   if (g_depth++ == 0) {
     XSync(display_, False);

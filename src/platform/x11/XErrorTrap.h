@@ -17,7 +17,6 @@ class XErrorTrap {
 
  private:
   Display* display_;
-  int depthBefore_;
 };
 
 }  // namespace cvd::x11
