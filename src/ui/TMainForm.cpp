@@ -139,6 +139,10 @@ TMainForm::TMainForm(PrepareNativeWindow prepareNativeWindow)
   prepareNativeWindow_ = prepareNativeWindow;
 }
 
+TMainForm::~TMainForm() {
+  if (input_) input_->SetParts(nullptr);
+}
+
 void TMainForm::SetParts(ButtonWindowParts parts) {
   parts_.emplace(std::move(parts));
   captionMenu_->SetParts(&*parts_);

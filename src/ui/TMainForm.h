@@ -31,6 +31,9 @@ class TMainForm : public QWidget {
   // shown, for window-manager hints the platform layer sets.
   using PrepareNativeWindow = void (*)(std::uint64_t window);
   explicit TMainForm(PrepareNativeWindow prepareNativeWindow = nullptr);
+  // Child widgets still send events to the input filter while QWidget's
+  // destructor deletes them; by then this form's own part is gone.
+  ~TMainForm() override;
   void SetParts(ButtonWindowParts parts);
 
   void ApplyLayout(const WindowLayout& layout);
