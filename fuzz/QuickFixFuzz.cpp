@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   runner.SetSeparators(separators);
   // Texts that keep growing stop at this size; a small limit keeps each run short.
   runner.SetMaxText(1u << 20);
-  table.Current().Buttons[table.CurrentButton].Text = text;
+  table.Current().Buttons.SetText(table.CurrentButton, text);
   runner.ApplyFromButtonMenu(0);
   runner.ApplyToButton(0, 1);
   // The number formats on their own, with the action as the format.
