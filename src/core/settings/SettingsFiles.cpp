@@ -110,7 +110,7 @@ void SettingsFiles::LoadNetworkStep() {
   if (networkHeld_) {
     TellDamaged("network settings file", networkFile, read,
                 "Corvinade uses the data folder:\n" + dirs_.DataDir +
-                    "\n\nThe file is left as it is until a data folder is chosen in Setup.");
+                    "\n\nThe file is left as it is until a data folder is chosen in Corvinade Settings.");
   } else if (DirectoryExists(values.DataDir)) {
     dirs_.DataDir = values.DataDir;
     if (networkAfresh_) {
