@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/ports/Windows.h"
 
@@ -16,6 +17,7 @@ struct FakeWindow {
   bool taskbar = false;
   bool ours = false;
   std::string className = {};
+  std::string instanceName = {};  // the first part of WM_CLASS
 };
 
 class FakeWindows : public Windows {
@@ -33,6 +35,7 @@ class FakeWindows : public Windows {
     return Find(w).exe;
   }
   std::string ClassName(WindowId w) override { return Find(w).className; }
+  std::vector<std::string> ClassParts(WindowId w) override { return {Find(w).instanceName, Find(w).className}; }
   bool Activate(WindowId w) override {
     activated.push_back(w);
     foreground = w;
