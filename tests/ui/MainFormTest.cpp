@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -127,6 +128,34 @@ TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
   engine.SetQuitHandler([&] { quit = true; });
   exit->trigger();
   EXPECT_TRUE(quit);
+}
+
+TEST_F(MainFormTest, BothMenusPauseTheHistoryAndShowItTicked) {
+  tray.SetParts(TrayPartsOf(engine));
+  auto* caption = form.findChild<QMenu*>(QStringLiteral("SystemMenu"));
+  ASSERT_NE(caption, nullptr);
+  auto entry = [](QMenu* menu) {
+    emit menu->aboutToShow();
+    return menu->findChild<QAction*>(QStringLiteral("MenuPauseHistory"));
+  };
+  auto* title = form.findChild<QLabel*>(QStringLiteral("CaptionTitle"));
+  ASSERT_NE(title, nullptr);
+  for (QMenu* menu : {caption, tray.TrayMenu()}) {
+    SCOPED_TRACE(menu->objectName().toStdString());
+    QAction* pause = entry(menu);
+    ASSERT_NE(pause, nullptr);
+    EXPECT_EQ(pause->text(), "Pause Clipboard History");
+    EXPECT_FALSE(pause->isChecked());
+    pause->trigger();
+    EXPECT_TRUE(engine.Privacy().Paused());
+    EXPECT_EQ(title->text(), "Corvinade (paused)");
+    // The other menu shows the pause too, and resumes it.
+    QMenu* other = menu == caption ? tray.TrayMenu() : caption;
+    EXPECT_TRUE(entry(other)->isChecked());
+    entry(other)->trigger();
+    EXPECT_FALSE(engine.Privacy().Paused());
+    EXPECT_EQ(title->text(), "Corvinade");
+  }
 }
 
 TEST_F(MainFormTest, APressOnTheCaptionOrTheClientAreaMakesAFadedWindowOpaque) {

@@ -15,17 +15,17 @@ CapturePrivacy::~CapturePrivacy() = default;
 
 std::string CapturePrivacy::KeptOutReason() {
   if (paused_) return "the clipboard history is paused";
-  // The active window is asked first: it costs no round trip to the owner.
-  const WindowId active = windows_.Foreground();
-  if (active != 0) {
-    const std::vector<std::string> classes = windows_.ClassParts(active);
+  // The programs are asked first: that costs no round trip to the owner.
+  if (!settings_.IgnoredPrograms.empty()) {
+    const WindowId active = windows_.Foreground();
+    const std::vector<std::string> classes = active != 0 ? windows_.ClassParts(active) : std::vector<std::string>{};
     if (IsIgnoredProgram(settings_.IgnoredPrograms, classes)) {
       return "it was made in a program whose copies are never kept (" + classes.back() + ")";
     }
-  }
-  const std::vector<std::string> owner = clipboard_.OwnerClasses();
-  if (IsIgnoredProgram(settings_.IgnoredPrograms, owner)) {
-    return "its owner is a program whose copies are never kept (" + owner.back() + ")";
+    const std::vector<std::string> owner = clipboard_.OwnerClasses();
+    if (IsIgnoredProgram(settings_.IgnoredPrograms, owner)) {
+      return "its owner is a program whose copies are never kept (" + owner.back() + ")";
+    }
   }
   if (MarkedSecret(clipboard_.OfferedTypes(),
                    [this](const std::string& type) { return clipboard_.OfferedData(type); })) {
