@@ -133,24 +133,16 @@ TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
 TEST_F(MainFormTest, BothMenusPauseTheHistoryAndShowItTicked) {
   tray.SetParts(TrayPartsOf(engine));
   auto* caption = form.findChild<QMenu*>(QStringLiteral("SystemMenu"));
-  ASSERT_NE(caption, nullptr);
+  auto* title = form.findChild<QLabel*>(QStringLiteral("CaptionTitle"));
   auto entry = [](QMenu* menu) {
     emit menu->aboutToShow();
     return menu->findChild<QAction*>(QStringLiteral("MenuPauseHistory"));
   };
-  auto* title = form.findChild<QLabel*>(QStringLiteral("CaptionTitle"));
-  ASSERT_NE(title, nullptr);
-  for (QMenu* menu : {caption, tray.TrayMenu()}) {
-    SCOPED_TRACE(menu->objectName().toStdString());
-    QAction* pause = entry(menu);
-    ASSERT_NE(pause, nullptr);
-    EXPECT_EQ(pause->text(), "Pause Clipboard History");
-    EXPECT_FALSE(pause->isChecked());
-    pause->trigger();
-    EXPECT_TRUE(engine.Privacy().Paused());
+  // Paused from one menu, the other shows the tick and resumes.
+  for (auto [from, other] : {std::pair{caption, tray.TrayMenu()}, std::pair{tray.TrayMenu(), caption}}) {
+    EXPECT_FALSE(entry(from)->isChecked());
+    entry(from)->trigger();
     EXPECT_EQ(title->text(), "Corvinade (paused)");
-    // The other menu shows the pause too, and resumes it.
-    QMenu* other = menu == caption ? tray.TrayMenu() : caption;
     EXPECT_TRUE(entry(other)->isChecked());
     entry(other)->trigger();
     EXPECT_FALSE(engine.Privacy().Paused());

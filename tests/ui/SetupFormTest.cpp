@@ -6,9 +6,7 @@
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -113,27 +111,6 @@ TEST_F(SetupFormTest, ShareButtonsAndTicksReachTheGroups) {
   setup.ShareNoneButton->click();
   EXPECT_TRUE(setup.ShareList->item(0)->checkState() == Qt::Unchecked && !state.table.Groups[1].Shared);
   EXPECT_EQ(setup.DataDirBox->text().toStdString(), h.dir.Path());
-}
-
-TEST_F(SetupFormTest, TheNeverKeptListAndThePauseAreEditedOnTheOptionsPage) {
-  WhileOpen([&] {
-    // The box shows the list, one class a line.
-    EXPECT_TRUE(setup.IgnoredPrograms->toPlainText().startsWith("KeePassXC\n"));
-    setup.IgnoredPrograms->setFocus();
-    setup.IgnoredPrograms->selectAll();
-    QTest::keyClicks(setup.IgnoredPrograms, "Vault");
-    QTest::keyClick(setup.IgnoredPrograms, Qt::Key_Return);
-    QTest::keyClicks(setup.IgnoredPrograms, " ke");
-    // A line being typed stays as it is when the controls are refilled (an option clicked).
-    setup.ShowOnStart->click();
-    setup.ShowOnStart->click();
-    EXPECT_EQ(setup.IgnoredPrograms->toPlainText(), "Vault\n ke");
-    QTest::keyClicks(setup.IgnoredPrograms, "ys");
-    setup.PauseMinutes->setValue(30);
-    setup.done(QDialog::Accepted);
-  });
-  EXPECT_EQ(state.settings.Privacy.IgnoredPrograms, (std::vector<std::string>{"Vault", "keys"}));
-  EXPECT_EQ(state.settings.Privacy.PauseMinutes, 30);
 }
 
 }  // namespace

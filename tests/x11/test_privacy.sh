@@ -1,79 +1,90 @@
 #!/usr/bin/env bash
-# Copies that are never kept: one its password manager marks secret, one
-# made while a listed program is active or owns the clipboard, and every copy
-# while the history is paused. None of them leaves a button, a journal line
-# or a share line; the same copies from elsewhere are kept.
+# Copies never kept: one its password manager marks secret, one made while a
+# listed program is active, every copy while paused; none leaves a button, a
+# journal line or a share line, and the same copies from elsewhere are kept.
+# The data folder is made 0700 (and narrowed to it once), and the files
+# written there are 0600 after a start, copies, the daily backup and a quit.
 source "$(dirname "$0")/lib.sh"
-OWNER="$BUILD_DIR/tests/secret_owner"
 DATA="$XDG_DATA_HOME/Corvinade"
 SHARE="$TEST_HOME/share"
 mkdir -p "$SHARE"
-# The info lines say why a copy was skipped.
-export CORVINADE_LOG=debug
+EXPECTED_WARNINGS='^corvinade\.data: warning: the data folder .* could be read by other users \(mode 0755\)'
+export CORVINADE_LOG=debug # the info lines say why a copy was skipped
 start_display
+mode() { stat -c %a "$1"; }
+lines() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+said() { grep -c 'could be read by other users' "$TEST_HOME/corvinade.log"; }
 
-# A first run writes the data file; its "Default" group is then shared.
-start_program
-wait_for_window Corvinade >/dev/null || fail "no button window: $(cat "$TEST_HOME/corvinade.log")"
-"$TOOL" quit
-wait_for_exit "$CVD_PID" || fail "no exit"
-off=$("$TOOL" encrypt NotShared) on=$("$TOOL" encrypt Shared)
-sed -i "s|^${off}\r\$|${on}\r|" "$DATA/corvinade.dat"
-printf '%s\r\n' '[Share]' "ShareDir=$SHARE/" 'Enabled=1' >"$DATA/Network.ini"
+# A first run makes the folder and the data file, whose group is then
+# shared; the second start finds the folder opened to others. The daily
+# backup is due at the next minute, a minute after the second start.
 start_program
 wait_until_started >/dev/null
+[ "$(mode "$DATA")" = 700 ] || fail "the data folder was made $(mode "$DATA")"
+"$TOOL" quit
+wait_for_exit "$CVD_PID" || fail "no exit"
+sed -i "s|^$("$TOOL" encrypt NotShared)\r\$|$("$TOOL" encrypt Shared)\r|" "$DATA/corvinade.dat"
+[ "$(date +%S)" -lt 55 ] || sleep 6 # the start must come before the backup time
+sed -i "s|^BackupTime=.*|BackupTime=$(date -d '+1 minute' +%H:%M):00\r|" "$DATA/corvinade.ini"
+printf '%s\r\n' '[Share]' "ShareDir=$SHARE/" 'Enabled=1' >"$DATA/Network.ini"
+chmod 644 "$DATA/corvinade.ini" "$DATA/Network.ini" && chmod 755 "$DATA"
+start_program
+wait_until_started >/dev/null
+[ "$(mode "$DATA")" = 700 ] && [ "$(said)" = 1 ] || fail "folder $(mode "$DATA"), said $(said) times"
 
-# Runs the selection owner with these arguments until it owns CLIPBOARD.
 own() {
-  "$OWNER" "$@" >"$TEST_HOME/owner.out" 2>&1 &
+  "$BUILD_DIR/tests/secret_owner" "$@" >"$TEST_HOME/owner.out" &
   PIDS_TO_KILL+=($!)
-  for _ in $(seq 100); do
-    grep -qx owner "$TEST_HOME/owner.out" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  fail "the selection owner did not start: $(cat "$TEST_HOME/owner.out")"
+  for _ in $(seq 100); do grep -qx owner "$TEST_HOME/owner.out" && return 0 || sleep 0.05; done
+  fail "no selection owner"
 }
-lines() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
-
-# Waits long enough for a capture, then checks that nothing was kept and
-# that the log says why (never what).
+kept() {
+  wait_for_state ".groups[0].Buttons[0].Text == \"$1\"" "$1 kept"
+  before=$(clip_texts) journal=$(lines "$DATA/corvinade.jnl") shared=$(lines "$SHARE/Corvinade.cdf")
+}
+# Nothing kept, and the log says why (never what).
 not_kept() {
-  local what=$1 text=$2 why=$3
   sleep 0.5
-  [ "$(clip_texts)" = "$before" ] || fail "$what became a clip: $(clip_texts)"
-  [ "$(lines "$DATA/corvinade.jnl")" = "$journal" ] || fail "$what was journalled"
-  [ "$(lines "$SHARE/Corvinade.cdf")" = "$shared" ] || fail "$what was shared"
-  grep -qF "a copy was not kept: $why" "$TEST_HOME/corvinade.log" || fail "no log line for $what"
-  if grep -qF "$text" "$TEST_HOME/corvinade.log"; then fail "the text of $what is in the log"; fi
+  [ "$(clip_texts)" = "$before" ] || fail "$1 became a clip: $(clip_texts)"
+  [ "$(lines "$DATA/corvinade.jnl")" = "$journal" ] && [ "$(lines "$SHARE/Corvinade.cdf")" = "$shared" ] ||
+    fail "$1 was journalled or shared"
+  grep -qF "a copy was not kept: $2" "$TEST_HOME/corvinade.log" || fail "no log line for $1"
+  if grep -qF "$1" "$TEST_HOME/corvinade.log"; then fail "$1 is in the log"; fi
 }
 
 own "plain text"
-wait_for_state '.groups[0].Buttons[0].Text == "plain text"' "a plain copy is kept"
-before=$(clip_texts) journal=$(lines "$DATA/corvinade.jnl") shared=$(lines "$SHARE/Corvinade.cdf")
+kept "plain text"
 [ "$shared" -ge 1 ] || fail "the plain copy was not shared"
-
 own "hunter2-secret" --hint
-not_kept "a copy marked secret" hunter2-secret "its program marked it as a secret"
+not_kept hunter2-secret "its program marked it as a secret"
 
-own "vault-entry" --window KeePassXC
-not_kept "a copy made in KeePassXC" vault-entry "it was made in a program whose copies are never kept (KeePassXC)"
+xterm -class KeePassXC -title vault -geometry 40x5+10+10 >/dev/null 2>&1 &
+PIDS_TO_KILL+=($!)
+win=$(wait_for_window vault) || fail "no xterm"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+copy_text "vault-entry"
+not_kept vault-entry "it was made in a program whose copies are never kept (KeePassXC)"
+xterm -title notes -geometry 40x5+10+200 >/dev/null 2>&1 &
+PIDS_TO_KILL+=($!)
+win=$(wait_for_window notes) || fail "no xterm"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+copy_text "vault-entry"
+kept "vault-entry"
 
-own "bitwarden-entry" --owner-class Bitwarden
-not_kept "a copy owned by Bitwarden" bitwarden-entry "its owner is a program whose copies are never kept (Bitwarden)"
-
-own "notes entry" --window Notes
-wait_for_state '.groups[0].Buttons[0].Text == "notes entry"' "the same copy from an unlisted window is kept"
-
-# A paused history takes nothing until it is resumed.
-before=$(clip_texts) journal=$(lines "$DATA/corvinade.jnl") shared=$(lines "$SHARE/Corvinade.cdf")
-"$TOOL" do "Pause Clipboard History" || fail "no pause function"
+"$TOOL" do "Pause Clipboard History"
 wait_for_state '.paused == true' "the pause"
 copy_text "paused-copy"
-not_kept "a copy while paused" paused-copy "the clipboard history is paused"
+not_kept paused-copy "the clipboard history is paused"
 "$TOOL" do "Pause Clipboard History"
-wait_for_state '.paused == false' "the resume"
 copy_text "after the pause"
-wait_for_state '.groups[0].Buttons[0].Text == "after the pause"' "a copy after the pause is kept"
+kept "after the pause"
+
+day=$(date +%y%m%d)
+for _ in $(seq 150); do [ -f "$DATA/corvinade.dat.$day" ] && break || sleep 0.5; done
 "$TOOL" quit
 wait_for_exit "$CVD_PID" || fail "no exit"
+for file in corvinade.ini Network.ini corvinade.dat corvinade.jnl "corvinade.ini.$day" "corvinade.dat.$day"; do
+  [ "$(mode "$DATA/$file" 2>&1)" = 600 ] || fail "$file: $(mode "$DATA/$file" 2>&1)"
+done
+[ -z "$(find "$DATA" -perm /077)" ] && [ "$(said)" = 1 ] || fail "open to others: $(find "$DATA" -perm /077)"
 echo "PASS"

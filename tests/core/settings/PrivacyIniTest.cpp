@@ -25,21 +25,5 @@ TEST(PrivacyIniTest, ReadsTheListAndPauseOrKeepsTheDefaults) {
   EXPECT_TRUE(Read("[Privacy]\r\nNumProgram=0\r\nProgram1=KeePassXC\r\n").IgnoredPrograms.empty());
 }
 
-TEST(PrivacyIniTest, WritesBackWhatItReadsAndKeepsUnknownKeys) {
-  IniFile ini;
-  ini.LoadFromText("[Privacy]\r\nNote=mine\r\nNumProgram=1\r\nProgram1=Vault\r\n");
-  PrivacySettings privacy;
-  ReadPrivacySettings(ini, privacy);
-  privacy.IgnoredPrograms.push_back("keys");
-  privacy.PauseMinutes = 15;
-  WritePrivacySettings(ini, privacy);
-  IniFile again;
-  again.LoadFromText(ini.ToText());
-  PrivacySettings reread;
-  ReadPrivacySettings(again, reread);
-  EXPECT_EQ(reread, privacy);
-  EXPECT_EQ(again.ReadString("Privacy", "Note", ""), "mine");
-}
-
 }  // namespace
 }  // namespace cvd
