@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 #include "platform/x11/WindowClass.h"
 #include "platform/x11/XErrorTrap.h"
@@ -94,7 +95,12 @@ std::uint64_t SelectionReader::ClipboardOwner() {
 }
 
 std::optional<std::string> SelectionReader::ClipboardText(int timeoutMs) {
-  if (!display_ || ClipboardOwner() == None) return std::nullopt;
+  if (!display_) return std::nullopt;
+  const ::Window owner = ClipboardOwner();
+  if (owner == None) return std::nullopt;
+  // An owner that let the TARGETS request run out would only make us wait
+  // as long again: the window must not freeze twice for one copy.
+  if (std::exchange(silentOwner_, None) == owner) return std::nullopt;
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   if (auto text = Convert(XInternAtom(display_, "UTF8_STRING", False), timeoutMs)) return text;
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -106,7 +112,9 @@ std::optional<std::string> SelectionReader::ClipboardText(int timeoutMs) {
 std::vector<std::string> SelectionReader::ClipboardTargets(int timeoutMs) {
   // Without an owner the server refuses at once: no need to ask first.
   if (!display_) return {};
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   const std::optional<std::string> data = Convert(XInternAtom(display_, "TARGETS", False), timeoutMs, /*anyType=*/true);
+  silentOwner_ = !data && Clock::now() >= deadline ? ClipboardOwner() : None;
   if (!data) return {};
   // Format 32 arrives as longs in this client's representation.
   std::vector<unsigned long> atoms(data->size() / sizeof(long));

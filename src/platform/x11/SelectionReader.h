@@ -41,6 +41,7 @@ class SelectionReader {
   std::vector<std::string> AtomNames(const std::vector<unsigned long>& atoms);
 
   std::unordered_map<unsigned long, std::string> atomNames_;
+  unsigned long silentOwner_ = 0;  // the owner whose TARGETS answer did not come in time
 
   Display* display_ = nullptr;
   unsigned long window_ = 0;
