@@ -20,6 +20,7 @@
 #include "platform/qt/QtLogSink.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalBridge.h"
+#include "platform/wayland/WaylandSession.h"
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Keyboard.h"
@@ -96,6 +97,9 @@ int main(int argc, char** argv) {
   ports.searchView = &searchForm;
   ports.setupView = &setupForm;
   cvd::AppState state;
+  // In a Wayland session the compositor serves what it offers; X11 the rest.
+  cvd::wayland::WaylandSession wayland;
+  wayland.Install(ports, state.platform);
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);
