@@ -10,6 +10,7 @@ namespace cvd::wayland {
 
 class WaylandConnection;
 class WaylandClipboard;
+class WaylandWindows;
 
 class WaylandSession {
  public:
@@ -27,6 +28,7 @@ class WaylandSession {
  private:
   std::unique_ptr<WaylandConnection> connection_;
   std::unique_ptr<WaylandClipboard> clipboard_;
+  std::unique_ptr<WaylandWindows> windows_;
 };
 
 }  // namespace cvd::wayland
