@@ -12,9 +12,10 @@ namespace cvd::test {
 
 class FakeHotkeys : public Hotkeys {
  public:
-  bool Register(int id, int modifiers, int keyCode) override {
-    if (heldElsewhere.count({modifiers, keyCode}) != 0) return false;
-    registered[id] = {modifiers, keyCode};
+  bool Register(int id, const Shortcut& shortcut) override {
+    const std::pair<int, int> key = StoredForm(shortcut);
+    if (heldElsewhere.count(key) != 0) return false;
+    registered[id] = key;
     return true;
   }
   void Unregister(int id) override { registered.erase(id); }
@@ -28,6 +29,12 @@ class FakeHotkeys : public Hotkeys {
         return;
       }
     }
+  }
+
+  // A shortcut in the settings file's terms: its modifier bits and key code.
+  static std::pair<int, int> StoredForm(const Shortcut& s) {
+    const int modifiers = (s.alt ? 1 : 0) | (s.ctrl ? 2 : 0) | (s.shift ? 4 : 0) | (s.super ? 8 : 0);
+    return {modifiers, s.character != 0 ? s.character : 111 + s.functionKey};
   }
 
   std::map<int, std::pair<int, int>> registered;  // id -> modifiers, key code

@@ -13,7 +13,6 @@ struct FakeWindow {
   std::string title;
   std::string exe;
   bool minimized = false;
-  bool taskbar = false;
   bool ours = false;
   std::string className = {};
 };
@@ -26,7 +25,6 @@ class FakeWindows : public Windows {
     return Find(w).title;
   }
   bool IsMinimized(WindowId w) override { return Find(w).minimized; }
-  bool IsTaskbar(WindowId w) override { return Find(w).taskbar; }
   bool IsOurs(WindowId w) override { return Find(w).ours; }
   std::string ExecutableName(WindowId w) override {
     ++exeLookups;

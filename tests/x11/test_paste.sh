@@ -11,6 +11,19 @@ TEXT='Grüße aus Köln – 1, 2, 3!'
 copy_text "$TEXT"
 wait_for_state ".groups[0].Buttons[0].Text == \"$TEXT\"" "the clip"
 wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target"
+
+# A panel of the desktop that takes the focus never becomes the target.
+xterm -title panel-like -geometry 20x2+0+0 -e sleep 60 >/dev/null 2>&1 &
+PIDS_TO_KILL+=($!)
+PANEL=$(wait_for_window panel-like) || fail "no panel window"
+xprop -id "$PANEL" -f _NET_WM_WINDOW_TYPE 32a -set _NET_WM_WINDOW_TYPE _NET_WM_WINDOW_TYPE_DOCK
+xdotool windowactivate --sync "$TK" >/dev/null 2>&1  # a new window takes the focus when it appears
+wait_for_state '.LastTarget.title == "tk-target"' "Tk window as target again"
+xdotool windowactivate --sync "$PANEL" >/dev/null 2>&1
+[ "$(focused_window)" = "$PANEL" ] || fail "could not activate the panel"
+sleep 1  # longer than target tracking ever waits
+[ "$(state_get .LastTarget.title)" = tk-target ] || fail "a panel became the target"
+xdotool windowactivate --sync "$TK" >/dev/null 2>&1
 [ "$(focused_window)" = "$TK" ] || fail "Tk window lost the focus before the click"
 
 click_button "$WIN" 1

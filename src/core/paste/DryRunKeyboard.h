@@ -16,6 +16,8 @@ struct DryRunKeyEvent {
   std::int64_t time;
   bool up;
   std::string key;  // X keysym name (UsKeyName)
+  // A key of a PC keyboard's navigation block (arrows, Home, End, Page Up,
+  // Page Down, Insert), which the scripts reading a dry run tell apart.
   bool extended = false;
   bool operator==(const DryRunKeyEvent&) const = default;
 };
@@ -24,16 +26,14 @@ class DryRunKeyboard : public Keyboard {
  public:
   explicit DryRunKeyboard(const EventLoop& loop) : loop_(loop) {}
 
-  void SendKeyEvent(int key, bool up, bool extended) override;
+  void SendKeyEvent(Key key, bool up) override;
   std::optional<KeyScan> KeyForCharacter(char32_t character) override;
   bool CapsLockOn() override { return capsLock; }
-  bool IsKeyDown(int key) override;
-
-  static std::string KeyName(int key);
+  bool IsKeyDown(NamedKey key) override;
 
   std::vector<DryRunKeyEvent> events;
   bool capsLock = false;
-  std::vector<int> held;  // keys down now, in the order they went down
+  std::vector<Key> held;  // keys down now, in the order they went down
 
  private:
   const EventLoop& loop_;

@@ -37,23 +37,18 @@ bool StartsWith(std::string_view text, std::string_view prefix) { return text.su
 
 }  // namespace
 
-void KeyMacroSender::SendEvent(int key, bool up, bool extended) {
-  keyboard_.SendKeyEvent(key, up, extended);
+void KeyMacroSender::SendEvent(Key key, bool up) {
+  keyboard_.SendKeyEvent(key, up);
   loop_.Sleep(kKeyPauseMs);
 }
 
-void KeyMacroSender::SimulateKeyDown(int key) { SendEvent(key, false, false); }
+void KeyMacroSender::SimulateKeyDown(Key key) { SendEvent(key, false); }
 
-void KeyMacroSender::SimulateKeyUp(int key) { SendEvent(key, true, false); }
+void KeyMacroSender::SimulateKeyUp(Key key) { SendEvent(key, true); }
 
-void KeyMacroSender::SimulateKeystroke(int key) {
-  SendEvent(key, false, false);
-  SendEvent(key, true, false);
-}
-
-void KeyMacroSender::SimulateExtKeystroke(int key) {
-  SendEvent(key, false, true);
-  SendEvent(key, true, true);
+void KeyMacroSender::SimulateKeystroke(Key key) {
+  SendEvent(key, false);
+  SendEvent(key, true);
 }
 
 std::size_t KeyMacroSender::FindEndBracket(std::string_view text) {
@@ -103,21 +98,16 @@ bool KeyMacroSender::PerformToken(std::string_view inner) {
   const std::string upper = UpperAscii(inner);
   static constexpr struct {
     const char* name;
-    int key;
-    bool extended;
+    NamedKey key;
   } kKeys[] = {
-      {"ENTER", vk::Return, false}, {"TAB", vk::Tab, false},   {"SPACE", vk::Space, false},
-      {"LEFT", vk::Left, true},     {"UP", vk::Up, true},      {"RIGHT", vk::Right, true},
-      {"DOWN", vk::Down, true},     {"END", vk::End, true},    {"HOME", vk::Home, true},
-      {"PG UP", vk::Prior, true},   {"PG DN", vk::Next, true}, {"INSERT", vk::Insert, true},
+      {"ENTER", NamedKey::Return}, {"TAB", NamedKey::Tab},        {"SPACE", NamedKey::Space},
+      {"LEFT", NamedKey::Left},    {"UP", NamedKey::Up},          {"RIGHT", NamedKey::Right},
+      {"DOWN", NamedKey::Down},    {"END", NamedKey::End},        {"HOME", NamedKey::Home},
+      {"PG UP", NamedKey::PageUp}, {"PG DN", NamedKey::PageDown}, {"INSERT", NamedKey::Insert},
   };
   for (const auto& k : kKeys) {
     if (upper != k.name) continue;
-    if (k.extended) {
-      SimulateExtKeystroke(k.key);
-    } else {
-      SimulateKeystroke(k.key);
-    }
+    SimulateKeystroke(k.key);
     return true;
   }
   static constexpr std::string_view kDelay = "DELAY ";
@@ -128,8 +118,9 @@ bool KeyMacroSender::PerformToken(std::string_view inner) {
   if (nesting_ >= kMaxNesting) return false;
   static constexpr struct {
     std::string_view prefix;
-    int modifier;
-  } kModifiers[] = {{"ALT ", vk::Menu}, {"CTRL ", vk::Control}, {"SHIFT ", vk::Shift}, {"WINKEY ", vk::LWin}};
+    NamedKey modifier;
+  } kModifiers[] = {
+      {"ALT ", NamedKey::Alt}, {"CTRL ", NamedKey::Control}, {"SHIFT ", NamedKey::Shift}, {"WINKEY ", NamedKey::Super}};
   for (const auto& m : kModifiers) {
     if (!StartsWith(upper, m.prefix)) continue;
     SendMacro(m.modifier, inner.substr(m.prefix.size()));
@@ -138,11 +129,11 @@ bool KeyMacroSender::PerformToken(std::string_view inner) {
   return false;
 }
 
-void KeyMacroSender::SendMacro(int modifier, std::string_view inner) {
-  bool* flag = modifier == vk::Control ? &CtrlHeld
-               : modifier == vk::Menu  ? &AltHeld
-               : modifier == vk::Shift ? &ShiftHeld
-                                       : nullptr;  // the Windows key has no flag
+void KeyMacroSender::SendMacro(NamedKey modifier, std::string_view inner) {
+  bool* flag = modifier == NamedKey::Control ? &CtrlHeld
+               : modifier == NamedKey::Alt   ? &AltHeld
+               : modifier == NamedKey::Shift ? &ShiftHeld
+                                             : nullptr;  // the Super key has no flag
   SimulateKeyDown(modifier);
   if (flag) *flag = true;
   if (AltHeld) loop_.Sleep(kAltMenuPauseMs);
@@ -161,15 +152,15 @@ void KeyMacroSender::SendKey(char32_t character) {
   const bool shift = (scan->shiftState & ssShift) && !ShiftHeld;
   const bool ctrl = (scan->shiftState & ssCtrl) && !CtrlHeld;
   const bool alt = (scan->shiftState & ssAlt) && !AltHeld;
-  if (shift) SimulateKeyDown(vk::Shift);
-  if (ctrl) SimulateKeyDown(vk::Control);
-  if (alt) SimulateKeyDown(vk::Menu);
-  if (capsLock) SimulateKeystroke(vk::Capital);  // off, so the character comes out as itself
+  if (shift) SimulateKeyDown(NamedKey::Shift);
+  if (ctrl) SimulateKeyDown(NamedKey::Control);
+  if (alt) SimulateKeyDown(NamedKey::Alt);
+  if (capsLock) SimulateKeystroke(NamedKey::CapsLock);  // off, so the character comes out as itself
   SimulateKeystroke(scan->key);
-  if (shift) SimulateKeyUp(vk::Shift);
-  if (ctrl) SimulateKeyUp(vk::Control);
-  if (alt) SimulateKeyUp(vk::Menu);
-  if (capsLock) SimulateKeystroke(vk::Capital);  // and on again
+  if (shift) SimulateKeyUp(NamedKey::Shift);
+  if (ctrl) SimulateKeyUp(NamedKey::Control);
+  if (alt) SimulateKeyUp(NamedKey::Alt);
+  if (capsLock) SimulateKeystroke(NamedKey::CapsLock);  // and on again
 }
 
 int KeyMacroSender::DelayMilliseconds(std::string_view argument) {
@@ -199,14 +190,14 @@ void KeyMacroSender::SleepWithBreak(int ms) {
 
 void KeyMacroSender::SendPasteKeystroke(int pasteKeyMode) {
   if (pasteKeyMode != 0) {
-    SimulateKeyDown(vk::Shift);
-    SimulateExtKeystroke(vk::Insert);
-    SimulateKeyUp(vk::Shift);
+    SimulateKeyDown(NamedKey::Shift);
+    SimulateKeystroke(NamedKey::Insert);
+    SimulateKeyUp(NamedKey::Shift);
     return;
   }
-  SimulateKeyDown(vk::Control);
+  SimulateKeyDown(NamedKey::Control);
   if (const std::optional<KeyScan> v = keyboard_.KeyForCharacter(U'v')) SimulateKeystroke(v->key);
-  SimulateKeyUp(vk::Control);
+  SimulateKeyUp(NamedKey::Control);
 }
 
 }  // namespace cvd

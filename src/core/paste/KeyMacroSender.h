@@ -17,10 +17,9 @@ class KeyMacroSender {
   KeyMacroSender(Keyboard& keyboard, EventLoop& loop) : keyboard_(keyboard), loop_(loop) {}
 
   // The primitives: each event is followed by a 10 ms plain sleep.
-  void SimulateKeyDown(int key);
-  void SimulateKeyUp(int key);
-  void SimulateKeystroke(int key);
-  void SimulateExtKeystroke(int key);
+  void SimulateKeyDown(Key key);
+  void SimulateKeyUp(Key key);
+  void SimulateKeystroke(Key key);
 
   // Interprets and sends a whole macro (UTF-8). Pending events are
   // processed after every character and every token.
@@ -30,17 +29,17 @@ class KeyMacroSender {
   // as itself whatever the Caps Lock state. A character that no key types
   // is skipped.
   void SendKey(char32_t character);
-  // Holds `modifier` (vk::Shift, vk::Control, vk::Menu or vk::LWin) down
-  // while `inner` is sent.
-  void SendMacro(int modifier, std::string_view inner);
+  // Holds `modifier` (Shift, Control, Alt or Super) down while `inner` is
+  // sent.
+  void SendMacro(NamedKey modifier, std::string_view inner);
   // Waits as a "{Delay ...}" token with this argument does.
   void Delay(std::string_view argument);
   // Waits `ms` in 10 ms slices, processing pending events after each slice,
   // then the remainder: about ms + 10 in all. A negative value waits nothing.
   void SleepWithBreak(int ms);
 
-  // The paste keystroke of a group: Shift+Insert (Insert as an
-  // extended key) for any mode but 0, else Ctrl with the key of "v".
+  // The paste keystroke of a group: Shift+Insert for any mode but 0, else
+  // Ctrl with the key of "v".
   void SendPasteKeystroke(int pasteKeyMode);
 
   // 1-based position of the "}" that closes the "{" at the start of `text`;
@@ -61,7 +60,7 @@ class KeyMacroSender {
   static constexpr int kMaxNesting = 100;
 
  private:
-  void SendEvent(int key, bool up, bool extended);
+  void SendEvent(Key key, bool up);
   // Performs the token whose inner text is `inner`; false when it is none.
   bool PerformToken(std::string_view inner);
 

@@ -11,12 +11,40 @@ namespace {
 constexpr const char* kShifted = "~!@#$%^&*()_+{}|:\"<>?";
 constexpr const char* kUnshifted = "`1234567890-=[]\\;',./";
 
-constexpr int kBackSpace = kUsKeyBase + 0x08;
-constexpr int kEscape = kUsKeyBase + 0x1B;
-constexpr int kDelete = kUsKeyBase + 0x7F;
+KeyScan CharacterKey(char base, int shiftState = 0) {
+  return KeyScan{Key::OfLayout(static_cast<unsigned char>(base)), shiftState};
+}
 
-KeyScan Key(char base, int shiftState = 0) {
-  return KeyScan{kUsKeyBase + static_cast<unsigned char>(base), shiftState};
+const char* NameOf(NamedKey key) {
+  switch (key) {
+    case NamedKey::Tab: return "Tab";
+    case NamedKey::Return: return "Return";
+    case NamedKey::Shift: return "Shift_L";
+    case NamedKey::Control: return "Control_L";
+    case NamedKey::Alt: return "Alt_L";
+    case NamedKey::Super: return "Super_L";
+    case NamedKey::CapsLock: return "Caps_Lock";
+    case NamedKey::Escape: return "Escape";
+    case NamedKey::Space: return "space";
+    case NamedKey::PageUp: return "Prior";
+    case NamedKey::PageDown: return "Next";
+    case NamedKey::End: return "End";
+    case NamedKey::Home: return "Home";
+    case NamedKey::Left: return "Left";
+    case NamedKey::Up: return "Up";
+    case NamedKey::Right: return "Right";
+    case NamedKey::Down: return "Down";
+    case NamedKey::Insert: return "Insert";
+    case NamedKey::LeftShift: return "Shift_L";
+    case NamedKey::RightShift: return "Shift_R";
+    case NamedKey::LeftControl: return "Control_L";
+    case NamedKey::RightControl: return "Control_R";
+    case NamedKey::LeftAlt: return "Alt_L";
+    case NamedKey::RightAlt: return "Alt_R";
+    case NamedKey::LeftSuper: return "Super_L";
+    case NamedKey::RightSuper: return "Super_R";
+  }
+  return "?";
 }
 
 const char* PunctuationName(char c) {
@@ -39,71 +67,51 @@ const char* PunctuationName(char c) {
 }  // namespace
 
 std::optional<KeyScan> UsLayoutKey(char32_t c) {
-  if (c >= 'a' && c <= 'z') return Key(static_cast<char>(c));
-  if (c >= 'A' && c <= 'Z') return Key(static_cast<char>(c - 'A' + 'a'), ssShift);
-  if (c >= '0' && c <= '9') return Key(static_cast<char>(c));
+  if (c >= 'a' && c <= 'z') return CharacterKey(static_cast<char>(c));
+  if (c >= 'A' && c <= 'Z') return CharacterKey(static_cast<char>(c - 'A' + 'a'), ssShift);
+  if (c >= '0' && c <= '9') return CharacterKey(static_cast<char>(c));
   switch (c) {
-    case ' ': return KeyScan{vk::Space, 0};
-    case '\t': return KeyScan{vk::Tab, 0};
-    case '\r': return KeyScan{vk::Return, 0};
-    case '\n': return KeyScan{vk::Return, ssCtrl};
-    case '\b': return KeyScan{kBackSpace, 0};
-    case 0x1B: return KeyScan{kEscape, 0};
-    case 0x7F: return KeyScan{kDelete, 0};
+    case ' ': return KeyScan{NamedKey::Space, 0};
+    case '\t': return KeyScan{NamedKey::Tab, 0};
+    case '\r': return KeyScan{NamedKey::Return, 0};
+    case '\n': return KeyScan{NamedKey::Return, ssCtrl};
+    case '\b':
+    case 0x1B:
+    case 0x7F: return CharacterKey(static_cast<char>(c));  // BackSpace, Escape, Delete
     default: break;
   }
   if (c < 0x80) {
     if (c < 0x20) return std::nullopt;
-    if (const char* p = std::strchr(kShifted, static_cast<int>(c))) return Key(kUnshifted[p - kShifted], ssShift);
-    return Key(static_cast<char>(c));  // the rest of printable ASCII is unshifted punctuation
+    if (const char* p = std::strchr(kShifted, static_cast<int>(c))) {
+      return CharacterKey(kUnshifted[p - kShifted], ssShift);
+    }
+    return CharacterKey(static_cast<char>(c));  // the rest of printable ASCII is unshifted punctuation
   }
   // C1 controls, surrogates and values beyond Unicode have no key.
   if (c < 0xA0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
-  return KeyScan{kSpareKeyBase + static_cast<int>(c), 0};
+  return KeyScan{Key::OfLayout(kSpareKeyBase + c), 0};
 }
 
-std::string UsKeyName(int key) {
-  switch (key) {
-    case vk::Tab: return "Tab";
-    case vk::Return: return "Return";
-    case vk::Shift: return "Shift_L";
-    case vk::Control: return "Control_L";
-    case vk::Menu: return "Alt_L";
-    case vk::Capital: return "Caps_Lock";
-    case vk::Space: return "space";
-    case vk::Prior: return "Prior";
-    case vk::Next: return "Next";
-    case vk::End: return "End";
-    case vk::Home: return "Home";
-    case vk::Left: return "Left";
-    case vk::Up: return "Up";
-    case vk::Right: return "Right";
-    case vk::Down: return "Down";
-    case vk::Insert: return "Insert";
-    case vk::LWin: return "Super_L";
-    case vk::RWin: return "Super_R";
-    case vk::LShift: return "Shift_L";
-    case vk::RShift: return "Shift_R";
-    case vk::LControl: return "Control_L";
-    case vk::RControl: return "Control_R";
-    case vk::LMenu: return "Alt_L";
-    case vk::RMenu: return "Alt_R";
-    case kBackSpace: return "BackSpace";
-    case kEscape: return "Escape";
-    case kDelete: return "Delete";
-    default: break;
-  }
+std::string UsKeyName(Key key) {
+  if (key.IsNamed()) return NameOf(key.Named());
+  const std::uint32_t code = key.LayoutCode();
   char buffer[16];
-  if (key >= kSpareKeyBase) {
-    std::snprintf(buffer, sizeof buffer, "U%04X", static_cast<unsigned>(key - kSpareKeyBase));
+  if (code >= kSpareKeyBase) {
+    std::snprintf(buffer, sizeof buffer, "U%04X", static_cast<unsigned>(code - kSpareKeyBase));
     return buffer;
   }
-  if (key > kUsKeyBase && key < kUsKeyBase + 0x80) {
-    const char c = static_cast<char>(key - kUsKeyBase);
+  switch (code) {
+    case 0x08: return "BackSpace";
+    case 0x1B: return "Escape";
+    case 0x7F: return "Delete";
+    default: break;
+  }
+  if (code > 0x20 && code < 0x80) {
+    const char c = static_cast<char>(code);
     if (const char* name = PunctuationName(c)) return name;
     return std::string(1, c);
   }
-  std::snprintf(buffer, sizeof buffer, "vk%d", key);
+  std::snprintf(buffer, sizeof buffer, "key%u", static_cast<unsigned>(code));
   return buffer;
 }
 

@@ -3,16 +3,26 @@
 
 namespace cvd {
 
-// Modifier bits of a shortcut key value (modifiers x 256 + key code).
-enum HotkeyModifier : int { hkAlt = 1, hkCtrl = 2, hkShift = 4, hkWin = 8 };
+// A system-wide shortcut: a letter, a digit or a function key, with the
+// modifiers held with it.
+struct Shortcut {
+  bool alt = false;
+  bool ctrl = false;
+  bool shift = false;
+  bool super = false;
+  // 'A'..'Z' or '0'..'9'; 0 for a function key.
+  char character = 0;
+  // 1..12 for F1..F12 when `character` is 0.
+  int functionKey = 0;
+  bool operator==(const Shortcut&) const = default;
+};
 
 class Hotkeys {
  public:
   virtual ~Hotkeys() = default;
-  // Takes the key system-wide for `id` (modifiers: HotkeyModifier bits;
-  // keyCode: A-Z, 0-9 as their characters, F1-F12 as 112-123). False when
-  // another program holds the key; nothing is taken then.
-  virtual bool Register(int id, int modifiers, int keyCode) = 0;
+  // Takes the key system-wide for `id`. False when another program holds
+  // the key; nothing is taken then.
+  virtual bool Register(int id, const Shortcut& shortcut) = 0;
   virtual void Unregister(int id) = 0;
   // Receives the id of every registered key that is pressed.
   virtual void SetHandler(std::function<void(int id)> onPressed) = 0;

@@ -25,16 +25,16 @@ class NullClipboard final : public Clipboard {
 
 class NullKeyboard final : public Keyboard {
  public:
-  void SendKeyEvent(int, bool, bool) override {}
+  void SendKeyEvent(Key, bool) override {}
   std::optional<KeyScan> KeyForCharacter(char32_t) override { return std::nullopt; }
   bool CapsLockOn() override { return false; }
-  bool IsKeyDown(int) override { return false; }
+  bool IsKeyDown(NamedKey) override { return false; }
 };
 
 class NullHotkeys final : public Hotkeys {
  public:
   // Without a key service nothing is refused.
-  bool Register(int, int, int) override { return true; }
+  bool Register(int, const Shortcut&) override { return true; }
   void Unregister(int) override {}
   void SetHandler(std::function<void(int)>) override {}
 };
@@ -44,7 +44,6 @@ class NullWindows final : public Windows {
   WindowId Foreground() override { return 0; }
   std::string Title(WindowId) override { return {}; }
   bool IsMinimized(WindowId) override { return false; }
-  bool IsTaskbar(WindowId) override { return false; }
   bool IsOurs(WindowId) override { return false; }
   std::string ExecutableName(WindowId) override { return {}; }
   std::string ClassName(WindowId) override { return {}; }

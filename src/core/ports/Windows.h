@@ -13,11 +13,11 @@ using WindowId = std::uint64_t;
 class Windows {
  public:
   virtual ~Windows() = default;
+  // The window the user works in: 0 when none, or when it is one of the
+  // desktop's own panels or docks, which are never a target.
   virtual WindowId Foreground() = 0;
   virtual std::string Title(WindowId window) = 0;
   virtual bool IsMinimized(WindowId window) = 0;
-  // Docks and panels stand for the taskbar.
-  virtual bool IsTaskbar(WindowId window) = 0;
   virtual bool IsOurs(WindowId window) = 0;
   // File name of the program that owns the window, empty when unknown.
   virtual std::string ExecutableName(WindowId window) = 0;

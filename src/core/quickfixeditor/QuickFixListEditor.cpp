@@ -274,7 +274,7 @@ void QuickFixListEditor::RetakeKeys(int first, int oldCount) {
   for (int i = first; i < Count() && i < static_cast<int>(keys.size()); ++i) {
     int& value = keys[i];
     value = CheckedKeyValue(value);
-    if (value != 0 && !hotkeys_.Register(kQuickFixHotKeyBase + i, KeyValueModifiers(value), KeyValueCode(value))) {
+    if (value != 0 && !RegisterKeyValue(hotkeys_, kQuickFixHotKeyBase + i, value)) {
       value = 0;
     }
   }

@@ -1,7 +1,5 @@
 #include "core/shortcuts/KeyValue.h"
 
-#include "core/ports/Hotkeys.h"
-
 namespace cvd {
 
 namespace {
@@ -44,7 +42,7 @@ std::string PrintKeyCombo(int value) {
   if (value == 0) return "None";
   const int modifiers = KeyValueModifiers(value);
   std::string text = KeyCodeToName(KeyValueCode(value));
-  if (modifiers & hkWin) text = "<SUPER>" + text;
+  if (modifiers & hkSuper) text = "<SUPER>" + text;
   if (modifiers & hkShift) text = "<SHIFT>" + text;
   if (modifiers & hkCtrl) text = "<CTRL>" + text;
   if (modifiers & hkAlt) text = "<ALT>" + text;
@@ -56,5 +54,26 @@ bool IsRegistrableKey(int value) {
 }
 
 int CheckedKeyValue(int value) { return IsRegistrableKey(value) ? value : 0; }
+
+std::optional<Shortcut> ShortcutOfKeyValue(int value) {
+  if (!IsRegistrableKey(value)) return std::nullopt;
+  const int modifiers = KeyValueModifiers(value);
+  const int code = KeyValueCode(value);
+  Shortcut shortcut{.alt = (modifiers & hkAlt) != 0,
+                    .ctrl = (modifiers & hkCtrl) != 0,
+                    .shift = (modifiers & hkShift) != 0,
+                    .super = (modifiers & hkSuper) != 0};
+  if (code >= kF1) {
+    shortcut.functionKey = code - kF1 + 1;
+  } else {
+    shortcut.character = static_cast<char>(code);
+  }
+  return shortcut;
+}
+
+bool RegisterKeyValue(Hotkeys& hotkeys, int id, int value) {
+  const std::optional<Shortcut> shortcut = ShortcutOfKeyValue(value);
+  return shortcut && hotkeys.Register(id, *shortcut);
+}
 
 }  // namespace cvd

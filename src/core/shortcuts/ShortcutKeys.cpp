@@ -27,8 +27,9 @@ constexpr int kBalloonSeconds = 10;
 constexpr int kMaxQuickFixKeys = 50;
 
 // Released in this order before a paste, when held.
-constexpr int kModifierKeys[] = {vk::LControl, vk::RControl, vk::LShift, vk::RShift,
-                                 vk::LMenu,    vk::RMenu,    vk::LWin,   vk::RWin};
+constexpr NamedKey kModifierKeys[] = {NamedKey::LeftControl, NamedKey::RightControl, NamedKey::LeftShift,
+                                      NamedKey::RightShift,  NamedKey::LeftAlt,      NamedKey::RightAlt,
+                                      NamedKey::LeftSuper,   NamedKey::RightSuper};
 
 char UpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -53,7 +54,7 @@ void ShortcutKeys::RegisterAll() {
   auto take = [&](int id, std::int32_t& value) {
     value = CheckedKeyValue(value);
     if (value == 0) return;
-    if (!ports_.hotkeys.Register(id, KeyValueModifiers(value), KeyValueCode(value))) {
+    if (!RegisterKeyValue(ports_.hotkeys, id, value)) {
       value = 0;
       failed = true;
     }
@@ -191,7 +192,7 @@ void ShortcutKeys::Redisplay() {
 }
 
 void ShortcutKeys::ReleaseModifiers() {
-  for (const int key : kModifierKeys) {
+  for (const NamedKey key : kModifierKeys) {
     if (ports_.keyboard.IsKeyDown(key)) parts_.macros.SimulateKeyUp(key);
   }
 }
@@ -233,15 +234,17 @@ void ShortcutKeys::PasteStep() {
 
 void ShortcutKeys::DialStep() {
   KeyMacroSender& macros = parts_.macros;
-  for (const int key : {vk::Control, vk::Shift, vk::Menu, vk::LWin}) macros.SimulateKeyUp(key);
+  for (const NamedKey key : {NamedKey::Control, NamedKey::Shift, NamedKey::Alt, NamedKey::Super}) {
+    macros.SimulateKeyUp(key);
+  }
   // Only a text the copy below puts on the clipboard is dialled, never an
   // older clip when the target had nothing selected.
   const std::uint32_t before = ports_.clipboard.SequenceNumber();
   ports_.loop.Sleep(25);
   const auto c = ports_.keyboard.KeyForCharacter(U'c');
-  macros.SimulateKeyDown(vk::Control);
+  macros.SimulateKeyDown(NamedKey::Control);
   if (c) macros.SimulateKeystroke(c->key);
-  macros.SimulateKeyUp(vk::Control);
+  macros.SimulateKeyUp(NamedKey::Control);
   ports_.loop.ProcessEvents();
   ports_.loop.Sleep(50);
   ports_.loop.ProcessEvents();

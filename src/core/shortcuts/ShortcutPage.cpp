@@ -38,7 +38,7 @@ void ShortcutPage::ShowKeySettings(int row) {
   boxes.alt = (modifiers & hkAlt) != 0;
   boxes.ctrl = (modifiers & hkCtrl) != 0;
   boxes.shift = (modifiers & hkShift) != 0;
-  boxes.win = (modifiers & hkWin) != 0;
+  boxes.win = (modifiers & hkSuper) != 0;
   BoxClick();
 }
 
@@ -51,7 +51,7 @@ int ShortcutPage::CalcKeyValue() const {
   const int code = KeyNameToCode(boxes.key);
   if (code == 0) return 0;
   const int modifiers = (boxes.alt ? hkAlt : 0) | (boxes.ctrl ? hkCtrl : 0) |
-                        (boxes.shift && boxes.shiftEnabled ? hkShift : 0) | (boxes.win ? hkWin : 0);
+                        (boxes.shift && boxes.shiftEnabled ? hkShift : 0) | (boxes.win ? hkSuper : 0);
   return modifiers * 256 + code;
 }
 
@@ -63,8 +63,8 @@ void ShortcutPage::UpdateButtonClick() {
   if (value == previous) return;
   const int id = HotKeyIdOfRow(row);
   hotkeys_.Unregister(id);
-  if (value > 0 && !hotkeys_.Register(id, KeyValueModifiers(value), KeyValueCode(value))) {
-    if (IsRegistrableKey(previous)) hotkeys_.Register(id, KeyValueModifiers(previous), KeyValueCode(previous));
+  if (value > 0 && !RegisterKeyValue(hotkeys_, id, value)) {
+    RegisterKeyValue(hotkeys_, id, previous);
     ui_.CursorMessageDlg(kKeyInUseText, MsgKind::Error, MsgButtons::Ok);
     return;
   }

@@ -6,10 +6,7 @@ namespace cvd {
 void TargetTracker::TrackTarget() {
   try {
     const WindowId foreground = windows_.Foreground();
-    if (foreground == 0 || windows_.IsOurs(foreground) || windows_.IsTaskbar(foreground) ||
-        windows_.IsMinimized(foreground)) {
-      return;
-    }
+    if (foreground == 0 || windows_.IsOurs(foreground) || windows_.IsMinimized(foreground)) return;
     const std::string title = windows_.Title(foreground);
     if (foreground == lastTarget_ && (title.empty() || title == lastTargetTitle_)) return;
     const bool newWindow = foreground != lastTarget_;

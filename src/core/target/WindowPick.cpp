@@ -25,7 +25,7 @@ void WindowPick::Cancel() {
 }
 
 void WindowPick::Step() {
-  if (keyboard_.IsKeyDown(vk::Escape)) {
+  if (keyboard_.IsKeyDown(NamedKey::Escape)) {
     Cancel();
     if (const auto cancelled = cancelled_) cancelled();
     return;

@@ -14,9 +14,6 @@ namespace cvd::x11 {
 
 namespace {
 
-constexpr int kF1 = 112;
-constexpr int kF12 = 123;
-
 template <typename T>
 struct FreeDeleter {
   void operator()(T* p) const { std::free(p); }
@@ -24,19 +21,20 @@ struct FreeDeleter {
 template <typename T>
 using XcbReply = std::unique_ptr<T, FreeDeleter<T>>;
 
-std::uint32_t KeysymOfKeyCode(int keyCode) {
-  if (keyCode >= 'A' && keyCode <= 'Z') return XK_a + (keyCode - 'A');
-  if (keyCode >= '0' && keyCode <= '9') return XK_0 + (keyCode - '0');
-  if (keyCode >= kF1 && keyCode <= kF12) return XK_F1 + (keyCode - kF1);
+std::uint32_t KeysymOf(const Shortcut& shortcut) {
+  const char c = shortcut.character;
+  if (c >= 'A' && c <= 'Z') return XK_a + (c - 'A');
+  if (c >= '0' && c <= '9') return XK_0 + (c - '0');
+  if (c == 0 && shortcut.functionKey >= 1 && shortcut.functionKey <= 12) return XK_F1 + (shortcut.functionKey - 1);
   return 0;
 }
 
-std::uint16_t MaskOfModifiers(int modifiers) {
+std::uint16_t MaskOf(const Shortcut& shortcut) {
   std::uint16_t mask = 0;
-  if (modifiers & hkAlt) mask |= XCB_MOD_MASK_1;
-  if (modifiers & hkCtrl) mask |= XCB_MOD_MASK_CONTROL;
-  if (modifiers & hkShift) mask |= XCB_MOD_MASK_SHIFT;
-  if (modifiers & hkWin) mask |= XCB_MOD_MASK_4;
+  if (shortcut.alt) mask |= XCB_MOD_MASK_1;
+  if (shortcut.ctrl) mask |= XCB_MOD_MASK_CONTROL;
+  if (shortcut.shift) mask |= XCB_MOD_MASK_SHIFT;
+  if (shortcut.super) mask |= XCB_MOD_MASK_4;
   return mask;
 }
 
@@ -66,8 +64,8 @@ X11Hotkeys::~X11Hotkeys() {
   xcb_flush(connection_);
 }
 
-std::uint8_t X11Hotkeys::KeycodeOf(int keyCode) const {
-  const std::uint32_t keysym = KeysymOfKeyCode(keyCode);
+std::uint8_t X11Hotkeys::KeycodeOf(const Shortcut& shortcut) const {
+  const std::uint32_t keysym = KeysymOf(shortcut);
   return keysym == 0 ? 0 : KeycodeOfKeysym(keysym);
 }
 
@@ -138,15 +136,15 @@ void X11Hotkeys::UngrabVariants(std::uint8_t keycode, std::uint16_t mask) {
   }
 }
 
-bool X11Hotkeys::Register(int id, int modifiers, int keyCode) {
+bool X11Hotkeys::Register(int id, const Shortcut& shortcut) {
   if (!connection_) return false;
   Unregister(id);
-  const std::uint8_t keycode = KeycodeOf(keyCode);
-  const std::uint16_t mask = MaskOfModifiers(modifiers);
+  const std::uint8_t keycode = KeycodeOf(shortcut);
+  const std::uint16_t mask = MaskOf(shortcut);
   // A key the keyboard has no key for is held by no one; it is taken when a
   // mapping change brings it.
   if (keycode != 0 && !GrabVariants(keycode, mask)) return false;
-  grabs_[id] = Grab{modifiers, keyCode, keycode, mask};
+  grabs_[id] = Grab{shortcut, keycode, mask};
   return true;
 }
 
@@ -163,7 +161,7 @@ void X11Hotkeys::RenewGrabs() {
   const std::uint16_t numLock = NumLockMask();
   std::map<int, std::uint8_t> keycodes;
   for (const auto& [id, grab] : grabs_) {
-    keycodes[id] = KeycodeOf(grab.keyCode);
+    keycodes[id] = KeycodeOf(grab.shortcut);
     if (keycodes[id] != grab.keycode || numLock != numLockMask_) UngrabVariants(grab.keycode, grab.mask);
   }
   const bool numLockChanged = numLock != numLockMask_;

@@ -22,7 +22,7 @@ class X11Hotkeys : public Hotkeys, public QAbstractNativeEventFilter {
 
   bool Available() const { return connection_ != nullptr; }
 
-  bool Register(int id, int modifiers, int keyCode) override;
+  bool Register(int id, const Shortcut& shortcut) override;
   void Unregister(int id) override;
   void SetHandler(std::function<void(int id)> onPressed) override { handler_ = std::move(onPressed); }
 
@@ -30,12 +30,11 @@ class X11Hotkeys : public Hotkeys, public QAbstractNativeEventFilter {
 
  private:
   struct Grab {
-    int modifiers = 0;
-    int keyCode = 0;
+    Shortcut shortcut;
     std::uint8_t keycode = 0;  // the X key code it is grabbed on
     std::uint16_t mask = 0;    // the X modifier mask
   };
-  std::uint8_t KeycodeOf(int keyCode) const;
+  std::uint8_t KeycodeOf(const Shortcut& shortcut) const;
   std::uint8_t KeycodeOfKeysym(std::uint32_t keysym) const;
   std::uint16_t NumLockMask() const;
   bool GrabVariants(std::uint8_t keycode, std::uint16_t mask);

@@ -12,35 +12,36 @@ namespace cvd::x11 {
 
 namespace {
 
-unsigned long KeysymOfVirtualKey(int key) {
+unsigned long KeysymOf(NamedKey key) {
   switch (key) {
-    case vk::Tab: return XK_Tab;
-    case vk::Return: return XK_Return;
-    case vk::Shift: return XK_Shift_L;
-    case vk::Control: return XK_Control_L;
-    case vk::Menu: return XK_Alt_L;
-    case vk::Capital: return XK_Caps_Lock;
-    case vk::Escape: return XK_Escape;
-    case vk::Space: return XK_space;
-    case vk::Prior: return XK_Prior;
-    case vk::Next: return XK_Next;
-    case vk::End: return XK_End;
-    case vk::Home: return XK_Home;
-    case vk::Left: return XK_Left;
-    case vk::Up: return XK_Up;
-    case vk::Right: return XK_Right;
-    case vk::Down: return XK_Down;
-    case vk::Insert: return XK_Insert;
-    case vk::LWin: return XK_Super_L;
-    case vk::RWin: return XK_Super_R;
-    case vk::LShift: return XK_Shift_L;
-    case vk::RShift: return XK_Shift_R;
-    case vk::LControl: return XK_Control_L;
-    case vk::RControl: return XK_Control_R;
-    case vk::LMenu: return XK_Alt_L;
-    case vk::RMenu: return XK_Alt_R;
-    default: return NoSymbol;
+    case NamedKey::Tab: return XK_Tab;
+    case NamedKey::Return: return XK_Return;
+    case NamedKey::Shift: return XK_Shift_L;
+    case NamedKey::Control: return XK_Control_L;
+    case NamedKey::Alt: return XK_Alt_L;
+    case NamedKey::Super: return XK_Super_L;
+    case NamedKey::CapsLock: return XK_Caps_Lock;
+    case NamedKey::Escape: return XK_Escape;
+    case NamedKey::Space: return XK_space;
+    case NamedKey::PageUp: return XK_Prior;
+    case NamedKey::PageDown: return XK_Next;
+    case NamedKey::End: return XK_End;
+    case NamedKey::Home: return XK_Home;
+    case NamedKey::Left: return XK_Left;
+    case NamedKey::Up: return XK_Up;
+    case NamedKey::Right: return XK_Right;
+    case NamedKey::Down: return XK_Down;
+    case NamedKey::Insert: return XK_Insert;
+    case NamedKey::LeftShift: return XK_Shift_L;
+    case NamedKey::RightShift: return XK_Shift_R;
+    case NamedKey::LeftControl: return XK_Control_L;
+    case NamedKey::RightControl: return XK_Control_R;
+    case NamedKey::LeftAlt: return XK_Alt_L;
+    case NamedKey::RightAlt: return XK_Alt_R;
+    case NamedKey::LeftSuper: return XK_Super_L;
+    case NamedKey::RightSuper: return XK_Super_R;
   }
+  return NoSymbol;
 }
 
 // The keysym that types a character: Latin-1 keysyms equal their code
@@ -91,13 +92,13 @@ X11Keyboard::X11Keyboard(Display* display) : display_(display) {
 
 X11Keyboard::~X11Keyboard() { RestoreSpares(); }
 
-unsigned char X11Keyboard::KeycodeOf(int key) {
-  if (key >= kKeycodeBase) return static_cast<unsigned char>(key - kKeycodeBase);
-  const unsigned long keysym = KeysymOfVirtualKey(key);
+unsigned char X11Keyboard::KeycodeOf(Key key) {
+  if (!key.IsNamed()) return static_cast<unsigned char>(key.LayoutCode());
+  const unsigned long keysym = KeysymOf(key.Named());
   return keysym == NoSymbol ? 0 : XKeysymToKeycode(display_, keysym);
 }
 
-void X11Keyboard::SendKeyEvent(int key, bool up, bool) {
+void X11Keyboard::SendKeyEvent(Key key, bool up) {
   if (!display_) return;
   const unsigned char code = KeycodeOf(key);
   if (code == 0) return;
@@ -111,14 +112,14 @@ std::optional<KeyScan> X11Keyboard::KeyForCharacter(char32_t character) {
   if (keysym == NoSymbol) return std::nullopt;
   if (character == '\n') {
     // A line feed is Ctrl+Enter, as keyboard layouts have always typed it.
-    return KeyScan{kKeycodeBase + XKeysymToKeycode(display_, XK_Return), ssCtrl};
+    return KeyScan{Key::OfLayout(XKeysymToKeycode(display_, XK_Return)), ssCtrl};
   }
   const KeyCode code = XKeysymToKeycode(display_, keysym);
   if (code != 0) {
     // Plain or shifted level of the first group; other levels need the remap.
     for (int level = 0; level < 2; ++level) {
       if (XkbKeycodeToKeysym(display_, code, 0, level) == keysym) {
-        return KeyScan{kKeycodeBase + code, level == 1 ? ssShift : 0};
+        return KeyScan{Key::OfLayout(code), level == 1 ? ssShift : 0};
       }
     }
   }
@@ -128,7 +129,7 @@ std::optional<KeyScan> X11Keyboard::KeyForCharacter(char32_t character) {
 std::optional<KeyScan> X11Keyboard::Remap(unsigned long keysym) {
   restoreTimer_.start();
   if (const auto found = remapped_.find(keysym); found != remapped_.end()) {
-    return KeyScan{kKeycodeBase + found->second, 0};
+    return KeyScan{Key::OfLayout(found->second), 0};
   }
   if (spares_.empty()) return std::nullopt;
   const unsigned char code = spares_[nextSpare_++ % spares_.size()];
@@ -143,7 +144,7 @@ std::optional<KeyScan> X11Keyboard::Remap(unsigned long keysym) {
   XSync(display_, False);
   remapped_[keysym] = code;
   std::this_thread::sleep_for(kRemapSettle);
-  return KeyScan{kKeycodeBase + code, 0};
+  return KeyScan{Key::OfLayout(code), 0};
 }
 
 void X11Keyboard::RestoreSpares() {
@@ -163,7 +164,7 @@ bool X11Keyboard::CapsLockOn() {
   return (state.locked_mods & LockMask) != 0;
 }
 
-bool X11Keyboard::IsKeyDown(int key) {
+bool X11Keyboard::IsKeyDown(NamedKey key) {
   if (!display_) return false;
   const unsigned char code = KeycodeOf(key);
   if (code == 0) return false;

@@ -18,16 +18,14 @@ class X11Keyboard : public Keyboard {
   explicit X11Keyboard(Display* display);
   ~X11Keyboard() override;
 
-  void SendKeyEvent(int key, bool up, bool extended) override;
+  // A layout key's code is its X key code.
+  void SendKeyEvent(Key key, bool up) override;
   std::optional<KeyScan> KeyForCharacter(char32_t character) override;
   bool CapsLockOn() override;
-  bool IsKeyDown(int key) override;
-
-  // Key codes are offset by this in the codes handed to the core.
-  static constexpr int kKeycodeBase = 0x100;
+  bool IsKeyDown(NamedKey key) override;
 
  private:
-  unsigned char KeycodeOf(int key);
+  unsigned char KeycodeOf(Key key);
   std::optional<KeyScan> Remap(unsigned long keysym);
   void RestoreSpares();
 

@@ -116,13 +116,14 @@ WindowId X11Windows::Foreground() {
   if (!display_) return 0;
   if (WindowManagerRunning()) {
     const auto active = LongProperty(display_, DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW);
-    if (!active.empty()) return active[0];
+    if (!active.empty()) return IsDock(active[0]) ? 0 : active[0];
   }
   ::Window focus = 0;
   int revert = 0;
   XGetInputFocus(display_, &focus, &revert);
   if (focus == None || focus == PointerRoot) return 0;
-  return ClientWindowOf(focus);
+  const WindowId client = ClientWindowOf(focus);
+  return IsDock(client) ? 0 : client;
 }
 
 std::string X11Windows::Title(WindowId window) {
@@ -140,8 +141,8 @@ bool X11Windows::IsMinimized(WindowId window) {
   return !wmState.empty() && wmState[0] == IconicState;
 }
 
-bool X11Windows::IsTaskbar(WindowId window) {
-  if (!display_ || window == 0) return false;
+bool X11Windows::IsDock(WindowId window) {
+  if (window == 0) return false;
   const auto types = LongProperty(display_, window, "_NET_WM_WINDOW_TYPE", XA_ATOM);
   return HasAtom(types, display_, "_NET_WM_WINDOW_TYPE_DOCK");
 }

@@ -22,7 +22,6 @@ class X11Windows : public Windows {
   WindowId Foreground() override;
   std::string Title(WindowId window) override;
   bool IsMinimized(WindowId window) override;
-  bool IsTaskbar(WindowId window) override;
   bool IsOurs(WindowId window) override;
   std::string ExecutableName(WindowId window) override;
   std::string ClassName(WindowId window) override;
@@ -38,6 +37,8 @@ class X11Windows : public Windows {
   bool WindowManagerRunning();
   WindowId ClientWindowOf(WindowId window);
   long Pid(WindowId window);
+  // Panels and docks of the desktop, never a target.
+  bool IsDock(WindowId window);
 
   Display* display_;
   pid_t ownPid_;

@@ -17,7 +17,7 @@ class MonitorTest : public ::testing::Test {
     h.Group(4).MonitorWindow = "Notepad";
     h.windows.windows = {{10, {"bash", "xterm"}},        {11, {"a.txt - Notepad", "gedit"}},
                          {12, {"notepad help", "yelp"}}, {13, {"Mail", "mail"}},
-                         {14, {"top", "xterm"}},         {99, {"Corvinade", "corvinade", false, false, true}}};
+                         {14, {"top", "xterm"}},         {99, {"Corvinade", "corvinade", false, true}}};
   }
   std::string Current() { return h.state.table.Current().Name; }
   const GroupMonitor& Monitor() { return h.engine->Monitor(); }
@@ -86,7 +86,7 @@ TEST_F(MonitorTest, TheWaitEndsOnEscapeAndOnExit) {
   for (bool escape : {true, false}) {
     h.ui.Answer(MsgResult::Ok);
     Choose(cmdMonitorApplication);
-    h.keyboard.held = {vk::Escape};
+    h.keyboard.held = {NamedKey::Escape};
     if (escape)
       h.loop.AdvanceBy(50);
     else

@@ -16,7 +16,7 @@ class ClickButtonTest : public ::testing::Test {
   ClickButtonTest() {
     h.windows.windows[kEditor] = {"notes.txt - Editor", "gedit"};
     h.windows.windows[kEmacs] = {"notes.txt - GNU Emacs at build7", "Emacs"};
-    h.windows.windows[kOurs] = {"Corvinade", "corvinade", false, false, true};
+    h.windows.windows[kOurs] = {"Corvinade", "corvinade", false, true};
     h.windows.foreground = kEditor;
     h.Start();
   }

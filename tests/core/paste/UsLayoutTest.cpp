@@ -34,14 +34,14 @@ TEST(UsLayoutTest, CharactersAndTheirKeys) {
 TEST(UsLayoutTest, CapsLockTogglesOnAPressNotOnARelease) {
   test::FakeEventLoop loop;
   DryRunKeyboard keyboard(loop);
-  keyboard.SendKeyEvent(vk::Capital, false, false);
+  keyboard.SendKeyEvent(NamedKey::CapsLock, false);
   EXPECT_TRUE(keyboard.CapsLockOn());
-  EXPECT_TRUE(keyboard.IsKeyDown(vk::Capital));
-  keyboard.SendKeyEvent(vk::Capital, true, false);
+  EXPECT_TRUE(keyboard.IsKeyDown(NamedKey::CapsLock));
+  keyboard.SendKeyEvent(NamedKey::CapsLock, true);
   EXPECT_TRUE(keyboard.CapsLockOn());
-  EXPECT_FALSE(keyboard.IsKeyDown(vk::Capital));
-  keyboard.SendKeyEvent(vk::Capital, false, false);
-  keyboard.SendKeyEvent(vk::Capital, true, false);
+  EXPECT_FALSE(keyboard.IsKeyDown(NamedKey::CapsLock));
+  keyboard.SendKeyEvent(NamedKey::CapsLock, false);
+  keyboard.SendKeyEvent(NamedKey::CapsLock, true);
   EXPECT_FALSE(keyboard.CapsLockOn());
 }
 

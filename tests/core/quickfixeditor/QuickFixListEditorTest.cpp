@@ -7,6 +7,7 @@
 #include "core/quickfixeditor/QuickFixFunctions.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
 #include "core/settings/Settings.h"
+#include "core/shortcuts/KeyValue.h"
 #include "support/FakeHotkeys.h"
 #include "support/Harness.h"
 #include "support/ScriptedUi.h"
@@ -89,7 +90,7 @@ TEST_F(QuickFixListEditorTest, GesturesAndKeysMoveWithTheirFixes) {
     settings = DefaultSettings();
     for (int i = 0; i < editor.Count(); ++i) {
       settings.QuickFixHotKeys[i] = hkCtrl * 256 + 'A' + i;
-      hotkeys.Register(1000 + i, hkCtrl, 'A' + i);
+      hotkeys.Register(1000 + i, Shortcut{.ctrl = true, .character = static_cast<char>('A' + i)});
     }
   };
   const auto keyOf = [&](int id) { return hotkeys.registered.count(id) ? hotkeys.registered[id].second : 0; };

@@ -13,9 +13,8 @@ class PasteMethodPageTest : public ::testing::Test {
  protected:
   PasteMethodPageTest() {
     h.Start();
-    h.windows.windows = {{10, {"bash - xterm", "xterm"}},
-                         {11, {"", "tool"}},
-                         {99, {"Corvinade Settings", "corvinade", false, false, true}}};
+    h.windows.windows = {
+        {10, {"bash - xterm", "xterm"}}, {11, {"", "tool"}}, {99, {"Corvinade Settings", "corvinade", false, true}}};
     h.windows.foreground = 99;
     Page().Load();
   }
@@ -53,7 +52,7 @@ TEST_F(PasteMethodPageTest, NewTakesTheNextOtherWindowAndWaitsOnlyOnce) {
   EXPECT_FALSE(Page().Waiting());
   h.ui.Answer(MsgResult::Ok);
   Page().NewWinButtonClick();
-  h.keyboard.held = {vk::Escape};
+  h.keyboard.held = {NamedKey::Escape};
   Activate(10);
   EXPECT_FALSE(Page().Waiting());
   // A full table refuses the 51st with a message instead of the notice.

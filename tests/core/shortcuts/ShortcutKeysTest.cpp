@@ -34,6 +34,22 @@ TEST(KeyValueTest, DisplayTextsAndNames) {
   for (const auto& c : checked) EXPECT_EQ(CheckedKeyValue(c.stored), c.used) << c.stored;
 }
 
+TEST(KeyValueTest, StoredValuesBecomeNeutralShortcuts) {
+  const struct {
+    int value;
+    std::optional<Shortcut> shortcut;
+  } cases[] = {
+      {837, Shortcut{.alt = true, .ctrl = true, .character = 'E'}},
+      {12 * 256 + 123, Shortcut{.shift = true, .super = true, .functionKey = 12}},
+      {112, Shortcut{.functionKey = 1}},
+      {8 * 256 + '0', Shortcut{.super = true, .character = '0'}},
+      {0, std::nullopt},
+      {kAlt + 'a', std::nullopt},
+      {16 * 256 + 'A', std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShortcutOfKeyValue(c.value), c.shortcut) << c.value;
+}
+
 class ShortcutKeysTest : public ::testing::Test {
  protected:
   ShortcutKeysTest() {
@@ -213,7 +229,7 @@ TEST_F(ShortcutKeysTest, PasteClampsThePointerToTheClipAreaAndReleasesHeldModifi
   h.Group().NumClipButtons = 2;
   h.Group().NumPermButtons += 3;
   Pasted();
-  h.keyboard.held = {vk::LMenu, vk::RControl};
+  h.keyboard.held = {NamedKey::LeftAlt, NamedKey::RightControl};
   h.keyboard.events.clear();
   Press(kAlt + 'P');
   EXPECT_EQ(Pasted(), std::vector<std::string>{h.Clip(2)});
