@@ -10,6 +10,7 @@ namespace cvd::wayland {
 
 class WaylandConnection;
 class WaylandClipboard;
+class WaylandKeyboard;
 class WaylandWindows;
 
 class WaylandSession {
@@ -29,6 +30,7 @@ class WaylandSession {
   std::unique_ptr<WaylandConnection> connection_;
   std::unique_ptr<WaylandClipboard> clipboard_;
   std::unique_ptr<WaylandWindows> windows_;
+  std::unique_ptr<WaylandKeyboard> keyboard_;
 };
 
 }  // namespace cvd::wayland

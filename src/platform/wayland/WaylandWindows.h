@@ -21,11 +21,10 @@ class WaylandWindows : public Windows {
   ~WaylandWindows() override;
   static bool Usable(const WaylandConnection& connection);
 
+  // Panels and docks are no toplevels here, so never the foreground.
   WindowId Foreground() override { return list_.Active(); }
   std::string Title(WindowId window) override { return list_.Title(window); }
   bool IsMinimized(WindowId window) override { return list_.IsMinimized(window); }
-  // Panels and docks are no toplevels here.
-  bool IsTaskbar(WindowId) override { return false; }
   bool IsOurs(WindowId window) override { return list_.IsOurs(window); }
   // Wayland names no program file: the app_id stands in for it.
   std::string ExecutableName(WindowId window) override { return list_.AppId(window); }
