@@ -32,6 +32,14 @@ for text in "${texts[@]}"; do
   [ "$(clip_texts | jq -c ".[:${#expected[@]}]")" = "$want" ] || fail "clips $(clip_texts), expected $want"
 done
 
+# A copy inside a Wayland window: foot puts what its program writes with
+# OSC 52 on the clipboard as its own selection (only once its window has
+# the focus).
+native='copied inside foot – ünïcödé ✓'
+foot -a cvd-osc sh -c "sleep 1; printf '\033]52;c;%s\a' '$(printf '%s' "$native" | base64 -w0)'; sleep 60" >/dev/null 2>&1 &
+PIDS_TO_KILL+=($!)
+wait_for_state ".groups[0].Buttons[0].Text == $(jq -n --arg t "$native" '$t')" "the copy inside foot"
+
 # A copy without text (an image) is not read.
 before=$(clip_texts)
 printf '\x89PNG\r\n' | wl-copy --type image/png
