@@ -7,6 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../x11/lib.sh"
 # Starts sway headless on a socket of its own and waits for its XWayland;
 # exports WAYLAND_DISPLAY (a full path) and DISPLAY. sway refuses to run as
 # root: under root it runs as nobody, and root is let onto its X display.
+# SWAY_DEBUG=-d puts sway's debug lines (the commands it runs) in sway.log.
 start_sway() {
   local dir="$TEST_HOME/sway" as_user=()
   mkdir -p "$dir/runtime"
@@ -23,7 +24,7 @@ exec sh -c 'xhost +si:localuser:$(id -un) >/dev/null; echo "\$DISPLAY" >$dir/dis
 CONFIG
   chmod 644 "$dir/config"
   env -i PATH="$PATH" HOME="$dir" XDG_RUNTIME_DIR="$dir/runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
-    WLR_RENDERER=pixman "${as_user[@]}" sway -c "$dir/config" >"$TEST_HOME/sway.log" 2>&1 &
+    WLR_RENDERER=pixman "${as_user[@]}" sway ${SWAY_DEBUG:-} -c "$dir/config" >"$TEST_HOME/sway.log" 2>&1 &
   PIDS_TO_KILL+=($!)
   for _ in $(seq 200); do
     [ -s "$dir/display" ] && break
