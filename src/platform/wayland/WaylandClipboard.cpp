@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 
@@ -99,6 +100,12 @@ std::optional<std::string> WaylandClipboard::Text() {
   if (QGuiApplication::clipboard()->ownsClipboard()) return x11_.Text();
   const std::string type = ChooseTextType(selectionTypes_);
   if (type.empty()) return std::nullopt;
+  return Receive(type);
+}
+
+std::optional<std::string> WaylandClipboard::OfferedData(const std::string& type) {
+  const bool offered = std::find(selectionTypes_.begin(), selectionTypes_.end(), type) != selectionTypes_.end();
+  if (!selection_ || !offered) return std::nullopt;
   return Receive(type);
 }
 

@@ -32,8 +32,12 @@ class WaylandClipboard : public Clipboard {
   std::uint32_t SequenceNumber() override { return sequence_; }
   bool Subscribe(std::function<void()> onChange) override;
   void Unsubscribe() override;
-  // The MIME types the clipboard's owner offers right now.
-  const std::vector<std::string>& OfferedTypes() const { return selectionTypes_; }
+  // The MIME types the clipboard's owner offers right now, and what it
+  // offers as one of them (read with the same time limit as the text).
+  // These are the port's questions before the text is read; named as the
+  // port names them.
+  std::vector<std::string> OfferedTypes() { return selectionTypes_; }
+  std::optional<std::string> OfferedData(const std::string& type);
 
  private:
   static void OnDataOffer(void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer);

@@ -2,6 +2,8 @@
 
 #include <wayland-client.h>
 
+#include <poll.h>
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -127,10 +129,15 @@ bool WaylandConnection::Broken() {
 
 bool WaylandConnection::Flush() {
   if (Broken()) return false;
-  while (wl_display_flush(display_) < 0) {
+  // A full socket empties as the compositor reads; one that stays full for
+  // a second means a compositor that no longer reads.
+  for (int tries = 0; wl_display_flush(display_) < 0; ++tries) {
     if (errno != EAGAIN) return !Broken();
-    // The socket is full: the compositor reads it soon.
-    wl_display_dispatch_pending(display_);
+    pollfd writable = {wl_display_get_fd(display_), POLLOUT, 0};
+    if (tries == 10 || poll(&writable, 1, 100) < 0) {
+      LogWarning("wayland", "the compositor takes no more requests; some were not sent");
+      return false;
+    }
   }
   return true;
 }
