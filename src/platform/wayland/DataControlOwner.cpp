@@ -2,10 +2,10 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 #include <wayland-client.h>
+#include <csignal>
 
 #include <cerrno>
 #include <chrono>

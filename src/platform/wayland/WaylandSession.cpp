@@ -35,7 +35,7 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
   if (!connection_) return;
   const Globals& offered = connection_->Offered();
   // Keys taken on XWayland arrive only while an X11 window has the focus.
-  paths.notices.push_back(
+  paths.notices.emplace_back(
       "On Wayland your compositor owns the keyboard: Corvinade's shortcut keys work only while an X11 window has "
       "the focus. Bind them in your compositor: \"corvinade-tool keys sway\" (or hyprland, labwc, river) prints "
       "the bindings.");
