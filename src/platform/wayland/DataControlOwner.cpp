@@ -72,6 +72,7 @@ DataControlOwner::~DataControlOwner() {
 bool DataControlOwner::Own(const std::string& text) {
   if (!display_) return false;
   std::unique_lock lock(mutex_);
+  if (stopping_) return false;  // the connection broke, or the owner ends
   wanted_ = std::make_shared<const std::string>(text);
   const std::uint64_t ticket = ++asked_;
   const std::uint64_t one = 1;
@@ -174,6 +175,7 @@ void DataControlOwner::Run() {
       LogWarning("wayland", "the paste's clipboard connection to the compositor broke");
       std::lock_guard lock(mutex_);
       owned_.reset();
+      stopping_ = true;
       answered_.notify_all();
       return;
     }

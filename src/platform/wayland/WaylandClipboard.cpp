@@ -109,6 +109,12 @@ std::optional<std::string> WaylandClipboard::OfferedData(const std::string& type
   return Receive(type);
 }
 
+std::vector<std::string> WaylandClipboard::OwnerClasses() {
+  const std::string appId = activeAppId_ ? activeAppId_() : std::string();
+  if (appId.empty()) return {};
+  return {appId};
+}
+
 std::optional<std::string> WaylandClipboard::Receive(const std::string& type) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {

@@ -38,6 +38,11 @@ class WaylandClipboard : public Clipboard {
   // port names them.
   std::vector<std::string> OfferedTypes() { return selectionTypes_; }
   std::optional<std::string> OfferedData(const std::string& type);
+  // Wayland does not name a selection's owner; a program copies while its
+  // window is active, so that window's app_id stands in (empty until
+  // SetActiveAppId gives a way to learn it).
+  std::vector<std::string> OwnerClasses();
+  void SetActiveAppId(std::function<std::string()> activeAppId) { activeAppId_ = std::move(activeAppId); }
 
  private:
   static void OnDataOffer(void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer);
@@ -58,6 +63,7 @@ class WaylandClipboard : public Clipboard {
   std::vector<std::string> selectionTypes_;
   std::unique_ptr<DataControlOwner> owner_;
   std::function<void()> onChange_;
+  std::function<std::string()> activeAppId_;
   bool subscribed_ = false;
   std::uint32_t sequence_ = 0;
 };

@@ -65,6 +65,7 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
     windows_ = std::make_unique<WaylandWindows>(*connection_, std::move(ownAppIds));
     ports.windows = windows_.get();
     paths.windows = "wayland:zwlr_foreign_toplevel_manager_v1";
+    if (clipboard_) clipboard_->SetActiveAppId([this] { return windows_->ClassName(windows_->Foreground()); });
   } else {
     Missing(paths, "no foreign-toplevel list: the active window is known only on X11",
             "This desktop does not tell other programs which window is active (no foreign-toplevel protocol): pastes "
