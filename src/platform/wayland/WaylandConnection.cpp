@@ -31,9 +31,20 @@ const wl_interface& ExtDataControlInterface() {
   return ext;
 }
 
+// CORVINADE_WAYLAND_IGNORE names globals (comma-separated) to leave
+// unbound: their ports stay on X11, as where a compositor lacks them, for
+// a compositor whose protocol misbehaves.
+bool Ignored(const std::string& global) {
+  const char* list = std::getenv("CORVINADE_WAYLAND_IGNORE");
+  if (!list) return false;
+  const std::string names = std::string(",") + list + ",";
+  return names.find("," + global + ",") != std::string::npos;
+}
+
 void OnGlobal(void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t version) {
   auto& globals = *static_cast<Globals*>(data);
   const std::string offered = interface;
+  if (Ignored(offered)) return;
   auto bind = [&](const wl_interface& what, std::uint32_t wanted) {
     return wl_registry_bind(registry, name, &what, std::min(version, wanted));
   };
