@@ -49,6 +49,10 @@ int main(int argc, char** argv) {
   // before any window is made.
   if (cvd::SendInstanceRequest(cvd::kRequestShow, 2000)) return 0;
 
+  // The windows live on X11 (XWayland in a Wayland session), where they can
+  // stay on top without taking the focus; the Wayland ports talk to the
+  // compositor on a connection of their own.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   cvd::qt::QtLogSink logSink(cvd::qt::QtLogSink::VerboseRequested(argc, argv));
   cvd::SetLogSink(&logSink);
