@@ -35,6 +35,8 @@ CONFIG
   done
   [ -s "$dir/display" ] || fail "sway did not start: $(tail -n 20 "$TEST_HOME/sway.log")"
   export WAYLAND_DISPLAY="$dir/runtime/wayland-1"
+  # As sway tells its own clients.
+  export XDG_CURRENT_DESKTOP=sway
   export DISPLAY
   DISPLAY=$(cat "$dir/display")
   SWAYSOCK=$(ls "$dir"/runtime/sway-ipc.*.sock)

@@ -26,7 +26,7 @@ for _ in $(seq 60); do
   sleep 0.05
 done
 for told in 'no data-control protocol' 'no virtual-keyboard protocol' 'no foreign-toplevel protocol' \
-  'corvinade-tool keys sway'; do
+  '"corvinade-tool keys sway" prints'; do
   grep -q "$told" "$TEST_HOME/notices" || fail "the notice does not say '$told': $(cat "$TEST_HOME/notices")"
 done
 # One notice for all of it, beside the first start's welcome.

@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <cstdlib>
+
 #include "core/log/Log.h"
+#include "platform/wayland/KeysNotice.h"
 #include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandKeyboard.h"
@@ -35,10 +38,8 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
   if (!connection_) return;
   const Globals& offered = connection_->Offered();
   // Keys taken on XWayland arrive only while an X11 window has the focus.
-  paths.notices.emplace_back(
-      "On Wayland your compositor owns the keyboard: Corvinade's shortcut keys work only while an X11 window has "
-      "the focus. Bind them in your compositor: \"corvinade-tool keys sway\" (or hyprland, labwc, river) prints "
-      "the bindings.");
+  const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+  paths.notices.push_back(KeysNotice(desktop ? desktop : ""));
   if (WaylandClipboard::Usable(*connection_)) {
     clipboard_ = std::make_unique<WaylandClipboard>(*connection_, *ports.clipboard);
     ports.clipboard = clipboard_.get();
