@@ -9,7 +9,7 @@ N=${2:-5}
 GEN=${BIGDATA_GEN:-$BUILD_DIR/corvinade_bigdata}
 [ -x "$GEN" ] || fail "no data generator at $GEN (build the corvinade_bigdata target)"
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 start_display
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }

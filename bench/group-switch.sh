@@ -8,7 +8,7 @@ GEN=${BIGDATA_GEN:-$BUILD_DIR/corvinade_bigdata}
 SWITCH=$BUILD_DIR/corvinade_groupswitch
 [ -x "$GEN" ] && [ -x "$SWITCH" ] || fail "build the corvinade_bigdata and corvinade_groupswitch targets"
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 start_display
 "$GEN" "$DATA" 100 1000 || fail "could not write the data file"
 ${SWITCH_WRAP:-} "$SWITCH" "$DATA" "$N"

@@ -7,7 +7,7 @@ source "$(dirname "$0")/../tests/x11/lib.sh"
 N=${2:-5}
 start_display
 TEXT=$(head -c 100 /dev/zero | tr '\0' a)
-mkdir -p "$XDG_DATA_HOME/Corvinade"
+mkdir -m 700 "$XDG_DATA_HOME/Corvinade"
 printf '%s\r\n' '[PasteKeys]' 'NumPasteKey=1' 'Title1=macro-term' 'Match1=1' "Key1=${TEXT}{Enter}" 'Delay1=0' \
   > "$XDG_DATA_HOME/Corvinade/corvinade.ini"
 xterm -title macro-term -geometry 60x8+300+300 -e sh -c "stty -echo; cat > '$TEST_HOME/typed'" >/dev/null 2>&1 &

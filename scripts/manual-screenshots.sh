@@ -8,6 +8,22 @@ IMAGES=$(cd "$(dirname "$0")/.." && pwd)/docs/manual/images
 CVD="$BUILD_DIR/corvinade"
 mkdir -p "$IMAGES"
 
+# Takes window $1 with its frame into file $2, as the screen shows it: read
+# back from the root window, since a frame's own contents hold parts that
+# openbox draws elsewhere (its window icon comes out black).
+grab_framed() {
+  local id=$1 file=$2 extents left right top bottom
+  extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r left right top bottom <<<"${extents:-0 0 0 0}"
+  local x y width height
+  x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $NF}')
+  y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $NF}')
+  width=$(xwininfo -id "$id" | awk '/Width:/ {print $NF}')
+  height=$(xwininfo -id "$id" | awk '/Height:/ {print $NF}')
+  import -window root -crop "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" \
+    +repage "$file"
+}
+
 WORK=$(mktemp -d /tmp/corvinade-shots.XXXXXX)
 source "$(dirname "$0")/private-desktop.sh"
 start_private_desktop "$WORK" 1024x768
@@ -62,8 +78,10 @@ if [ -n "$TRAY" ]; then
       sleep 0.05
     done
     if [ -n "$ABOUT" ]; then
+      xdotool windowmove "$WIN" 900 40
       sleep 0.5
-      import -frame -window "$ABOUT" "$IMAGES/about-box.png"
+      grab_framed "$ABOUT" "$IMAGES/about-box.png"
+      xdotool windowmove "$WIN" 300 150
       xdotool windowactivate "$ABOUT" 2>/dev/null || true
       xdotool key Return
     else
@@ -90,12 +108,15 @@ shoot() {
     echo "\"$title\" did not open; $file is left as it was." >&2
     return 0
   fi
-  # The pointer goes away: a tooltip under it would cover the dialog.
+  # The pointer goes away: a tooltip under it would cover the dialog; so
+  # does the button window, which stays above it.
   xdotool mousemove 1020 2
+  xdotool windowmove "$WIN" 900 40
   sleep 1.2  # drawn completely, tooltips gone
-  import -frame -window "$id" "$IMAGES/$file"
+  grab_framed "$id" "$IMAGES/$file"
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
   xdotool key Escape
+  xdotool windowmove "$WIN" 300 150
   sleep 0.3
 }
 # A right click at (dx, dy) in the button window, then a click on the menu
@@ -113,9 +134,16 @@ menu_entry 30 25 70 100  # the group menu's "Group Options"
 shoot "Group Options" editor-groups.png
 menu_entry 45 45 60 166  # the button menu's "Customize Quick Fixes"
 shoot "Custom Quick Fix" quick-fix-editor.png
-menu_entry 45 45 60 190  # the button menu's "Change Color", then its first entry
-sleep 0.5
-xdotool key Right Return
+# The button menu's "Change Color" opens its submenu; along that row into
+# it, then down past the favourite colour to "Color Editor".
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+xdotool mousemove $((X + 45)) $((Y + 45)) click 3
+sleep 0.8
+xdotool mousemove $((X + 105)) $((Y + 235))
+sleep 0.8
+xdotool mousemove $((X + 250)) $((Y + 235))
+sleep 0.3
+xdotool mousemove $((X + 250)) $((Y + 259)) click 1
 shoot "Button Color" color-dialog.png
 "$TOOL" do "Search buttons"
 shoot "Search" search.png
@@ -125,11 +153,12 @@ sleep 1.5
 SETUP=$(xdotool search --onlyvisible --name '^Corvinade Settings' 2>/dev/null | head -n1 || true)
 if [ -n "$SETUP" ]; then
   xdotool mousemove 1020 2
+  xdotool windowmove "$WIN" 900 40
   sleep 1.2
-  import -frame -window "$SETUP" "$IMAGES/settings-shortcuts.png"
+  grab_framed "$SETUP" "$IMAGES/settings-shortcuts.png"
   xdotool windowactivate --sync "$SETUP" >/dev/null 2>&1 || true
-  xdotool key ctrl+Tab && sleep 0.6 && import -frame -window "$SETUP" "$IMAGES/settings-network.png"
-  xdotool key ctrl+Tab && sleep 0.6 && import -frame -window "$SETUP" "$IMAGES/settings-options.png"
+  xdotool key ctrl+Tab && sleep 0.6 && grab_framed "$SETUP" "$IMAGES/settings-network.png"
+  xdotool key ctrl+Tab && sleep 0.6 && grab_framed "$SETUP" "$IMAGES/settings-options.png"
   xdotool key Escape
 else
   echo "The settings did not open; their screenshots are left as they were." >&2

@@ -25,6 +25,7 @@ CaptionBar::CaptionBar(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(3, 0, 0, 0);
   layout->setSpacing(0);
   title_ = new QLabel(QStringLiteral("Corvinade"), this);
+  title_->setObjectName(QStringLiteral("CaptionTitle"));
   QFont small = font();
   small.setPixelSize(10);
   title_->setFont(small);
@@ -91,5 +92,11 @@ void CaptionBar::mouseDoubleClickEvent(QMouseEvent* event) {
 void CaptionBar::contextMenuEvent(QContextMenuEvent* event) {
   if (!menu_->isEmpty()) menu_->popup(event->globalPos());
 }
+
+void CaptionBar::ShowPaused(bool paused) {
+  title_->setText(paused ? QStringLiteral("Corvinade (paused)") : QStringLiteral("Corvinade"));
+}
+
+QString CaptionBar::Title() const { return title_->text(); }
 
 }  // namespace cvd::ui

@@ -14,6 +14,9 @@ class CaptionBar : public QWidget {
  public:
   explicit CaptionBar(QWidget* parent);
   QMenu* Menu() const { return menu_; }
+  // While the clipboard history is paused the caption says so.
+  void ShowPaused(bool paused);
+  QString Title() const;
   // The window follows the pointer until the next click.
   void BeginMove();
   static constexpr int kHeight = 15;

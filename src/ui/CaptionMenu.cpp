@@ -7,6 +7,7 @@
 #include "core/window/ButtonWindow.h"
 #include "core/window/SystemCommand.h"
 #include "ui/CaptionBar.h"
+#include "ui/PauseAction.h"
 
 namespace cvd::ui {
 
@@ -18,6 +19,7 @@ CaptionMenu::CaptionMenu(CaptionBar& caption) : QObject(&caption), caption_(capt
   search_->setObjectName(QStringLiteral("MenuSearch"));
   settings_ = menu->addAction(QStringLiteral("Settings"));
   settings_->setObjectName(QStringLiteral("MenuSettings"));
+  AddPauseAction(menu, &privacy_);
   QAction* move = menu->addAction(QStringLiteral("Move"));
   move->setObjectName(QStringLiteral("MenuMove"));
   menu->addSeparator();

@@ -15,7 +15,10 @@ class CaptionMenu : public QObject {
   Q_OBJECT
  public:
   explicit CaptionMenu(CaptionBar& caption);
-  void SetParts(const ButtonWindowParts* parts) { parts_ = parts; }
+  void SetParts(const ButtonWindowParts* parts) {
+    parts_ = parts;
+    privacy_ = parts ? &parts->privacy : nullptr;
+  }
 
   QAction* RollUpAction() const { return rollUp_; }
   QAction* SearchAction() const { return search_; }
@@ -26,6 +29,7 @@ class CaptionMenu : public QObject {
 
   CaptionBar& caption_;
   const ButtonWindowParts* parts_ = nullptr;
+  CapturePrivacy* privacy_ = nullptr;
   QAction* rollUp_;
   QAction* search_;
   QAction* settings_;

@@ -1,4 +1,5 @@
 #include "ui/QtUi.h"
+#include "ui/CaptionBar.h"
 
 #include <algorithm>
 
@@ -169,6 +170,8 @@ ColorDialogResult QtUi::ColorDialog(const ColorPair& preset, const std::vector<C
   const bool ok = ExecAtPointer(form) == QDialog::Accepted;
   return ColorDialogResult{ok ? std::optional<ColorPair>(form.Chosen()) : std::nullopt, form.Favorites()};
 }
+
+void QtUi::ShowPaused(bool paused) { form_.Caption()->ShowPaused(paused); }
 
 void QtUi::SetPointerHandler(std::function<void(bool)> handler) { WatchPointer(form_, std::move(handler)); }
 

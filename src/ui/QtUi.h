@@ -52,6 +52,7 @@ class QtUi : public Ui {
   void PopupButtonMenu(Point where) override;
   ColorDialogResult ColorDialog(const ColorPair& preset, const std::vector<ColorPair>& favorites) override;
   void SetPointerHandler(std::function<void(bool inside)> handler) override;
+  void ShowPaused(bool paused) override;
 
  private:
   TMainForm& form_;

@@ -75,10 +75,8 @@ SetupShortcutsPage::SetupShortcutsPage(ShortcutPage& shortcuts, PasteMethodPage&
   Dummy = Named(new QWidget(this), "Dummy", QStringLiteral("Dummy"));
   Dummy->setFocusPolicy(Qt::StrongFocus);
   Dummy->setGeometry(-100, 0, 10, 10);
-  methods_.SetChangeHandler([this] { AfterWait(); });
+  methodsChanged_ = methods_.SubscribeToChanges([this] { AfterWait(); });
 }
-
-SetupShortcutsPage::~SetupShortcutsPage() { methods_.SetChangeHandler({}); }
 
 QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   auto* box = Named(new QGroupBox(QStringLiteral("Shortcuts")), "ShortcutsBox", QStringLiteral("Shortcuts"));

@@ -4,6 +4,8 @@
 // core's ShortcutPage and PasteMethodPage own what the controls do.
 #include <QWidget>
 
+#include "core/util/HandlerSlot.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -24,7 +26,6 @@ class SetupShortcutsPage : public QWidget {
   Q_OBJECT
  public:
   SetupShortcutsPage(ShortcutPage& shortcuts, PasteMethodPage& methods, QWidget* parent = nullptr);
-  ~SetupShortcutsPage() override;
   void Load();                    // the dialog opens: fill the page from the settings
   bool CanClose();                // false while an entry is invalid (shown to the user); blocks closing
   void Save();                    // the dialog closes: write the page back
@@ -50,6 +51,7 @@ class SetupShortcutsPage : public QWidget {
 
   ShortcutPage& shortcuts_;
   PasteMethodPage& methods_;
+  Subscription methodsChanged_;
   bool filling_ = false;
 
   QTableWidget* KeyList = nullptr;

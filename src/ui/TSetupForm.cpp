@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -233,8 +235,51 @@ QWidget* TSetupForm::MakeOptionsPage() {
   for (QCheckBox* box : {ShowOnStart, DontCopy, AdvWinTrack, DoNotAskAgain, StartAtLogin}) layout->addWidget(box);
   layout->addWidget(hideBox);
   layout->addWidget(backupBox);
+  layout->addWidget(MakePrivacyBox());
   layout->addStretch();
   return page;
+}
+
+QWidget* TSetupForm::MakePrivacyBox() {
+  auto* box = new QGroupBox(QStringLiteral("Privacy"));
+  const QString listCaption = QStringLiteral("Never keep copies made in these programs (window classes, one a line):");
+  auto* listLabel = new QLabel(listCaption);
+  listLabel->setWordWrap(true);
+  IgnoredPrograms = new QPlainTextEdit;
+  IgnoredPrograms->setObjectName(QStringLiteral("IgnoredPrograms"));
+  Describe(IgnoredPrograms, listCaption,
+           QStringLiteral("A copy made while one of these programs is active is not kept (xprop WM_CLASS names it)"));
+  IgnoredPrograms->setFocusPolicy(Qt::StrongFocus);
+  IgnoredPrograms->setTabChangesFocus(true);
+  IgnoredPrograms->setMaximumHeight(80);
+  listLabel->setBuddy(IgnoredPrograms);
+  connect(IgnoredPrograms, &QPlainTextEdit::textChanged, this,
+          [this] { parts_->setup.SetIgnoredProgramsText(IgnoredPrograms->toPlainText().toStdString()); });
+  const QString pauseCaption = QStringLiteral("Minutes a pause lasts (0 until resumed)");
+  PauseMinutes = new QSpinBox;
+  PauseMinutes->setObjectName(QStringLiteral("PauseMinutes"));
+  PauseMinutes->setRange(0, kMaxPauseMinutes);
+  Describe(PauseMinutes, pauseCaption,
+           QStringLiteral("\"Pause Clipboard History\" ends by itself after these minutes"));
+  PauseMinutes->setFocusPolicy(Qt::StrongFocus);
+  connect(PauseMinutes, &QSpinBox::valueChanged, this, [this](int minutes) { parts_->setup.SetPauseMinutes(minutes); });
+  auto* layout = new QFormLayout(box);
+  layout->addRow(listLabel);
+  layout->addRow(IgnoredPrograms);
+  layout->addRow(pauseCaption, PauseMinutes);
+  return box;
+}
+
+void TSetupForm::RefreshPrivacy() {
+  const SetupDialog& setup = parts_->setup;
+  // Rewriting the box while the user types would drop the empty line just begun.
+  const std::string text = setup.IgnoredProgramsText();
+  if (ProgramListText(ProgramListOf(IgnoredPrograms->toPlainText().toStdString())) != text) {
+    const QSignalBlocker blocker(IgnoredPrograms);
+    IgnoredPrograms->setPlainText(Q(text));
+  }
+  const QSignalBlocker blocker(PauseMinutes);
+  PauseMinutes->setValue(setup.PauseMinutes());
 }
 
 QWidget* TSetupForm::MakeNetworkPage() {
@@ -337,6 +382,7 @@ void TSetupForm::Refresh() {
   ShowPath(DataDirBox, setup.DataDir());
   ShowPath(ShareDirectory, setup.ShareDir());
   RefreshShareList();
+  RefreshPrivacy();
 }
 
 void TSetupForm::RefreshShareList() {

@@ -14,6 +14,8 @@
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
+class QSpinBox;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -51,6 +53,8 @@ class TSetupForm : public QDialog, public SetupView {
   QTimeEdit* BackupTime = nullptr;
   QPushButton *FindBackupDirButton = nullptr, *BackupNowButton = nullptr, *RestoreBackupButton = nullptr;
   QPushButton* ManualBackupButton = nullptr;
+  QPlainTextEdit* IgnoredPrograms = nullptr;
+  QSpinBox* PauseMinutes = nullptr;
   SetupShortcutsPage* ShortcutsPage = nullptr;
   QLineEdit *DataDirBox = nullptr, *ShareDirectory = nullptr;
   QPushButton *DataDirButton = nullptr, *ShareDirButton = nullptr;
@@ -66,6 +70,8 @@ class TSetupForm : public QDialog, public SetupView {
  private:
   QWidget* MakeOptionsPage();
   QWidget* MakeNetworkPage();
+  QWidget* MakePrivacyBox();
+  void RefreshPrivacy();
   QCheckBox* AddOption(SetupOption option, const QString& caption, const QString& hint);
   // A button that runs `action` of the core's setup logic, then refills the controls.
   QPushButton* AddButton(const QString& caption, const QString& hint, void (SetupDialog::*action)());

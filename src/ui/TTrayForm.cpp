@@ -8,6 +8,7 @@
 
 #include "core/desktop/DesktopActions.h"
 #include "ui/AppIcon.h"
+#include "ui/PauseAction.h"
 #include "ui/TmyAboutBox.h"
 
 namespace cvd::ui {
@@ -24,6 +25,7 @@ TTrayForm::TTrayForm() {
   setup_ = menu_->addAction(QStringLiteral("Settings"), this, [this] {
     if (settings_) settings_();
   });
+  AddPauseAction(menu_, &privacy_);
   menu_->addSeparator();
   menu_->addAction(QStringLiteral("Read Help File"), this, [this] {
     if (parts_) parts_->desktop.MenuReadHelpFileClick();

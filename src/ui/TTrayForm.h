@@ -20,7 +20,10 @@ class TTrayForm : public QObject {
 
   TTrayForm();
   ~TTrayForm() override;
-  void SetParts(TrayParts parts) { parts_.emplace(std::move(parts)); }
+  void SetParts(TrayParts parts) {
+    parts_.emplace(std::move(parts));
+    privacy_ = &parts_->privacy;
+  }
   // The setup dialog, once there is one; "Settings" stays disabled without it.
   void SetSettingsHandler(std::function<void()> handler) { settings_ = std::move(handler); }
   // Shows balloons when the tray cannot (no tray host, or no balloons there).
@@ -44,6 +47,7 @@ class TTrayForm : public QObject {
   void MenuExitClick();
 
   std::optional<TrayParts> parts_;
+  CapturePrivacy* privacy_ = nullptr;
   std::function<void()> settings_;
   Notifier notifier_;
   std::function<bool()> notifierAvailable_;

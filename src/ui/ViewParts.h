@@ -8,6 +8,7 @@
 
 namespace cvd {
 class ButtonWindow;
+class CapturePrivacy;
 class DesktopActions;
 class SetupDialog;
 class ShortcutKeys;
@@ -27,6 +28,7 @@ struct ButtonWindowParts {
   ShortcutKeys& shortcuts;
   // "Exit" on the caption menu only without a tray icon to exit from.
   TrayView& tray;
+  CapturePrivacy& privacy;  // "Pause Clipboard History"
   std::function<void(int position)> selectGroup;
   std::function<void()> moved;
   std::function<void()> pressed;
@@ -39,6 +41,7 @@ struct ButtonWindowParts {
 // The tray icon's menu: the desktop actions and the two engine events.
 struct TrayParts {
   DesktopActions& desktop;
+  CapturePrivacy& privacy;  // "Pause Clipboard History"
   std::function<void()> iconClicked;
   std::function<void()> exit;
 };

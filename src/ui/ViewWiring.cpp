@@ -11,6 +11,7 @@ ButtonWindowParts ButtonWindowPartsOf(Engine& engine) {
       .window = engine.Window(),
       .shortcuts = engine.Shortcuts(),
       .tray = *engine.GetPorts().ui,
+      .privacy = engine.Privacy(),
       .selectGroup = [&engine](int position) { engine.GroupListChange(position); },
       .moved = [&engine] { engine.WindowMoved(); },
       .pressed = [&engine] { engine.WindowMouseDown(); },
@@ -22,6 +23,7 @@ ButtonWindowParts ButtonWindowPartsOf(Engine& engine) {
 
 TrayParts TrayPartsOf(Engine& engine) {
   return TrayParts{.desktop = engine.Desktop(),
+                   .privacy = engine.Privacy(),
                    .iconClicked = [&engine] { engine.CoolTrayIconClick(); },
                    .exit = [&engine] { engine.MenuExitClick(); }};
 }

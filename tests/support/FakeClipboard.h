@@ -1,6 +1,7 @@
 #pragma once
 // A clipboard for tests: Copy() changes its content and notifies like a
 // real clipboard owner change would.
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,12 @@ class FakeClipboard : public Clipboard {
     return true;
   }
   void Unsubscribe() override { onChange_ = nullptr; }
+  std::vector<std::string> OfferedTypes() override { return types; }
+  std::optional<std::string> OfferedData(const std::string& type) override {
+    const auto found = offered.find(type);
+    return found == offered.end() ? std::nullopt : std::optional<std::string>(found->second);
+  }
+  std::vector<std::string> OwnerClasses() override { return ownerClasses; }
   bool Subscribed() const { return static_cast<bool>(onChange_); }
 
   std::optional<std::string> content;
@@ -40,6 +47,9 @@ class FakeClipboard : public Clipboard {
   int reads = 0;
   int subscriptions = 0;
   std::vector<std::string> written;
+  std::vector<std::string> types;              // what the owner offers besides the text
+  std::map<std::string, std::string> offered;  // readable types and their content
+  std::vector<std::string> ownerClasses;
 
  private:
   std::function<void()> onChange_;

@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/ports/Windows.h"
 
@@ -15,6 +16,7 @@ struct FakeWindow {
   bool minimized = false;
   bool ours = false;
   std::string className = {};
+  std::string instanceName = {};  // the first part of WM_CLASS
 };
 
 class FakeWindows : public Windows {
@@ -31,6 +33,7 @@ class FakeWindows : public Windows {
     return Find(w).exe;
   }
   std::string ClassName(WindowId w) override { return Find(w).className; }
+  std::vector<std::string> ClassParts(WindowId w) override { return {Find(w).instanceName, Find(w).className}; }
   bool Activate(WindowId w) override {
     activated.push_back(w);
     foreground = w;

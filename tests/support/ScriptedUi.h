@@ -74,6 +74,8 @@ class ScriptedUi : public Ui {
   bool TrayIconShown() override { return trayShown; }
   bool BalloonsShown() override { return trayShown || notificationService; }
   void SetNoActivate(bool on) override { noActivate = on; }
+  void ShowPaused(bool paused) override { pausedShown.push_back(paused); }
+  std::vector<bool> pausedShown;  // what the window said of the pause, in order
   // Shortcut keys: the delimiter list closes with listFormOk.
   bool ShowListForm() override {
     ++listFormShows;

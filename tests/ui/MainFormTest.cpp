@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -127,6 +128,26 @@ TEST_F(MainFormTest, WithoutATrayTheCaptionMenuEndsTheProgram) {
   engine.SetQuitHandler([&] { quit = true; });
   exit->trigger();
   EXPECT_TRUE(quit);
+}
+
+TEST_F(MainFormTest, BothMenusPauseTheHistoryAndShowItTicked) {
+  tray.SetParts(TrayPartsOf(engine));
+  auto* caption = form.findChild<QMenu*>(QStringLiteral("SystemMenu"));
+  auto* title = form.findChild<QLabel*>(QStringLiteral("CaptionTitle"));
+  auto entry = [](QMenu* menu) {
+    emit menu->aboutToShow();
+    return menu->findChild<QAction*>(QStringLiteral("MenuPauseHistory"));
+  };
+  // Paused from one menu, the other shows the tick and resumes.
+  for (auto [from, other] : {std::pair{caption, tray.TrayMenu()}, std::pair{tray.TrayMenu(), caption}}) {
+    EXPECT_FALSE(entry(from)->isChecked());
+    entry(from)->trigger();
+    EXPECT_EQ(title->text(), "Corvinade (paused)");
+    EXPECT_TRUE(entry(other)->isChecked());
+    entry(other)->trigger();
+    EXPECT_FALSE(engine.Privacy().Paused());
+    EXPECT_EQ(title->text(), "Corvinade");
+  }
 }
 
 TEST_F(MainFormTest, APressOnTheCaptionOrTheClientAreaMakesAFadedWindowOpaque) {

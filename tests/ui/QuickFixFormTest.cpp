@@ -92,7 +92,7 @@ TEST_F(QuickFixFormTest, ListButtonsAndGesturesWorkFromTheKeyboard) {
   int row = -1;
   editor.SetShortcutRowHook([&](int r) { row = r; });
   Entry("Change shortcut key")->trigger();
-  EXPECT_EQ(row, 21);  // after the 20 fixed shortcuts
+  EXPECT_EQ(row, kNumFixedHotKeys + 1);  // after the fixed shortcuts
   Entry("Set Down Mouse Gesture")->trigger();
   EXPECT_EQ(settings.GestDown, 1);
   EXPECT_EQ(settings.GestUp, -1);

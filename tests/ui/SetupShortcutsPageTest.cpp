@@ -45,7 +45,7 @@ TEST_F(SetupShortcutsPageTest, EveryControlIsNamedAndThePageFitsTheDialog) {
     }
   }
   EXPECT_LE(page->minimumSizeHint().width(), 380);
-  EXPECT_EQ(Control<QTableWidget>("KeyList")->rowCount(), 20 + h.state.settings.NumFix());
+  EXPECT_EQ(Control<QTableWidget>("KeyList")->rowCount(), kNumFixedHotKeys + h.state.settings.NumFix());
 }
 
 TEST_F(SetupShortcutsPageTest, GridRowsLoadIntoTheBoxesAndUpdateWritesTheRow) {

@@ -29,7 +29,14 @@ QAction* Entry(const QMenu* menu, const QString& text) {
 
 TEST(TrayFormTest, MenuHoldsItsEntriesInOrderAndWaitsForAnOpenDialog) {
   TTrayForm tray;
-  const QStringList expected{"About Corvinade", "Settings", "-", "Read Help File", "Corvinade Web Site", "-", "Exit"};
+  const QStringList expected{"About Corvinade",
+                             "Settings",
+                             "Pause Clipboard History",
+                             "-",
+                             "Read Help File",
+                             "Corvinade Web Site",
+                             "-",
+                             "Exit"};
   EXPECT_EQ(Captions(tray.TrayMenu()), expected);
 
   bool settingsOpened = false;

@@ -7,7 +7,7 @@ EXPECTED_WARNINGS='^corvinade\.settings: warning: .*(corvinade|Network)\.ini cou
 source "$(dirname "$0")/lib.sh"
 start_display
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 
 # Starts the program, answers the message box (titled as the button window,
 # which is not up yet) and waits for the button window.

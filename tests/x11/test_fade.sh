@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 printf '%s\r\n' '[Fade]' 'FadeOut=1' 'FadeTime=1' 'FadeLevel=100' > "$DATA/corvinade.ini"
 xterm -title target-term -geometry 60x10+400+10 >/dev/null 2>&1 &
 PIDS_TO_KILL+=($!)

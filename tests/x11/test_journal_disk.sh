@@ -10,7 +10,7 @@ fi
 EXPECTED_WARNINGS='corvinade\.journal: warning: cannot journal new clips: .*No space left on device'
 source "$(dirname "$0")/lib.sh"
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 if ! mount -t tmpfs -o size=512k,mode=700 tmpfs "$DATA" 2>"$TEST_HOME/mount.err"; then
   echo "SKIP: cannot mount a small RAM disk here (not root?): $(cat "$TEST_HOME/mount.err")"
   exit 0

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 printf '%s\r\n' '[PasteKeys]' 'NumPasteKey=1' 'Title1=tk-target' 'Match1=3' 'Key1=x' 'Delay1=3000' \
   > "$DATA/corvinade.ini"
 start_tk_target

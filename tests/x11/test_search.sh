@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 GEN="$BUILD_DIR/corvinade_bigdata"
 [ -x "$GEN" ] || fail "no data generator at $GEN (build the corvinade_bigdata target)"
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 "$GEN" "$DATA" 1 1000 || fail "could not write the data file"
 printf '[Windows]\r\nShowOnStart=1\r\n' >"$DATA/corvinade.ini"
 start_display

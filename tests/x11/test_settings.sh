@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -m 700 "$DATA"
 printf '%s\r\n' '[Windows]' 'MainLeft=50' 'MainTop=60' '[Clipboard]' 'DontCopyWhenMinimized=1' \
   '[PasteKeys]' 'NumPasteKey=1' 'Title1=macro-term' 'Match1=1' 'Key1=typed: Ab,{Tab}é!{Enter}' 'Delay1=50' \
   '[Custom]' 'Keep=this' > "$DATA/corvinade.ini"

@@ -7,6 +7,7 @@
 #include "core/ports/Shell.h"
 #include "core/ports/TextMeasure.h"
 #include "core/ports/Ui.h"
+#include "core/util/PrivateFolder.h"
 #include "core/window/Layout.h"
 
 namespace cvd {
@@ -19,6 +20,9 @@ void Engine::FormCreate() {
   dirs.DataDir = dirs.DefaultDataDir;
   MigrateFromProgramDir(dirs, *ports_.ui);
   LoadEverything();
+  // The program's own folder (a portable drive) may hold more than our files.
+  if (dirs.DefaultDataDir != dirs.ProgramDir) TightenDataFolder(dirs.DefaultDataDir);
+  if (dirs.DataDir != dirs.DefaultDataDir && dirs.DataDir != dirs.ProgramDir) TightenDataFolder(dirs.DataDir);
   const bool firstRun = !std::filesystem::exists(files_.SettingsFilePath());
   sessionLock_.StartUp(state_.settings.ShowOnStart, ports_.shell->SessionLocked());
   if (firstRun) {

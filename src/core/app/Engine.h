@@ -18,6 +18,7 @@
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
+#include "core/privacy/CapturePrivacy.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
 #include "core/search/ButtonSearch.h"
@@ -105,6 +106,9 @@ class Engine {
   const ButtonWindow& Window() const { return window_; }
   const TargetTracker& Target() const { return tracker_; }
   const ClipboardCapture& Capture() const { return capture_; }
+  // "Pause Clipboard History" and what is never kept.
+  CapturePrivacy& Privacy() { return privacy_; }
+  const CapturePrivacy& Privacy() const { return privacy_; }
   const JournaledDataStore& DataStore() const { return dataStore_; }
   const Fader& Fade() const { return fader_; }
   const GroupMonitor& Monitor() const { return monitor_; }
@@ -126,6 +130,7 @@ class Engine {
   BackupActions backup_;
   ButtonWindow window_;
   TargetTracker tracker_;
+  CapturePrivacy privacy_;  // copies never kept, and the pause
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;

@@ -30,6 +30,7 @@ Engine::Engine(const Ports& ports, AppState& state)
                                   .shareDirChanged = [this](const std::string&) { share_.ShareDirChanged(); }}),
       window_(*ports_.ui, *ports_.ui, *ports_.measure, state.table),
       tracker_(*ports_.windows),
+      privacy_(*ports_.clipboard, *ports_.windows, *ports_.loop, state.settings.Privacy),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
                CaptureHooks{
                    .blocked =
@@ -41,7 +42,8 @@ Engine::Engine(const Ports& ports, AppState& state)
                    .captured = [this](int group,
                                       const std::string& text) { share_.ShareClip(state_.table.Groups[group], text); },
                    .filled = [this](int group, const std::string& text,
-                                    const FillResult& result) { ClipFilled(group, text, result); }}),
+                                    const FillResult& result) { ClipFilled(group, text, result); },
+                   .keptOut = [this] { return privacy_.KeptOutReason(); }}),
       paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui, *ports_.ui},
               state.table, capture_, tracker_,
               PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys, state.settings.Terminals}),
@@ -87,7 +89,8 @@ Engine::Engine(const Ports& ports, AppState& state)
               .deleteButton = [this](int g, int b, bool noAsk) { return menus_.Buttons().DeleteButton(g, b, noAsk); },
               .editButton = [this] { menus_.Buttons().MenuEditButtonClick(); },
               .search = [this] { search_.Open(); },
-              .resetFadeTimer = [this] { fader_.ResetFadeTimer(); }}),
+              .resetFadeTimer = [this] { fader_.ResetFadeTimer(); },
+              .togglePause = [this] { privacy_.TogglePause(); }}),
       menus_(
           state.table, state.settings, state.dirs, *ports_.ui, *ports_.ui, *ports_.ui, quickFixes_,
           GroupHooks{.showListPosition =
@@ -150,6 +153,7 @@ Engine::Engine(const Ports& ports, AppState& state)
   tracker_.SetMonitorHandler([this](const std::string& exe, const std::string& title, bool newWindow) {
     monitor_.MonitorStep(exe, title, newWindow);
   });
+  privacy_.SetPausedHandler([this](bool paused) { ports_.ui->ShowPaused(paused); });
   ports_.shell->OnSessionLockChanged([this](bool locked) { sessionLock_.LockChanged(locked); });
   // Both timers start disabled; start-up enables them.
   targetTimer_ = std::make_unique<HoverTimer>(

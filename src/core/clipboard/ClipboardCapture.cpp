@@ -45,8 +45,18 @@ void ClipboardCapture::ClipboardUpdate() {
 
 void ClipboardCapture::CopyFromClipboard() {
   try {
+    const bool blockedByHook = hooks_.blocked && hooks_.blocked();
+    // Our own writes are blocked anyway: asking would only cost time.
+    if (!blockedByHook && hooks_.keptOut) {
+      if (const std::string why = hooks_.keptOut(); !why.empty()) {
+        LogInfo("clipboard", "a copy was not kept: " + why);
+        refusedByGate_ = false;
+        clipboardSeen_ = true;
+        return;
+      }
+    }
     const std::optional<std::string> text = clipboard_.Text();
-    const bool blocked = !text.has_value() || (hooks_.blocked && hooks_.blocked());
+    const bool blocked = !text.has_value() || blockedByHook;
     // The clipboard now holds what was refused: a blocked text (our own
     // paste) must not be taken when the gate closes.
     refusedByGate_ = !blocked && copyTimer_->IsActive() && gateAfterCapture_ && *text != gateText_;

@@ -24,6 +24,9 @@ struct CaptureHooks {
   Required<void(int group, const std::string& text)> captured;
   // `text` changed clip button `result.filled` of group `group`.
   Required<void(int group, const std::string& text, const FillResult& result)> filled;
+  // Why the copy on offer must not be kept at all (a secret, a listed
+  // program, a pause); empty when it may. Asked before the text is read.
+  std::function<std::string()> keptOut;
 };
 
 class ClipboardCapture {

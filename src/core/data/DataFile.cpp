@@ -145,7 +145,7 @@ std::string DamagedMessage(const std::string& path, const std::string& copy, con
   }
   text +=
       "Corvinade starts with the Default group. "
-      "Please use the Restore option in Setup to reload from backup.";
+      "Please use the Restore option in Corvinade Settings to reload from backup.";
   return text;
 }
 

@@ -75,7 +75,7 @@ std::string WriteGroupFile(const TGroup& g) {
 }
 
 bool SaveGroupToFile(const TGroup& group, const std::string& fileName, std::string* error) {
-  return WriteFileAtomically(fileName, WriteGroupFile(group), error);
+  return WriteFileAtomically(fileName, WriteGroupFile(group), error, FileAccess::KeepExisting);
 }
 
 GroupFileContents ReadGroupFile(std::string_view bytes) {

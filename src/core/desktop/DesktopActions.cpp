@@ -131,7 +131,9 @@ bool DesktopActions::SetStartAtLogin(bool on) {
   std::string why;
   if (on) {
     fs::create_directories(fs::path(path).parent_path(), error);
-    if (WriteFileAtomically(path, AutostartEntryText(programDir_ + "corvinade"), &why)) return true;
+    if (WriteFileAtomically(path, AutostartEntryText(programDir_ + "corvinade"), &why, FileAccess::KeepExisting)) {
+      return true;
+    }
   } else {
     if (fs::remove(path, error) || !error) return true;
     why = error.message();

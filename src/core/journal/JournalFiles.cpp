@@ -26,11 +26,8 @@ off_t JournalFiles::Size(int fd) {
 }
 
 bool JournalFiles::Replace(const std::string& path, const std::string& bytes, std::string* error) {
-  if (!WriteFileAtomically(path, bytes, error)) return false;
-  // The atomic writer keeps the mode of the file it replaces. Should this
-  // fail, opening the journal for appending tells what is wrong.
-  ::chmod(path.c_str(), kJournalMode);
-  return true;
+  // The atomic writer makes the journal its owner's alone (kJournalMode).
+  return WriteFileAtomically(path, bytes, error);
 }
 
 JournalFiles& SystemJournalFiles() {

@@ -26,6 +26,7 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                                                      : nlohmann::ordered_json(nullptr)}};
   state["LastFilled"] = capture.LastFilled();
   state["pasting"] = engine.Paste().Pasting();
+  state["paused"] = engine.Privacy().Paused();
   const int fillGroup = capture.LastFillGroup();
   state["LastFillGroup"] = fillGroup >= 1 && fillGroup <= table.GroupCount()
                                ? nlohmann::ordered_json(ValidUtf8(table.Groups[fillGroup].Name))

@@ -49,6 +49,8 @@ class ButtonWindowView {
   // Idle at rest: the view tells when the pointer enters or leaves the
   // button window; an empty function ends that.
   virtual void SetPointerHandler(std::function<void(bool inside)> handler) = 0;
+  // The clipboard history is paused (or runs again): the window says so.
+  virtual void ShowPaused(bool /*paused*/) {}
 };
 
 }  // namespace cvd

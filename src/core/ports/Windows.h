@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/util/Geometry.h"
 
@@ -23,6 +24,9 @@ class Windows {
   virtual std::string ExecutableName(WindowId window) = 0;
   // The class of the window (WM_CLASS on X11), empty when unknown.
   virtual std::string ClassName(WindowId window) = 0;
+  // Every name of the window's class: on X11 both parts of WM_CLASS
+  // (instance and class), elsewhere the one name.
+  virtual std::vector<std::string> ClassParts(WindowId window) { return {ClassName(window)}; }
   virtual bool Activate(WindowId window) = 0;
   virtual WindowId WindowUnderPointer() = 0;
   // Calls `onChange` whenever the foreground window, its title or its state

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/settings/Directories.h"
+#include "core/util/PrivateFolder.h"
 
 namespace cvd {
 namespace fs = std::filesystem;
@@ -116,9 +117,7 @@ std::string GetAppDataFolderPath(const AppDataEnvironment& env) {
     return programDir;
   }
   std::string folder = base + kAppFolderName;
-  std::error_code error;
-  fs::create_directories(folder, error);
-  if (!fs::is_directory(folder, error)) return programDir;
+  if (!CreatePrivateFolder(folder)) return programDir;
   return folder;
 }
 

@@ -5,13 +5,28 @@
 namespace cvd {
 
 const std::array<FixedHotKey, kNumFixedHotKeys> kFixedHotKeys{{
-    {"Enable shortcut keys", 837},   {"Disable shortcut keys", 835},   {"Show button window", 339},
-    {"Hide button window", 328},     {"Clear clipboard buttons", 323}, {"Reset paste counter", 338},
-    {"Paste active button", 336},    {"Previous button", 333},         {"Next button", 334},
-    {"Paste all buttons", 321},      {"Mark all unused", 341},         {"Edit last copied", 325},
-    {"Clear last copied", 332},      {"Paste last copied", 342},       {"Dial selected number", 324},
-    {"Do not copy duplicates", 305}, {"Copy duplicates", 306},         {"Move duplicate", 307},
-    {"Mark duplicate unused", 308},  {"Search buttons", 370},
+    {"Enable shortcut keys", 837},
+    {"Disable shortcut keys", 835},
+    {"Show button window", 339},
+    {"Hide button window", 328},
+    {"Clear clipboard buttons", 323},
+    {"Reset paste counter", 338},
+    {"Paste active button", 336},
+    {"Previous button", 333},
+    {"Next button", 334},
+    {"Paste all buttons", 321},
+    {"Mark all unused", 341},
+    {"Edit last copied", 325},
+    {"Clear last copied", 332},
+    {"Paste last copied", 342},
+    {"Dial selected number", 324},
+    {"Do not copy duplicates", 305},
+    {"Copy duplicates", 306},
+    {"Move duplicate", 307},
+    {"Mark duplicate unused", 308},
+    {"Search buttons", 370},
+    // No key by default: a new key could take one another program relies on.
+    {"Pause Clipboard History", 0},
 }};
 
 Settings DefaultSettings() {

@@ -12,6 +12,7 @@
 #include "core/data/LegacyDisplay.h"
 #include "core/paste/PasteMethods.h"
 #include "core/paste/TerminalPaste.h"
+#include "core/privacy/PrivacyRules.h"
 #include "core/quickfix/QuickFixList.h"
 #include "core/settings/ValueForms.h"
 
@@ -29,7 +30,7 @@ struct FixedHotKey {
   int defaultCode;    // modifiers x 256 + key code
 };
 
-inline constexpr int kNumFixedHotKeys = 20;
+inline constexpr int kNumFixedHotKeys = 21;
 extern const std::array<FixedHotKey, kNumFixedHotKeys> kFixedHotKeys;
 
 inline constexpr int kMaxPasteKeys = kPasteKeysCapacity;
@@ -92,6 +93,8 @@ struct Settings {
   PasteMethods PasteKeys;
   // [Terminals]
   TerminalPaste Terminals;
+  // [Privacy]
+  PrivacySettings Privacy;
   // Network.ini [Share]; the folders are in Directories.
   std::int32_t ShareLine = 0;
   bool ShareClipboard = false;

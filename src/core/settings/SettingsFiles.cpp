@@ -5,6 +5,7 @@
 #include "core/ports/Messages.h"
 #include "core/settings/IniDamage.h"
 #include "core/settings/IniFile.h"
+#include "core/settings/PrivacyIni.h"
 #include "core/settings/TerminalsIni.h"
 #include "core/util/AtomicFile.h"
 #include "core/util/Files.h"
@@ -110,7 +111,7 @@ void SettingsFiles::LoadNetworkStep() {
   if (networkHeld_) {
     TellDamaged("network settings file", networkFile, read,
                 "Corvinade uses the data folder:\n" + dirs_.DataDir +
-                    "\n\nThe file is left as it is until a data folder is chosen in Setup.");
+                    "\n\nThe file is left as it is until a data folder is chosen in Corvinade Settings.");
   } else if (DirectoryExists(values.DataDir)) {
     dirs_.DataDir = values.DataDir;
     if (networkAfresh_) {
@@ -148,6 +149,7 @@ void SettingsFiles::LoadSettings() {
 
   ReadMainSettings(ini, settings_, screen_.Screen(), dirs_.DataDir);
   ReadTerminalSettings(ini, settings_.Terminals);
+  ReadPrivacySettings(ini, settings_.Privacy);
 }
 
 void SettingsFiles::LoadMainFile(IniFile& ini) {
@@ -184,6 +186,7 @@ bool SettingsFiles::SaveMainFile(std::string& failures) {
   }
   WriteMainSettings(ini, settings_);
   WriteTerminalSettings(ini, settings_.Terminals);
+  WritePrivacySettings(ini, settings_.Privacy);
   std::string error;
   if (ini.Save(path, error)) {
     mainAfresh_ = false;

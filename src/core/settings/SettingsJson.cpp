@@ -3,6 +3,7 @@
 #include "core/settings/IniTarget.h"
 #include "core/settings/MainSettingsIni.h"
 #include "core/settings/NetworkIni.h"
+#include "core/settings/PrivacyIni.h"
 #include "core/settings/TerminalsIni.h"
 #include "core/util/Text.h"
 
@@ -35,6 +36,7 @@ nlohmann::ordered_json SettingsJson(const Settings& settings, const Directories&
   WriteMainSettings(mainTarget, settings);
   WriteSearchWindowSettings(mainTarget, settings);
   WriteTerminalSettings(mainTarget, settings.Terminals);
+  WritePrivacySettings(mainTarget, settings.Privacy);
   nlohmann::ordered_json network = nlohmann::ordered_json::object();
   JsonTarget networkTarget(network);
   WriteNetworkSettings(networkTarget, dirs, settings);

@@ -112,7 +112,7 @@ void PasteMethodPage::CancelWait() {
   const bool waited = Waiting();
   pick_.Cancel();
   wait_ = Wait::None;
-  if (waited && changed_) changed_();
+  if (waited) changed_();
 }
 
 bool PasteMethodPage::WindowPicked(WindowId window) {
@@ -131,7 +131,7 @@ bool PasteMethodPage::WindowPicked(WindowId window) {
     methods_.push_back(NewPasteMethod(title.empty() ? kUntitledWindow : title));
     current_ = static_cast<int>(methods_.size()) - 1;
   }
-  if (changed_) changed_();
+  changed_();
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include "core/ports/Messages.h"
 #include "core/ports/Windows.h"
 #include "core/target/WindowPick.h"
+#include "core/util/HandlerSlot.h"
 
 namespace cvd {
 
@@ -61,8 +62,10 @@ class PasteMethodPage {
   void CancelWait();
 
   // Called when the entries or the waiting state change by themselves (a
-  // wait ends); an empty function ends that.
-  void SetChangeHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+  // wait ends), until the subscription goes.
+  [[nodiscard]] Subscription SubscribeToChanges(std::function<void()> changed) {
+    return changed_.Subscribe(std::move(changed));
+  }
 
  private:
   enum class Wait { None, New, Test };
@@ -79,7 +82,7 @@ class PasteMethodPage {
   int current_ = 0;
   Wait wait_ = Wait::None;
   WindowPick pick_;
-  std::function<void()> changed_;
+  HandlerSlot changed_;
   PasteMethod none_;  // shown when the current entry is gone
 };
 

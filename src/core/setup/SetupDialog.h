@@ -4,6 +4,7 @@
 // ask again" flags are settled), and the backup, data folder and share
 // controls. The options live in the settings model, so closing needs no
 // "apply" step.
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -98,6 +99,13 @@ class SetupDialog {
   void SetShared(int group, bool shared);
   void ShareAllButton() { ShareAll(true); }
   void ShareNoneButton() { ShareAll(false); }
+
+  // The programs whose copies are never kept, one window class per line,
+  // and how many minutes "Pause Clipboard History" lasts (0 until resumed).
+  std::string IgnoredProgramsText() const { return ProgramListText(settings_.Privacy.IgnoredPrograms); }
+  void SetIgnoredProgramsText(const std::string& text) { settings_.Privacy.IgnoredPrograms = ProgramListOf(text); }
+  int PauseMinutes() const { return settings_.Privacy.PauseMinutes; }
+  void SetPauseMinutes(int minutes) { settings_.Privacy.PauseMinutes = std::clamp(minutes, 0, kMaxPauseMinutes); }
 
   // The dialog's frame as [Windows] stores it.
   Rect StoredFrame() const;

@@ -209,7 +209,8 @@ bool AppendShareLine(const std::string& path, const std::string& line, std::stri
     if (::stat(path.c_str(), &named) != 0 || named.st_ino != opened.st_ino || named.st_dev != opened.st_dev) continue;
     // CheckShareFileSize: a full file starts afresh with this line. The old
     // file is replaced whole, so a reader never sees it half emptied.
-    if (opened.st_size > limit) return WriteFileAtomically(path, line, error);
+    // The other computers' users read the share file: it keeps its mode.
+    if (opened.st_size > limit) return WriteFileAtomically(path, line, error, FileAccess::KeepExisting);
     if (!WriteWhole(fd.get(), line)) return fail("cannot write " + path);
     if (!fd.Close()) return fail("cannot write " + path);
     return true;

@@ -162,6 +162,9 @@ void ShortcutKeys::HotKeyPressed(int id) {
       }
       break;
     case hkiSearch: RunModal(hkiSearch, hooks_.search); break;
+    case hkiPauseHistory:
+      if (hooks_.togglePause) hooks_.togglePause();
+      break;
     default: break;
   }
 }

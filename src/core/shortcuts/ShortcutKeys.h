@@ -61,6 +61,7 @@ struct ShortcutHooks {
   Required<void()> editButton;  // the button editor on CurrentButton, modally
   Required<void()> search;      // the search dialog, modally
   Required<void()> resetFadeTimer;
+  std::function<void()> togglePause;  // "Pause Clipboard History"
 };
 
 class ShortcutKeys {

@@ -28,7 +28,7 @@ class ShortcutPage {
  public:
   ShortcutPage(Hotkeys& hotkeys, Messages& ui, Settings& settings) : hotkeys_(hotkeys), ui_(ui), settings_(settings) {}
 
-  // Rows 0..19 for the fixed functions, 20 + i for quick fix i.
+  // A row per fixed function, then one per quick fix.
   void UpdateShortcutList();
   // KeyListSelectCell: loads a row into the boxes.
   void ShowKeySettings(int row);

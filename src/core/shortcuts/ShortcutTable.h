@@ -1,6 +1,6 @@
 #pragma once
-// The shortcut functions: the hot-key id of each fixed row (rows 0..19, in
-// the order of kFixedHotKeys), and quick fix i on row 20 + i with id 1000 + i.
+// The shortcut functions: the hot-key id of each fixed row (rows 0..20, in
+// the order of kFixedHotKeys), and quick fix i on the rows after them with id 1000 + i.
 #include <array>
 #include <string>
 
@@ -29,13 +29,14 @@ enum HotKeyId : int {
   hkiMarkDupUnused = 7251,
   hkiSearch = 7252,
   hkiPasteLastCopied = 7253,
+  hkiPauseHistory = 7254,
 };
 
 inline constexpr std::array<int, kNumFixedHotKeys> kFixedHotKeyIds{
-    hkiEnable,          hkiDisable,         hkiShowWindow, hkiHideWindow,   hkiClearClipButtons, hkiResetPasteCounter,
-    hkiPasteActive,     hkiPreviousButton,  hkiNextButton, hkiPasteAll,     hkiMarkAllUnused,    hkiEditLastCopied,
-    hkiClearLastCopied, hkiPasteLastCopied, hkiDialNumber, hkiDontCopyDups, hkiCopyDups,         hkiMoveDup,
-    hkiMarkDupUnused,   hkiSearch};
+    hkiEnable,          hkiDisable,         hkiShowWindow,  hkiHideWindow,   hkiClearClipButtons, hkiResetPasteCounter,
+    hkiPasteActive,     hkiPreviousButton,  hkiNextButton,  hkiPasteAll,     hkiMarkAllUnused,    hkiEditLastCopied,
+    hkiClearLastCopied, hkiPasteLastCopied, hkiDialNumber,  hkiDontCopyDups, hkiCopyDups,         hkiMoveDup,
+    hkiMarkDupUnused,   hkiSearch,          hkiPauseHistory};
 
 inline constexpr int kQuickFixHotKeyBase = 1000;
 inline constexpr int kQuickFixRowBase = kNumFixedHotKeys;

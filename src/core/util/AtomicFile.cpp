@@ -51,7 +51,8 @@ std::string ResolveLink(const std::string& path) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& requestedPath, const std::string& bytes, std::string* error) {
+bool WriteFileAtomically(const std::string& requestedPath, const std::string& bytes, std::string* error,
+                         FileAccess access) {
   const std::string path = ResolveLink(requestedPath);
   const std::string folder = FolderOf(path);
   std::string temp = path + ".tmp-XXXXXX";
@@ -67,8 +68,9 @@ bool WriteFileAtomically(const std::string& requestedPath, const std::string& by
     SetError(error, what, code);
     return false;
   };
+  // mkstemp made the file 0600.
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+  if (access == FileAccess::KeepExisting && ::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
   if (!WriteAll(fd, bytes)) return fail("cannot write " + path);
   if (::fsync(fd) != 0) return fail("cannot flush " + path);
   if (::close(fd) != 0) {

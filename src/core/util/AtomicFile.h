@@ -6,11 +6,21 @@
 
 namespace cvd {
 
+// Who may read a file once it is written.
+enum class FileAccess {
+  // 0600, also when the file replaced allowed more: the user's clips and
+  // settings are the user's alone.
+  OwnerOnly,
+  // A replaced file keeps its mode (a new one is 0600): files the user keeps
+  // elsewhere and may have opened to others on purpose.
+  KeepExisting,
+};
+
 // Writes `bytes` to `path` atomically. On failure the old file (if any) is
 // left as it was, no temporary file remains, and `error` (when given) gets a
-// one-line reason. A new file is readable by its owner only; a replaced file
-// keeps its permissions, and a symbolic link is followed, not replaced.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error);
+// one-line reason. A symbolic link is followed, not replaced.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error,
+                         FileAccess access = FileAccess::OwnerOnly);
 
 // Creates `path` with `bytes` only if nothing exists under that name (never
 // overwrites); false with `error` otherwise.

@@ -4,8 +4,13 @@
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <utility>
+
+#include "platform/x11/WindowClass.h"
+#include "platform/x11/XErrorTrap.h"
 
 namespace cvd::x11 {
 
@@ -90,7 +95,12 @@ std::uint64_t SelectionReader::ClipboardOwner() {
 }
 
 std::optional<std::string> SelectionReader::ClipboardText(int timeoutMs) {
-  if (!display_ || ClipboardOwner() == None) return std::nullopt;
+  if (!display_) return std::nullopt;
+  const ::Window owner = ClipboardOwner();
+  if (owner == None) return std::nullopt;
+  // An owner that let the TARGETS request run out would only make us wait
+  // as long again: the window must not freeze twice for one copy.
+  if (std::exchange(silentOwner_, None) == owner) return std::nullopt;
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   if (auto text = Convert(XInternAtom(display_, "UTF8_STRING", False), timeoutMs)) return text;
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -99,7 +109,79 @@ std::optional<std::string> SelectionReader::ClipboardText(int timeoutMs) {
   return std::nullopt;
 }
 
-std::optional<std::string> SelectionReader::Convert(unsigned long target, int timeoutMs) {
+std::vector<std::string> SelectionReader::ClipboardTargets(int timeoutMs) {
+  // Without an owner the server refuses at once: no need to ask first.
+  if (!display_) return {};
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  const std::optional<std::string> data = Convert(XInternAtom(display_, "TARGETS", False), timeoutMs, /*anyType=*/true);
+  silentOwner_ = !data && Clock::now() >= deadline ? ClipboardOwner() : None;
+  if (!data) return {};
+  // Format 32 arrives as longs in this client's representation.
+  std::vector<unsigned long> atoms(data->size() / sizeof(long));
+  for (std::size_t i = 0; i < atoms.size(); ++i) {
+    long value = 0;
+    data->copy(reinterpret_cast<char*>(&value), sizeof value, i * sizeof value);
+    atoms[i] = static_cast<unsigned long>(value);
+  }
+  return AtomNames(atoms);
+}
+
+std::optional<std::string> SelectionReader::ClipboardData(const std::string& target, int timeoutMs) {
+  if (!display_ || ClipboardOwner() == None) return std::nullopt;
+  return Convert(XInternAtom(display_, target.c_str(), False), timeoutMs, /*anyType=*/true);
+}
+
+std::vector<std::string> SelectionReader::AtomNames(const std::vector<unsigned long>& atoms) {
+  std::vector<Atom> unknown;
+  for (const unsigned long atom : atoms) {
+    if (atom != None && !atomNames_.count(atom) && std::find(unknown.begin(), unknown.end(), atom) == unknown.end()) {
+      unknown.push_back(atom);
+    }
+  }
+  if (!unknown.empty()) {
+    // One round trip for all new names; a bad atom fails the whole request.
+    XErrorTrap trap(display_);
+    std::vector<char*> names(unknown.size(), nullptr);
+    if (XGetAtomNames(display_, unknown.data(), static_cast<int>(unknown.size()), names.data())) {
+      for (std::size_t i = 0; i < unknown.size(); ++i) atomNames_[unknown[i]] = names[i] ? names[i] : "";
+    }
+    for (char* name : names) {
+      if (name) XFree(name);
+    }
+  }
+  std::vector<std::string> result;
+  for (const unsigned long atom : atoms) {
+    const auto found = atomNames_.find(atom);
+    if (found != atomNames_.end() && !found->second.empty()) result.push_back(found->second);
+  }
+  return result;
+}
+
+std::vector<std::string> SelectionReader::ClipboardOwnerClasses() {
+  if (!display_) return {};
+  const ::Window owner = ClipboardOwner();
+  if (owner == None) return {};
+  XErrorTrap trap(display_);  // the owner may be gone by now
+  std::vector<std::string> parts = WindowClassParts(display_, owner);
+  if (!parts.empty()) return parts;
+  // Toolkits own the selection with a hidden window; the client leader is
+  // the program's own window that names it.
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* bytes = nullptr;
+  ::Window leader = None;
+  if (XGetWindowProperty(display_, owner, XInternAtom(display_, "WM_CLIENT_LEADER", False), 0, 1, False, XA_WINDOW,
+                         &type, &format, &count, &after, &bytes) == Success &&
+      bytes) {
+    if (type == XA_WINDOW && format == 32 && count == 1) leader = *reinterpret_cast<::Window*>(bytes);
+    XFree(bytes);
+  }
+  if (leader != None && leader != owner) parts = WindowClassParts(display_, leader);
+  return parts;
+}
+
+std::optional<std::string> SelectionReader::Convert(unsigned long target, int timeoutMs, bool anyType) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   const Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
   const Atom property = XInternAtom(display_, "CVD_SELECTION", False);
@@ -119,7 +201,7 @@ std::optional<std::string> SelectionReader::Convert(unsigned long target, int ti
   Atom type = None;
   if (!ReadProperty(display_, window_, property, &data, &type)) return std::nullopt;
   if (type != incr) {
-    if (type != target) return std::nullopt;
+    if (type != target && !anyType) return std::nullopt;
     return data;
   }
   // Large texts come in pieces: each new value of the property is the next

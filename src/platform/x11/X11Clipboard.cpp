@@ -31,6 +31,22 @@ std::optional<std::string> X11Clipboard::Text() {
   return reader_->ClipboardText(timeoutMs_);
 }
 
+// What another program offers; our own texts offer nothing to keep out.
+std::vector<std::string> X11Clipboard::OfferedTypes() {
+  if (!reader_->Ok() || OwnedByUs() || QGuiApplication::clipboard()->ownsClipboard()) return {};
+  return reader_->ClipboardTargets(timeoutMs_);
+}
+
+std::optional<std::string> X11Clipboard::OfferedData(const std::string& type) {
+  if (!reader_->Ok() || OwnedByUs() || QGuiApplication::clipboard()->ownsClipboard()) return std::nullopt;
+  return reader_->ClipboardData(type, timeoutMs_);
+}
+
+std::vector<std::string> X11Clipboard::OwnerClasses() {
+  if (!reader_->Ok() || OwnedByUs() || QGuiApplication::clipboard()->ownsClipboard()) return {};
+  return reader_->ClipboardOwnerClasses();
+}
+
 void X11Clipboard::SetText(const std::string& text) {
   // The owner thread holds both selections; the change is ours, so it is
   // told at once, as Qt tells its own.

@@ -23,6 +23,9 @@ class X11Clipboard : public QObject, public Clipboard {
   std::uint32_t SequenceNumber() override { return sequence_; }
   bool Subscribe(std::function<void()> onChange) override;
   void Unsubscribe() override;
+  std::vector<std::string> OfferedTypes() override;
+  std::optional<std::string> OfferedData(const std::string& type) override;
+  std::vector<std::string> OwnerClasses() override;
 
  private:
   void Changed();

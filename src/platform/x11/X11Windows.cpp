@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/x11/WindowClass.h"
 #include "platform/x11/XErrorTrap.h"
 
 namespace cvd::x11 {
@@ -177,16 +178,14 @@ std::string X11Windows::ExecutableName(WindowId window) {
 }
 
 std::string X11Windows::ClassName(WindowId window) {
+  const std::vector<std::string> parts = ClassParts(window);
+  return parts.empty() ? std::string() : parts.back();
+}
+
+std::vector<std::string> X11Windows::ClassParts(WindowId window) {
   if (!display_ || window == 0) return {};
   XErrorTrap trap(display_);
-  XClassHint hint{};
-  std::string name;
-  if (XGetClassHint(display_, static_cast<::Window>(window), &hint)) {
-    if (hint.res_class) name = hint.res_class;
-  }
-  if (hint.res_name) XFree(hint.res_name);
-  if (hint.res_class) XFree(hint.res_class);
-  return name;
+  return WindowClassParts(display_, static_cast<::Window>(window));
 }
 
 bool X11Windows::Activate(WindowId window) {

@@ -25,6 +25,7 @@ class X11Windows : public Windows {
   bool IsOurs(WindowId window) override;
   std::string ExecutableName(WindowId window) override;
   std::string ClassName(WindowId window) override;
+  std::vector<std::string> ClassParts(WindowId window) override;
   bool Activate(WindowId window) override;
   WindowId WindowUnderPointer() override;
   // Notices come from the X server while a window manager runs (X11WindowWatch.cpp).

@@ -30,7 +30,7 @@ class PasteMethodPageTest : public ::testing::Test {
 
 TEST_F(PasteMethodPageTest, NewTakesTheNextOtherWindowAndWaitsOnlyOnce) {
   int changes = 0;
-  Page().SetChangeHandler([&] { ++changes; });
+  const Subscription subscription = Page().SubscribeToChanges([&] { ++changes; });
   h.ui.Answer(MsgResult::Ok);
   Page().NewWinButtonClick();
   // Presses while waiting start nothing: no second notice, nothing nests.

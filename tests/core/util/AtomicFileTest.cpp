@@ -17,7 +17,7 @@ mode_t ModeOf(const std::string& path) {
   return info.st_mode & 07777;
 }
 
-TEST(WriteFileAtomically, CreatesPrivateFilesAndReplacesKeepingPermissions) {
+TEST(WriteFileAtomically, CreatesPrivateFilesAndReplacesThemPrivateOrKeepingTheirPermissions) {
   test::TempDir dir;
   std::string error;
   ASSERT_TRUE(WriteFileAtomically(dir.File("f"), "one", &error)) << error;
@@ -25,10 +25,15 @@ TEST(WriteFileAtomically, CreatesPrivateFilesAndReplacesKeepingPermissions) {
   EXPECT_EQ(ModeOf(dir.File("f")), 0600u);
 
   ::chmod(dir.File("f").c_str(), 0640);
-  ASSERT_TRUE(WriteFileAtomically(dir.File("f"), std::string("two\0two", 7), &error)) << error;
+  // An export the user opened to others stays open.
+  ASSERT_TRUE(WriteFileAtomically(dir.File("f"), std::string("two\0two", 7), &error, FileAccess::KeepExisting))
+      << error;
   EXPECT_EQ(dir.Read("f"), std::string("two\0two", 7));
   EXPECT_EQ(ModeOf(dir.File("f")), 0640u);
   EXPECT_EQ(dir.Listing(), "f");
+  // The user's history and settings are narrowed again.
+  ASSERT_TRUE(WriteFileAtomically(dir.File("f"), "three", &error, FileAccess::OwnerOnly)) << error;
+  EXPECT_EQ(ModeOf(dir.File("f")), 0600u);
 }
 
 TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
