@@ -34,14 +34,12 @@ class WaylandClipboard : public Clipboard {
   void Unsubscribe() override;
   // The MIME types the clipboard's owner offers right now, and what it
   // offers as one of them (read with the same time limit as the text).
-  // These are the port's questions before the text is read; named as the
-  // port names them.
-  std::vector<std::string> OfferedTypes() { return selectionTypes_; }
-  std::optional<std::string> OfferedData(const std::string& type);
+  std::vector<std::string> OfferedTypes() override { return selectionTypes_; }
+  std::optional<std::string> OfferedData(const std::string& type) override;
   // Wayland does not name a selection's owner; a program copies while its
   // window is active, so that window's app_id stands in (empty until
   // SetActiveAppId gives a way to learn it).
-  std::vector<std::string> OwnerClasses();
+  std::vector<std::string> OwnerClasses() override;
   void SetActiveAppId(std::function<std::string()> activeAppId) { activeAppId_ = std::move(activeAppId); }
 
  private:
