@@ -6,7 +6,7 @@
 # the test hands them on to the real tool.)
 source "$(dirname "$0")/lib.sh"
 start_sway
-mkdir -p "$XDG_DATA_HOME/Corvinade"
+mkdir -p -m 700 "$XDG_DATA_HOME/Corvinade"
 # A quick fix whose name needs quoting, on Ctrl+Alt+Q.
 printf '%s\r\n' '[QuickFixes]' 'NumFix=1' "Name1=it's \"quoted\"" 'Action1=U' '[HotKeys]' "it's \"quoted\"=849" \
   >"$XDG_DATA_HOME/Corvinade/corvinade.ini"

@@ -7,7 +7,7 @@
 # keymap lacks, a held modifier and a named key around the paste keystroke.
 source "$(dirname "$0")/lib.sh"
 start_sway
-mkdir -p "$XDG_DATA_HOME/Corvinade"
+mkdir -p -m 700 "$XDG_DATA_HOME/Corvinade"
 # AdvWinTrack=0: the paste activates its target first.
 printf '%s\r\n' '[Clipboard]' 'AdvWinTrack=0' '[Terminals]' 'PasteKey=«{Shift {Insert}}»Zü😀{Tab}' >"$XDG_DATA_HOME/Corvinade/corvinade.ini"
 start_program
