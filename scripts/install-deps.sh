@@ -14,10 +14,12 @@ BUILD_PKGS=(
   libssl-dev libsimpleini-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libcanberra-dev dpkg-dev file
+  libwayland-dev libwayland-bin libxkbcommon-dev wayland-protocols
 )
 RUN_PKGS=(
   xvfb xauth openbox tint2 x11-utils xdotool xclip xterm rxvt-unicode imagemagick jq tk
   fonts-dejavu-core procps poppler-utils dbus-daemon dbus-bin xdg-utils lintian man-db
+  sway xwayland foot wl-clipboard wtype x11-xserver-utils
 )
 DEV_PKGS=(clang libclang-rt-14-dev clang-format clang-tidy)
 

@@ -20,6 +20,7 @@
 #include "platform/qt/QtLogSink.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/SignalBridge.h"
+#include "platform/wayland/WaylandSession.h"
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Keyboard.h"
@@ -48,6 +49,10 @@ int main(int argc, char** argv) {
   // before any window is made.
   if (cvd::SendInstanceRequest(cvd::kRequestShow, 2000)) return 0;
 
+  // The windows live on X11 (XWayland in a Wayland session), where they can
+  // stay on top without taking the focus; the Wayland ports talk to the
+  // compositor on a connection of their own.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication app(argc, argv);
   cvd::qt::QtLogSink logSink(cvd::qt::QtLogSink::VerboseRequested(argc, argv));
   cvd::SetLogSink(&logSink);
@@ -96,6 +101,9 @@ int main(int argc, char** argv) {
   ports.searchView = &searchForm;
   ports.setupView = &setupForm;
   cvd::AppState state;
+  // In a Wayland session the compositor serves what it offers; X11 the rest.
+  cvd::wayland::WaylandSession wayland;
+  wayland.Install(ports, state.platform);
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);

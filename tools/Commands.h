@@ -20,6 +20,10 @@ int DoCommand(const std::vector<std::string>& args);
 // Opens the running program's setup dialog on a page ("shortcuts").
 int SetupCommand(const std::vector<std::string>& args);
 
+// Prints the shortcut keys of the settings file as a Wayland compositor's
+// key bindings ("sway", "hyprland", "labwc", "river").
+int KeysCommand(const std::vector<std::string>& args);
+
 // Commands on the program's formats.
 int EncryptCommand(const std::vector<std::string>& args);
 int DecryptCommand(const std::vector<std::string>& args);

@@ -52,5 +52,28 @@ TEST(TerminalsIniTest, WritesBackWhatItReadsAndKeepsUnknownKeys) {
   EXPECT_EQ(freshRead, TerminalPaste{});
 }
 
+TEST(TerminalsIniTest, TheDefaultsKnowTerminalsByTheirWaylandAppIdAsByTheirX11Class) {
+  const TerminalPaste defaults;
+  const struct {
+    const char* name;
+    bool terminal;
+  } cases[] = {
+      {"foot", true},
+      {"kitty", true},
+      {"Alacritty", true},
+      {"org.wezfurlong.wezterm", true},
+      {"com.mitchellh.ghostty", true},
+      {"org.gnome.Terminal", true},
+      {"org.kde.konsole", true},
+      {"org.gnome.Ptyxis", true},
+      {"ORG.GNOME.PTYXIS", true},
+      {"XTerm", true},
+      {"org.gnome.TextEditor", false},
+      {"org.gnome", false},
+      {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsTerminalClass(defaults, c.name), c.terminal) << c.name;
+}
+
 }  // namespace
 }  // namespace cvd

@@ -25,6 +25,7 @@ Engine& Harness::Start(const std::string& programDir) { return Start(AllPorts(),
 Engine& Harness::Start(const Ports& ports, const std::string& programDir) {
   engine.reset();
   state = AppState{};
+  state.platform = platform;
   state.dirs = Directories{programDir, dir.Path(), dir.Path()};
   engine = std::make_unique<Engine>(ports, state);
   engine->FormCreate();

@@ -50,6 +50,7 @@ struct Harness {
   FakeHotkeys hotkeys;
   FakeEditorView editorView;  // the button editor's form
   AppState state;
+  PlatformPaths platform;  // what the entry point chose; each Start hands it over
   std::unique_ptr<Engine> engine;
 };
 

@@ -29,6 +29,12 @@ void Engine::FormCreate() {
     desktop_.OpenManualQuietly();
     ports_.ui->Balloon(kAppTitle, kWelcomeText, 20);
   }
+  // What the window system cannot do here, in one notice: a second balloon
+  // would replace the first.
+  std::string platformNotice;
+  for (const std::string& notice : state_.platform.notices)
+    platformNotice += (platformNotice.empty() ? "" : "\n\n") + notice;
+  if (!platformNotice.empty()) ports_.ui->Balloon(kAppTitle, platformNotice, 30);
   window_.Display();
   // The window goes up before the slower set-up with the X server: taking
   // the shortcut keys alone asks it a question per key.

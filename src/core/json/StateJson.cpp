@@ -50,6 +50,9 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
                      {"rolledUp", engine.Window().RolledUp()},
                      {"activeButton", engine.Window().ActiveButton()},
                      {"fading", engine.Fade().Fading()}};
+  const PlatformPaths& platform = engine.State().platform;
+  state["platform"] = {
+      {"capture", platform.capture}, {"paste", platform.paste}, {"keys", platform.keys}, {"windows", platform.windows}};
   return state;
 }
 

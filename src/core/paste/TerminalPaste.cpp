@@ -31,7 +31,12 @@ std::vector<std::string> TerminalPaste::DefaultTerminalClasses() {
           "Tilda",
           "Eterm",
           "foot",
+          "footclient",
           "org.wezfurlong.wezterm",
+          "com.mitchellh.ghostty",
+          "org.gnome.Terminal",
+          "org.kde.konsole",
+          "org.gnome.Ptyxis",
           "Roxterm",
           "Cool-retro-term"};
 }

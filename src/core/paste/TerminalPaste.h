@@ -15,7 +15,8 @@ struct TerminalPaste {
   std::vector<std::string> Classes = DefaultTerminalClasses();
   bool operator==(const TerminalPaste&) const = default;
 
-  // WM_CLASS class names of the terminals shipped with the common desktops.
+  // WM_CLASS class names of the terminals shipped with the common desktops,
+  // and the app_ids they report on Wayland (matched the same way).
   static std::vector<std::string> DefaultTerminalClasses();
 };
 

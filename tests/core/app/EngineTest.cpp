@@ -107,5 +107,21 @@ TEST_F(EngineTest, StartUpShowsTheDefaultGroupAndTheStateReportsIt) {
   EXPECT_EQ(h.ui.layouts.back().buttons.at(5).caption, "Permanent");
 }
 
+TEST_F(EngineTest, WindowSystemPathsAreReportedAndTheirNoticesToldTogetherAtEveryStart) {
+  h.platform.capture = "wayland:zwlr_data_control_manager_v1";
+  h.platform.notices = {"no keys", "no windows"};
+  h.Start("/prog/");
+  const auto state = StateJson(*h.engine);
+  EXPECT_EQ(state["platform"]["capture"], "wayland:zwlr_data_control_manager_v1");
+  EXPECT_EQ(state["platform"]["keys"], "x11");
+  EXPECT_EQ(state["platform"]["paste"], "x11");
+  EXPECT_EQ(h.ui.balloons.back(), "Corvinade: no keys\n\nno windows");
+  // Not only at the first start, as the welcome is.
+  h.engine->MenuExitClick();
+  h.ui.balloons.clear();
+  h.Start("/prog/");
+  EXPECT_EQ(h.ui.balloons, std::vector<std::string>{"Corvinade: no keys\n\nno windows"});
+}
+
 }  // namespace
 }  // namespace cvd

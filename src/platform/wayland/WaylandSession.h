@@ -1,0 +1,36 @@
+#pragma once
+// The Wayland side of a Wayland session: the ports the compositor can
+// serve replace the X11 ones, port by port; XWayland serves the rest.
+#include <memory>
+
+#include "core/app/PlatformPaths.h"
+#include "core/ports/Ports.h"
+
+namespace cvd::wayland {
+
+class WaylandConnection;
+class WaylandClipboard;
+class WaylandKeyboard;
+class WaylandWindows;
+
+class WaylandSession {
+ public:
+  WaylandSession();
+  ~WaylandSession();
+  WaylandSession(const WaylandSession&) = delete;
+  WaylandSession& operator=(const WaylandSession&) = delete;
+
+  // Connects when $WAYLAND_DISPLAY is set; puts the ports the compositor
+  // serves into `ports` (which holds the X11 ones: the Wayland ports fall
+  // back on them where they must) and names every port's path in `paths`, with a
+  // notice for what the user loses. Off Wayland nothing changes.
+  void Install(Ports& ports, PlatformPaths& paths);
+
+ private:
+  std::unique_ptr<WaylandConnection> connection_;
+  std::unique_ptr<WaylandClipboard> clipboard_;
+  std::unique_ptr<WaylandWindows> windows_;
+  std::unique_ptr<WaylandKeyboard> keyboard_;
+};
+
+}  // namespace cvd::wayland
