@@ -49,7 +49,7 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   QByteArray answer;
   std::function<void()> after;
   if (request == kRequestState) {
-    answer = QByteArray::fromStdString(StateJson(engine_).dump(2));
+    answer = QByteArray::fromStdString(StateText(engine_));
     // The report of a big history is many times the texts' size.
     after = [] { ReleaseFreedMemory(); };
   } else if (request == kRequestShow) {
@@ -72,7 +72,9 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   } else {
     answer = "unknown request";
   }
-  socket->write(answer + "\n");
+  // Two writes: a big report is not copied once more to add the line end.
+  socket->write(answer);
+  socket->write("\n", 1);
   socket->flush();
   socket->disconnectFromServer();
   // Act after answering, so the asking side is never kept waiting; a state
