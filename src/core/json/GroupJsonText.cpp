@@ -142,7 +142,7 @@ void AppendGroupsJson(std::string& out, const GroupTable& table, int level) {
   std::size_t size = 64;
   for (const TGroup& g : table.Groups) {
     for (std::size_t i = 1; i < g.Buttons.size(); ++i)
-      size += 160 + g.Buttons.Name(i).size() + g.Buttons.Hint(i).size() + g.Buttons.Text(i).size() * 11 / 10;
+      size += 200 + g.Buttons.Name(i).size() + g.Buttons.Hint(i).size() + g.Buttons.Text(i).size() * 11 / 10;
   }
   out.reserve(out.size() + size);
   const std::string indent(static_cast<std::size_t>(2 * level), ' ');
