@@ -300,7 +300,7 @@ DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file, co
                            (copy.empty() ? "; no copy kept: " + copyError : "; kept as " + copy));
     return PartlyReadMessage(path, false, copy, copyError);
   };
-  late = LateButtons::Start(file, seen, damagedLater, ahead.ready);
+  late = LateButtons::Start(file, seen, std::move(damagedLater), ahead.ready);
   Parsed parsed = ParseBest(file->View(), legacy);
   if (parsed.out.status != DataFileStatus::Ok) {
     late.reset();  // after `seen` has run
