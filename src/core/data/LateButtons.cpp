@@ -31,7 +31,7 @@ LateButtons::~LateButtons() {
   {
     // A loader that gave up before Give leaves nothing to read.
     const std::lock_guard lock(mutex_);
-    given_ = true;
+    given_ = begun_ = true;
   }
   changed_.notify_all();
   thread_.join();
@@ -82,7 +82,7 @@ void LateButtons::Work() {
   See();
   {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return given_; });
+    changed_.wait(lock, [this] { return given_ && begun_; });
   }
   Read();
 }
@@ -111,7 +111,16 @@ void LateButtons::WaitUntilSeen() {
   changed_.wait(lock, [this] { return seenDone_; });
 }
 
+void LateButtons::Begin() {
+  {
+    const std::lock_guard lock(mutex_);
+    begun_ = true;
+  }
+  changed_.notify_all();
+}
+
 void LateButtons::Wait() {
+  Begin();
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return done_; });
 }

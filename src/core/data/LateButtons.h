@@ -43,6 +43,9 @@ class LateButtons : public std::enable_shared_from_this<LateButtons> {
   void Give(DeferredDecipher&& runs);
   // Waits until `seen` has run.
   void WaitUntilSeen();
+  // The thread deciphers from now on; until then (or until something waits
+  // for it) a window coming up has the cores to itself.
+  void Begin();
   // Waits until every run is read.
   void Wait();
   // Gives `list` the buttons of the runs noted under `key`, waiting for them
@@ -69,6 +72,7 @@ class LateButtons : public std::enable_shared_from_this<LateButtons> {
   std::condition_variable changed_;
   bool seenDone_ = false;
   bool given_ = false;
+  bool begun_ = false;
   bool done_ = false;
 };
 

@@ -68,6 +68,8 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
       table_, dataDir, programDir_, legacy, ui_, [&mark](std::string_view bytes) { mark = DataBytesMark(bytes); },
       ahead);
   late_ = loaded.late;
+  // At start-up the window is laid out and shown before the loop runs this.
+  ReadLateGroupsSoon();
   if (mark.empty()) mark = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
   dataDir_ = dataDir;
   diskMark_ = mark;
@@ -94,6 +96,14 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
     if (!SaveData(dataDir, error) && !journal_.IsOpen()) pending_ = reading.entries;
   }
   Flush();
+}
+
+void JournaledDataStore::ReadLateGroupsSoon() {
+  if (!late_) return;
+  loop_.Post([alive = std::weak_ptr<bool>(alive_), late = std::weak_ptr<LateButtons>(late_)] {
+    const std::shared_ptr<LateButtons> reading = late.lock();
+    if (alive.lock() && reading) reading->Begin();
+  });
 }
 
 void JournaledDataStore::TakeLateGroups() {

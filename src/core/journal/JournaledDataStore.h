@@ -46,6 +46,9 @@ class JournaledDataStore : public DataFileStore {
   void TakeLateGroups();
   // Some groups' buttons are still being read.
   bool ReadingLate() const { return late_ != nullptr; }
+  // Once the event loop runs (at start-up the window is up by then), the
+  // groups not on screen are deciphered; a use of one starts it at once.
+  void ReadLateGroupsSoon();
   // Marks the journal, replaces the data file atomically, then starts the
   // journal of `dataDir` afresh (a save into another folder moves it there).
   bool SaveData(const std::string& dataDir, std::string& error) override;
