@@ -34,6 +34,6 @@ if [ "$WHAT" = tsan ] || [ "$WHAT" = all ]; then
   configure build-tsan thread
   cmake --build build-tsan -j "$JOBS" --target core_tests selection_owner_race
   export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
-  build-tsan/core_tests --gtest_brief=1 --gtest_filter='ParallelDecipher.*'
+  build-tsan/core_tests --gtest_brief=1 --gtest_filter='ParallelDecipher.*:ReadAheadTest.*'
   bash tests/x11/test_selection_owner.sh build-tsan
 fi

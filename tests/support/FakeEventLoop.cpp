@@ -64,12 +64,19 @@ int FakeEventLoop::RepeatingTimersWithin(int ms) const {
   }));
 }
 
-void FakeEventLoop::Post(std::function<void()> fn) { posted_.push_back(std::move(fn)); }
+void FakeEventLoop::Post(std::function<void()> fn) {
+  const std::lock_guard lock(postMutex_);
+  posted_.push_back(std::move(fn));
+}
 
 void FakeEventLoop::RunPosted() {
-  while (!posted_.empty()) {
-    auto batch = std::move(posted_);
-    posted_.clear();
+  for (;;) {
+    std::vector<std::function<void()>> batch;
+    {
+      const std::lock_guard lock(postMutex_);
+      batch.swap(posted_);
+    }
+    if (batch.empty()) return;
     for (auto& fn : batch) fn();
   }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "core/ports/EventLoop.h"
@@ -34,6 +35,7 @@ class FakeEventLoop : public EventLoop {
   void RunPosted();
 
   std::int64_t now_ = 0;
+  std::mutex postMutex_;  // Post may come from any thread
   std::vector<std::function<void()>> posted_;
   std::vector<TimerState*> timers_;
   std::shared_ptr<bool> alive_;

@@ -9,9 +9,10 @@ namespace cvd::test {
 // Keeps the folder and the handler, so a test can report a change.
 class FakeFolderWatch : public FolderWatch {
  public:
-  void Watch(const std::string& path, std::function<void()> handler) override {
+  bool Watch(const std::string& path, std::function<void()> handler) override {
     folder = path;
     onChange = std::move(handler);
+    return reportsEveryChange;
   }
   void Change() {
     if (onChange) onChange();
@@ -19,6 +20,8 @@ class FakeFolderWatch : public FolderWatch {
 
   std::string folder;
   std::function<void()> onChange;
+  // What Watch answers: false as on a network file system.
+  bool reportsEveryChange = false;
 };
 
 }  // namespace cvd::test

@@ -119,7 +119,8 @@ Engine::Engine(const Ports& ports, AppState& state)
                         .enableIdleTimer = [this](bool on) { fader_.EnableIdleTimer(on); },
                         .advWinTrackChanged = [this] { AdvWinTrackChanged(); },
                         .saveSettings = [this] { FormCloseQuery(); },
-                        .restoreFocus = [this] { RestoreTargetFocus(); }}),
+                        .restoreFocus = [this] { RestoreTargetFocus(); },
+                        .shareChanged = [this] { share_.OptionsChanged(); }}),
       // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
       fixEditor_(state.settings, *ports_.ui, *ports_.ui, *ports_.hotkeys, *ports_.quickFixEditorView,
                  QuickFixEditorHooks{.listChanged = [this] { shortcuts_.Page().UpdateShortcutList(); },

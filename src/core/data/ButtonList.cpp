@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/data/LateButtons.h"
+
 namespace cvd {
 
 namespace {
@@ -38,7 +40,33 @@ const char* GetNumber(const char* in, std::size_t& n) {
 
 }  // namespace
 
+ButtonList::ButtonList(const ButtonList& other) { *this = other; }
+
+ButtonList& ButtonList::operator=(const ButtonList& other) {
+  if (this != &other) {
+    other.WaitForStrings();
+    records_ = other.records_;
+    store_ = other.store_;
+    garbage_ = other.garbage_;
+    late_.reset();
+  }
+  return *this;
+}
+
+void ButtonList::TakeLateStrings() const {
+  auto* self = const_cast<ButtonList*>(this);
+  std::shared_ptr<LateButtons> late = std::move(self->late_);
+  try {
+    late->HandOver(lateKey_, *self);
+  } catch (...) {
+    // Never seen half read: every later use tries again.
+    self->late_ = std::move(late);
+    throw;
+  }
+}
+
 void ButtonList::clear() {
+  late_.reset();
   records_.clear();
   store_.clear();
   garbage_ = 0;
@@ -50,6 +78,7 @@ void ButtonList::assign(std::size_t count, const TButton& button) {
 }
 
 void ButtonList::resize(std::size_t count, const TButton& fill) {
+  WaitForStrings();
   if (count < size()) {
     erase(count, size());
     return;
@@ -73,6 +102,7 @@ std::string_view ButtonList::View(const Record& r, int part) const {
 }
 
 const TButton ButtonList::operator[](std::size_t i) const {
+  WaitForStrings();
   const Record& r = records_[i];
   TButton button;
   button.Name = View(r, 0);
@@ -98,6 +128,7 @@ void ButtonList::Set(std::size_t i, const TButton& button) {
 }
 
 void ButtonList::SetStrings(std::size_t i, std::string_view name, std::string_view hint, std::string_view text) {
+  WaitForStrings();
   Record& r = records_.at(i);
   // The new strings may be views of this store, which placing can move.
   const auto inStore = [this](std::string_view s) {
@@ -138,6 +169,7 @@ void ButtonList::Place(Record& r, std::string_view name, std::string_view hint, 
 
 void ButtonList::insert(std::size_t at, const TButton& button) {
   if (at > size()) throw std::out_of_range("ButtonList::insert");
+  WaitForStrings();
   records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(at), Record{});
   Set(at, button);
 }
@@ -145,28 +177,36 @@ void ButtonList::insert(std::size_t at, const TButton& button) {
 void ButtonList::erase(std::size_t first, std::size_t last) {
   last = std::min(last, size());
   if (first >= last) return;
+  WaitForStrings();
   for (std::size_t i = first; i < last; ++i) Forget(records_[i]);
   records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(first),
                  records_.begin() + static_cast<std::ptrdiff_t>(last));
   CompactIfWasteful();
 }
 
-void ButtonList::Swap(std::size_t a, std::size_t b) { std::swap(records_.at(a), records_.at(b)); }
+void ButtonList::Swap(std::size_t a, std::size_t b) {
+  WaitForStrings();
+  std::swap(records_.at(a), records_.at(b));
+}
 
 void ButtonList::Rotate(std::size_t first, std::size_t middle, std::size_t last) {
   if (!(first <= middle && middle <= last && last <= size())) throw std::out_of_range("ButtonList::Rotate");
+  WaitForStrings();
   const auto begin = records_.begin();
   std::rotate(begin + static_cast<std::ptrdiff_t>(first), begin + static_cast<std::ptrdiff_t>(middle),
               begin + static_cast<std::ptrdiff_t>(last));
 }
 
 void ButtonList::reserve(std::size_t count, std::size_t chars) {
+  WaitForStrings();
   records_.reserve(count);
   store_.reserve(chars);
 }
 
 void ButtonList::Adopt(std::size_t first, ButtonList&& part) {
   if (first + part.size() > size()) throw std::out_of_range("ButtonList::Adopt");
+  WaitForStrings();
+  part.WaitForStrings();
   if (store_.size() != garbage_ && store_.size() > kMaxStoreBytes - part.store_.size()) {
     throw std::length_error("group texts too long");
   }
@@ -190,6 +230,7 @@ void ButtonList::Adopt(std::size_t first, ButtonList&& part) {
 }
 
 void ButtonList::Compact() {
+  WaitForStrings();
   std::vector<char> packed;
   packed.reserve(store_.size() - garbage_);
   for (Record& r : records_) {
@@ -209,6 +250,8 @@ void ButtonList::CompactIfWasteful() {
 
 bool ButtonList::operator==(const ButtonList& other) const {
   if (size() != other.size()) return false;
+  WaitForStrings();
+  other.WaitForStrings();
   for (std::size_t i = 0; i < size(); ++i) {
     const Record& a = records_[i];
     const Record& b = other.records_[i];

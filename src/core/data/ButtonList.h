@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,8 @@
 #include "core/data/Colors.h"
 
 namespace cvd {
+
+class LateButtons;
 
 struct TButton {
   std::string Name;
@@ -40,6 +43,11 @@ class ButtonList {
  public:
   ButtonList() = default;
   ButtonList(std::size_t count, const TButton& button) { assign(count, button); }
+  ButtonList(const ButtonList& other);
+  ButtonList& operator=(const ButtonList& other);
+  ButtonList(ButtonList&&) noexcept = default;
+  ButtonList& operator=(ButtonList&&) noexcept = default;
+  ~ButtonList() = default;
 
   std::size_t size() const { return records_.size(); }
   bool empty() const { return records_.empty(); }
@@ -52,9 +60,18 @@ class ButtonList {
   // `list[i].Text = ...`, which would change only the copy, does not compile.
   const TButton operator[](std::size_t i) const;
   const TButton at(std::size_t i) const;
-  std::string_view Name(std::size_t i) const { return View(records_[i], 0); }
-  std::string_view Hint(std::size_t i) const { return View(records_[i], 1); }
-  std::string_view Text(std::size_t i) const { return View(records_[i], 2); }
+  std::string_view Name(std::size_t i) const {
+    WaitForStrings();
+    return View(records_[i], 0);
+  }
+  std::string_view Hint(std::size_t i) const {
+    WaitForStrings();
+    return View(records_[i], 1);
+  }
+  std::string_view Text(std::size_t i) const {
+    WaitForStrings();
+    return View(records_[i], 2);
+  }
   bool Used(std::size_t i) const { return records_[i].Used(); }
   TColor FontColor(std::size_t i) const { return records_[i].fontColor; }
   TColor Color(std::size_t i) const { return records_[i].color; }
@@ -86,7 +103,24 @@ class ButtonList {
   // Gives back the room that changes left behind.
   void Compact();
   // Bytes the store holds, live ones and left-behind ones.
-  std::size_t StoreSize() const { return store_.size(); }
+  std::size_t StoreSize() const {
+    WaitForStrings();
+    return store_.size();
+  }
+
+  // The buttons' strings are being read by `late` (their number, colours
+  // and used marks are here already): every member that reads or changes
+  // strings, or moves buttons, first waits for them and takes them over.
+  // clear() and assign() need not wait.
+  void AwaitStrings(std::shared_ptr<LateButtons> late, std::size_t key) {
+    late_ = std::move(late);
+    lateKey_ = key;
+  }
+  bool AwaitingStrings() const { return late_ != nullptr; }
+  // Takes the strings over now, waiting for them when they are still read.
+  void WaitForStrings() const {
+    if (late_) TakeLateStrings();
+  }
 
   bool operator==(const ButtonList& other) const;
 
@@ -131,10 +165,14 @@ class ButtonList {
   void Place(Record& r, std::string_view name, std::string_view hint, std::string_view text);
   void Forget(const Record& r) { garbage_ += r.Total(); }
   void CompactIfWasteful();
+  // Waiting is not a change a reader can see: const members take over.
+  void TakeLateStrings() const;
 
   std::vector<Record> records_;
   std::vector<char> store_;
   std::size_t garbage_ = 0;  // characters no record points at
+  std::shared_ptr<LateButtons> late_;
+  std::size_t lateKey_ = 0;
 };
 
 }  // namespace cvd

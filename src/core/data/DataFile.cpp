@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/data/Cipher.h"
+#include "core/data/LateButtons.h"
 #include "core/data/LineFile.h"
 #include "core/log/Log.h"
 #include "core/util/AtomicFile.h"
@@ -234,60 +235,116 @@ bool SaveData(const GroupTable& table, const std::string& dataDir, std::string* 
 
 namespace {
 
-DataFileContents ReadWithRule(std::string_view bytes, const LegacyDisplay& legacy, SeparatorRule rule) {
+// The file's layout read; the buttons of a big file still wait in `in`.
+struct Parsed {
   DataFileContents out;
-  LineReader in(bytes);
+  LineReader in;
+};
+
+Parsed Parse(std::string_view bytes, const LegacyDisplay& legacy, SeparatorRule rule) {
+  Parsed parsed{{}, LineReader(bytes)};
+  DataFileContents& out = parsed.out;
+  LineReader& in = parsed.in;
   if (in.NextDeciphered() != kDataFileHeader) {
     out.status = DataFileStatus::WrongHeader;
     out.errorLine = 1;
-    return out;
+    return parsed;
   }
   try {
     ReadGroups(in, legacy, out, rule);
-    in.FinishDeciphering();
   } catch (const UnreadableLine&) {
     out = DataFileContents{};
     out.status = DataFileStatus::Unreadable;
     out.errorLine = in.LineNumber();
-    return out;
+    // Its deferred buttons belonged to the groups just dropped.
+    in = LineReader(std::string_view{});
+    return parsed;
   }
-  out.damagedLines = in.Damaged();
   out.table.CurrentGroup = 1;
   out.table.CurrentButton = 1;
-  return out;
+  return parsed;
+}
+
+Parsed ParseBest(std::string_view bytes, const LegacyDisplay& legacy) {
+  Parsed skipping = Parse(bytes, legacy, SeparatorRule::Skipping);
+  if (skipping.out.status == DataFileStatus::Ok && skipping.out.missingSeparators == 0) return skipping;
+  // A damaged separator line makes the skipping read run past the blocks
+  // that follow (the last group's) or into the next group's lines (the
+  // others'): read again taking the line after the buttons as the separator.
+  Parsed nextLine = Parse(bytes, legacy, SeparatorRule::NextLine);
+  const bool better =
+      nextLine.out.status == DataFileStatus::Ok &&
+      (skipping.out.status != DataFileStatus::Ok || nextLine.out.missingSeparators < skipping.out.missingSeparators);
+  return better ? std::move(nextLine) : std::move(skipping);
+}
+
+void FinishReading(Parsed& parsed) {
+  parsed.in.FinishDeciphering();
+  parsed.out.damagedLines = parsed.in.Damaged();
+}
+
+// A big file with the group on screen first (see ReadAhead). `late` gets
+// the reading of the other groups, when there are any.
+DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file, const std::string& path,
+                                const DataBytesSeen& seen, const ReadAhead& ahead, const LegacyDisplay& legacy,
+                                std::shared_ptr<LateButtons>& late) {
+  // Whether the load tells of damage itself: set before Give, which the
+  // thread waits for, so it reads it safely.
+  auto told = std::make_shared<bool>(false);
+  auto damagedLater = [path, told](std::string_view bytes, std::size_t damaged) -> std::string {
+    if (damaged == 0 || *told) return {};
+    // Kept before any save can replace the file: a save waits for this.
+    std::string copyError;
+    const std::string copy = KeepDamagedCopy(path, &bytes, copyError);
+    LogWarning("data", path + ": " + std::to_string(damaged) + " values could not be read" +
+                           (copy.empty() ? "; no copy kept: " + copyError : "; kept as " + copy));
+    return PartlyReadMessage(path, false, copy, copyError);
+  };
+  late = LateButtons::Start(file, seen, std::move(damagedLater), ahead.ready);
+  Parsed parsed = ParseBest(file->View(), legacy);
+  if (parsed.out.status != DataFileStatus::Ok) {
+    late.reset();  // after `seen` has run
+    return std::move(parsed.out);
+  }
+  GroupTable& table = parsed.out.table;
+  const int shown = ahead.shown(table);
+  const bool valid = shown >= 1 && shown <= table.GroupCount();
+  DeferredDecipher others = parsed.in.SplitOffDeferred(valid ? &table.Groups[shown].Buttons : nullptr);
+  FinishReading(parsed);
+  *told = parsed.out.missingSeparators > 0 || parsed.out.damagedLines > 0;
+  const bool any = others.Runs() > 0;
+  late->Give(std::move(others));
+  late->WaitUntilSeen();
+  if (!any) late.reset();
+  return std::move(parsed.out);
 }
 
 }  // namespace
 
 DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legacy) {
-  DataFileContents skipping = ReadWithRule(bytes, legacy, SeparatorRule::Skipping);
-  if (skipping.status == DataFileStatus::Ok && skipping.missingSeparators == 0) return skipping;
-  // A damaged separator line makes the skipping read run past the blocks
-  // that follow (the last group's) or into the next group's lines (the
-  // others'): read again taking the line after the buttons as the separator.
-  DataFileContents nextLine = ReadWithRule(bytes, legacy, SeparatorRule::NextLine);
-  const bool better =
-      nextLine.status == DataFileStatus::Ok &&
-      (skipping.status != DataFileStatus::Ok || nextLine.missingSeparators < skipping.missingSeparators);
-  return better ? nextLine : skipping;
+  Parsed parsed = ParseBest(bytes, legacy);
+  FinishReading(parsed);
+  return std::move(parsed.out);
 }
 
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                            const LegacyDisplay& legacy, const DataBytesSeen& seen) {
+                            const LegacyDisplay& legacy, const DataBytesSeen& seen, const ReadAhead& ahead) {
   const std::string path = dataDir + kDataFileName;
   DataLoadResult result;
-  FileBytes file;
+  const auto file = std::make_shared<FileBytes>();
   std::string readError;
   bool missing = false;
-  const bool read = file.Read(path, &readError, &missing);
-  const std::string_view bytes = file.View();
+  const bool read = file->Read(path, &readError, &missing);
+  const std::string_view bytes = file->View();
   if (!read && missing) {
     table = DefaultGroupTable(programDir);
     result.status = DataLoadStatus::NoFile;
     return result;
   }
   if (read) {
-    DataFileContents contents = SeenWhileReading(bytes, seen, legacy);
+    DataFileContents contents = ahead.shown && bytes.size() >= DeferredDecipher::kMinBytes
+                                    ? ReadShownFirst(file, path, seen, ahead, legacy, result.late)
+                                    : SeenWhileReading(bytes, seen, legacy);
     if (contents.status == DataFileStatus::Ok) {
       table = std::move(contents.table);
       result.status = DataLoadStatus::Loaded;

@@ -4,6 +4,7 @@
 // files that stop after any complete block and fills in the rest.
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "core/data/LegacyDisplay.h"
 
 namespace cvd {
+
+class LateButtons;
 
 inline constexpr const char* kDataFileName = "corvinade.dat";
 inline constexpr const char* kDataFileHeader = "Corvinade Data File";
@@ -70,6 +73,19 @@ struct DataLoadResult {
   std::string damagedCopy;
   // What the user is to be told, each text in an error message of its own.
   std::vector<std::string> messages;
+  // The groups whose buttons are still being read (see ReadAhead), or null.
+  // Its Message(), once it is done, is one more text for the user.
+  std::shared_ptr<LateButtons> late;
+};
+
+// A big file read with the group on screen first: the buttons of group
+// `shown(table)` (an index into the table read) are deciphered before
+// LoadDataFile returns, the other groups' on a thread of their own, each
+// group waiting for them at its first use (ButtonList::AwaitStrings).
+// `ready` runs on that thread once they are all read.
+struct ReadAhead {
+  std::function<int(const GroupTable& table)> shown;
+  std::function<void()> ready;
 };
 
 // Reads DataDir + "corvinade.dat" into `table` at start-up and after a
@@ -81,9 +97,10 @@ struct DataLoadResult {
 // same way, with one message.
 // `seen`, when given, gets the file's bytes once they are read, so that a
 // caller who needs them (the journal's mark) does not read the file again;
-// for a big file it runs on a thread of its own while the file is read.
+// for a big file it runs on a thread of its own while the file is read,
+// and has run when LoadDataFile returns.
 using DataBytesSeen = std::function<void(std::string_view bytes)>;
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                            const LegacyDisplay& legacy, const DataBytesSeen& seen = {});
+                            const LegacyDisplay& legacy, const DataBytesSeen& seen = {}, const ReadAhead& ahead = {});
 
 }  // namespace cvd

@@ -39,6 +39,8 @@ class LineReader {
   // Deciphers every button NextButtons left for later.
   // (threads 0: one per core, at most 8).
   void FinishDeciphering(unsigned threads = 0) { damaged_ += pending_.Run(threads); }
+  // The buttons NextButtons left for later, but those of `keep`.
+  DeferredDecipher SplitOffDeferred(const ButtonList* keep) { return pending_.SplitOff(keep); }
   // Number of the line read last (1-based; counts reads past the end too).
   std::size_t LineNumber() const { return lineNumber_; }
   // Lines not yet read (a partial last line counts as one), counted up to

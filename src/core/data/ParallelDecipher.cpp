@@ -2,23 +2,31 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
 #include <system_error>
 #include <thread>
 
 #include "core/data/LineFile.h"
+#include "core/log/Log.h"
 
 namespace cvd {
 
-std::size_t DeferredDecipher::Run(unsigned threads) {
+std::size_t DecipherRuns(std::vector<ButtonRun>& runs, unsigned threads) {
   if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  threads = static_cast<unsigned>(std::min<std::size_t>(threads, runs_.size()));
+  threads = static_cast<unsigned>(std::min<std::size_t>(threads, runs.size()));
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> damaged{0};
-  auto work = [this, &next, &damaged] {
-    for (std::size_t i = next++; i < runs_.size(); i = next++) {
-      LineReader in(runs_[i].lines, false);
-      runs_[i].read = ReadButtons(in, runs_[i].count);
-      damaged += in.Damaged();
+  auto work = [&runs, &next, &damaged] {
+    for (std::size_t i = next++; i < runs.size(); i = next++) {
+      try {
+        LineReader in(runs[i].lines, false);
+        runs[i].read = ReadButtons(in, runs[i].count);
+        damaged += in.Damaged();
+      } catch (const std::bad_alloc&) {
+        // The run is read again where its buttons are wanted.
+        runs[i].read = ButtonList{};
+        runs[i].failed = true;
+      }
     }
   };
   std::vector<std::thread> helpers;
@@ -29,11 +37,37 @@ std::size_t DeferredDecipher::Run(unsigned threads) {
   }
   work();
   for (std::thread& t : helpers) t.join();
+  return damaged;
+}
+
+std::size_t DeferredDecipher::Run(unsigned threads) {
+  std::size_t damaged = DecipherRuns(runs_, threads);
   // Lists are changed on this thread only: runs of one list may have been
   // read on different threads.
-  for (ButtonRun& run : runs_) run.list->Adopt(run.first, std::move(run.read));
+  for (std::size_t i = 0; i < runs_.size(); ++i) {
+    ButtonRun& run = runs_[i];
+    if (run.failed) {
+      LineReader in(run.lines, false);
+      run.read = ReadButtons(in, run.count);
+      damaged += in.Damaged();
+    }
+    lists_[i]->Adopt(run.first, std::move(run.read));
+  }
   runs_.clear();
+  lists_.clear();
   return damaged;
+}
+
+DeferredDecipher DeferredDecipher::SplitOff(const ButtonList* keep) {
+  DeferredDecipher kept;
+  DeferredDecipher others;
+  for (std::size_t i = 0; i < runs_.size(); ++i) {
+    DeferredDecipher& to = lists_[i] == keep ? kept : others;
+    to.runs_.push_back(std::move(runs_[i]));
+    to.lists_.push_back(lists_[i]);
+  }
+  *this = std::move(kept);
+  return others;
 }
 
 }  // namespace cvd

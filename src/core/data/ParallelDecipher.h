@@ -4,12 +4,29 @@
 // fill, and at the end they are deciphered on every core at once, straight
 // into packed buttons that the groups then take over whole.
 #include <cstddef>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "core/data/GroupTable.h"
 
 namespace cvd {
+
+class LateButtons;
+
+// A run of button lines and the buttons read from it.
+struct ButtonRun {
+  std::string_view lines;  // name, hint and packed text of `count` buttons
+  std::size_t first = 0;   // the first button of the list it fills
+  std::size_t count = 0;
+  ButtonList read;      // filled by DecipherRuns
+  bool failed = false;  // reading it ran out of memory: `read` is not whole
+};
+
+// Deciphers every run into its own `read` (threads 0: one per core, at most
+// 8); returns how many values did not decipher cleanly. Missing lines give
+// empty values, as lines past a file's end do.
+std::size_t DecipherRuns(std::vector<ButtonRun>& runs, unsigned threads = 0);
 
 class DeferredDecipher {
  public:
@@ -20,24 +37,24 @@ class DeferredDecipher {
 
   // `lines` (which must outlive Run) hold the name, hint and packed text of
   // `count` buttons of `list` from `first` on; the list must stay where it
-  // is until Run. Missing lines give empty values, as lines past a file's
-  // end do.
+  // is until Run.
   void AddButtons(std::string_view lines, ButtonList& list, std::size_t first, std::size_t count) {
-    runs_.push_back(ButtonRun{lines, &list, first, count, {}});
+    runs_.push_back(ButtonRun{lines, first, count, {}, false});
+    lists_.push_back(&list);
   }
   // Deciphers every run noted so far (threads 0: one per core, at most 8);
   // returns how many values did not decipher cleanly.
   std::size_t Run(unsigned threads = 0);
+  std::size_t Runs() const { return runs_.size(); }
+  // The runs of every list but `keep`, taken out of this one (for
+  // LateButtons::Give).
+  DeferredDecipher SplitOff(const ButtonList* keep);
 
  private:
-  struct ButtonRun {
-    std::string_view lines;
-    ButtonList* list;
-    std::size_t first;
-    std::size_t count;
-    ButtonList read;  // by a helper thread, for this thread to hand over
-  };
+  friend class LateButtons;
+
   std::vector<ButtonRun> runs_;
+  std::vector<ButtonList*> lists_;  // the list of each run
 };
 
 }  // namespace cvd

@@ -6,6 +6,7 @@
 #include "core/log/Log.h"
 #include "core/ports/Messages.h"
 #include "core/ports/TrayView.h"
+#include "core/settings/Settings.h"
 #include "core/util/KeepAside.h"
 
 namespace cvd {
@@ -34,7 +35,13 @@ std::string DamagedJournalText(const std::string& path, const std::string& reaso
 
 JournaledDataStore::JournaledDataStore(GroupTable& table, std::string programDir, Messages& ui, TrayView& tray,
                                        EventLoop& loop, JournalFiles& files)
-    : table_(table), programDir_(std::move(programDir)), ui_(ui), tray_(tray), files_(files), journal_(files) {
+    : table_(table),
+      programDir_(std::move(programDir)),
+      ui_(ui),
+      tray_(tray),
+      files_(files),
+      journal_(files),
+      loop_(loop) {
   retryTimer_ = loop.CreateTimer(kJournalRetryMs, true, [this] { Flush(); });
 }
 
@@ -42,10 +49,27 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
   journal_.Close();
   replayed_ = 0;
   pending_.clear();
+  late_.reset();
+  ReadAhead ahead;
+  if (shownPosition_ >= 0) {
+    ahead.shown = [position = shownPosition_](const GroupTable& table) {
+      const int count = static_cast<int>(table.GroupList.size());
+      return count > 0 ? table.FindGroup(table.GroupList[StartListPosition(position, count)]) : -1;
+    };
+    ahead.ready = [&loop = loop_, alive = std::weak_ptr<bool>(alive_), this] {
+      loop.Post([alive, this] {
+        if (alive.lock()) TakeLateGroups();
+      });
+    };
+  }
   // The mark comes from the bytes the load read: the file is read once.
   std::string mark;
-  const DataLoadResult loaded = cvd::LoadData(table_, dataDir, programDir_, legacy, ui_,
-                                              [&mark](std::string_view bytes) { mark = DataBytesMark(bytes); });
+  const DataLoadResult loaded = cvd::LoadData(
+      table_, dataDir, programDir_, legacy, ui_, [&mark](std::string_view bytes) { mark = DataBytesMark(bytes); },
+      ahead);
+  late_ = loaded.late;
+  // At start-up the window is laid out and shown before the loop runs this.
+  ReadLateGroupsSoon();
   if (mark.empty()) mark = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
   dataDir_ = dataDir;
   diskMark_ = mark;
@@ -72,6 +96,22 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
     if (!SaveData(dataDir, error) && !journal_.IsOpen()) pending_ = reading.entries;
   }
   Flush();
+}
+
+void JournaledDataStore::ReadLateGroupsSoon() {
+  if (!late_) return;
+  loop_.Post([alive = std::weak_ptr<bool>(alive_), late = std::weak_ptr<LateButtons>(late_)] {
+    const std::shared_ptr<LateButtons> reading = late.lock();
+    if (alive.lock() && reading) reading->Begin();
+  });
+}
+
+void JournaledDataStore::TakeLateGroups() {
+  if (!late_) return;
+  const std::shared_ptr<LateButtons> late = std::move(late_);
+  late->Wait();
+  for (TGroup& group : table_.Groups) group.Buttons.WaitForStrings();
+  if (!late->Message().empty()) ui_.CursorMessageDlg(late->Message(), MsgKind::Error, MsgButtons::Ok);
 }
 
 void JournaledDataStore::KeepDamagedJournal(const std::string& path, const JournalReading& reading) {

@@ -13,6 +13,7 @@
 
 #include "core/clipboard/ClipFill.h"
 #include "core/data/GroupTable.h"
+#include "core/data/LateButtons.h"
 #include "core/journal/ClipJournal.h"
 #include "core/journal/JournalFiles.h"
 #include "core/ports/EventLoop.h"
@@ -36,6 +37,18 @@ class JournaledDataStore : public DataFileStore {
   // to another data file is set aside unread; one that cannot be read
   // (wholly or in part) is kept as "corvinade.jnl.damaged" and the user told.
   void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) override;
+  // A big data file reads this group first and the others on a thread of
+  // their own; each group waits for its buttons at its first use, and once
+  // they are all read the event loop runs TakeLateGroups.
+  void ShowFirst(int listPosition) override { shownPosition_ = listPosition; }
+  // Every group takes its buttons over (waiting for them when they are still
+  // being read) and the user is told of damage found in them.
+  void TakeLateGroups();
+  // Some groups' buttons are still being read.
+  bool ReadingLate() const { return late_ != nullptr; }
+  // Once the event loop runs (at start-up the window is up by then), the
+  // groups not on screen are deciphered; a use of one starts it at once.
+  void ReadLateGroupsSoon();
   // Marks the journal, replaces the data file atomically, then starts the
   // journal of `dataDir` afresh (a save into another folder moves it there).
   bool SaveData(const std::string& dataDir, std::string& error) override;
@@ -74,6 +87,11 @@ class JournaledDataStore : public DataFileStore {
   std::vector<JournalEntry> pending_;  // not yet on the disk, oldest first
   bool outage_ = false;                // the user was told; cleared when writing works again
   std::unique_ptr<Timer> retryTimer_;
+  EventLoop& loop_;
+  int shownPosition_ = -1;  // none: the whole file before LoadData returns
+  std::shared_ptr<LateButtons> late_;
+  // Guards what the reading thread posts against a store already gone.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // Before a restore overwrites the data file in `dataDir`: the journal of the

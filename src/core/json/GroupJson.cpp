@@ -16,13 +16,10 @@ json ButtonJson(const ButtonList& b, std::size_t i) {
 
 }  // namespace
 
-json GroupToJson(const TGroup& g) {
+json GroupFieldsToJson(const TGroup& g) {
   json styles = json::array();
   if (g.FontStyle & fsBold) styles.push_back("bold");
   if (g.FontStyle & fsItalic) styles.push_back("italic");
-  json buttons = json::array();
-  buttons.get_ref<json::array_t&>().reserve(g.Buttons.size());
-  for (std::size_t i = 1; i < g.Buttons.size(); ++i) buttons.push_back(ButtonJson(g.Buttons, i));
   // Keys in the order of the group record.
   json j = json::object();
   j["Name"] = ValidUtf8(g.Name);
@@ -49,6 +46,14 @@ json GroupToJson(const TGroup& g) {
   j["HintType"] = g.HintType;
   j["PasteKeyMode"] = g.PasteKeyMode;
   j["PasteDelay"] = g.PasteDelay;
+  return j;
+}
+
+json GroupToJson(const TGroup& g) {
+  json buttons = json::array();
+  buttons.get_ref<json::array_t&>().reserve(g.Buttons.size());
+  for (std::size_t i = 1; i < g.Buttons.size(); ++i) buttons.push_back(ButtonJson(g.Buttons, i));
+  json j = GroupFieldsToJson(g);
   j["Buttons"] = std::move(buttons);
   return j;
 }

@@ -9,6 +9,8 @@
 namespace cvd {
 
 nlohmann::ordered_json GroupToJson(const TGroup& group);
+// The same without its last key, "Buttons".
+nlohmann::ordered_json GroupFieldsToJson(const TGroup& group);
 // Groups in GroupList order (each looked up by name).
 nlohmann::ordered_json GroupsInListOrder(const GroupTable& table);
 

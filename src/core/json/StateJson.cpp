@@ -3,13 +3,16 @@
 #include "core/app/Engine.h"
 #include "core/journal/ClipJournal.h"
 #include "core/json/GroupJson.h"
+#include "core/json/GroupJsonText.h"
 #include "core/ports/Ui.h"
 #include "core/settings/SettingsJson.h"
 #include "core/util/Text.h"
 
 namespace cvd {
 
-nlohmann::ordered_json StateJson(const Engine& engine) {
+namespace {
+
+nlohmann::ordered_json StateFields(const Engine& engine, bool withGroups) {
   const GroupTable& table = engine.State().table;
   const TargetTracker& target = engine.Target();
   const ClipboardCapture& capture = engine.Capture();
@@ -19,7 +22,7 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
   state["CurrentGroup"] = table.CurrentGroup >= 1 && table.CurrentGroup <= table.GroupCount()
                               ? nlohmann::ordered_json(ValidUtf8(table.Current().Name))
                               : nlohmann::ordered_json(nullptr);
-  state["groups"] = GroupsInListOrder(table);
+  if (withGroups) state["groups"] = GroupsInListOrder(table);
   state["LastTarget"] = {{"title", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetTitle()))
                                                        : nlohmann::ordered_json(nullptr)},
                          {"exe", target.LastTarget() ? nlohmann::ordered_json(ValidUtf8(target.LastTargetExe()))
@@ -54,6 +57,22 @@ nlohmann::ordered_json StateJson(const Engine& engine) {
   state["platform"] = {
       {"capture", platform.capture}, {"paste", platform.paste}, {"keys", platform.keys}, {"windows", platform.windows}};
   return state;
+}
+
+}  // namespace
+
+nlohmann::ordered_json StateJson(const Engine& engine) { return StateFields(engine, true); }
+
+std::string StateText(const Engine& engine) {
+  nlohmann::ordered_json state = StateFields(engine, false);
+  std::string text = "{\n  \"CurrentGroup\": " + state["CurrentGroup"].dump() + ",\n  \"groups\": ";
+  AppendGroupsJson(text, engine.State().table, 1);
+  state.erase("CurrentGroup");
+  // The rest as dump(2) writes it, after its opening brace's line.
+  const std::string rest = state.dump(2);
+  text += ",\n";
+  text.append(rest, 2);
+  return text;
 }
 
 }  // namespace cvd

@@ -22,7 +22,7 @@ class EventLoop {
  public:
   virtual ~EventLoop() = default;
   virtual std::unique_ptr<Timer> CreateTimer(int intervalMs, bool singleShot, std::function<void()> onTimeout) = 0;
-  // Runs `fn` later on the event loop.
+  // Runs `fn` later on the event loop; may be called from any thread.
   virtual void Post(std::function<void()> fn) = 0;
   // Runs pending events, due timers and posted calls, then returns.
   virtual void ProcessEvents() = 0;

@@ -63,7 +63,7 @@ class NullShell final : public Shell {
 
 class NullFolderWatch final : public FolderWatch {
  public:
-  void Watch(const std::string&, std::function<void()>) override {}
+  bool Watch(const std::string&, std::function<void()>) override { return false; }
 };
 
 // Button search without a dialog: it closes at once where it was.

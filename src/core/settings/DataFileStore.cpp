@@ -5,8 +5,8 @@
 namespace cvd {
 
 DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Messages& ui, const DataBytesSeen& seen) {
-  DataLoadResult result = LoadDataFile(table, dataDir, programDir, legacy, seen);
+                        const LegacyDisplay& legacy, Messages& ui, const DataBytesSeen& seen, const ReadAhead& ahead) {
+  DataLoadResult result = LoadDataFile(table, dataDir, programDir, legacy, seen, ahead);
   for (const std::string& message : result.messages) ui.CursorMessageDlg(message, MsgKind::Error, MsgButtons::Ok);
   return result;
 }

@@ -14,7 +14,8 @@ class Messages;
 // Loads the data file (see LoadDataFile) and tells the user, through `ui`,
 // what went wrong with it.
 DataLoadResult LoadData(GroupTable& table, const std::string& dataDir, const std::string& programDir,
-                        const LegacyDisplay& legacy, Messages& ui, const DataBytesSeen& seen = {});
+                        const LegacyDisplay& legacy, Messages& ui, const DataBytesSeen& seen = {},
+                        const ReadAhead& ahead = {});
 
 class DataFileStore {
  public:
@@ -23,6 +24,9 @@ class DataFileStore {
   // when it is missing); `legacy` gives every group its display settings when
   // the file has none.
   virtual void LoadData(const std::string& dataDir, const LegacyDisplay& legacy) = 0;
+  // The next load shows the group at this list position (a "LastGroup"):
+  // a store may read it before the others.
+  virtual void ShowFirst(int listPosition) { (void)listPosition; }
   // Writes the group table to `dataDir` + "corvinade.dat", replacing the file
   // atomically; false with `error` set when it cannot.
   virtual bool SaveData(const std::string& dataDir, std::string& error) = 0;

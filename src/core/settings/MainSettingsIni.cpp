@@ -253,6 +253,8 @@ void ClearSettingsLists(Settings& s) {
   s.NumFavs = 0;
 }
 
+int ReadLastGroup(const IniFile& ini) { return ini.ReadInteger(kGroups, "LastGroup", 0); }
+
 void ReadEarlySettings(const IniFile& ini, Settings& s, const LegacyDefaults& defaults) {
   LegacyDisplay& legacy = s.Legacy;
   legacy.ButtonWidth = InRangeOr(ini.ReadInteger("Button", "Width", 100), 50, 200, 100);

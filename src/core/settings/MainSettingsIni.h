@@ -25,6 +25,8 @@ void ClearSettingsLists(Settings& settings);
 
 // The legacy keys, [Colors] and [Favorites]; read only when a data file exists.
 void ReadEarlySettings(const IniFile& ini, Settings& settings, const LegacyDefaults& defaults);
+// The list position of the group shown at the last exit ("LastGroup").
+int ReadLastGroup(const IniFile& ini);
 
 // Everything else, with the position corrections; lists left empty by the
 // file get their default contents. `dataDir` is the backup folder's fallback.

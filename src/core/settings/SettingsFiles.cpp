@@ -145,6 +145,8 @@ void SettingsFiles::LoadSettings() {
   // Defaults for the legacy keys, then the stored ones when a data file exists.
   ReadEarlySettings(IniFile{}, settings_, legacy_);
   if (FileExists(DataFilePath())) ReadEarlySettings(ini, settings_, legacy_);
+  // A big history reads the group the window shows first.
+  data_.ShowFirst(ReadLastGroup(ini));
   data_.LoadData(dirs_.DataDir, settings_.Legacy);
 
   ReadMainSettings(ini, settings_, screen_.Screen(), dirs_.DataDir);

@@ -76,7 +76,10 @@ bool SetupDialog::SetOption(SetupOption option, bool on) {
     case SetupOption::Minimize: setFade(&Settings::MinimizeOption); break;
     case SetupOption::RestoreOnCopy: s.RestoreOnCopy = on; break;
     case SetupOption::AutoBackup: s.AutoBackup = on; break;
-    case SetupOption::ShareClipboard: s.ShareClipboard = on; break;
+    case SetupOption::ShareClipboard:
+      s.ShareClipboard = on;
+      if (hooks_.shareChanged) hooks_.shareChanged();
+      break;
     case SetupOption::LoadShareOnStart: s.LoadShareOnStart = on; break;
     case SetupOption::ShowShareMsg: s.ShowShareMsg = on; break;
     case SetupOption::StartAtLogin: return desktop_.SetStartAtLogin(on);

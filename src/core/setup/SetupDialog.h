@@ -48,6 +48,7 @@ struct SetupHooks {
   Required<void()> advWinTrackChanged;      // "Use advanced target window tracking" changed
   Required<void()> saveSettings;            // settings and data to disk
   Required<void()> restoreFocus;            // back to the window the user worked in
+  std::function<void()> shareChanged;       // "Monitor shared clipboard directory" changed
 };
 
 struct SetupParts {

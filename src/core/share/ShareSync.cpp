@@ -37,11 +37,25 @@ ShareSync::ShareSync(GroupTable& table, Settings& settings, const Directories& d
 ShareSync::~ShareSync() { Stop(); }
 
 void ShareSync::Start() {
-  watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
-  pollTimer_->Start();
+  started_ = true;
+  Watch();
+}
+
+void ShareSync::Watch() {
+  notified_ = watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
+  UpdateCheck();
+}
+
+void ShareSync::UpdateCheck() {
+  if (started_ && settings_.ShareClipboard && !notified_) {
+    if (!pollTimer_->IsActive()) pollTimer_->Start();
+  } else {
+    pollTimer_->Stop();
+  }
 }
 
 void ShareSync::Stop() {
+  started_ = false;
   watch_.Watch("", [] {});
   pollTimer_->Stop();
   shareTimer_->Stop();
@@ -52,7 +66,7 @@ void ShareSync::ShareDirChanged() {
   EndPass();
   last_.reset();
   errorReported_ = false;
-  watch_.Watch(dirs_.ShareDir, [this] { ShellChangeNotifierChange(); });
+  if (started_) Watch();
 }
 
 void ShareSync::ShareClip(const TGroup& group, const std::string& text) {
@@ -74,7 +88,10 @@ void ShareSync::PollTimerTimer() {
   // A network file system reports no writes of other computers: a file that
   // differs from what the last pass read is a change too. Skipped passes
   // leave the mark alone, so their lines are taken at a later tick.
-  if (!settings_.ShareClipboard) return;
+  if (!settings_.ShareClipboard) {
+    UpdateCheck();
+    return;
+  }
   ShareFileStamp now;
   const bool known = StatShareFile(SharePath(), now, nullptr);
   const ShareFileStamp seen = last_ ? last_->stamp : ShareFileStamp{};

@@ -4,7 +4,8 @@
 // name here. A change notice of the share folder, or a change of the file's
 // size or time seen about once a second (a network file system does not report
 // writes of other computers), starts the 50 ms ShareTimer, whose read pass
-// takes the new lines.
+// takes the new lines. That check runs only while sharing is on and the
+// folder's notices may miss writes: at rest nothing else wakes for sharing.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -78,11 +79,15 @@ class ShareSync {
   const std::string& ComputerName() const { return computerName_; }
 
   // After the settings are loaded: watch the share folder and start the check
-  // of the file. Stop ends both and the pending pass.
+  // of the file when it is needed. Stop ends both and the pending pass.
   void Start();
   void Stop();
   // The share folder changed: watch the new one; its file is a new file.
   void ShareDirChanged();
+  // "Monitor shared clipboard directory" may have changed.
+  void OptionsChanged() { UpdateCheck(); }
+  // The check of the file for writes its folder's notices may miss is on.
+  bool Checking() const { return pollTimer_->IsActive(); }
 
   // A clip was captured in `group`: a shared group appends it to the file.
   void ShareClip(const TGroup& group, const std::string& text);
@@ -101,6 +106,8 @@ class ShareSync {
 
  private:
   void PollTimerTimer();
+  void Watch();
+  void UpdateCheck();
   void TakeSlice();
   void EndPass();
   void ReportOnce(const std::string& reason);
@@ -117,6 +124,8 @@ class ShareSync {
   ShareHooks hooks_;
   std::string computerName_;
   bool ownShareWrite_ = false;
+  bool started_ = false;
+  bool notified_ = false;  // the folder's notices tell every write
   bool errorReported_ = false;
   // The file as the last completed read pass left it.
   std::unique_ptr<ShareFileMark> last_;

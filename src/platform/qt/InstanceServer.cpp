@@ -49,7 +49,12 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   QByteArray answer;
   std::function<void()> after;
   if (request == kRequestState) {
-    answer = QByteArray::fromStdString(StateJson(engine_).dump(2));
+    // Sent from the text itself, which lives as long as the socket: a big
+    // history's report is not copied once more.
+    auto text = std::make_shared<std::string>(StateText(engine_));
+    text->push_back('\n');
+    answer = QByteArray::fromRawData(text->data(), static_cast<qsizetype>(text->size()));
+    connect(socket, &QObject::destroyed, [text] {});
     // The report of a big history is many times the texts' size.
     after = [] { ReleaseFreedMemory(); };
   } else if (request == kRequestShow) {
@@ -72,7 +77,8 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   } else {
     answer = "unknown request";
   }
-  socket->write(answer + "\n");
+  if (!answer.endsWith('\n')) answer += '\n';
+  socket->write(answer);
   socket->flush();
   socket->disconnectFromServer();
   // Act after answering, so the asking side is never kept waiting; a state

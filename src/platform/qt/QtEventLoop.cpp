@@ -51,7 +51,10 @@ std::unique_ptr<Timer> QtEventLoop::CreateTimer(int intervalMs, bool singleShot,
   return std::make_unique<QtTimer>(intervalMs, singleShot, std::move(onTimeout));
 }
 
-void QtEventLoop::Post(std::function<void()> fn) { QTimer::singleShot(0, QCoreApplication::instance(), std::move(fn)); }
+void QtEventLoop::Post(std::function<void()> fn) {
+  // A queued call to an object of the main thread: safe from any thread.
+  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(fn), Qt::QueuedConnection);
+}
 
 void QtEventLoop::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

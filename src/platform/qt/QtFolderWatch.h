@@ -19,7 +19,9 @@ class QtFolderWatch : public QObject, public FolderWatch {
   // without, every file of the folder (up to a bound).
   explicit QtFolderWatch(QString fileName = {}, QObject* parent = nullptr);
 
-  void Watch(const std::string& folder, std::function<void()> onChange) override;
+  // Writes on network file systems (NFS, SMB, FUSE mounts such as sshfs, ...)
+  // by other computers go unreported.
+  bool Watch(const std::string& folder, std::function<void()> onChange) override;
 
  private:
   void Rearm();

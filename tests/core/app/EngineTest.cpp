@@ -123,5 +123,26 @@ TEST_F(EngineTest, WindowSystemPathsAreReportedAndTheirNoticesToldTogetherAtEver
   EXPECT_EQ(h.ui.balloons, std::vector<std::string>{"Corvinade: no keys\n\nno windows"});
 }
 
+TEST_F(EngineTest, TheStatePrintedIsTheStateAsJson) {
+  h.Start();
+  h.MakeGroupsABC();
+  // Texts JSON escapes, and bytes that are no UTF-8.
+  const std::string texts[] = {"quote \" and \\ back",     "line\r\nbreak\ttab\b\f", std::string("nul\0one\x1f", 8),
+                               "caf\xC3\xA9 \xE2\x82\xAC", "bad \xC3 \xFF\xFE end",  "",
+                               "slash / del \x7F"};
+  ButtonList& buttons = h.Group(2).Buttons;
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    buttons.SetStrings(1 + i % 5, texts[i], texts[(i + 1) % std::size(texts)], texts[(i + 2) % std::size(texts)]);
+  }
+  h.Group(2).Name = texts[0];
+  h.state.table.GroupList[1] = texts[0];
+  h.Group(2).FontStyle = fsBold | fsItalic;
+  h.Group(3).FontStyle = fsItalic;
+  h.Group(3).NumClipButtons = 0;
+  h.Group(3).NumPermButtons = 0;
+  h.Group(3).ResizeButtons();
+  EXPECT_EQ(StateText(*h.engine), StateJson(*h.engine).dump(2));
+}
+
 }  // namespace
 }  // namespace cvd

@@ -130,6 +130,35 @@ TEST_F(ShareSyncTest, ABurstIsTakenInSlicesWithOneJournalFlushEach) {
   EXPECT_EQ(ui.balloons.size(), 1u);
 }
 
+// The check for writes the folder's notices may miss wakes the program
+// every second: only while sharing is on and the notices are not enough.
+TEST_F(ShareSyncTest, TheFileIsCheckedOnlyWhenSharingIsOnAndNoticesMayMissWrites) {
+  const std::tuple<const char*, bool, bool, bool> cases[] = {
+      // sharing on, notices tell every write, checked
+      {"sharing off", false, false, false},
+      {"network folder", true, false, true},
+      {"local folder", true, true, false},
+  };
+  for (const auto& [what, on, notices, checked] : cases) {
+    SCOPED_TRACE(what);
+    sync.Stop();
+    settings.ShareClipboard = on;
+    watch.reportsEveryChange = notices;
+    sync.Start();
+    EXPECT_EQ(sync.Checking(), checked);
+    EXPECT_EQ(loop.RepeatingTimersWithin(kSharePollMs), checked ? 1 : 0);
+    // Turned on or off in the settings.
+    settings.ShareClipboard = !on;
+    sync.OptionsChanged();
+    EXPECT_EQ(sync.Checking(), !on && !notices);
+  }
+  // A local folder's notices still bring the lines in.
+  Add("Work", "noticed");
+  settings.ShareClipboard = true;
+  Notify();
+  EXPECT_EQ(Clips(1), Texts{"noticed"});
+}
+
 TEST_F(ShareSyncTest, ADeferredPassReadsItsLinesOnceTheHoldEnds) {
   const std::tuple<const char*, std::function<void(bool)>, int> cases[] = {
       // what holds, read after

@@ -1,0 +1,110 @@
+// A big data file shows its group first and reads the others on a thread of
+// their own: nothing that reads them meanwhile may see them half read.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/data/DataFile.h"
+#include "core/data/ParallelDecipher.h"
+#include "core/journal/JournaledDataStore.h"
+#include "core/search/SearchScan.h"
+#include "core/window/ButtonWindow.h"
+#include "support/FakeEventLoop.h"
+#include "support/FakeTextMeasure.h"
+#include "support/SampleData.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace cvd {
+namespace {
+
+constexpr int kGroups = 4;
+
+// Groups of 1500 buttons (two runs each), every text ending in a word that
+// names its place.
+GroupTable BigTable() {
+  GroupTable table;
+  for (int g = 1; g <= kGroups; ++g) {
+    TGroup group = test::SampleGroup("Group " + std::to_string(g), 700, 800, g);
+    for (std::size_t b = 1; b < group.Buttons.size(); ++b) {
+      group.Buttons.SetUsed(b, false);  // not stored
+      group.Buttons.SetText(b, std::string(80, 'x') + " needle-" + std::to_string(g) + "-" + std::to_string(b));
+    }
+    group.Buttons.Set(0, TButton{});
+    table.Groups.push_back(group);
+    table.GroupList.push_back(group.Name);
+  }
+  return table;
+}
+
+class ReadAheadTest : public ::testing::Test {
+ protected:
+  ReadAheadTest() {
+    written = BigTable();
+    std::string error;
+    EXPECT_TRUE(SaveData(written, dir.Path(), &error)) << error;
+    original = dir.Read(kDataFileName);
+    EXPECT_GE(original.size(), DeferredDecipher::kMinBytes);
+  }
+  // Loads with list position `shown` on screen; the other groups are then
+  // still being read, whatever the thread has done by now.
+  void Load(int shown) {
+    store.ShowFirst(shown);
+    store.LoadData(dir.Path(), LegacyDisplay{});
+    ASSERT_TRUE(store.ReadingLate());
+    for (int g = 1; g <= kGroups; ++g) ASSERT_EQ(table.Groups[g].Buttons.AwaitingStrings(), g != shown + 1) << g;
+  }
+
+  test::TempDir dir;
+  GroupTable written;
+  std::string original;
+  GroupTable table;
+  test::FakeEventLoop loop;
+  test::ScriptedUi ui;
+  test::FakeTextMeasure measure;
+  JournaledDataStore store{table, "/prog/", ui, ui, loop};
+};
+
+TEST_F(ReadAheadTest, ASaveDuringTheReadWritesEveryGroupWhole) {
+  for (int shown : {0, 2, 3}) {
+    SCOPED_TRACE(shown);
+    Load(shown);
+    // The exit's save: the file is written again exactly as it was.
+    std::string error;
+    ASSERT_TRUE(store.SaveData(dir.Path(), error)) << error;
+    EXPECT_EQ(dir.Read(kDataFileName), original);
+    for (int g = 1; g <= kGroups; ++g) EXPECT_EQ(table.Groups[g], written.Groups[g]) << g;
+    EXPECT_TRUE(ui.messages.empty());
+  }
+}
+
+TEST_F(ReadAheadTest, AGroupSwitchAndASearchDuringTheReadSeeEveryButton) {
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"group switch",
+       [this] {
+         ButtonWindow window(ui, ui, measure, table);
+         window.GroupListChange(2);
+         const std::vector<ButtonCell>& shown = ui.layouts.back().buttons;
+         ASSERT_EQ(shown.size(), written.Groups[3].Buttons.size() - 1);
+         for (std::size_t b = 1; b <= shown.size(); ++b)
+           ASSERT_EQ(shown[b - 1].caption, written.Groups[3].Buttons.Name(b)) << b;
+       }},
+      {"search",
+       [this] {
+         SearchScan scan;
+         scan.Begin("NEEDLE-", SearchOptions{}, 0);
+         std::vector<SearchHit> hits;
+         ASSERT_TRUE(scan.Step(table, hits, [] { return false; }));
+         ASSERT_EQ(hits.size(), static_cast<std::size_t>(kGroups * 1500));
+         EXPECT_EQ(hits.back().text, written.Groups[kGroups].Buttons.Text(1500));
+       }},
+  };
+  for (const auto& [what, look] : cases) {
+    SCOPED_TRACE(what);
+    Load(0);
+    look();
+  }
+}
+
+}  // namespace
+}  // namespace cvd
