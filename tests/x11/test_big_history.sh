@@ -4,7 +4,7 @@
 # data file as it was: a save waits for every group, a kill writes nothing.
 source "$(dirname "$0")/lib.sh"
 DATA="$XDG_DATA_HOME/Corvinade"
-mkdir -p "$DATA"
+mkdir -p -m 700 "$DATA"
 printf '[Windows]\r\nShowOnStart=1\r\n' >"$DATA/corvinade.ini"
 "$BUILD_DIR/corvinade_bigdata" "$DATA" 40 1000 >/dev/null || fail "no data file"
 start_display
