@@ -68,7 +68,7 @@ class JsonText {
     empty_.pop_back();
     out_ += bracket;
   }
-  void Indent(int level) { out_.append(static_cast<std::size_t>(2 * level), ' '); }
+  void Indent(int level) { out_.append(2 * static_cast<std::size_t>(level), ' '); }
   void Quoted(std::string_view raw) {
     // Plain ASCII, the usual case, needs no check of its sequences.
     std::string valid;
