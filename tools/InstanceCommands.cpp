@@ -20,7 +20,23 @@ int Request(const char* request, bool printAnswer) {
 
 }  // namespace
 
-int StateCommand(const std::vector<std::string>&) { return Request(kRequestState, true); }
+int StateCommand(const std::vector<std::string>&) {
+  // Printed as it arrives: a big history's report is tens of megabytes.
+  bool any = false;
+  char last = '\n';
+  const bool ok = StreamInstanceRequest(kRequestState, 5000, [&any, &last](std::string_view piece) {
+    std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    any = any || !piece.empty();
+    if (!piece.empty()) last = piece.back();
+  });
+  if (!ok) {
+    std::cout.flush();
+    std::cerr << (any ? "corvinade-tool: the state report broke off\n" : "corvinade-tool: Corvinade is not running\n");
+    return 1;
+  }
+  if (!any || last != '\n') std::cout << '\n';
+  return 0;
+}
 
 int QuitCommand(const std::vector<std::string>&) { return Request(kRequestQuit, false); }
 
