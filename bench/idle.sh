@@ -9,7 +9,7 @@ start_display
 start_program
 wait_for_window Corvinade >/dev/null || fail "no window"
 xdotool mousemove 5 5
-sleep 3  # start-up work (lock-out, first layout) settles
+sleep "${IDLE_SETTLE_S:-3}"  # start-up work (lock-out, first layout) settles
 
 switches() {
   cat /proc/"$CVD_PID"/task/*/status 2>/dev/null |
