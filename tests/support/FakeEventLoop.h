@@ -22,6 +22,11 @@ class FakeEventLoop : public EventLoop {
   void ProcessEvents() override;
   void Sleep(int ms) override;
   std::int64_t NowMs() const override { return now_; }
+  void OnWallClockJump(std::function<void()> fn) override { clockJumped_.push_back(std::move(fn)); }
+  // Tells the listeners that the wall clock jumped (the test moves its clock).
+  void WallClockJumped() {
+    for (auto& fn : clockJumped_) fn();
+  }
 
   // Runs everything due up to now + ms, in time order.
   void AdvanceBy(int ms);
@@ -38,6 +43,7 @@ class FakeEventLoop : public EventLoop {
   std::mutex postMutex_;  // Post may come from any thread
   std::vector<std::function<void()>> posted_;
   std::vector<TimerState*> timers_;
+  std::vector<std::function<void()>> clockJumped_;
   std::shared_ptr<bool> alive_;
 };
 

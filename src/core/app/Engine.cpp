@@ -49,8 +49,7 @@ void Engine::FormCreate() {
   share_.Start();
   ports_.loop->ProcessEvents();
   AdvWinTrackChanged();
-  minuteTimer_->Start();
-  backup_.StartDailyBackup();
+  backup_.StartDailyBackup(*ports_.loop);
 }
 
 void Engine::LoadEverything() {
@@ -96,7 +95,7 @@ void Engine::FormDestroy() {
   share_.Stop();
   shortcuts_.UnregisterAll();
   targetTimer_->Stop();
-  minuteTimer_->Stop();
+  backup_.StopDailyBackup();
   fader_.Stop();
   monitor_.CancelWait();
   pasteMethodPage_.CancelWait();

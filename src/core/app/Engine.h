@@ -147,7 +147,6 @@ class Engine {
   ButtonEditor editor_;           // the button editor and group options
   PasteMethodPage pasteMethodPage_;
   std::unique_ptr<HoverTimer> targetTimer_;  // hover hint; target tracking on notices
-  std::unique_ptr<Timer> minuteTimer_;       // the daily backup's clock
 };
 
 }  // namespace cvd

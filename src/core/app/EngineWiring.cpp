@@ -118,7 +118,11 @@ Engine::Engine(const Ports& ports, AppState& state)
              SetupHooks{.opacity = [this] { return fader_.Opacity(); },
                         .enableIdleTimer = [this](bool on) { fader_.EnableIdleTimer(on); },
                         .advWinTrackChanged = [this] { AdvWinTrackChanged(); },
-                        .saveSettings = [this] { FormCloseQuery(); },
+                        .saveSettings =
+                            [this] {
+                              FormCloseQuery();
+                              backup_.DailyBackupChanged();
+                            },
                         .restoreFocus = [this] { RestoreTargetFocus(); },
                         .shareChanged = [this] { share_.OptionsChanged(); }}),
       // Quick fix editor: the shortcut list follows the names; closing gives the keyboard back.
@@ -160,7 +164,6 @@ Engine::Engine(const Ports& ports, AppState& state)
   targetTimer_ = std::make_unique<HoverTimer>(
       *ports_.loop, *ports_.windows, *ports_.ui, [this] { window_.HoverHintStep(); },
       [this] { tracker_.TrackTarget(); });
-  minuteTimer_ = ports_.loop->CreateTimer(60000, false, [this] { backup_.MinuteTimerTimer(); });
 }
 
 }  // namespace cvd

@@ -51,37 +51,44 @@ bool WaitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
 
 }  // namespace
 
-std::optional<std::string> SendInstanceRequest(const std::string& request, int timeoutMs) {
+bool StreamInstanceRequest(const std::string& request, int timeoutMs,
+                           const std::function<void(std::string_view piece)>& piece) {
   const std::string path = InstanceSocketPath();
   sockaddr_un address{};
-  if (path.size() >= sizeof address.sun_path) return std::nullopt;
+  if (path.size() >= sizeof address.sun_path) return false;
   address.sun_family = AF_UNIX;
   std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
 
   Fd fd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-  if (fd.get() < 0) return std::nullopt;
-  if (connect(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return std::nullopt;
+  if (fd.get() < 0) return false;
+  if (connect(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return false;
 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   const std::string line = request + "\n";
   std::size_t sent = 0;
   while (sent < line.size()) {
-    if (!WaitFor(fd.get(), POLLOUT, deadline)) return std::nullopt;
+    if (!WaitFor(fd.get(), POLLOUT, deadline)) return false;
     const ssize_t n = send(fd.get(), line.data() + sent, line.size() - sent, MSG_NOSIGNAL);
-    if (n <= 0) return std::nullopt;
+    if (n <= 0) return false;
     sent += static_cast<std::size_t>(n);
   }
-  std::string answer;
   char buffer[65536];
   for (;;) {
-    if (!WaitFor(fd.get(), POLLIN, deadline)) return std::nullopt;
+    if (!WaitFor(fd.get(), POLLIN, deadline)) return false;
     const ssize_t n = recv(fd.get(), buffer, sizeof buffer, 0);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return std::nullopt;
+      return false;
     }
-    if (n == 0) break;
-    answer.append(buffer, static_cast<std::size_t>(n));
+    if (n == 0) return true;
+    piece(std::string_view(buffer, static_cast<std::size_t>(n)));
+  }
+}
+
+std::optional<std::string> SendInstanceRequest(const std::string& request, int timeoutMs) {
+  std::string answer;
+  if (!StreamInstanceRequest(request, timeoutMs, [&answer](std::string_view piece) { answer += piece; })) {
+    return std::nullopt;
   }
   return answer;
 }

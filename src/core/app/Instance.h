@@ -1,8 +1,10 @@
 #pragma once
 // The per-user socket that makes the program a single instance and answers
 // corvinade-tool. Requests are one line; the answer is the rest of the stream.
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cvd {
 
@@ -22,5 +24,10 @@ std::string InstanceSocketPath();
 // Sends `request` to the running copy and returns its answer, or nothing
 // when no copy answers within `timeoutMs`.
 std::optional<std::string> SendInstanceRequest(const std::string& request, int timeoutMs);
+// The same, handing the answer on piece by piece as it arrives (a big
+// history's state report is never whole in memory); false when no copy
+// answers or its answer does not end within `timeoutMs`.
+bool StreamInstanceRequest(const std::string& request, int timeoutMs,
+                           const std::function<void(std::string_view piece)>& piece);
 
 }  // namespace cvd

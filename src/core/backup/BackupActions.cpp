@@ -10,6 +10,7 @@ const char* kCopyFailedText = "Unable to copy data files to backup directory.\n\
 const char* kCopiedText = "Data files copied to backup directory.\n\n";
 const char* kAlreadyContainsText = "This directory already contains Corvinade Data Files.";
 const char* kOverwriteText = "Do you want to overwrite them with your current files?";
+constexpr int kCheckAfterJumpMs = 5000;
 
 }  // namespace
 
@@ -49,16 +50,51 @@ void BackupActions::FindBackupDirButton() {
   CopyBackupFiles("backup");
 }
 
-void BackupActions::StartDailyBackup() { schedule_.Start(hooks_.now()); }
+void BackupActions::StartDailyBackup(EventLoop& loop) {
+  dailyTimer_ = loop.CreateTimer(0, true, [this] { CheckDailyBackup(); });
+  // Timers count no time asleep, and a clock set by hand or by time sync
+  // moves the moment: either way the check runs, a little after the jump,
+  // so that a backup folder on the network is back after waking.
+  loop.OnWallClockJump([this] {
+    if (!dailyTimer_ || !dailyTimer_->IsActive()) return;
+    dailyTimer_->SetInterval(kCheckAfterJumpMs);
+    dailyTimer_->Start();
+  });
+  schedule_.Start(hooks_.now());
+  ArmDailyBackup();
+}
 
-void BackupActions::MinuteTimerTimer() {
+void BackupActions::StopDailyBackup() {
+  if (dailyTimer_) dailyTimer_->Stop();
+  dailyTimer_.reset();
+}
+
+void BackupActions::DailyBackupChanged() {
+  if (!dailyTimer_) return;
+  schedule_.Start(hooks_.now());
+  ArmDailyBackup();
+}
+
+void BackupActions::CheckDailyBackup() {
   const LocalDateTime now = hooks_.now();
   const Settings& s = files_.Model();
   if (schedule_.Tick(now, s.AutoBackup, s.BackupTime)) CopyBackupFiles(YyMmDd(now));
+  ArmDailyBackup();
+}
+
+void BackupActions::ArmDailyBackup() {
+  const Settings& s = files_.Model();
+  if (!s.AutoBackup) {
+    dailyTimer_->Stop();
+    return;
+  }
+  dailyTimer_->SetInterval(static_cast<int>(DailyBackupSchedule::MsToNextMoment(hooks_.now(), s.BackupTime)));
+  dailyTimer_->Start();
 }
 
 void BackupActions::Reload() {
   files_.LoadSettings();
+  DailyBackupChanged();
   if (hooks_.redraw) hooks_.redraw();
 }
 

@@ -3,9 +3,11 @@
 // the data directory or the share folder: the operations behind the setup
 // dialog's backup and network controls and the daily backup.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/backup/DailyBackup.h"
+#include "core/ports/EventLoop.h"
 #include "core/settings/SettingsFiles.h"
 #include "core/util/LocalTime.h"
 #include "core/util/Required.h"
@@ -38,10 +40,17 @@ class BackupActions {
   void DataDirButton();
   void ShareDirButton();
 
-  // The minute timer was enabled; call once at start-up.
-  void StartDailyBackup();
-  // One tick of the minute timer.
-  void MinuteTimerTimer();
+  // Arms the daily backup: one timer to the next backup moment, and a check
+  // whenever the wall clock jumps; nothing runs in between. Call once at
+  // start-up; backup times up to now are not due.
+  void StartDailyBackup(EventLoop& loop);
+  void StopDailyBackup();
+  // The backup time or its switch changed: times up to now are not due, the
+  // timer goes to the next moment.
+  void DailyBackupChanged();
+  // Backs up when a backup moment passed since the last check, then arms
+  // the timer for the next one.
+  void CheckDailyBackup();
 
  private:
   bool ChooseRestoreFile(std::string& folder, std::string& suffix);
@@ -51,7 +60,10 @@ class BackupActions {
   SettingsFiles& files_;
   BackupHooks hooks_;
   std::string programFilesDir_;
+  void ArmDailyBackup();
+
   DailyBackupSchedule schedule_;
+  std::unique_ptr<Timer> dailyTimer_;
 };
 
 // The newest "corvinade.dat" + suffix in `folder` whose "corvinade.ini" +

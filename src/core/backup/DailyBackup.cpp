@@ -1,5 +1,7 @@
 #include "core/backup/DailyBackup.h"
 
+#include <algorithm>
+
 namespace cvd {
 namespace {
 
@@ -30,6 +32,14 @@ bool DailyBackupSchedule::Tick(const LocalDateTime& now, bool autoBackup, const 
   if (!moment || (lastBackupMoment_ && *moment <= *lastBackupMoment_)) return false;
   lastBackupMoment_ = moment;
   return true;
+}
+
+std::int64_t DailyBackupSchedule::MsToNextMoment(const LocalDateTime& now, const TimeOfDay& backupTime) {
+  LocalDateTime moment = AtTimeOfDay(now, backupTime);
+  if (moment <= now) moment = AtTimeOfDay(DayAfter(now), backupTime);
+  // At least a second: a day without the moment (it fell into the hour
+  // skipped for summer time) must not make the timer spin.
+  return std::max<std::int64_t>(1, SecondsBetween(now, moment)) * 1000;
 }
 
 }  // namespace cvd

@@ -145,6 +145,11 @@ void AppendGroupsJson(std::string& out, const GroupTable& table, int level) {
       size += 200 + g.Buttons.Name(i).size() + g.Buttons.Hint(i).size() + g.Buttons.Text(i).size() * 11 / 10;
   }
   out.reserve(out.size() + size);
+  AppendGroupsJson(out, table, level, std::string::npos, {});
+}
+
+bool AppendGroupsJson(std::string& out, const GroupTable& table, int level, std::size_t pieceBytes,
+                      const JsonPieces& pieces) {
   const std::string indent(static_cast<std::size_t>(2 * level), ' ');
   bool any = false;
   out += '[';
@@ -154,8 +159,10 @@ void AppendGroupsJson(std::string& out, const GroupTable& table, int level) {
     out += (any ? ",\n" : "\n") + indent + "  ";
     AppendGroup(out, table.Groups[index], level + 1);
     any = true;
+    if (out.size() >= pieceBytes && !pieces(out)) return false;
   }
   out += any ? "\n" + indent + "]" : "]";
+  return true;
 }
 
 }  // namespace cvd

@@ -64,15 +64,29 @@ nlohmann::ordered_json StateFields(const Engine& engine, bool withGroups) {
 nlohmann::ordered_json StateJson(const Engine& engine) { return StateFields(engine, true); }
 
 std::string StateText(const Engine& engine) {
+  std::string text;
+  WriteStateText(engine, std::string::npos, [&text](std::string& piece) {
+    text = std::move(piece);
+    return true;
+  });
+  return text;
+}
+
+bool WriteStateText(const Engine& engine, std::size_t pieceBytes, const JsonPieces& pieces) {
   nlohmann::ordered_json state = StateFields(engine, false);
   std::string text = "{\n  \"CurrentGroup\": " + state["CurrentGroup"].dump() + ",\n  \"groups\": ";
-  AppendGroupsJson(text, engine.State().table, 1);
+  const bool whole = pieceBytes == std::string::npos;
+  if (whole) {
+    AppendGroupsJson(text, engine.State().table, 1);
+  } else if (!AppendGroupsJson(text, engine.State().table, 1, pieceBytes, pieces)) {
+    return false;
+  }
   state.erase("CurrentGroup");
   // The rest as dump(2) writes it, after its opening brace's line.
   const std::string rest = state.dump(2);
   text += ",\n";
   text.append(rest, 2);
-  return text;
+  return pieces(text);
 }
 
 }  // namespace cvd

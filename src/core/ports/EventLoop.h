@@ -32,6 +32,10 @@ class EventLoop {
   virtual void Sleep(int ms) = 0;
   // Milliseconds on a monotonic clock.
   virtual std::int64_t NowMs() const = 0;
+  // Calls `fn` on the event loop whenever the wall clock jumps: set by hand
+  // or by time sync, or on waking from sleep (timers count no time asleep).
+  // The loop outlives whoever listens.
+  virtual void OnWallClockJump(std::function<void()> fn) { (void)fn; }
 };
 
 }  // namespace cvd

@@ -20,16 +20,40 @@ std::string YyMmDd(const LocalDateTime& time) {
   return buffer;
 }
 
-LocalDateTime DayBefore(const LocalDateTime& time) {
+namespace {
+
+LocalDateTime DaysLater(const LocalDateTime& time, int count) {
   using namespace std::chrono;
   const year_month_day date{year{time.Year}, month{static_cast<unsigned>(time.Month)},
                             day{static_cast<unsigned>(time.Day)}};
-  const year_month_day before{sys_days{date} - days{1}};
+  const year_month_day later{sys_days{date} + days{count}};
   LocalDateTime result = time;
-  result.Year = static_cast<int>(before.year());
-  result.Month = static_cast<int>(static_cast<unsigned>(before.month()));
-  result.Day = static_cast<int>(static_cast<unsigned>(before.day()));
+  result.Year = static_cast<int>(later.year());
+  result.Month = static_cast<int>(static_cast<unsigned>(later.month()));
+  result.Day = static_cast<int>(static_cast<unsigned>(later.day()));
   return result;
+}
+
+std::time_t WallTime(const LocalDateTime& time) {
+  std::tm parts{};
+  parts.tm_year = time.Year - 1900;
+  parts.tm_mon = time.Month - 1;
+  parts.tm_mday = time.Day;
+  parts.tm_hour = time.Hour;
+  parts.tm_min = time.Minute;
+  parts.tm_sec = time.Second;
+  parts.tm_isdst = -1;  // whichever is in force on that day
+  return std::mktime(&parts);
+}
+
+}  // namespace
+
+LocalDateTime DayBefore(const LocalDateTime& time) { return DaysLater(time, -1); }
+
+LocalDateTime DayAfter(const LocalDateTime& time) { return DaysLater(time, 1); }
+
+std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to) {
+  return static_cast<std::int64_t>(WallTime(to)) - static_cast<std::int64_t>(WallTime(from));
 }
 
 }  // namespace cvd

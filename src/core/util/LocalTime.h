@@ -1,5 +1,6 @@
 #pragma once
 // Local calendar time, for the daily backup and the date suffixes of backup files.
+#include <cstdint>
 #include <string>
 
 namespace cvd {
@@ -22,6 +23,13 @@ std::string YyMmDd(const LocalDateTime& time);
 
 // The same day and time of day one calendar day earlier.
 LocalDateTime DayBefore(const LocalDateTime& time);
+
+// The same time of day one calendar day later.
+LocalDateTime DayAfter(const LocalDateTime& time);
+
+// Seconds that pass on the wall from `from` to `to`, both local times (a
+// change to or from summer time between them counts).
+std::int64_t SecondsBetween(const LocalDateTime& from, const LocalDateTime& to);
 
 inline bool SameDay(const LocalDateTime& a, const LocalDateTime& b) {
   return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;

@@ -1,5 +1,6 @@
 #include "platform/qt/InstanceServer.h"
 
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
@@ -8,10 +9,31 @@
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
 #include "core/json/StateJson.h"
+#include "core/log/Log.h"
 #include "core/shortcuts/ShortcutTable.h"
 #include "platform/qt/FreedMemory.h"
 
 namespace cvd::qt {
+
+namespace {
+
+// A state report goes out in pieces of this size as the reader takes them;
+// the tool gives up after 5 s, and so does the sending side.
+constexpr std::size_t kStatePieceBytes = 256 * 1024;
+constexpr int kStateSendMs = 5000;
+
+// Writes `piece` and waits until the socket has sent it.
+bool SendPiece(QLocalSocket* socket, const std::string& piece, const QDeadlineTimer& deadline) {
+  socket->write(piece.data(), static_cast<qint64>(piece.size()));
+  while (socket->bytesToWrite() > 0) {
+    if (deadline.hasExpired() || !socket->waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
 
 InstanceServer::InstanceServer(Engine& engine) : engine_(engine), server_(new QLocalServer(this)) {
   // Only this user may connect.
@@ -49,15 +71,10 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   QByteArray answer;
   std::function<void()> after;
   if (request == kRequestState) {
-    // Sent from the text itself, which lives as long as the socket: a big
-    // history's report is not copied once more.
-    auto text = std::make_shared<std::string>(StateText(engine_));
-    text->push_back('\n');
-    answer = QByteArray::fromRawData(text->data(), static_cast<qsizetype>(text->size()));
-    connect(socket, &QObject::destroyed, [text] {});
-    // The report of a big history is many times the texts' size.
-    after = [] { ReleaseFreedMemory(); };
-  } else if (request == kRequestShow) {
+    SendState(socket);
+    return;
+  }
+  if (request == kRequestShow) {
     answer = "ok";
     after = [this] { engine_.HandleSystemCommand(scAlreadyRunning); };
   } else if (request == kRequestQuit) {
@@ -81,9 +98,29 @@ void InstanceServer::Serve(QLocalSocket* socket) {
   socket->write(answer);
   socket->flush();
   socket->disconnectFromServer();
-  // Act after answering, so the asking side is never kept waiting; a state
-  // report's memory goes back once the socket has sent it.
-  if (after) QTimer::singleShot(request == kRequestState ? 1000 : 0, this, after);
+  // Act after answering, so the asking side is never kept waiting.
+  if (after) QTimer::singleShot(0, this, after);
+}
+
+void InstanceServer::SendState(QLocalSocket* socket) {
+  // A big history's report is many times its texts' size: written in pieces
+  // while the reader takes them, it is never whole in memory, and the report
+  // stays one moment's state since nothing else runs meanwhile.
+  const QDeadlineTimer deadline(kStateSendMs);
+  const bool sent = WriteStateText(engine_, kStatePieceBytes, [socket, &deadline](std::string& piece) {
+    const bool ok = SendPiece(socket, piece, deadline);
+    piece.clear();
+    return ok;
+  });
+  if (sent && SendPiece(socket, "\n", deadline)) {
+    socket->disconnectFromServer();
+  } else {
+    LogWarning("instance", "the state report was not read to its end within 5 s");
+    socket->abort();
+  }
+  // What the report's pieces and the group texts' first reading left free
+  // goes back to the system.
+  QTimer::singleShot(1000, this, [] { ReleaseFreedMemory(); });
 }
 
 }  // namespace cvd::qt

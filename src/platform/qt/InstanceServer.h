@@ -22,6 +22,7 @@ class InstanceServer : public QObject {
  private:
   void Accept();
   void Serve(QLocalSocket* socket);
+  void SendState(QLocalSocket* socket);
 
   Engine& engine_;
   QLocalServer* server_;

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "platform/qt/WallClockWatch.h"
+
 namespace cvd::qt {
 namespace {
 
@@ -46,6 +48,15 @@ class QtTimer : public Timer {
 };
 
 }  // namespace
+
+QtEventLoop::QtEventLoop() = default;
+
+QtEventLoop::~QtEventLoop() = default;
+
+void QtEventLoop::OnWallClockJump(std::function<void()> fn) {
+  if (!clock_) clock_ = std::make_unique<WallClockWatch>();
+  clock_->Add(std::move(fn));
+}
 
 std::unique_ptr<Timer> QtEventLoop::CreateTimer(int intervalMs, bool singleShot, std::function<void()> onTimeout) {
   return std::make_unique<QtTimer>(intervalMs, singleShot, std::move(onTimeout));

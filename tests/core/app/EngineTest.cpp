@@ -141,7 +141,24 @@ TEST_F(EngineTest, TheStatePrintedIsTheStateAsJson) {
   h.Group(3).NumClipButtons = 0;
   h.Group(3).NumPermButtons = 0;
   h.Group(3).ResizeButtons();
-  EXPECT_EQ(StateText(*h.engine), StateJson(*h.engine).dump(2));
+  const std::string whole = StateJson(*h.engine).dump(2);
+  EXPECT_EQ(StateText(*h.engine), whole);
+  // Sent in pieces, the report is the same text; a reader gone stops it.
+  for (const std::size_t pieceBytes : {std::size_t{1}, std::size_t{3000}, whole.size()}) {
+    std::vector<std::string> pieces;
+    EXPECT_TRUE(WriteStateText(*h.engine, pieceBytes, [&pieces](std::string& piece) {
+      pieces.push_back(piece);
+      piece.clear();
+      return true;
+    }));
+    std::string joined;
+    for (const std::string& piece : pieces) joined += piece;
+    EXPECT_EQ(joined, whole) << pieceBytes;
+    if (pieceBytes == 1) EXPECT_EQ(pieces.size(), h.state.table.GroupList.size() + 1);
+    int calls = 0;
+    EXPECT_FALSE(WriteStateText(*h.engine, pieceBytes, [&calls](std::string&) { return ++calls, false; }));
+    EXPECT_EQ(calls, 1) << pieceBytes;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/util/Files.h"
+#include "support/FakeEventLoop.h"
 #include "support/SettingsFilesSetup.h"
 
 namespace cvd {
@@ -53,12 +54,31 @@ class BackupTest : public test::SettingsFilesSetup {
     }
   }
 
+  // The wall clock: `now`, moved on by the loop's virtual time since `nowAt`.
+  LocalDateTime Wall() const {
+    using namespace std::chrono;
+    const year_month_day date{year{now.Year}, month{static_cast<unsigned>(now.Month)},
+                              day{static_cast<unsigned>(now.Day)}};
+    const sys_seconds at = sys_days{date} + hours{now.Hour} + minutes{now.Minute} + seconds{now.Second} +
+                           duration_cast<seconds>(milliseconds{loop.NowMs() - nowAt});
+    const year_month_day d{floor<days>(at)};
+    const hh_mm_ss t{at - floor<days>(at)};
+    return {static_cast<int>(d.year()),
+            static_cast<int>(static_cast<unsigned>(d.month())),
+            static_cast<int>(static_cast<unsigned>(d.day())),
+            static_cast<int>(t.hours().count()),
+            static_cast<int>(t.minutes().count()),
+            static_cast<int>(t.seconds().count())};
+  }
+
+  test::FakeEventLoop loop;
   LocalDateTime now{2024, 3, 15, 9, 30, 0};
+  std::int64_t nowAt = 0;
   int redraws = 0;
   std::string watched;
   BackupActions actions{files, BackupHooks{.redraw = [this] { ++redraws; },
                                            .shareDirChanged = [this](const std::string& f) { watched = f; },
-                                           .now = [this] { return now; }}};
+                                           .now = [this] { return Wall(); }}};
   std::string data;
   std::string backup = tmp.Sub("backup");
 
@@ -104,16 +124,55 @@ TEST_F(BackupTest, ChoosingABackupFolderAsksBeforeOverwritingAPair) {
   EXPECT_EQ(settings.BackupDirectory, chosen);
 }
 
-TEST_F(BackupTest, TheMinuteTimerMakesTheDailyPairWithTodaysDate) {
+TEST_F(BackupTest, TheDailyPairIsMadeAtItsMomentWithNothingRunningBefore) {
   settings.BackupTime = {9, 31, 0};
-  actions.StartDailyBackup();
-  now = {2024, 3, 15, 9, 31, 5};
-  actions.MinuteTimerTimer();
-  EXPECT_TRUE(fs::exists(backup + "corvinade.ini.240315") && fs::exists(backup + "corvinade.dat.240315"));
+  actions.StartDailyBackup(loop);
+  EXPECT_EQ(loop.RepeatingTimersWithin(24 * 3600 * 1000), 0);
+  for (const char* day : {"240315", "240316"}) {
+    loop.AdvanceBy(59'000);  // to a second before the moment
+    EXPECT_FALSE(fs::exists(backup + "corvinade.dat." + day)) << day;
+    loop.AdvanceBy(1000);
+    EXPECT_TRUE(fs::exists(backup + "corvinade.ini." + day) && fs::exists(backup + "corvinade.dat." + day)) << day;
+    loop.AdvanceBy(24 * 3600 * 1000 - 60'000);
+  }
   settings.AutoBackup = false;  // off: even a due time does nothing
-  now = {2024, 3, 16, 9, 31, 0};
-  actions.MinuteTimerTimer();
-  EXPECT_FALSE(fs::exists(backup + "corvinade.dat.240316"));
+  actions.DailyBackupChanged();
+  loop.AdvanceBy(48 * 3600 * 1000);
+  EXPECT_FALSE(fs::exists(backup + "corvinade.dat.240317"));
+}
+
+// Timers count no time asleep, and the wall clock may be set: each jump
+// checks the schedule again (a few seconds after it) and re-arms the timer.
+TEST_F(BackupTest, AfterAClockJumpTheBackupComesOnceAndAtTheWallClocksMoment) {
+  struct Case {
+    const char* what;
+    int jumpMinutes;      // the wall clock moves by this, the loop's clock does not
+    int minutesToBackup;  // from the jump, on the wall clock, to the day's backup
+  };
+  const Case cases[] = {
+      {"asleep past the moment", 180, 0},  // backed up on waking
+      {"set back an hour", -60, 210},      // still at noon, not at 11:00
+      {"set forward an hour", 60, 90},     // at noon, not at 13:00
+  };
+  int day = 15;  // a day each: the schedule never backs up twice for one day
+  for (const Case& c : cases) {
+    const std::string file = backup + "corvinade.dat.2403" + std::to_string(day);
+    now = LocalDateTime{2024, 3, day++, 9, 30, 0};
+    nowAt = loop.NowMs();
+    settings.BackupTime = {12, 0, 0};
+    actions.StartDailyBackup(loop);
+    now.Hour += c.jumpMinutes / 60;  // whole hours: no minute carry
+    loop.WallClockJumped();
+    const int toBackupMs = std::max(c.minutesToBackup * 60'000, 5000);
+    loop.AdvanceBy(toBackupMs - 1000);
+    EXPECT_FALSE(fs::exists(file)) << c.what;
+    loop.AdvanceBy(1000);
+    EXPECT_TRUE(fs::exists(file)) << c.what;
+    fs::remove(file);
+    loop.AdvanceBy(static_cast<int>(nowAt + 6 * 3600 * 1000 - loop.NowMs()));  // past the timer's first arming
+    EXPECT_FALSE(fs::exists(file)) << c.what << ": backed up twice";
+    actions.StopDailyBackup();
+  }
 }
 
 TEST_F(BackupTest, TheNewestCompletePairIsChosenByCreationTime) {
