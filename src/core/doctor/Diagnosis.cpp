@@ -56,6 +56,8 @@ Check CaptureCheck(const SessionFacts& facts, const Desktop& desktop) {
   }
   switch (facts.capture) {
     case ProbeResult::NotRun:
+      check.detail = "not tried: the running Corvinade does not know the test (restart it after an update)";
+      break;
     case ProbeResult::NoCopy: check.detail = "not tried: the doctor could not put a text on the clipboard"; break;
     case ProbeResult::Seen:
       // An X11 copy proves nothing about copies in Wayland windows there.
