@@ -161,13 +161,6 @@ TEST(DiagnosisTest, EachFunctionsVerdictPathAndAdvice) {
        {V::Fails, "x11", ""},
        {V::Unchecked, "desktop", ""},
        1},
-      {"the doctor could not copy",
-       With(X11Session(), [](SessionFacts& f) { f.capture = ProbeResult::NoCopy; }),
-       {V::Unchecked, "x11", ""},
-       {V::Works, "x11", ""},
-       {V::Works, "x11", ""},
-       {V::Works, "x11", ""},
-       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
