@@ -5,7 +5,8 @@
 #               widget tests (the fuzz targets are built here too)
 #   build-tsan  ThreadSanitizer: the parts that start threads (the data file
 #               reader, the parallel decipher, the background read-ahead, the
-#               paste's selection owner)
+#               paste's selection owner under Xvfb and its data-control owner
+#               under a headless sway)
 # Extra CMake arguments come from CMAKE_FLAGS (CI: -DCORVINADE_WERROR=ON).
 # Usage: scripts/sanitize.sh [asan|tsan|all]
 set -euo pipefail
@@ -35,8 +36,9 @@ fi
 
 if [ "$WHAT" = tsan ] || [ "$WHAT" = all ]; then
   configure build-tsan thread
-  cmake --build build-tsan -j "$JOBS" --target threaded_tests selection_owner_race
+  cmake --build build-tsan -j "$JOBS" --target threaded_tests selection_owner_race data_control_owner_race
   export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
   build-tsan/threaded_tests --gtest_brief=1
   bash tests/x11/test_selection_owner.sh build-tsan
+  bash tests/wayland/test_data_control_owner.sh build-tsan
 fi

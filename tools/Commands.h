@@ -24,6 +24,10 @@ int SetupCommand(const std::vector<std::string>& args);
 // key bindings ("sway", "hyprland", "labwc", "river").
 int KeysCommand(const std::vector<std::string>& args);
 
+// Checks capture, paste, target tracking and the shortcut keys in this
+// session ("--json": for scripts); 0 when nothing failed.
+int DoctorCommand(const std::vector<std::string>& args);
+
 // Commands on the program's formats.
 int EncryptCommand(const std::vector<std::string>& args);
 int DecryptCommand(const std::vector<std::string>& args);

@@ -8,6 +8,7 @@
 
 #include "core/app/AppState.h"
 #include "core/backup/BackupActions.h"
+#include "core/clipboard/CaptureProbe.h"
 #include "core/clipboard/ClipboardCapture.h"
 #include "core/desktop/DesktopActions.h"
 #include "core/editor/ButtonEditor.h"
@@ -109,6 +110,8 @@ class Engine {
   // "Pause Clipboard History" and what is never kept.
   CapturePrivacy& Privacy() { return privacy_; }
   const CapturePrivacy& Privacy() const { return privacy_; }
+  // The capture's self-test (corvinade-tool doctor).
+  CaptureProbe& Probe() { return probe_; }
   const JournaledDataStore& DataStore() const { return dataStore_; }
   const Fader& Fade() const { return fader_; }
   const GroupMonitor& Monitor() const { return monitor_; }
@@ -131,6 +134,7 @@ class Engine {
   ButtonWindow window_;
   TargetTracker tracker_;
   CapturePrivacy privacy_;  // copies never kept, and the pause
+  CaptureProbe probe_;      // corvinade-tool doctor's copy
   ClipboardCapture capture_;
   Paster paster_;
   QuickFixRunner quickFixes_;

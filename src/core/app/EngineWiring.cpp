@@ -31,6 +31,7 @@ Engine::Engine(const Ports& ports, AppState& state)
       window_(*ports_.ui, *ports_.ui, *ports_.measure, state.table),
       tracker_(*ports_.windows),
       privacy_(*ports_.clipboard, *ports_.windows, *ports_.loop, state.settings.Privacy),
+      probe_(*ports_.clipboard),
       capture_(*ports_.clipboard, *ports_.loop, state.table,
                CaptureHooks{
                    .blocked =
@@ -43,7 +44,8 @@ Engine::Engine(const Ports& ports, AppState& state)
                                       const std::string& text) { share_.ShareClip(state_.table.Groups[group], text); },
                    .filled = [this](int group, const std::string& text,
                                     const FillResult& result) { ClipFilled(group, text, result); },
-                   .keptOut = [this] { return privacy_.KeptOutReason(); }}),
+                   .keptOut = [this] { return privacy_.KeptOutReason(); },
+                   .probe = [this](const std::string& text) { return probe_.Take(text); }}),
       paster_(PastePorts{*ports_.loop, *ports_.clipboard, *ports_.keyboard, *ports_.windows, *ports_.ui, *ports_.ui},
               state.table, capture_, tracker_,
               PasteOptions{state.settings.AdvWinTrack, state.settings.PasteKeys, state.settings.Terminals}),

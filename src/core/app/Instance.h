@@ -17,6 +17,13 @@ inline constexpr const char* kRequestDo = "do ";
 inline constexpr const char* kAnswerUnknownFunction = "unknown function";
 // Opens the setup dialog on its "Shortcuts" page.
 inline constexpr const char* kRequestSetupShortcuts = "setup shortcuts";
+// The capture's self-test: "probe TOKEN" arms it, "probe seen TOKEN"
+// answers kAnswerSeen once TOKEN was captured (and not kept), "probe end
+// TOKEN" ends it and puts the clipboard's text of before back.
+inline constexpr const char* kRequestProbe = "probe ";
+inline constexpr const char* kRequestProbeSeen = "probe seen ";
+inline constexpr const char* kRequestProbeEnd = "probe end ";
+inline constexpr const char* kAnswerSeen = "seen";
 
 // "$XDG_RUNTIME_DIR/CvdSemaphore", else "/tmp/CvdSemaphore-<uid>".
 std::string InstanceSocketPath();

@@ -56,6 +56,11 @@ void ClipboardCapture::CopyFromClipboard() {
       }
     }
     const std::optional<std::string> text = clipboard_.Text();
+    if (text && !blockedByHook && hooks_.probe && hooks_.probe(*text)) {
+      refusedByGate_ = false;
+      clipboardSeen_ = true;
+      return;
+    }
     const bool blocked = !text.has_value() || blockedByHook;
     // The clipboard now holds what was refused: a blocked text (our own
     // paste) must not be taken when the gate closes.

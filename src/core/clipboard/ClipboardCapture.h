@@ -27,6 +27,8 @@ struct CaptureHooks {
   // Why the copy on offer must not be kept at all (a secret, a listed
   // program, a pause); empty when it may. Asked before the text is read.
   std::function<std::string()> keptOut;
+  // A copy that is a self-test's (corvinade-tool doctor): seen, never kept.
+  std::function<bool(const std::string& text)> probe;
 };
 
 class ClipboardCapture {

@@ -33,6 +33,11 @@ bool SendPiece(QLocalSocket* socket, const std::string& piece, const QDeadlineTi
   return true;
 }
 
+// What follows a request's name.
+std::string Argument(const QByteArray& request, const char* name) {
+  return request.mid(static_cast<qsizetype>(std::strlen(name))).toStdString();
+}
+
 }  // namespace
 
 InstanceServer::InstanceServer(Engine& engine) : engine_(engine), server_(new QLocalServer(this)) {
@@ -81,13 +86,21 @@ void InstanceServer::Serve(QLocalSocket* socket) {
     answer = "ok";
     after = [this] { engine_.MenuExitClick(); };
   } else if (request.startsWith(kRequestDo)) {
-    const std::string name = request.mid(static_cast<qsizetype>(std::strlen(kRequestDo))).toStdString();
+    const std::string name = Argument(request, kRequestDo);
     if (HotKeyIdOfName(name, engine_.State().settings.QuickFixes) != 0) {
       answer = "ok";
       after = [this, name] { engine_.Shortcuts().Do(name); };
     } else {
       answer = kAnswerUnknownFunction;
     }
+  } else if (request.startsWith(kRequestProbeSeen)) {
+    answer = engine_.Probe().Seen(Argument(request, kRequestProbeSeen)) ? kAnswerSeen : "waiting";
+  } else if (request.startsWith(kRequestProbeEnd)) {
+    answer = "ok";
+    engine_.Probe().End(Argument(request, kRequestProbeEnd));
+  } else if (request.startsWith(kRequestProbe)) {
+    answer = "ok";
+    engine_.Probe().Arm(Argument(request, kRequestProbe));
   } else if (request == kRequestSetupShortcuts) {
     answer = "ok";
     after = [this] { engine_.Setup().OpenAtShortcutRow(0); };

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/wayland/WaylandConnection.h"
+#include "platform/wayland/WaylandGlobals.h"
 
 struct zwlr_data_control_device_v1;
 struct zwlr_data_control_source_v1;

@@ -8,31 +8,11 @@
 #include <memory>
 #include <string>
 
-struct wl_display;
-struct wl_registry;
-struct wl_seat;
-struct zwlr_data_control_manager_v1;
-struct zwlr_foreign_toplevel_manager_v1;
-struct zwp_virtual_keyboard_manager_v1;
+#include "platform/wayland/WaylandGlobals.h"
+
 class QSocketNotifier;
 
 namespace cvd::wayland {
-
-// The globals a compositor offers that this program can use.
-struct Globals {
-  wl_seat* seat = nullptr;
-  // The data-control manager: ext_data_control_manager_v1 where offered,
-  // else zwlr_data_control_manager_v1 (version 2); both speak the same
-  // requests and events, so one set of calls drives either.
-  zwlr_data_control_manager_v1* dataControl = nullptr;
-  std::string dataControlName;
-  zwlr_foreign_toplevel_manager_v1* toplevels = nullptr;
-  zwp_virtual_keyboard_manager_v1* virtualKeyboards = nullptr;
-};
-
-// Binds what `display` offers into `globals` (one round trip).
-void BindGlobals(wl_display* display, wl_registry*& registry, Globals& globals);
-void DestroyGlobals(wl_registry*& registry, Globals& globals);
 
 class WaylandConnection : public QObject {
  public:

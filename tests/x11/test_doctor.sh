@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# corvinade-tool doctor on X11: without the program it says what it could
+# not try; with it, its test copy is captured but kept nowhere, and the
+# clipboard's text comes back.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+set +e
+"$TOOL" doctor --json >"$TEST_HOME/doctor.json"
+status=$?
+set -e
+[ $status -eq 1 ] || fail "doctor without the program: exit $status"
+[ "$(jq -r '[.running, .checks.capture.status, .checks.capture.path] | join(" ")' "$TEST_HOME/doctor.json")" = \
+  "false unchecked x11" ] || fail "doctor without the program: $(cat "$TEST_HOME/doctor.json")"
+
+start_program
+wait_until_started >/dev/null
+start_tk_target
+copy_text "before"
+wait_for_state '.groups[0].Buttons[0].Text == "before"' "the user's copy"
+sleep 0.1
+
+start=$(date +%s%N)
+"$TOOL" doctor || fail "doctor failed: $("$TOOL" doctor --json)"
+echo "doctor took $((($(date +%s%N) - start) / 1000000)) ms"
+"$TOOL" doctor --json >"$TEST_HOME/doctor.json" || fail "doctor --json failed"
+[ "$(jq -r '[.ok, .checks.capture.status, .checks.paste.status, .checks.target.status, .checks.shortcuts.status] | join(" ")' \
+  "$TEST_HOME/doctor.json")" = "true works works works works" ] || fail "doctor: $(cat "$TEST_HOME/doctor.json")"
+jq -e '.checks.target.detail | contains("tk-target")' "$TEST_HOME/doctor.json" >/dev/null ||
+  fail "target: $(jq .checks.target "$TEST_HOME/doctor.json")"
+# The test copies became no clip, and the user's text is back on the clipboard.
+sleep 0.2
+[ "$(clip_texts)" = '["before","","","",""]' ] || fail "the test copy reached the history: $(clip_texts)"
+[ "$(xclip -selection clipboard -o)" = before ] || fail "clipboard afterwards: $(xclip -selection clipboard -o)"
+
+echo "ok"
