@@ -1,11 +1,15 @@
 #include "platform/wayland/WaylandSession.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QFileInfo>
 
 #include <cstdlib>
 
 #include "core/log/Log.h"
+#include "core/paste/PortalKeyboard.h"
+#include "core/ports/Ui.h"
+#include "platform/portal/PortalRemoteDesktop.h"
 #include "platform/wayland/KeysNotice.h"
 #include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandConnection.h"
@@ -17,6 +21,8 @@ namespace cvd::wayland {
 WaylandSession::WaylandSession() = default;
 
 WaylandSession::~WaylandSession() {
+  portalKeyboard_.reset();
+  remoteDesktop_.reset();
   keyboard_.reset();
   windows_.reset();
   clipboard_.reset();
@@ -53,6 +59,13 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
     keyboard_ = std::make_unique<WaylandKeyboard>(*connection_);
     ports.keyboard = keyboard_.get();
     paths.keys = "wayland:zwp_virtual_keyboard_manager_v1";
+  } else if (portal::PortalRemoteDesktop::Offered(QDBusConnection::sessionBus())) {
+    // GNOME and KDE Plasma: the desktop asks the user once, at the first paste.
+    LogInfo("wayland", "the compositor offers no virtual keyboard: keys go through the remote desktop portal");
+    remoteDesktop_ = std::make_unique<portal::PortalRemoteDesktop>(QDBusConnection::sessionBus());
+    portalKeyboard_ = std::make_unique<PortalKeyboard>(*remoteDesktop_, *ports.loop, *ports.ui);
+    ports.keyboard = portalKeyboard_.get();
+    paths.keys = "portal:org.freedesktop.portal.RemoteDesktop";
   } else {
     Missing(paths, "no virtual keyboard: keys reach X11 windows only",
             "This desktop lets no program type into other windows (no virtual-keyboard protocol): a click on a button "
@@ -72,6 +85,10 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
             "This desktop does not tell other programs which window is active (no foreign-toplevel protocol): pastes "
             "go to the window that has the focus, and groups follow X11 programs only.");
   }
+}
+
+void WaylandSession::SetPortalTokenStore(RestoreTokenStore store) {
+  if (portalKeyboard_) portalKeyboard_->SetTokenStore(std::move(store));
 }
 
 }  // namespace cvd::wayland
