@@ -8,6 +8,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../x11/lib.sh"
 GNOME_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=/usr/bin/python3
 PORTAL_FRONTEND=/usr/libexec/xdg-desktop-portal
+# mutter offers neither data-control nor the foreign-toplevel list: the
+# program says so once at start.
+EXPECTED_WARNINGS=${EXPECTED_WARNINGS:-'^corvinade\.wayland: warning: the compositor offers no (data-control|foreign-toplevel list): '}
 
 # Skips the test (exit 0 with a note) when a part it needs is not installed.
 need_gnome_parts() {
@@ -118,4 +121,12 @@ click_button_on_mutter() {
   local win=$1 number=$2
   eval "$(xdotool getwindowgeometry --shell "$win")"
   portal_control Click "double:$((X + WIDTH / 2))" "double:$((Y + 15 + 20 * number + 10))"
+}
+
+# All of the above, for a test that needs nothing else first.
+start_desktop() {
+  need_gnome_parts
+  start_mutter
+  start_portal
+  start_gtk_target
 }

@@ -4,12 +4,8 @@
 # becomes a clip, and a click on its button puts exactly that text into the
 # GTK window, which keeps the focus all along. The portal asks once: the
 # second paste needs no new session.
-EXPECTED_WARNINGS='^corvinade\.wayland: warning: the compositor offers no (data-control|foreign-toplevel list): '
 source "$(dirname "$0")/lib.sh"
-need_gnome_parts
-start_mutter
-start_portal
-start_gtk_target
+start_desktop
 start_program
 win=$(wait_until_started)
 [ "$(state_get .platform.keys)" = "portal:org.freedesktop.portal.RemoteDesktop" ] || fail "keys path: $(state_get .platform)"

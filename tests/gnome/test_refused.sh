@@ -3,7 +3,6 @@
 # typed, the text stays on the clipboard to paste by hand, the rest of that
 # paste asks nothing more, and the program goes on. The next paste the user
 # asks for asks again.
-EXPECTED_WARNINGS='^corvinade\.wayland: warning: the compositor offers no (data-control|foreign-toplevel list): '
 source "$(dirname "$0")/lib.sh"
 need_gnome_parts
 start_mutter

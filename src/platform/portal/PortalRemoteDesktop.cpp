@@ -1,7 +1,6 @@
 #include "platform/portal/PortalRemoteDesktop.h"
 
 #include <xkbcommon/xkbcommon.h>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -9,26 +8,18 @@
 #include <QDBusVariant>
 
 #include "core/log/Log.h"
+#include "platform/portal/PortalBus.h"
 
 namespace cvd::portal {
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.RemoteDesktop");
-const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
-const QString kSessionInterface = QStringLiteral("org.freedesktop.portal.Session");
+const char* const kResponseSlot = SLOT(OnResponse(uint, QVariantMap));
 constexpr uint kKeyboard = 1;
 // The grant lasts until the user takes it back.
 constexpr uint kPersistUntilRevoked = 2;
 
 std::string Text(const QString& text) { return text.toStdString(); }
-
-// An object path the portal may send as either type.
-QString PathOf(const QVariant& value) {
-  if (value.canConvert<QDBusObjectPath>()) return value.value<QDBusObjectPath>().path();
-  return value.toString();
-}
 
 }  // namespace
 
@@ -40,10 +31,15 @@ PortalRemoteDesktop::~PortalRemoteDesktop() {
 }
 
 bool PortalRemoteDesktop::Offered(QDBusConnection bus) {
-  if (!bus.isConnected() || !bus.interface()) return false;
-  QDBusConnectionInterface* daemon = bus.interface();
-  if (daemon->isServiceRegistered(kService).value()) return true;
-  return daemon->activatableServiceNames().value().contains(kService);
+  if (!bus.isConnected()) return false;
+  // Started when it is not running yet: a desktop that logs in starts its
+  // portal on demand, and ours may be the first demand.
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      kPortalService, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  get.setArguments({kInterface, QStringLiteral("AvailableDeviceTypes")});
+  const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+  return (reply.arguments().front().value<QDBusVariant>().variant().toUInt() & kKeyboard) != 0;
 }
 
 void PortalRemoteDesktop::Start(const std::string& restoreToken, std::function<void(const RemoteStartAnswer&)> done) {
@@ -52,8 +48,8 @@ void PortalRemoteDesktop::Start(const std::string& restoreToken, std::function<v
   StopListening();
   CloseSession();
   // Whether the portal has the interface and a keyboard to give, first.
-  QDBusMessage get = QDBusMessage::createMethodCall(kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                    QStringLiteral("Get"));
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      kPortalService, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get.setArguments({kInterface, QStringLiteral("AvailableDeviceTypes")});
   step_ = Step::Create;
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get), this);
@@ -75,19 +71,10 @@ void PortalRemoteDesktop::Start(const std::string& restoreToken, std::function<v
 
 void PortalRemoteDesktop::Request(Step step, const QString& method, QVariantList arguments, QVariantMap options) {
   step_ = step;
-  // The answer's path is known before the call, so the Response cannot come
-  // before we listen for it.
-  const QString token = QStringLiteral("corvinade%1").arg(++tokens_);
-  options.insert(QStringLiteral("handle_token"), token);
-  QString sender = bus_.baseService().mid(1);
-  sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-  requestPath_ = kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-  bus_.connect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
-               SLOT(OnResponse(uint, QVariantMap)));
-  QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
-  arguments.append(options);
-  call.setArguments(arguments);
-  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+  const QDBusPendingCall call =
+      CallRequest(bus_, kInterface, method, std::move(arguments), std::move(options),
+                  QStringLiteral("corvinade%1").arg(++tokens_), this, kResponseSlot, requestPath_);
+  auto* watcher = new QDBusPendingCallWatcher(call, this);
   connect(watcher, &QDBusPendingCallWatcher::finished, this,
           [this, method, expected = requestPath_](QDBusPendingCallWatcher* pending) {
             pending->deleteLater();
@@ -104,7 +91,7 @@ void PortalRemoteDesktop::Request(Step step, const QString& method, QVariantList
             if (path != expected) {
               StopListening();
               requestPath_ = path;
-              bus_.connect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
+              bus_.connect(kPortalService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
                            SLOT(OnResponse(uint, QVariantMap)));
             }
           });
@@ -124,8 +111,8 @@ void PortalRemoteDesktop::OnResponse(uint response, const QVariantMap& results) 
   switch (step_) {
     case Step::None: return;
     case Step::Create: {
-      session_ = PathOf(results.value(QStringLiteral("session_handle")));
-      bus_.connect(kService, session_, kSessionInterface, QStringLiteral("Closed"), this,
+      session_ = ObjectPathOf(results.value(QStringLiteral("session_handle")));
+      bus_.connect(kPortalService, session_, kSessionInterface, QStringLiteral("Closed"), this,
                    SLOT(OnSessionClosed(QVariantMap)));
       QVariantMap options{{QStringLiteral("types"), kKeyboard}, {QStringLiteral("persist_mode"), kPersistUntilRevoked}};
       if (!restoreToken_.empty())
@@ -150,7 +137,7 @@ void PortalRemoteDesktop::OnResponse(uint response, const QVariantMap& results) 
 
 void PortalRemoteDesktop::OnSessionClosed(const QVariantMap&) {
   const bool wasStarted = started_;
-  bus_.disconnect(kService, session_, kSessionInterface, QStringLiteral("Closed"), this,
+  bus_.disconnect(kPortalService, session_, kSessionInterface, QStringLiteral("Closed"), this,
                   SLOT(OnSessionClosed(QVariantMap)));
   session_.clear();
   started_ = false;
@@ -165,7 +152,7 @@ void PortalRemoteDesktop::OnSessionClosed(const QVariantMap&) {
 void PortalRemoteDesktop::SendKeysym(std::uint32_t keysym, bool pressed) {
   if (!started_) return;
   QDBusMessage call =
-      QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("NotifyKeyboardKeysym"));
+      QDBusMessage::createMethodCall(kPortalService, kPortalPath, kInterface, QStringLiteral("NotifyKeyboardKeysym"));
   // Layouts name many characters by their older keysyms (EuroSign,
   // Greek_alpha): the desktop finds the key only under that one.
   if (keysym > 0x1000000) keysym = xkb_utf32_to_keysym(keysym - 0x1000000);
@@ -181,12 +168,7 @@ void PortalRemoteDesktop::SendKeysym(std::uint32_t keysym, bool pressed) {
   });
 }
 
-void PortalRemoteDesktop::StopListening() {
-  if (requestPath_.isEmpty()) return;
-  bus_.disconnect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
-                  SLOT(OnResponse(uint, QVariantMap)));
-  requestPath_.clear();
-}
+void PortalRemoteDesktop::StopListening() { StopRequest(bus_, this, kResponseSlot, requestPath_); }
 
 void PortalRemoteDesktop::Finish(RemoteStartResult result, const std::string& detail, const std::string& token) {
   step_ = Step::None;
@@ -201,9 +183,9 @@ void PortalRemoteDesktop::Finish(RemoteStartResult result, const std::string& de
 
 void PortalRemoteDesktop::CloseSession() {
   if (session_.isEmpty()) return;
-  bus_.disconnect(kService, session_, kSessionInterface, QStringLiteral("Closed"), this,
+  bus_.disconnect(kPortalService, session_, kSessionInterface, QStringLiteral("Closed"), this,
                   SLOT(OnSessionClosed(QVariantMap)));
-  bus_.send(QDBusMessage::createMethodCall(kService, session_, kSessionInterface, QStringLiteral("Close")));
+  portal::CloseSession(bus_, session_);
   session_.clear();
   started_ = false;
   sendFailureLogged_ = false;

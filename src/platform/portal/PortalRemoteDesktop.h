@@ -20,7 +20,8 @@ class PortalRemoteDesktop : public QObject, public RemoteDesktop {
  public:
   explicit PortalRemoteDesktop(QDBusConnection bus);
   ~PortalRemoteDesktop() override;
-  // The portal service is running or can be started on this bus.
+  // The desktop's portal has the interface and a keyboard to give (asks it,
+  // starting the portal when needed, waiting up to two seconds).
   static bool Offered(QDBusConnection bus);
 
   void Start(const std::string& restoreToken, std::function<void(const RemoteStartAnswer&)> done) override;

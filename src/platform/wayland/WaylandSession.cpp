@@ -9,6 +9,7 @@
 #include "core/log/Log.h"
 #include "core/paste/PortalKeyboard.h"
 #include "core/ports/Ui.h"
+#include "platform/portal/PortalGlobalShortcuts.h"
 #include "platform/portal/PortalRemoteDesktop.h"
 #include "platform/wayland/KeysNotice.h"
 #include "platform/wayland/WaylandClipboard.h"
@@ -21,6 +22,7 @@ namespace cvd::wayland {
 WaylandSession::WaylandSession() = default;
 
 WaylandSession::~WaylandSession() {
+  shortcuts_.reset();
   portalKeyboard_.reset();
   remoteDesktop_.reset();
   keyboard_.reset();
@@ -43,9 +45,6 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
   connection_ = WaylandConnection::Open();
   if (!connection_) return;
   const Globals& offered = connection_->Offered();
-  // Keys taken on XWayland arrive only while an X11 window has the focus.
-  const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
-  paths.notices.push_back(KeysNotice(desktop ? desktop : ""));
   if (WaylandClipboard::Usable(*connection_)) {
     clipboard_ = std::make_unique<WaylandClipboard>(*connection_, *ports.clipboard);
     ports.clipboard = clipboard_.get();
@@ -70,6 +69,17 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
     Missing(paths, "no virtual keyboard: keys reach X11 windows only",
             "This desktop lets no program type into other windows (no virtual-keyboard protocol): a click on a button "
             "puts its text on the clipboard, and you press the paste key (Ctrl+V) in Wayland windows yourself.");
+  }
+  // Keys taken on XWayland work only while an X11 window has the focus; the
+  // desktop's own global shortcuts work everywhere.
+  if (portal::PortalGlobalShortcuts::Offered(QDBusConnection::sessionBus())) {
+    shortcuts_ = std::make_unique<portal::PortalGlobalShortcuts>(QDBusConnection::sessionBus());
+    ports.hotkeys = shortcuts_.get();
+    paths.shortcuts = "portal:org.freedesktop.portal.GlobalShortcuts";
+  } else {
+    // Keys taken on XWayland arrive only while an X11 window has the focus.
+    const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+    paths.notices.push_back(KeysNotice(desktop ? desktop : ""));
   }
   if (WaylandWindows::Usable(*connection_)) {
     // Our windows live on XWayland, where Qt names their class after the

@@ -11,7 +11,8 @@ namespace cvd {
 class PortalKeyboard;
 namespace portal {
 class PortalRemoteDesktop;
-}
+class PortalGlobalShortcuts;
+}  // namespace portal
 }  // namespace cvd
 
 namespace cvd::wayland {
@@ -44,6 +45,7 @@ class WaylandSession {
   std::unique_ptr<WaylandKeyboard> keyboard_;
   std::unique_ptr<portal::PortalRemoteDesktop> remoteDesktop_;
   std::unique_ptr<PortalKeyboard> portalKeyboard_;
+  std::unique_ptr<portal::PortalGlobalShortcuts> shortcuts_;
 };
 
 }  // namespace cvd::wayland
