@@ -3,9 +3,12 @@
 # go through the remote desktop portal: a copy in a Wayland GTK window
 # becomes a clip, and a click on its button puts exactly that text into the
 # GTK window, which keeps the focus all along. The portal asks once: the
-# second paste needs no new session.
+# second paste needs no new session. A session the desktop ends is told in
+# one notice, and the next paste asks for a new one.
 source "$(dirname "$0")/lib.sh"
 start_desktop
+dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" >"$TEST_HOME/notices" 2>&1 &
+PIDS_TO_KILL+=($!)
 start_program
 win=$(wait_until_started)
 [ "$(state_get .platform.keys)" = "portal:org.freedesktop.portal.RemoteDesktop" ] || fail "keys path: $(state_get .platform)"
@@ -24,4 +27,14 @@ click_button_on_mutter "$win" 1
 wait_for_file_content "$GTK_OUT" "${text}second"
 [ "$(grep -c '^remote start' "$PORTAL_TEST_LOG")" -eq 1 ] || fail "asked more than once: $(cat "$PORTAL_TEST_LOG")"
 [ "$(wc -l <"$GTK_OUT.focus")" -eq "$focus_lines" ] || fail "the GTK window lost the focus: $(cat "$GTK_OUT.focus")"
+
+portal_control CloseSessions
+for _ in $(seq 100); do
+  grep -q 'ended Corvinade.s permission' "$TEST_HOME/notices" && break
+  sleep 0.05
+done
+grep -q 'ended Corvinade.s permission' "$TEST_HOME/notices" || fail "no notice of the ended session"
+click_button_on_mutter "$win" 1
+wait_for_file_content "$GTK_OUT" "${text}secondsecond"
+[ "$(grep -c '^remote start' "$PORTAL_TEST_LOG")" -eq 2 ] || fail "not asked again: $(cat "$PORTAL_TEST_LOG")"
 echo ok

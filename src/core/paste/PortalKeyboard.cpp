@@ -32,13 +32,13 @@ void PortalKeyboard::SendKeyEvent(Key key, bool up) {
     case State::Started: Send(keysym, !up); return;
     case State::Refused:
     case State::Failed:
-    case State::Closed:
       // The rest of the paste that was refused: no second question.
       if (quiet < kQuietMs) {
         held_.erase(keysym);
         return;
       }
       [[fallthrough]];
+    case State::Closed:  // the desktop ended it: the next key asks afresh
     case State::Idle:
     case State::Requesting:
       if (waiting_.size() >= kMaxWaiting) {
@@ -117,7 +117,8 @@ void PortalKeyboard::EndSession(State state, const char* notice) {
   state_ = state;
   waiting_.clear();
   held_.clear();
-  // The rest of the paste under way is dropped quietly from now on.
+  // An answer comes while its paste goes on: the rest of it is dropped
+  // quietly from now on.
   lastEventMs_ = loop_.NowMs();
   notices_.Balloon("Corvinade", notice, kNoticeSeconds);
 }

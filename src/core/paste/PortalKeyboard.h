@@ -4,9 +4,10 @@
 // session is asked for at the first key event, not at start: the desktop's
 // question then comes with the paste that needs it. Keys sent while the
 // question is open wait, and go out with their timing once it is granted.
-// A refusal, a failure or a session the desktop ends is told once; the keys
-// of that paste are dropped (the text stays on the clipboard) and the next
-// paste the user asks for asks again, never the rest of the same one.
+// A refusal, a failure or a session the desktop ends is told once. After a
+// refusal or a failure the keys of that paste are dropped (the text stays on
+// the clipboard) and the next paste the user asks for asks again, never the
+// rest of the same one; after an ended session the next key asks again.
 #include <cstdint>
 #include <functional>
 #include <set>

@@ -130,9 +130,11 @@ TEST(PortalKeyboardTest, ASessionTheDesktopEndsIsToldOnceAndAskedForAtTheNextPas
   Rig rig;
   rig.Paste();
   rig.desktop.Answer(RemoteStartResult::Started, "grant");
+  rig.loop.AdvanceBy(PortalKeyboard::kQuietMs);
   rig.desktop.Close();
   EXPECT_EQ(rig.ui.balloons, std::vector<std::string>{std::string("Corvinade: ") + kTypingEndedText});
-  rig.loop.AdvanceBy(PortalKeyboard::kQuietMs);
+  // The user's next paste, however soon.
+  rig.loop.AdvanceBy(100);
   rig.Paste();
   EXPECT_EQ(rig.desktop.startTokens, (std::vector<std::string>{"", "grant"}));
   EXPECT_EQ(rig.desktop.sent.size(), 4u);  // only the first paste's keys so far
