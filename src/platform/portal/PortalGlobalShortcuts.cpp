@@ -66,7 +66,7 @@ PortalGlobalShortcuts::~PortalGlobalShortcuts() {
   CloseSession();
 }
 
-bool PortalGlobalShortcuts::Offered(QDBusConnection bus) {
+bool PortalGlobalShortcuts::Offered(const QDBusConnection& bus) {
   // Only a portal already running is asked: starting one here would hold up
   // the start on desktops that have none to offer.
   if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(kPortalService).value())

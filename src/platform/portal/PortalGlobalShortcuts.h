@@ -23,7 +23,7 @@ class PortalGlobalShortcuts : public QObject, public Hotkeys {
   explicit PortalGlobalShortcuts(QDBusConnection bus);
   ~PortalGlobalShortcuts() override;
   // A running portal serves the interface (asks it, waiting up to a second).
-  static bool Offered(QDBusConnection bus);
+  static bool Offered(const QDBusConnection& bus);
 
   // Always taken: the desktop decides, and says so in its own settings.
   bool Register(int id, const Shortcut& shortcut) override;

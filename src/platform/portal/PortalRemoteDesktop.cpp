@@ -30,7 +30,7 @@ PortalRemoteDesktop::~PortalRemoteDesktop() {
   CloseSession();
 }
 
-bool PortalRemoteDesktop::Offered(QDBusConnection bus) {
+bool PortalRemoteDesktop::Offered(const QDBusConnection& bus) {
   if (!bus.isConnected()) return false;
   // Started when it is not running yet: a desktop that logs in starts its
   // portal on demand, and ours may be the first demand.

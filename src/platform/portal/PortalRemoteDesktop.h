@@ -22,7 +22,7 @@ class PortalRemoteDesktop : public QObject, public RemoteDesktop {
   ~PortalRemoteDesktop() override;
   // The desktop's portal has the interface and a keyboard to give (asks it,
   // starting the portal when needed, waiting up to two seconds).
-  static bool Offered(QDBusConnection bus);
+  static bool Offered(const QDBusConnection& bus);
 
   void Start(const std::string& restoreToken, std::function<void(const RemoteStartAnswer&)> done) override;
   void SendKeysym(std::uint32_t keysym, bool pressed) override;
