@@ -19,7 +19,8 @@ BUILD_PKGS=(
 RUN_PKGS=(
   xvfb xauth openbox tint2 x11-utils xdotool xclip xterm rxvt-unicode imagemagick jq tk
   fonts-dejavu-core procps poppler-utils dbus-daemon dbus-bin xdg-utils lintian man-db
-  sway xwayland foot wl-clipboard wtype x11-xserver-utils python3-gi gir1.2-gtk-3.0
+  sway xwayland foot wl-clipboard wtype x11-xserver-utils
+  mutter xdg-desktop-portal python3-dbus python3-gi gir1.2-gtk-3.0
 )
 DEV_PKGS=(clang libclang-rt-14-dev clang-format clang-tidy)
 

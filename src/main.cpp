@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);
+  wayland.SetPortalTokenStore(engine.PortalTokenStore());
   form.SetParts(cvd::ui::ButtonWindowPartsOf(engine));
   tray.SetParts(cvd::ui::TrayPartsOf(engine));
   tray.SetNotifier(cvd::qt::NotifyDesktop, cvd::qt::DesktopNotificationsAvailable);

@@ -15,7 +15,7 @@ sleep 0.2
 export CORVINADE_WAYLAND_IGNORE=zwlr_data_control_manager_v1,zwp_virtual_keyboard_manager_v1,zwlr_foreign_toplevel_manager_v1
 start_program
 wait_until_started >/dev/null
-[ "$(state | jq -c .platform)" = '{"capture":"x11","paste":"x11","keys":"x11","windows":"x11"}' ] ||
+[ "$(state | jq -c .platform)" = '{"capture":"x11","paste":"x11","keys":"x11","windows":"x11","shortcuts":"x11"}' ] ||
   fail "platform: $(state | jq -c .platform)"
 for lost in data-control virtual\ keyboard foreign-toplevel; do
   grep -q "corvinade.wayland: warning: the compositor offers no $lost" "$TEST_HOME/corvinade.log" ||

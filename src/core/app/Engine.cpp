@@ -52,6 +52,15 @@ void Engine::FormCreate() {
   backup_.StartDailyBackup(*ports_.loop);
 }
 
+RestoreTokenStore Engine::PortalTokenStore() {
+  return {.load = [this] { return state_.settings.PortalRestoreToken; },
+          .save =
+              [this](const std::string& token) {
+                state_.settings.PortalRestoreToken = token;
+                files_.SavePortalSettings();
+              }};
+}
+
 void Engine::LoadEverything() {
   files_.LoadSettings();
   const Settings& settings = state_.settings;

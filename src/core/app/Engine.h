@@ -19,6 +19,7 @@
 #include "core/paste/Paster.h"
 #include "core/ports/EventLoop.h"
 #include "core/ports/Ports.h"
+#include "core/ports/RemoteDesktop.h"
 #include "core/privacy/CapturePrivacy.h"
 #include "core/quickfix/QuickFixRunner.h"
 #include "core/quickfixeditor/QuickFixListEditor.h"
@@ -101,6 +102,8 @@ class Engine {
   ButtonEditor& Editor() { return editor_; }
   // The setup page's paste methods: add, delete, test.
   PasteMethodPage& PasteMethodEditor() { return pasteMethodPage_; }
+  // The desktop portal's grant to type, kept in the settings file at once.
+  RestoreTokenStore PortalTokenStore();
 
   // Read-only views for the state report and the view.
   const AppState& State() const { return state_; }

@@ -12,6 +12,8 @@ struct PlatformPaths {
   std::string paste = "x11";
   std::string keys = "x11";
   std::string windows = "x11";
+  // The shortcut keys: "x11", or "portal:" and the desktop portal's interface.
+  std::string shortcuts = "x11";
   // Told once at start, each as a notice.
   std::vector<std::string> notices;
 };

@@ -54,8 +54,11 @@ nlohmann::ordered_json StateFields(const Engine& engine, bool withGroups) {
                      {"activeButton", engine.Window().ActiveButton()},
                      {"fading", engine.Fade().Fading()}};
   const PlatformPaths& platform = engine.State().platform;
-  state["platform"] = {
-      {"capture", platform.capture}, {"paste", platform.paste}, {"keys", platform.keys}, {"windows", platform.windows}};
+  state["platform"] = {{"capture", platform.capture},
+                       {"paste", platform.paste},
+                       {"keys", platform.keys},
+                       {"windows", platform.windows},
+                       {"shortcuts", platform.shortcuts}};
   return state;
 }
 

@@ -95,6 +95,8 @@ struct Settings {
   TerminalPaste Terminals;
   // [Privacy]
   PrivacySettings Privacy;
+  // [Portal] RestoreToken: the desktop portal's token of the grant to type.
+  std::string PortalRestoreToken;
   // Network.ini [Share]; the folders are in Directories.
   std::int32_t ShareLine = 0;
   bool ShareClipboard = false;

@@ -5,6 +5,7 @@
 #include "core/ports/Messages.h"
 #include "core/settings/IniDamage.h"
 #include "core/settings/IniFile.h"
+#include "core/settings/PortalIni.h"
 #include "core/settings/PrivacyIni.h"
 #include "core/settings/TerminalsIni.h"
 #include "core/util/AtomicFile.h"
@@ -152,6 +153,7 @@ void SettingsFiles::LoadSettings() {
   ReadMainSettings(ini, settings_, screen_.Screen(), dirs_.DataDir);
   ReadTerminalSettings(ini, settings_.Terminals);
   ReadPrivacySettings(ini, settings_.Privacy);
+  settings_.PortalRestoreToken = ReadPortalRestoreToken(ini);
 }
 
 void SettingsFiles::LoadMainFile(IniFile& ini) {
@@ -189,6 +191,7 @@ bool SettingsFiles::SaveMainFile(std::string& failures) {
   WriteMainSettings(ini, settings_);
   WriteTerminalSettings(ini, settings_.Terminals);
   WritePrivacySettings(ini, settings_.Privacy);
+  WritePortalRestoreToken(ini, settings_.PortalRestoreToken);
   std::string error;
   if (ini.Save(path, error)) {
     mainAfresh_ = false;
@@ -241,6 +244,14 @@ bool SettingsFiles::SaveNetworkSettings() {
 }
 
 bool SettingsFiles::SaveSearchWindowSettings() {
+  return SaveSection([this](IniFile& ini) { WriteSearchWindowSettings(ini, settings_); });
+}
+
+bool SettingsFiles::SavePortalSettings() {
+  return SaveSection([this](IniFile& ini) { WritePortalRestoreToken(ini, settings_.PortalRestoreToken); });
+}
+
+bool SettingsFiles::SaveSection(const std::function<void(IniFile&)>& write) {
   if (mainAfresh_) {
     // The damaged file is not to be read back: the whole clean one is written.
     std::string failures;
@@ -251,7 +262,7 @@ bool SettingsFiles::SaveSearchWindowSettings() {
   const std::string path = SettingsFilePath();
   IniFile ini;
   ini.Load(path);
-  WriteSearchWindowSettings(ini, settings_);
+  write(ini);
   std::string error;
   if (ini.Save(path, error)) return true;
   ReportFailures(CannotCreateFileText(path, error));

@@ -57,6 +57,8 @@ class SettingsFiles {
   bool SaveNetworkSettings();
   // Only [SearchWindow] of "corvinade.ini", as the search window does when it closes.
   bool SaveSearchWindowSettings();
+  // Only [Portal] of "corvinade.ini", as a new grant to type arrives.
+  bool SavePortalSettings();
 
   std::string SettingsFilePath() const { return dirs_.DataDir + kSettingsFileName; }
   std::string DataFilePath() const { return dirs_.DataDir + kDataFileName; }
@@ -78,6 +80,9 @@ class SettingsFiles {
   void TellDamaged(const std::string& what, const std::string& path, const Read& read, const std::string& outcome);
   void LoadNetworkStep();
   void LoadMainFile(IniFile& ini);
+  // Writes one part of "corvinade.ini" over the file as it is (the whole
+  // file when the one read was damaged).
+  bool SaveSection(const std::function<void(IniFile&)>& write);
   bool SaveMainFile(std::string& failures);
   bool SaveNetworkFile(std::string& failures);
   void ReportFailures(const std::string& failures);

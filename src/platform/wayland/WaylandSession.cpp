@@ -1,11 +1,16 @@
 #include "platform/wayland/WaylandSession.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QFileInfo>
 
 #include <cstdlib>
 
 #include "core/log/Log.h"
+#include "core/paste/PortalKeyboard.h"
+#include "core/ports/Ui.h"
+#include "platform/portal/PortalGlobalShortcuts.h"
+#include "platform/portal/PortalRemoteDesktop.h"
 #include "platform/wayland/KeysNotice.h"
 #include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandConnection.h"
@@ -17,6 +22,9 @@ namespace cvd::wayland {
 WaylandSession::WaylandSession() = default;
 
 WaylandSession::~WaylandSession() {
+  shortcuts_.reset();
+  portalKeyboard_.reset();
+  remoteDesktop_.reset();
   keyboard_.reset();
   windows_.reset();
   clipboard_.reset();
@@ -37,9 +45,6 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
   connection_ = WaylandConnection::Open();
   if (!connection_) return;
   const Globals& offered = connection_->Offered();
-  // Keys taken on XWayland arrive only while an X11 window has the focus.
-  const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
-  paths.notices.push_back(KeysNotice(desktop ? desktop : ""));
   if (WaylandClipboard::Usable(*connection_)) {
     clipboard_ = std::make_unique<WaylandClipboard>(*connection_, *ports.clipboard);
     ports.clipboard = clipboard_.get();
@@ -53,10 +58,28 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
     keyboard_ = std::make_unique<WaylandKeyboard>(*connection_);
     ports.keyboard = keyboard_.get();
     paths.keys = "wayland:zwp_virtual_keyboard_manager_v1";
+  } else if (portal::PortalRemoteDesktop::Offered(QDBusConnection::sessionBus())) {
+    // GNOME and KDE Plasma: the desktop asks the user once, at the first paste.
+    LogInfo("wayland", "the compositor offers no virtual keyboard: keys go through the remote desktop portal");
+    remoteDesktop_ = std::make_unique<portal::PortalRemoteDesktop>(QDBusConnection::sessionBus());
+    portalKeyboard_ = std::make_unique<PortalKeyboard>(*remoteDesktop_, *ports.loop, *ports.ui);
+    ports.keyboard = portalKeyboard_.get();
+    paths.keys = "portal:org.freedesktop.portal.RemoteDesktop";
   } else {
     Missing(paths, "no virtual keyboard: keys reach X11 windows only",
             "This desktop lets no program type into other windows (no virtual-keyboard protocol): a click on a button "
             "puts its text on the clipboard, and you press the paste key (Ctrl+V) in Wayland windows yourself.");
+  }
+  // Keys taken on XWayland work only while an X11 window has the focus; the
+  // desktop's own global shortcuts work everywhere.
+  if (portal::PortalGlobalShortcuts::Offered(QDBusConnection::sessionBus())) {
+    shortcuts_ = std::make_unique<portal::PortalGlobalShortcuts>(QDBusConnection::sessionBus());
+    ports.hotkeys = shortcuts_.get();
+    paths.shortcuts = "portal:org.freedesktop.portal.GlobalShortcuts";
+  } else {
+    // Keys taken on XWayland arrive only while an X11 window has the focus.
+    const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+    paths.notices.push_back(KeysNotice(desktop ? desktop : ""));
   }
   if (WaylandWindows::Usable(*connection_)) {
     // Our windows live on XWayland, where Qt names their class after the
@@ -72,6 +95,10 @@ void WaylandSession::Install(Ports& ports, PlatformPaths& paths) {
             "This desktop does not tell other programs which window is active (no foreign-toplevel protocol): pastes "
             "go to the window that has the focus, and groups follow X11 programs only.");
   }
+}
+
+void WaylandSession::SetPortalTokenStore(RestoreTokenStore store) {
+  if (portalKeyboard_) portalKeyboard_->SetTokenStore(std::move(store));
 }
 
 }  // namespace cvd::wayland

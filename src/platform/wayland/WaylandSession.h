@@ -5,6 +5,15 @@
 
 #include "core/app/PlatformPaths.h"
 #include "core/ports/Ports.h"
+#include "core/ports/RemoteDesktop.h"
+
+namespace cvd {
+class PortalKeyboard;
+namespace portal {
+class PortalRemoteDesktop;
+class PortalGlobalShortcuts;
+}  // namespace portal
+}  // namespace cvd
 
 namespace cvd::wayland {
 
@@ -25,12 +34,18 @@ class WaylandSession {
   // back on them where they must) and names every port's path in `paths`, with a
   // notice for what the user loses. Off Wayland nothing changes.
   void Install(Ports& ports, PlatformPaths& paths);
+  // Where the desktop portal's grant to type is kept, when keys go through
+  // the portal (the settings are read after Install).
+  void SetPortalTokenStore(RestoreTokenStore store);
 
  private:
   std::unique_ptr<WaylandConnection> connection_;
   std::unique_ptr<WaylandClipboard> clipboard_;
   std::unique_ptr<WaylandWindows> windows_;
   std::unique_ptr<WaylandKeyboard> keyboard_;
+  std::unique_ptr<portal::PortalRemoteDesktop> remoteDesktop_;
+  std::unique_ptr<PortalKeyboard> portalKeyboard_;
+  std::unique_ptr<portal::PortalGlobalShortcuts> shortcuts_;
 };
 
 }  // namespace cvd::wayland

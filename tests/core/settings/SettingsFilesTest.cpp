@@ -161,6 +161,29 @@ TEST_F(SettingsFilesTest, TheSearchWindowWritesOnlyItsOwnSection) {
   EXPECT_EQ(IniValue(dirs.DataDir + "corvinade.ini", "SearchWindow", "XPosition"), "123");
 }
 
+TEST_F(SettingsFilesTest, TheDesktopsGrantIsKeptInItsOwnSectionBesideUnknownKeys) {
+  files.LoadSettings();
+  const std::string path = dirs.DataDir + "corvinade.ini";
+  WriteTextFile(path, "[Windows]\r\nMainTop=5\r\n[Portal]\r\nLater=1\r\n");
+  settings.MainTop = 99;
+  settings.PortalRestoreToken = "grant-1";
+  ASSERT_TRUE(files.SavePortalSettings());
+  EXPECT_EQ(IniValue(path, "Windows", "MainTop"), "5");
+  EXPECT_EQ(IniValue(path, "Portal", "Later"), "1");
+  files.LoadSettings();
+  EXPECT_EQ(settings.PortalRestoreToken, "grant-1");
+  // A grant used up is written empty, never left behind.
+  settings.PortalRestoreToken.clear();
+  ASSERT_TRUE(files.SaveSettings());
+  EXPECT_EQ(IniValue(path, "Portal", "RestoreToken"), "");
+  // A settings file that never held a grant gets no section.
+  WriteTextFile(path, "[Windows]\r\nMainTop=5\r\n");
+  ASSERT_TRUE(files.SaveSettings());
+  IniFile ini;
+  ini.Load(path);
+  EXPECT_FALSE(ini.HasSection("Portal"));
+}
+
 TEST_F(SettingsFilesTest, TheRealDataFileTakesTheLegacyDisplayFromTheSettingsFile) {
   // A data file that ends after its first block, as older versions wrote it.
   GroupTable old;
