@@ -154,7 +154,9 @@ TEST_F(EngineTest, TheStatePrintedIsTheStateAsJson) {
     std::string joined;
     for (const std::string& piece : pieces) joined += piece;
     EXPECT_EQ(joined, whole) << pieceBytes;
-    if (pieceBytes == 1) EXPECT_EQ(pieces.size(), h.state.table.GroupList.size() + 1);
+    if (pieceBytes == 1) {
+      EXPECT_EQ(pieces.size(), h.state.table.GroupList.size() + 1);
+    }
     int calls = 0;
     EXPECT_FALSE(WriteStateText(*h.engine, pieceBytes, [&calls](std::string&) { return ++calls, false; }));
     EXPECT_EQ(calls, 1) << pieceBytes;
