@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
   state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
   cvd::Engine engine(ports, state);
   wayland.SetPortalTokenStore(engine.PortalTokenStore());
+  wayland.SetAssignedTriggers(engine.Shortcuts().Assigned());
   form.SetParts(cvd::ui::ButtonWindowPartsOf(engine));
   tray.SetParts(cvd::ui::TrayPartsOf(engine));
   tray.SetNotifier(cvd::qt::NotifyDesktop, cvd::qt::DesktopNotificationsAvailable);

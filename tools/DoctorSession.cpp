@@ -58,13 +58,14 @@ void LookAtCompositor(SessionFacts& facts) {
 
 // The portal's interface answers its version property when it is there.
 // Without a session bus there is no portal (and no bus is started for it).
-bool HasRemoteDesktopPortal() {
+bool HasPortal(const std::string& interface) {
   const bool bus = !Env("DBUS_SESSION_BUS_ADDRESS").empty() ||
                    (!Env("XDG_RUNTIME_DIR").empty() && access((Env("XDG_RUNTIME_DIR") + "/bus").c_str(), F_OK) == 0);
   return bus && Output(
                     "dbus-send --session --print-reply --reply-timeout=2000 --dest=org.freedesktop.portal.Desktop "
                     "/org/freedesktop/portal/desktop org.freedesktop.DBus.Properties.Get "
-                    "string:org.freedesktop.portal.RemoteDesktop string:version")
+                    "string:org.freedesktop.portal." +
+                    interface + " string:version")
                     .has_value();
 }
 
@@ -113,7 +114,8 @@ void LookAtSession(SessionFacts& facts) {
   facts.desktop = Env("XDG_CURRENT_DESKTOP");
   LookAtCompositor(facts);
   if (!facts.wayland) return;
-  facts.remoteDesktopPortal = !facts.virtualKeyboard && HasRemoteDesktopPortal();
+  facts.remoteDesktopPortal = !facts.virtualKeyboard && HasPortal("RemoteDesktop");
+  facts.globalShortcutsPortal = HasPortal("GlobalShortcuts");
   if (const auto config = CompositorConfig(facts.desktop))
     facts.bindings = BindsToolDo(*config) ? BindingsFound::Yes : BindingsFound::No;
 }
@@ -132,8 +134,12 @@ bool AskProgram(SessionFacts& facts) {
   program.paths.paste = text(platform, "paste", "x11");
   program.paths.keys = text(platform, "keys", "x11");
   program.paths.windows = text(platform, "windows", "x11");
+  program.paths.shortcuts = text(platform, "shortcuts", "x11");
   program.paused = state.value("paused", false);
-  program.shortcutsEnabled = state.value("shortcuts", nlohmann::json::object()).value("enabled", true);
+  const nlohmann::json shortcuts = state.value("shortcuts", nlohmann::json::object());
+  program.shortcutsEnabled = shortcuts.value("enabled", true);
+  const nlohmann::json assigned = shortcuts.value("assigned", nlohmann::json::object());
+  program.triggersAssigned = assigned.is_object() ? static_cast<int>(assigned.size()) : 0;
   const nlohmann::json target = state.value("LastTarget", nlohmann::json::object());
   if (target.is_object() && target.contains("title") && target["title"].is_string())
     program.target = target["title"].get<std::string>();

@@ -60,6 +60,11 @@ QLabel* BuddyLabel(const QString& caption, QWidget* buddy) {
   return label;
 }
 
+// Shown where the desktop holds the shortcut keys and assigns their triggers.
+constexpr const char* kDesktopKeysNote = "Your desktop decides these keys; it may have changed them.";
+// The column of the trigger the desktop assigned.
+constexpr int kAssignedColumn = 3;
+
 constexpr const char* kMatchCaptions[] = {"Beginning of title", "Anywhere in title", "End of title", "Exactly"};
 
 }  // namespace
@@ -76,13 +81,15 @@ SetupShortcutsPage::SetupShortcutsPage(ShortcutPage& shortcuts, PasteMethodPage&
   Dummy->setFocusPolicy(Qt::StrongFocus);
   Dummy->setGeometry(-100, 0, 10, 10);
   methodsChanged_ = methods_.SubscribeToChanges([this] { AfterWait(); });
+  assignedChanged_ = shortcuts_.SubscribeToAssigned([this] { ShowAssigned(); });
 }
 
 QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   auto* box = Named(new QGroupBox(QStringLiteral("Shortcuts")), "ShortcutsBox", QStringLiteral("Shortcuts"));
-  KeyList = Hinted(Named(new QTableWidget(0, 3), "KeyList", QStringLiteral("Shortcut keys")),
+  KeyList = Hinted(Named(new QTableWidget(0, 4), "KeyList", QStringLiteral("Shortcut keys")),
                    "Pick a function to see or change its key");
-  KeyList->setHorizontalHeaderLabels({QStringLiteral("Function"), QStringLiteral("Key"), QStringLiteral("Value")});
+  KeyList->setHorizontalHeaderLabels(
+      {QStringLiteral("Function"), QStringLiteral("Key"), QStringLiteral("Value"), QStringLiteral("Desktop key")});
   KeyList->verticalHeader()->hide();
   KeyList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   KeyList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -93,6 +100,10 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   KeyList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   KeyList->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   KeyList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  KeyList->horizontalHeader()->setSectionResizeMode(kAssignedColumn, QHeaderView::ResizeToContents);
+  DesktopKeysNote =
+      Named(new QLabel(QString::fromUtf8(kDesktopKeysNote)), "DesktopKeysNote", QString::fromUtf8(kDesktopKeysNote));
+  DesktopKeysNote->setWordWrap(true);
   KeyList->setMinimumHeight(110);
   KeyList->installEventFilter(this);
   AltBox = ModifierBox("AltBox", "Alt", "Hold Alt with the key");
@@ -117,6 +128,7 @@ QGroupBox* SetupShortcutsPage::BuildShortcutBox() {
   ClearButton = Button(buttons, "ClearButton", QStringLiteral("Clear"), "Take the key from the selected function");
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(KeyList, 1);
+  layout->addWidget(DesktopKeysNote);
   layout->addLayout(boxes);
   layout->addLayout(buttons);
 
@@ -207,6 +219,9 @@ QGroupBox* SetupShortcutsPage::BuildPasteMethodBox() {
 void SetupShortcutsPage::Load() {
   shortcuts_.UpdateShortcutList();
   FillGrid();
+  const bool desktop = shortcuts_.DesktopDecides();
+  KeyList->setColumnHidden(kAssignedColumn, !desktop);
+  DesktopKeysNote->setVisible(desktop);
   ShowShortcutRow(shortcuts_.SelectedRow() < 0 ? 0 : shortcuts_.SelectedRow());
   methods_.Load();
   FillMethods();
@@ -246,8 +261,18 @@ void SetupShortcutsPage::FillGrid() {
 
 void SetupShortcutsPage::FillRow(int row) {
   const ShortcutRow& data = shortcuts_.Rows()[static_cast<std::size_t>(row)];
-  const QString texts[] = {Q(data.name), Q(data.display), QString::number(data.value)};
-  for (int column = 0; column < 3; ++column) KeyList->setItem(row, column, new QTableWidgetItem(texts[column]));
+  const QString texts[] = {Q(data.name), Q(data.display), QString::number(data.value), Q(data.assigned)};
+  for (int column = 0; column < 4; ++column) KeyList->setItem(row, column, new QTableWidgetItem(texts[column]));
+}
+
+void SetupShortcutsPage::ShowAssigned() {
+  // The desktop answers a change of keys later, or the user changes them in
+  // its settings while the page shows.
+  shortcuts_.UpdateShortcutList();
+  if (static_cast<int>(shortcuts_.Rows().size()) != KeyList->rowCount()) return;
+  for (int row = 0; row < KeyList->rowCount(); ++row) {
+    KeyList->item(row, kAssignedColumn)->setText(Q(shortcuts_.Rows()[static_cast<std::size_t>(row)].assigned));
+  }
 }
 
 void SetupShortcutsPage::FillBoxes() {

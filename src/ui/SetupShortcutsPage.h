@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -38,6 +39,7 @@ class SetupShortcutsPage : public QWidget {
   QGroupBox* BuildShortcutBox();
   QGroupBox* BuildPasteMethodBox();
   void FillGrid();
+  void ShowAssigned();
   void FillRow(int row);
   void FillBoxes();
   void BoxClicked();
@@ -52,9 +54,11 @@ class SetupShortcutsPage : public QWidget {
   ShortcutPage& shortcuts_;
   PasteMethodPage& methods_;
   Subscription methodsChanged_;
+  Subscription assignedChanged_;
   bool filling_ = false;
 
   QTableWidget* KeyList = nullptr;
+  QLabel* DesktopKeysNote = nullptr;
   QCheckBox* AltBox = nullptr;
   QCheckBox* CtrlBox = nullptr;
   QCheckBox* ShiftBox = nullptr;

@@ -99,7 +99,8 @@ portal_control() {
 # GTK_OUT names the file that mirrors its text (GTK_OUT.focus: its focus).
 start_gtk_target() {
   export GTK_OUT="$TEST_HOME/gtk-content"
-  GDK_BACKEND=wayland "$PYTHON" "$GNOME_DIR/gtk_target.py" >"$TEST_HOME/gtk.log" 2>&1 &
+  GDK_BACKEND=wayland "$PYTHON" "$GNOME_DIR/../support/gtk_target.py" cvd-gtk gtk-target "$GTK_OUT" \
+    >"$TEST_HOME/gtk.log" 2>&1 &
   GTK_PID=$!
   PIDS_TO_KILL+=($GTK_PID)
   for _ in $(seq 100); do
@@ -112,7 +113,7 @@ start_gtk_target() {
 # Copies text in the GTK window, as Ctrl+C there would.
 gtk_copy() {
   printf '%s' "$1" >"$GTK_OUT.copy"
-  kill -USR1 "$GTK_PID"
+  kill -USR2 "$GTK_PID"
 }
 
 # Clicks button `number` of a one-column group in the button window `win`

@@ -4,11 +4,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
+#include "core/shortcuts/ShortcutTable.h"
 #include "support/Harness.h"
 #include "ui/MacroLineEdit.h"
 #include "ui/SetupShortcutsPage.h"
@@ -109,6 +111,28 @@ TEST_F(SetupShortcutsPageTest, ThePageIsDisabledWhileNewWaitsForAWindow) {
   ASSERT_EQ(watch->count(), 3);
   EXPECT_EQ(watch->currentText(), "bash - xterm");
   EXPECT_EQ(Control<QAbstractButton>("MatchLabel")->text(), "Match anywhere");
+}
+
+TEST_F(SetupShortcutsPageTest, WhereTheDesktopDecidesTheKeysThePageShowsItsTriggers) {
+  // On X11 the program holds the keys: no desktop column, no note.
+  auto* keyList = Control<QTableWidget>("KeyList");
+  auto* note = Control<QLabel>("DesktopKeysNote");
+  EXPECT_TRUE(keyList->isColumnHidden(3));
+  EXPECT_FALSE(note->isVisible());
+
+  AssignedTriggers& assigned = h.engine->Shortcuts().Assigned();
+  assigned.SetDesktopDecides();
+  assigned.Bound({{kFixedHotKeyIds[0], "Press Ctrl+Alt+V"}});
+  page->Load();
+  EXPECT_FALSE(keyList->isColumnHidden(3));
+  EXPECT_EQ(keyList->item(0, 3)->text(), "Press Ctrl+Alt+V");
+  EXPECT_EQ(keyList->item(1, 3)->text(), "");
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_FALSE(note->accessibleName().isEmpty());
+  // The user changes a key in the desktop's settings while the page shows.
+  assigned.Changed({{kFixedHotKeyIds[1], "Press Super+C"}});
+  EXPECT_EQ(keyList->item(0, 3)->text(), "Press Ctrl+Alt+V");
+  EXPECT_EQ(keyList->item(1, 3)->text(), "Press Super+C");
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ focused_app() { swaymsg -t get_tree | jq -r '.. | objects | select(.focused? == 
 # The GTK window starts with a text selected; activating it brings its group.
 copied='copied in GTK – Grüße 😀'
 gtk_out="$TEST_HOME/gtk.out"
-GDK_BACKEND=wayland /usr/bin/python3 "$(dirname "$0")/gtk_target.py" cvd-gtk 'GTK target' "$gtk_out" "$copied" 2>"$TEST_HOME/gtk.log" &
+GDK_BACKEND=wayland /usr/bin/python3 "$(dirname "$0")/../support/gtk_target.py" cvd-gtk 'GTK target' "$gtk_out" "$copied" 2>"$TEST_HOME/gtk.log" &
 GTK=$!
 PIDS_TO_KILL+=($GTK)
 wait_for_state '.LastTarget.exe == "cvd-gtk" and .LastTarget.title == "GTK target"' "the GTK window as the target"
@@ -71,7 +71,7 @@ sleep 0.2
 # after the paste key: GTK inserts the pasted text when its owner has
 # handed it over, after keys that follow at once).
 method_out="$TEST_HOME/method.out"
-GDK_BACKEND=wayland /usr/bin/python3 "$(dirname "$0")/gtk_target.py" cvd-method 'Method target' "$method_out" \
+GDK_BACKEND=wayland /usr/bin/python3 "$(dirname "$0")/../support/gtk_target.py" cvd-method 'Method target' "$method_out" \
   2>>"$TEST_HOME/gtk.log" &
 PIDS_TO_KILL+=($!)
 wait_for_state '.LastTarget.title == "Method target"' "the second GTK window as the target"

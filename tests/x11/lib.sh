@@ -141,6 +141,21 @@ wait_for_state() {
 }
 
 # The clip button texts of the first group, as one compact JSON list.
+# corvinade-tool doctor --json into $TEST_HOME/doctor.json; DOCTOR_STATUS is its exit status.
+run_doctor() {
+  set +e
+  "$TOOL" doctor --json >"$TEST_HOME/doctor.json"
+  DOCTOR_STATUS=$?
+  set -e
+}
+
+# Fails unless the doctor's last JSON, through the jq filter $1, reads $2.
+doctor_says() {
+  local got
+  got=$(jq -r "$1" "$TEST_HOME/doctor.json")
+  [ "$got" = "$2" ] || fail "doctor: $1 is '$got', not '$2': $(cat "$TEST_HOME/doctor.json")"
+}
+
 clip_texts() {
   state | jq -c '.groups[0] as $g | [$g.Buttons[:$g.NumClipButtons][].Text]'
 }

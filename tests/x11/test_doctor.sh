@@ -5,13 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
-set +e
-"$TOOL" doctor --json >"$TEST_HOME/doctor.json"
-status=$?
-set -e
-[ $status -eq 1 ] || fail "doctor without the program: exit $status"
-[ "$(jq -r '[.running, .checks.capture.status, .checks.capture.path] | join(" ")' "$TEST_HOME/doctor.json")" = \
-  "false unchecked x11" ] || fail "doctor without the program: $(cat "$TEST_HOME/doctor.json")"
+run_doctor
+[ $DOCTOR_STATUS -eq 1 ] || fail "doctor without the program: exit $DOCTOR_STATUS"
+doctor_says '[.running, .checks.capture.status, .checks.capture.path] | join(" ")' "false unchecked x11"
 
 start_program
 wait_until_started >/dev/null
@@ -24,10 +20,9 @@ start=$(date +%s%N)
 "$TOOL" doctor || fail "doctor failed: $("$TOOL" doctor --json)"
 echo "doctor took $((($(date +%s%N) - start) / 1000000)) ms"
 "$TOOL" doctor --json >"$TEST_HOME/doctor.json" || fail "doctor --json failed"
-[ "$(jq -r '[.ok, .checks.capture.status, .checks.paste.status, .checks.target.status, .checks.shortcuts.status] | join(" ")' \
-  "$TEST_HOME/doctor.json")" = "true works works works works" ] || fail "doctor: $(cat "$TEST_HOME/doctor.json")"
-jq -e '.checks.target.detail | contains("tk-target")' "$TEST_HOME/doctor.json" >/dev/null ||
-  fail "target: $(jq .checks.target "$TEST_HOME/doctor.json")"
+doctor_says '[.ok, .checks.capture.status, .checks.paste.status, .checks.target.status, .checks.shortcuts.status] |
+  join(" ")' "true works works works works"
+doctor_says '.checks.target.detail | contains("tk-target")' true
 # The test copies became no clip, and the user's text is back on the clipboard.
 sleep 0.2
 [ "$(clip_texts)" = '["before","","","",""]' ] || fail "the test copy reached the history: $(clip_texts)"

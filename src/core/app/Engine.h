@@ -90,6 +90,7 @@ class Engine {
   void AdvWinTrackChanged() { window_.SetNoActivate(state_.settings.AdvWinTrack); }
   // The shortcut keys, their setup page and the delimiter list.
   ShortcutKeys& Shortcuts() { return shortcuts_; }
+  const ShortcutKeys& Shortcuts() const { return shortcuts_; }
   // The group and button menus with their commands.
   WindowMenus& Menus() { return menus_; }
   // Button search: the "Search" dialog's logic.

@@ -122,19 +122,43 @@ Check TargetCheck(const SessionFacts& facts) {
   return check;
 }
 
+constexpr const char* kGlobalShortcutsPortal = "portal:org.freedesktop.portal.GlobalShortcuts";
+
+std::string ShortcutsPath(const SessionFacts& facts, const Desktop& desktop) {
+  if (!facts.wayland) return "x11";
+  const std::string used = facts.program ? facts.program->paths.shortcuts : "";
+  if (used.rfind("portal", 0) == 0) return used;
+  if (!facts.program && facts.globalShortcutsPortal) return kGlobalShortcutsPortal;
+  return desktop.kind == DesktopKind::Gnome || desktop.kind == DesktopKind::Kde ? "desktop" : "compositor";
+}
+
 Check ShortcutsCheck(const SessionFacts& facts, const Desktop& desktop) {
-  Check check{.name = "shortcuts"};
+  Check check{.name = "shortcuts", .path = ShortcutsPath(facts, desktop)};
   const std::string keysCommand =
       "corvinade-tool keys " + (desktop.kind == DesktopKind::Wlroots ? desktop.name : std::string("sway"));
-  if (!facts.wayland) {
-    check.path = "x11";
-  } else if (desktop.kind == DesktopKind::Gnome || desktop.kind == DesktopKind::Kde) {
-    check.path = "desktop";
-  } else {
-    check.path = "compositor";
-  }
+  constexpr const char* kBindToolDo =
+      "Bind each key in the desktop's keyboard settings (custom shortcut) to the command "
+      "corvinade-tool do \"NAME\", e.g. corvinade-tool do \"Paste active button\".";
   if (facts.program && !facts.program->shortcutsEnabled) {
     check.detail = "the shortcut keys are turned off in Corvinade's settings";
+    return check;
+  }
+  if (check.path.rfind("portal", 0) == 0) {
+    // The desktop has the last word: what counts is what it assigned.
+    if (!facts.program) {
+      check.detail = kNotRunning;
+    } else if (facts.program->triggersAssigned > 0) {
+      check.verdict = Verdict::Works;
+      check.detail = "the desktop's GlobalShortcuts portal assigned " +
+                     std::to_string(facts.program->triggersAssigned) +
+                     " keys (the setup dialog's Shortcuts page shows them)";
+    } else {
+      check.verdict = Verdict::Fails;
+      check.detail = "the desktop's GlobalShortcuts portal assigned no key";
+      check.advice =
+          "Give Corvinade's functions keys in the desktop's shortcut settings, or bind corvinade-tool do \"NAME\" "
+          "there as a custom shortcut.";
+    }
     return check;
   }
   if (check.path == "x11") {
@@ -146,9 +170,7 @@ Check ShortcutsCheck(const SessionFacts& facts, const Desktop& desktop) {
     }
   } else if (check.path == "desktop") {
     check.detail = "the desktop owns the keys";
-    check.advice =
-        "Bind each key in the desktop's keyboard settings (custom shortcut) to the command "
-        "corvinade-tool do \"NAME\", e.g. corvinade-tool do \"Paste active button\".";
+    check.advice = kBindToolDo;
   } else {
     check.advice = "Add the output of \"" + keysCommand + "\" to the compositor's configuration and reload it.";
     if (facts.bindings == BindingsFound::Yes) {

@@ -28,6 +28,8 @@ struct ProgramFacts {
   PlatformPaths paths;
   bool paused = false;
   bool shortcutsEnabled = true;
+  // How many shortcut functions the desktop assigned a trigger (portal keys).
+  int triggersAssigned = 0;
   // The title of the window pastes go to; nothing when none is known.
   std::optional<std::string> target;
 };
@@ -42,6 +44,8 @@ struct SessionFacts {
   bool toplevels = false;
   // The session bus offers org.freedesktop.portal.RemoteDesktop.
   bool remoteDesktopPortal = false;
+  // ... and org.freedesktop.portal.GlobalShortcuts.
+  bool globalShortcutsPortal = false;
   std::optional<ProgramFacts> program;
   ProbeResult capture = ProbeResult::NotRun;
   // How the doctor copied: "wayland" (data-control) or "x11".

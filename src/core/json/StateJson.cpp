@@ -6,6 +6,7 @@
 #include "core/json/GroupJsonText.h"
 #include "core/ports/Ui.h"
 #include "core/settings/SettingsJson.h"
+#include "core/shortcuts/ShortcutTrigger.h"
 #include "core/util/Text.h"
 
 namespace cvd {
@@ -43,7 +44,10 @@ nlohmann::ordered_json StateFields(const Engine& engine, bool withGroups) {
   nlohmann::ordered_json keys;
   for (int row = 0; row < kNumFixedHotKeys; ++row)
     keys[kFixedHotKeys[row].label] = engine.State().settings.FixedHotKeys[row];
-  state["shortcuts"] = {{"enabled", engine.State().settings.HotKeysEnabled}, {"keys", keys}};
+  // Where the desktop holds the keys, the triggers it assigned, by function.
+  nlohmann::ordered_json assigned = nlohmann::ordered_json::object();
+  for (const auto& [id, trigger] : engine.Shortcuts().Assigned().All()) assigned[ShortcutDescription(id)] = trigger;
+  state["shortcuts"] = {{"enabled", engine.State().settings.HotKeysEnabled}, {"keys", keys}, {"assigned", assigned}};
   state["window"] = {{"visible", ui.ButtonWindowVisible()},
                      {"x", frame.left},
                      {"y", frame.top},

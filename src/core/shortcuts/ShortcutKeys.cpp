@@ -39,7 +39,7 @@ ShortcutKeys::ShortcutKeys(ShortcutPorts ports, ShortcutParts parts, ShortcutHoo
     : ports_(ports),
       parts_(parts),
       hooks_(std::move(hooks)),
-      page_(ports.hotkeys, ports.ui, parts.settings),
+      page_(ports.hotkeys, ports.ui, parts.settings, assigned_),
       delimiters_(ports.ui, parts.settings.Delimiters, pasteAllSeparator_) {
   shortCutTimer_ = ports_.loop.CreateTimer(25, true, [this] { ShortCutTimerTimer(); });
   ports_.hotkeys.SetHandler([this](int id) { HotKeyPressed(id); });

@@ -83,6 +83,9 @@ class ShortcutKeys {
   void DummyKeyPress(char typed);
 
   ShortcutPage& Page() { return page_; }
+  // Where the desktop holds the keys, what it assigned (the platform reports it).
+  AssignedTriggers& Assigned() { return assigned_; }
+  const AssignedTriggers& Assigned() const { return assigned_; }
   DelimiterList& Delimiters() { return delimiters_; }
 
   bool PasteAll() const { return pasteAll_; }
@@ -107,6 +110,7 @@ class ShortcutKeys {
   ShortcutPorts ports_;
   ShortcutParts parts_;
   ShortcutHooks hooks_;
+  AssignedTriggers assigned_;
   ShortcutPage page_;
   DelimiterList delimiters_;
   std::unique_ptr<Timer> shortCutTimer_;

@@ -19,11 +19,13 @@ void ShortcutPage::UpdateShortcutList() {
   rows_.clear();
   for (int row = 0; row < kNumFixedHotKeys; ++row) {
     const int value = settings_.FixedHotKeys[row];
-    rows_.push_back(ShortcutRow{kFixedHotKeys[row].label, PrintKeyCombo(value), value});
+    rows_.push_back(
+        ShortcutRow{kFixedHotKeys[row].label, PrintKeyCombo(value), value, assigned_.Of(HotKeyIdOfRow(row))});
   }
   for (int i = 0; i < settings_.NumFix(); ++i) {
     const int value = QuickFixKey(settings_, i);
-    rows_.push_back(ShortcutRow{settings_.QuickFixes.Name(i), PrintKeyCombo(value), value});
+    rows_.push_back(ShortcutRow{settings_.QuickFixes.Name(i), PrintKeyCombo(value), value,
+                                assigned_.Of(HotKeyIdOfRow(kQuickFixRowBase + i))});
   }
   if (selectedRow_ >= static_cast<int>(rows_.size())) selectedRow_ = -1;
 }

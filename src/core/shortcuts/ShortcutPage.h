@@ -8,6 +8,7 @@
 #include "core/ports/Hotkeys.h"
 #include "core/ports/Messages.h"
 #include "core/settings/Settings.h"
+#include "core/shortcuts/AssignedTriggers.h"
 
 namespace cvd {
 
@@ -15,6 +16,7 @@ struct ShortcutRow {
   std::string name;
   std::string display;  // PrintKeyCombo of value
   int value = 0;
+  std::string assigned;  // the desktop's trigger, where the desktop decides
 };
 
 // The state of the page's controls.
@@ -26,7 +28,8 @@ struct KeyBoxes {
 
 class ShortcutPage {
  public:
-  ShortcutPage(Hotkeys& hotkeys, Messages& ui, Settings& settings) : hotkeys_(hotkeys), ui_(ui), settings_(settings) {}
+  ShortcutPage(Hotkeys& hotkeys, Messages& ui, Settings& settings, AssignedTriggers& assigned)
+      : hotkeys_(hotkeys), ui_(ui), settings_(settings), assigned_(assigned) {}
 
   // A row per fixed function, then one per quick fix.
   void UpdateShortcutList();
@@ -39,6 +42,12 @@ class ShortcutPage {
   void ClearButtonClick();
 
   const std::vector<ShortcutRow>& Rows() const { return rows_; }
+  // The keys go through the desktop, which assigns the triggers the rows show.
+  bool DesktopDecides() const { return assigned_.DesktopDecides(); }
+  // Called when the desktop assigns other triggers; UpdateShortcutList takes them.
+  [[nodiscard]] Subscription SubscribeToAssigned(std::function<void()> changed) {
+    return assigned_.SubscribeToChanges(std::move(changed));
+  }
   int SelectedRow() const { return selectedRow_; }
   KeyBoxes boxes;
 
@@ -48,6 +57,7 @@ class ShortcutPage {
   Hotkeys& hotkeys_;
   Messages& ui_;
   Settings& settings_;
+  AssignedTriggers& assigned_;
   std::vector<ShortcutRow> rows_;
   int selectedRow_ = -1;
 };

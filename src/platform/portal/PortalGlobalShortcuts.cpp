@@ -50,6 +50,20 @@ const char* const kResponseSlot = SLOT(OnResponse(uint, QVariantMap));
 
 std::string Text(const QString& text) { return text.toStdString(); }
 
+// The desktop's triggers in a list of shortcuts it sent; ids that are not ours are left out.
+std::vector<AssignedTriggers::Trigger> TriggersOf(const QList<PortalShortcut>& shortcuts) {
+  std::vector<AssignedTriggers::Trigger> triggers;
+  for (const PortalShortcut& shortcut : shortcuts) {
+    bool number = false;
+    const int id = shortcut.id.toInt(&number);
+    const std::string trigger = Text(shortcut.properties.value(QStringLiteral("trigger_description")).toString());
+    if (!number) continue;
+    LogInfo("shortcuts", "the desktop bound " + ShortcutDescription(id) + " to " + trigger);
+    triggers.emplace_back(id, trigger);
+  }
+  return triggers;
+}
+
 }  // namespace
 
 PortalGlobalShortcuts::PortalGlobalShortcuts(QDBusConnection bus) : bus_(std::move(bus)) {
@@ -58,6 +72,11 @@ PortalGlobalShortcuts::PortalGlobalShortcuts(QDBusConnection bus) : bus_(std::mo
   if (!bus_.connect(kPortalService, kPortalPath, kInterface, QStringLiteral("Activated"), this,
                     SLOT(OnActivated(QDBusMessage)))) {
     LogWarning("shortcuts", "the desktop's shortcut presses cannot be received: " + Text(bus_.lastError().message()));
+  }
+  if (!bus_.connect(kPortalService, kPortalPath, kInterface, QStringLiteral("ShortcutsChanged"), this,
+                    SLOT(OnShortcutsChanged(QDBusMessage)))) {
+    LogWarning("shortcuts",
+               "the desktop's changes of the shortcut keys cannot be received: " + Text(bus_.lastError().message()));
   }
 }
 
@@ -105,7 +124,10 @@ void PortalGlobalShortcuts::Bind() {
   }
   // A session binds once: a changed set of keys gets a new session.
   CloseSession();
-  if (shortcuts_.empty()) return;
+  if (shortcuts_.empty()) {
+    if (assigned_) assigned_->Clear();
+    return;
+  }
   Request(Step::Create, QStringLiteral("CreateSession"), {});
 }
 
@@ -123,6 +145,7 @@ void PortalGlobalShortcuts::Request(Step step, const QString& method, QVariantLi
             if (requestPath_ != expected || !pending->isError()) return;
             StopListening();
             step_ = Step::None;
+            if (assigned_) assigned_->Clear();
             LogWarning("shortcuts", "the desktop's global shortcuts portal refused " + Text(method) + ": " +
                                         Text(pending->error().message()));
           });
@@ -134,6 +157,7 @@ void PortalGlobalShortcuts::OnResponse(uint response, const QVariantMap& results
   step_ = Step::None;
   if (response != 0) {
     LogWarning("shortcuts", "the desktop did not bind the shortcut keys (answer " + std::to_string(response) + ")");
+    if (assigned_) assigned_->Clear();
   } else if (step == Step::Create) {
     session_ = ObjectPathOf(results.value(QStringLiteral("session_handle")));
     QList<PortalShortcut> list;
@@ -146,11 +170,8 @@ void PortalGlobalShortcuts::OnResponse(uint response, const QVariantMap& results
             {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(list), QString()});
     return;
   } else if (step == Step::Bind) {
-    const auto bound = qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
-    for (const PortalShortcut& shortcut : bound) {
-      LogInfo("shortcuts", "the desktop bound " + ShortcutDescription(shortcut.id.toInt()) + " to " +
-                               Text(shortcut.properties.value(QStringLiteral("trigger_description")).toString()));
-    }
+    const auto triggers = TriggersOf(qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts"))));
+    if (assigned_) assigned_->Bound(triggers);
   }
   if (bindAgain_) {
     bindAgain_ = false;
@@ -166,6 +187,13 @@ void PortalGlobalShortcuts::OnActivated(const QDBusMessage& message) {
   bool number = false;
   const int hotKey = id.toInt(&number);
   if (number && shortcuts_.count(hotKey)) handler_(hotKey);
+}
+
+void PortalGlobalShortcuts::OnShortcutsChanged(const QDBusMessage& message) {
+  const QVariantList arguments = message.arguments();
+  if (arguments.size() < 2 || arguments[0].value<QDBusObjectPath>().path() != session_) return;
+  const auto triggers = TriggersOf(qdbus_cast<QList<PortalShortcut>>(arguments[1]));
+  if (assigned_) assigned_->Changed(triggers);
 }
 
 void PortalGlobalShortcuts::StopListening() { StopRequest(bus_, this, kResponseSlot, requestPath_); }

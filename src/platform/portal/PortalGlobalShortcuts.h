@@ -13,6 +13,7 @@
 #include <map>
 
 #include "core/ports/Hotkeys.h"
+#include "core/shortcuts/AssignedTriggers.h"
 
 namespace cvd::portal {
 
@@ -29,11 +30,18 @@ class PortalGlobalShortcuts : public QObject, public Hotkeys {
   bool Register(int id, const Shortcut& shortcut) override;
   void Unregister(int id) override;
   void SetHandler(std::function<void(int id)> onPressed) override { handler_ = std::move(onPressed); }
+  // Where the triggers the desktop assigns are kept; it outlives the event loop.
+  void ReportTo(AssignedTriggers& assigned) {
+    assigned_ = &assigned;
+    assigned.SetDesktopDecides();
+  }
 
  private Q_SLOTS:
   void OnResponse(uint response, const QVariantMap& results);
   // Activated(o session, s shortcut id, t timestamp, a{sv} options).
   void OnActivated(const QDBusMessage& message);
+  // ShortcutsChanged(o session, a(sa{sv}) shortcuts): the user changed triggers.
+  void OnShortcutsChanged(const QDBusMessage& message);
 
  private:
   enum class Step : std::uint8_t { None, Create, Bind };
@@ -46,6 +54,7 @@ class PortalGlobalShortcuts : public QObject, public Hotkeys {
   QDBusConnection bus_;
   std::map<int, Shortcut> shortcuts_;  // by hot-key id
   std::function<void(int)> handler_;
+  AssignedTriggers* assigned_ = nullptr;
   Step step_ = Step::None;
   bool bindScheduled_ = false;
   bool bindAgain_ = false;  // keys changed while a bind ran

@@ -101,4 +101,8 @@ void WaylandSession::SetPortalTokenStore(RestoreTokenStore store) {
   if (portalKeyboard_) portalKeyboard_->SetTokenStore(std::move(store));
 }
 
+void WaylandSession::SetAssignedTriggers(AssignedTriggers& assigned) {
+  if (shortcuts_) shortcuts_->ReportTo(assigned);
+}
+
 }  // namespace cvd::wayland

@@ -8,6 +8,7 @@
 #include "core/ports/RemoteDesktop.h"
 
 namespace cvd {
+class AssignedTriggers;
 class PortalKeyboard;
 namespace portal {
 class PortalRemoteDesktop;
@@ -37,6 +38,8 @@ class WaylandSession {
   // Where the desktop portal's grant to type is kept, when keys go through
   // the portal (the settings are read after Install).
   void SetPortalTokenStore(RestoreTokenStore store);
+  // Where the triggers are kept that the desktop assigns, when it holds the shortcut keys.
+  void SetAssignedTriggers(AssignedTriggers& assigned);
 
  private:
   std::unique_ptr<WaylandConnection> connection_;

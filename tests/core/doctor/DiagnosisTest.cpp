@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kDataControl = "ext_data_control_manager_v1";
 constexpr const char* kKeyboard = "wayland:zwp_virtual_keyboard_manager_v1";
 constexpr const char* kToplevels = "wayland:zwlr_foreign_toplevel_manager_v1";
+constexpr const char* kShortcutsPortal = "portal:org.freedesktop.portal.GlobalShortcuts";
 
 ProgramFacts Running(const std::string& capture, const std::string& keys, const std::string& windows) {
   ProgramFacts program;
@@ -160,6 +161,41 @@ TEST(DiagnosisTest, EachFunctionsVerdictPathAndAdvice) {
        {V::Unchecked, "portal:remote", "asks once"},
        {V::Fails, "x11", ""},
        {V::Unchecked, "desktop", ""},
+       1},
+      {"KDE Plasma assigned the keys through its portal",
+       With(Wayland("KDE", true, false, false),
+            [](SessionFacts& f) {
+              f.program->paths.keys = "portal:remote";
+              f.program->paths.shortcuts = kShortcutsPortal;
+              f.program->triggersAssigned = 3;
+            }),
+       {V::Works, wlDc, ""},
+       {V::Unchecked, "portal:remote", "asks once"},
+       {V::Fails, "x11", "has the focus"},
+       {V::Works, kShortcutsPortal, ""},
+       1},
+      {"the portal assigned no key",
+       With(Wayland("GNOME", false, false, false),
+            [](SessionFacts& f) {
+              f.remoteDesktopPortal = true;
+              f.program->paths.shortcuts = kShortcutsPortal;
+            }),
+       {V::Works, "x11", ""},
+       {V::Unchecked, "portal", "asks once"},
+       {V::Fails, "x11", "has the focus"},
+       {V::Fails, kShortcutsPortal, "desktop's shortcut settings"},
+       1},
+      {"not running where the desktop offers the portal",
+       With(Wayland("GNOME", false, false, false),
+            [](SessionFacts& f) {
+              f.program.reset();
+              f.capture = ProbeResult::NotRun;
+              f.globalShortcutsPortal = true;
+            }),
+       {V::Unchecked, "x11", ""},
+       {V::Fails, "x11", "press Ctrl+V yourself"},
+       {V::Fails, "x11", "has the focus"},
+       {V::Unchecked, kShortcutsPortal, ""},
        1},
   };
   for (const Case& c : cases) {
