@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The two latency measures of the real program, shared by the X11 and the
 # sway benches so that both sessions are timed the same way. Source it after
 # a test harness (tests/x11/lib.sh or tests/wayland/lib.sh): it uses TOOL
@@ -26,13 +27,16 @@ measure_copies() {
 
 # Click to text: with the pointer on a button whose text is one character,
 # clicks $1 times and times each click until the file $2 (the target's
-# content) has grown by that character. $3 is the pauses the paste makes on
-# purpose before the target asks for the text (ms): the figure is what lies
-# beyond them. Timed from the moment xdotool has sent the click, so that its
-# own start is left out (given apart). Prints a summary line and
-# "RESULT ${4}_beyond_ms" and "RESULT ${4}_tool_ms".
+# content) has grown by that character, for a target that pastes on the V
+# press. The figure is what lies beyond the pauses the paste makes on
+# purpose before such a target asks for the text: 50 ms for the target to
+# come to the front + the group's PasteDelay 100 ms + 10 ms after Ctrl goes
+# down (the 20 ms after V and after Ctrl's release come later). Timed from
+# the moment xdotool has sent the click, so that its own start is left out
+# (given apart). Prints a summary line and "RESULT ${3}_beyond_ms" and
+# "RESULT ${3}_tool_ms".
 measure_clicks() {
-  local n=$1 out=$2 pauses=$3 key=$4 i started t0 deadline content samples=() tools=() tool_ms
+  local n=$1 out=$2 key=$3 pauses=160 i started t0 deadline content samples=() tools=() tool_ms
   # Timed with bash built-ins only: a fork per poll costs milliseconds on a
   # busy machine. The click is a press and a release at once (xdotool's own
   # click holds the button 12 ms).
@@ -57,8 +61,3 @@ measure_clicks() {
     printf "RESULT %s_beyond_ms %.1f\nRESULT %s_tool_ms %s\n", key, a[int((n+1)/2)]/1000 - pauses, key, tool }'
 }
 
-# The pauses of a click's paste before a target that pastes on the V press
-# asks for the text: 50 ms for the target to come to the front + the
-# group's PasteDelay 100 ms + 10 ms after Ctrl goes down (the 20 ms after V
-# and after Ctrl's release come later).
-PASTE_PAUSES_MS=160

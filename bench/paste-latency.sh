@@ -15,5 +15,5 @@ wait_for_state '.groups[0].Buttons[0].Text == "x"' "the clip"
 wait_for_state '.LastTarget.title == "tk-target"' "Tk as target"
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
 xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + 15 + 20 + 10))
-measure_clicks "$N" "$TK_OUT" "$PASTE_PAUSES_MS" paste
+measure_clicks "$N" "$TK_OUT" paste
 "$TOOL" quit >/dev/null

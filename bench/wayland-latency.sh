@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The two latency measures of capture-latency.sh and paste-latency.sh on a
-# headless sway: copies made with wl-copy (as text) while a native Wayland GTK window
-# has the focus, timed until the clip shows in the program's state; then
-# clicks on a button (the program's window is on XWayland) timed until the
+# headless sway: copies made with wl-copy (as text) while a native Wayland
+# GTK window has the focus, timed until the clip shows in the program's
+# state; then clicks on a button (the program's window is on XWayland) timed until the
 # text arrives in that GTK window, beyond the paste's pauses. The paste
 # activates its target first (AdvWinTrack=0): sway gives the clicked button
 # window the focus.
@@ -12,7 +12,7 @@ source "$(dirname "$0")/latency-lib.sh"
 COPIES=${2:-100}
 PASTES=${3:-20}
 start_sway
-mkdir -p -m 700 "$XDG_DATA_HOME/Corvinade"
+mkdir -m 700 "$XDG_DATA_HOME/Corvinade"
 printf '%s\r\n' '[Clipboard]' 'AdvWinTrack=0' >"$XDG_DATA_HOME/Corvinade/corvinade.ini"
 start_program
 WIN=$(wait_until_started)
@@ -39,5 +39,5 @@ eval "$(xdotool getwindowgeometry --shell "$WIN")"
 # XWayland takes the move before the click; --sync hangs on it at times.
 xdotool mousemove $((X + WIDTH / 2)) $((Y + 15 + 20 + 10))
 sleep 0.1
-measure_clicks "$PASTES" "$out" "$PASTE_PAUSES_MS" sway_paste
+measure_clicks "$PASTES" "$out" sway_paste
 "$TOOL" quit >/dev/null
