@@ -126,7 +126,7 @@ constexpr const char* kGlobalShortcutsPortal = "portal:org.freedesktop.portal.Gl
 
 std::string ShortcutsPath(const SessionFacts& facts, const Desktop& desktop) {
   if (!facts.wayland) return "x11";
-  const std::string used = facts.program ? facts.program->paths.shortcuts : "";
+  std::string used = facts.program ? facts.program->paths.shortcuts : "";
   if (used.rfind("portal", 0) == 0) return used;
   if (!facts.program && facts.globalShortcutsPortal) return kGlobalShortcutsPortal;
   return desktop.kind == DesktopKind::Gnome || desktop.kind == DesktopKind::Kde ? "desktop" : "compositor";

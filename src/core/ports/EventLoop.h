@@ -35,7 +35,8 @@ class EventLoop {
   // Calls `fn` on the event loop whenever the wall clock jumps: set by hand
   // or by time sync, or on waking from sleep (timers count no time asleep).
   // The loop outlives whoever listens.
-  virtual void OnWallClockJump(std::function<void()> fn) { (void)fn; }
+  // NOLINTNEXTLINE(performance-unnecessary-value-param): the loops that listen keep it
+  virtual void OnWallClockJump(std::function<void()> /*fn*/) {}
 };
 
 }  // namespace cvd
