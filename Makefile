@@ -5,6 +5,8 @@
 #            FUZZ_SECONDS (not part of make test)
 # make lint  the formatting check and clang-tidy (on the build folder's
 #            compile_commands.json)
+# make test-kde  installs KDE Plasma's compositor (some 700 packages, not part
+#            of make test's set) and runs the KWin test
 # make sanitize  the tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #            and the threaded parts under ThreadSanitizer (build-asan, build-tsan)
 # CMAKE_FLAGS adds CMake arguments, e.g. CMAKE_FLAGS=-DCORVINADE_WERROR=ON
@@ -20,7 +22,7 @@ FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 export CMAKE_FLAGS
 
-.PHONY: run test build deps dev-deps bench fuzz lint sanitize clean package
+.PHONY: run test test-kde build deps dev-deps bench fuzz lint sanitize clean package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -37,6 +39,13 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(TEST_JOBS)
+
+# The build comes after the install: the test's mouse is built only where
+# KWin's protocols are installed.
+test-kde:
+	@bash scripts/install-deps.sh kde
+	@$(MAKE) --no-print-directory build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -L kde
 
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB

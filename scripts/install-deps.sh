@@ -4,7 +4,9 @@
 # altogether when nothing is missing. With the argument "dev" (or "fuzz") it
 # also installs what the checks CI runs need: clang for the sanitizer builds
 # and the fuzz targets, clang-format and clang-tidy (make lint, make
-# sanitize, make fuzz).
+# sanitize, make fuzz). With "kde" it adds KDE Plasma's compositor for the
+# KWin test (make test-kde): some 700 packages, so neither CI nor make test
+# installs it.
 set -euo pipefail
 
 BUILD_PKGS=(
@@ -23,9 +25,13 @@ RUN_PKGS=(
   mutter xdg-desktop-portal python3-dbus python3-gi gir1.2-gtk-3.0
 )
 DEV_PKGS=(clang libclang-rt-14-dev clang-format clang-tidy)
+KDE_PKGS=(kwin-wayland plasma-wayland-protocols)
 
 WANTED=("${BUILD_PKGS[@]}" "${RUN_PKGS[@]}")
-case "${1:-}" in dev | fuzz) WANTED+=("${DEV_PKGS[@]}") ;; esac
+case "${1:-}" in
+  dev | fuzz) WANTED+=("${DEV_PKGS[@]}") ;;
+  kde) WANTED+=("${KDE_PKGS[@]}") ;;
+esac
 
 missing=()
 for p in "${WANTED[@]}"; do

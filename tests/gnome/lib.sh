@@ -5,8 +5,8 @@
 # (it grants or refuses without a dialog and types through mutter's own
 # remote desktop interface). The program's windows live on mutter's XWayland.
 source "$(dirname "${BASH_SOURCE[0]}")/../x11/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop_session.sh"
 GNOME_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-PYTHON=/usr/bin/python3
 PORTAL_FRONTEND=/usr/libexec/xdg-desktop-portal
 # mutter offers neither data-control nor the foreign-toplevel list: the
 # program says so once at start.
@@ -38,14 +38,7 @@ wait_for_bus_name() {
 # A session bus of our own, mutter headless on it with XWayland; exports
 # DBUS_SESSION_BUS_ADDRESS, WAYLAND_DISPLAY, DISPLAY and XAUTHORITY.
 start_mutter() {
-  dbus-daemon --session --nofork --print-address=3 3>"$TEST_HOME/bus" >/dev/null 2>&1 &
-  PIDS_TO_KILL+=($!)
-  for _ in $(seq 100); do
-    [ -s "$TEST_HOME/bus" ] && break
-    sleep 0.05
-  done
-  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$TEST_HOME/bus")
-  export DBUS_SESSION_BUS_ADDRESS
+  start_session_bus
   GSETTINGS_BACKEND=memory mutter --headless --wayland --virtual-monitor 1280x800 >"$TEST_HOME/mutter.log" 2>&1 &
   PIDS_TO_KILL+=($!)
   local display=""
@@ -93,27 +86,6 @@ portal_control() {
   shift
   dbus-send --session --print-reply --dest=org.freedesktop.impl.portal.desktop.test \
     /org/freedesktop/portal/desktop "org.corvinade.PortalTest.$method" "$@" >/dev/null
-}
-
-# Starts the GTK text window on Wayland and waits until it is active;
-# GTK_OUT names the file that mirrors its text (GTK_OUT.focus: its focus).
-start_gtk_target() {
-  export GTK_OUT="$TEST_HOME/gtk-content"
-  GDK_BACKEND=wayland "$PYTHON" "$GNOME_DIR/../support/gtk_target.py" cvd-gtk gtk-target "$GTK_OUT" \
-    >"$TEST_HOME/gtk.log" 2>&1 &
-  GTK_PID=$!
-  PIDS_TO_KILL+=($GTK_PID)
-  for _ in $(seq 100); do
-    [ "$(tail -n1 "$GTK_OUT.focus" 2>/dev/null)" = active ] && return 0
-    sleep 0.05
-  done
-  fail "the GTK window never became active: $(cat "$TEST_HOME/gtk.log")"
-}
-
-# Copies text in the GTK window, as Ctrl+C there would.
-gtk_copy() {
-  printf '%s' "$1" >"$GTK_OUT.copy"
-  kill -USR2 "$GTK_PID"
 }
 
 # Clicks button `number` of a one-column group in the button window `win`

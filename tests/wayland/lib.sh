@@ -29,11 +29,7 @@ CONFIG
   env -i PATH="$PATH" HOME="$dir" XDG_RUNTIME_DIR="$dir/runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_RENDERER=pixman "${as_user[@]}" sway ${SWAY_DEBUG:-} -c "$dir/config" >"$TEST_HOME/sway.log" 2>&1 &
   PIDS_TO_KILL+=($!)
-  for _ in $(seq 200); do
-    [ -s "$dir/display" ] && break
-    sleep 0.05
-  done
-  [ -s "$dir/display" ] || fail "sway did not start: $(tail -n 20 "$TEST_HOME/sway.log")"
+  wait_for_file "$dir/display" || fail "sway did not start: $(tail -n 20 "$TEST_HOME/sway.log")"
   export WAYLAND_DISPLAY="$dir/runtime/wayland-1"
   # As sway tells its own clients.
   export XDG_CURRENT_DESKTOP=sway

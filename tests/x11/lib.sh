@@ -100,6 +100,15 @@ wait_until_started() {
   echo "$win"
 }
 
+# Waits until file $1 exists and is not empty; returns 1 after ~10 s.
+wait_for_file() {
+  for _ in $(seq 200); do
+    [ -s "$1" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
 # Waits until process $1 has ended; fails after $2 seconds.
 wait_for_exit() {
   local pid=$1 seconds=${2:-5}
