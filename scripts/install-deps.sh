@@ -4,9 +4,9 @@
 # altogether when nothing is missing. With the argument "dev" (or "fuzz") it
 # also installs what the checks CI runs need: clang for the sanitizer builds
 # and the fuzz targets, clang-format and clang-tidy (make lint, make
-# sanitize, make fuzz). With "kde" it adds KDE Plasma's compositor for the
-# KWin test (make test-kde): some 700 packages, so neither CI nor make test
-# installs it.
+# sanitize, make fuzz). With "kde" it adds KDE Plasma's compositor and its
+# protocols for the KWin test (make test-kde): some 700 packages, so neither
+# CI nor make test installs them.
 set -euo pipefail
 
 BUILD_PKGS=(
