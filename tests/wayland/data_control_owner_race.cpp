@@ -33,7 +33,7 @@ struct Client {
 
   bool Open() {
     if (!display) return false;
-    cvd::wayland::BindGlobals(display, registry, globals);
+    cvd::wayland::BindGlobals(display, registry, globals, cvd::wayland::Bind::ClipboardOnly);
     if (!globals.seat || !globals.dataControl) return false;
     device = zwlr_data_control_manager_v1_get_data_device(globals.dataControl, globals.seat);
     static const zwlr_data_control_device_v1_listener listener = {

@@ -39,9 +39,12 @@ check_program_log() {
   unexpected=$(grep -E '^corvinade\.[a-z_.]+: (warning|critical|fatal): ' "$TEST_HOME/corvinade.log" |
     grep -v -E '^corvinade\.sound: warning: no sound output' |
     { if [ -n "$EXPECTED_WARNINGS" ]; then grep -v -E "$EXPECTED_WARNINGS"; else cat; fi; } || true)
-  [ -z "$unexpected" ] && return 0
-  echo "FAIL: the program logged unexpected warnings:" >&2
-  echo "$unexpected" >&2
+  # A sanitizer build's report (a memory error, undefined behaviour).
+  local report
+  report=$(grep -E -A 12 '^==[0-9]+==ERROR: |: runtime error: ' "$TEST_HOME/corvinade.log" || true)
+  [ -z "$unexpected" ] && [ -z "$report" ] && return 0
+  [ -z "$unexpected" ] || { echo "FAIL: the program logged unexpected warnings:"; echo "$unexpected"; } >&2
+  [ -z "$report" ] || { echo "FAIL: a sanitizer report:"; echo "$report"; } >&2
   return 1
 }
 

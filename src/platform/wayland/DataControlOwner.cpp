@@ -36,7 +36,7 @@ const zwlr_data_control_device_v1_listener kDeviceListener = {
 DataControlOwner::DataControlOwner() {
   wl_display* display = wl_display_connect(nullptr);
   if (!display) return;
-  BindGlobals(display, registry_, globals_);
+  BindGlobals(display, registry_, globals_, Bind::ClipboardOnly);
   if (!globals_.seat || !globals_.dataControl) {
     DestroyGlobals(registry_, globals_);
     wl_display_disconnect(display);

@@ -38,6 +38,10 @@ void OnGlobal(void* data, wl_registry* registry, std::uint32_t name, const char*
   auto& globals = *static_cast<Globals*>(data);
   const std::string offered = interface;
   if (Ignored(offered)) return;
+  if (globals.what == Bind::ClipboardOnly && offered != "wl_seat" &&
+      offered.find("data_control") == std::string::npos) {
+    return;
+  }
   auto bind = [&](const wl_interface& what, std::uint32_t wanted) {
     return wl_registry_bind(registry, name, &what, std::min(version, wanted));
   };
@@ -65,7 +69,8 @@ const wl_registry_listener kRegistryListener = {OnGlobal, OnGlobalRemove};
 
 }  // namespace
 
-void BindGlobals(wl_display* display, wl_registry*& registry, Globals& globals) {
+void BindGlobals(wl_display* display, wl_registry*& registry, Globals& globals, Bind what) {
+  globals.what = what;
   registry = wl_display_get_registry(display);
   wl_registry_add_listener(registry, &kRegistryListener, &globals);
   wl_display_roundtrip(display);
