@@ -7,7 +7,7 @@
 #            compile_commands.json)
 # make test-kde  installs KDE Plasma's compositor (some 700 packages, not part
 #            of make test's set) and runs the KWin test
-# make sanitize  the tests under AddressSanitizer + UndefinedBehaviorSanitizer
+# make sanitize  every test under AddressSanitizer + UndefinedBehaviorSanitizer
 #            and the threaded parts under ThreadSanitizer (build-asan, build-tsan)
 # CMAKE_FLAGS adds CMake arguments, e.g. CMAKE_FLAGS=-DCORVINADE_WERROR=ON
 # (what CI builds with: warnings are errors).
