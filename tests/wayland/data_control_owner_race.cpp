@@ -30,6 +30,18 @@ struct Client {
   cvd::wayland::Globals globals;
   zwlr_data_control_device_v1* device = nullptr;
   zwlr_data_control_offer_v1* selection[2] = {nullptr, nullptr};  // clipboard, primary
+  zwlr_data_control_source_v1* taken[2] = {nullptr, nullptr};     // what Take set, until cancelled
+
+  ~Client() {
+    if (!display) return;
+    for (auto* offer : selection)
+      if (offer) zwlr_data_control_offer_v1_destroy(offer);
+    for (auto* source : taken)
+      if (source) zwlr_data_control_source_v1_destroy(source);
+    if (device) zwlr_data_control_device_v1_destroy(device);
+    cvd::wayland::DestroyGlobals(registry, globals);
+    wl_display_disconnect(display);
+  }
 
   bool Open() {
     if (!display) return false;
@@ -78,11 +90,17 @@ struct Client {
   void Take() {
     static const zwlr_data_control_source_v1_listener listener = {
         .send = [](void*, zwlr_data_control_source_v1*, const char*, std::int32_t fd) { close(fd); },
-        .cancelled = [](void*, zwlr_data_control_source_v1* source) { zwlr_data_control_source_v1_destroy(source); },
+        .cancelled =
+            [](void* data, zwlr_data_control_source_v1* source) {
+              for (auto*& mine : static_cast<Client*>(data)->taken)
+                if (mine == source) mine = nullptr;
+              zwlr_data_control_source_v1_destroy(source);
+            },
     };
     for (int which : {0, 1}) {
       zwlr_data_control_source_v1* source = zwlr_data_control_manager_v1_create_data_source(globals.dataControl);
-      zwlr_data_control_source_v1_add_listener(source, &listener, nullptr);
+      zwlr_data_control_source_v1_add_listener(source, &listener, this);
+      taken[which] = source;
       zwlr_data_control_source_v1_offer(source, kType);
       if (which == 0) {
         zwlr_data_control_device_v1_set_selection(device, source);

@@ -20,17 +20,6 @@ namespace {
 // A reader that takes nothing for this long is given up.
 constexpr std::time_t kStalledSeconds = 10;
 
-const zwlr_data_control_device_v1_listener kDeviceListener = {
-    .data_offer =
-        [](void*, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer) {
-          // Other programs' offers are read on the main connection.
-          zwlr_data_control_offer_v1_destroy(offer);
-        },
-    .selection = [](void*, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1*) {},
-    .finished = [](void*, zwlr_data_control_device_v1*) {},
-    .primary_selection = [](void*, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1*) {},
-};
-
 }  // namespace
 
 DataControlOwner::DataControlOwner() {
@@ -43,7 +32,13 @@ DataControlOwner::DataControlOwner() {
     return;
   }
   device_ = zwlr_data_control_manager_v1_get_data_device(globals_.dataControl, globals_.seat);
-  zwlr_data_control_device_v1_add_listener(device_, &kDeviceListener, this);
+  static const zwlr_data_control_device_v1_listener listener = {
+      .data_offer = OnDataOffer,
+      .selection = OnSelection,
+      .finished = [](void*, zwlr_data_control_device_v1*) {},
+      .primary_selection = OnSelection,
+  };
+  zwlr_data_control_device_v1_add_listener(device_, &listener, this);
   wl_display_roundtrip(display);
   wake_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   display_ = display;
@@ -59,6 +54,9 @@ DataControlOwner::~DataControlOwner() {
   const std::uint64_t one = 1;
   (void)!write(wake_, &one, sizeof one);
   thread_.join();
+  // Events read but not yet handed out would keep the offers they announce.
+  wl_display_dispatch_pending(display_);
+  for (auto* offer : announced_) zwlr_data_control_offer_v1_destroy(offer);
   for (Transfer& transfer : transfers_) close(transfer.fd);
   for (auto*& source : sources_)
     if (source) zwlr_data_control_source_v1_destroy(source);
@@ -117,6 +115,20 @@ void DataControlOwner::TakeSelections() {
   owned_ = text;
   done_ = ticket;
   answered_.notify_all();
+}
+
+void DataControlOwner::OnDataOffer(void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer) {
+  static_cast<DataControlOwner*>(data)->announced_.push_back(offer);
+}
+
+void DataControlOwner::OnSelection(void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer) {
+  // Other programs' offers are read on the main connection. Each offer is
+  // destroyed in the selection event that names it, not when announced:
+  // libwayland never frees an object destroyed while a queued event still
+  // names it, and one such offer per copy adds up over weeks.
+  if (!offer) return;
+  std::erase(static_cast<DataControlOwner*>(data)->announced_, offer);
+  zwlr_data_control_offer_v1_destroy(offer);
 }
 
 void DataControlOwner::OnSend(void* data, zwlr_data_control_source_v1*, const char*, std::int32_t fd) {

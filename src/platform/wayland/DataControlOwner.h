@@ -15,6 +15,7 @@
 #include "platform/wayland/WaylandGlobals.h"
 
 struct zwlr_data_control_device_v1;
+struct zwlr_data_control_offer_v1;
 struct zwlr_data_control_source_v1;
 
 namespace cvd::wayland {
@@ -48,6 +49,8 @@ class DataControlOwner {
   void Run();
   void TakeSelections();
   void Write(Transfer& transfer);
+  static void OnDataOffer(void* data, zwlr_data_control_device_v1* device, zwlr_data_control_offer_v1* offer);
+  static void OnSelection(void* data, zwlr_data_control_device_v1* device, zwlr_data_control_offer_v1* offer);
   static void OnSend(void* data, zwlr_data_control_source_v1* source, const char* type, std::int32_t fd);
   static void OnCancelled(void* data, zwlr_data_control_source_v1* source);
 
@@ -65,6 +68,7 @@ class DataControlOwner {
   bool stopping_ = false;
 
   zwlr_data_control_source_v1* sources_[2] = {nullptr, nullptr};  // the thread's own
+  std::vector<zwlr_data_control_offer_v1*> announced_;            // offers not yet named by a selection
   SharedText served_;
   std::vector<Transfer> transfers_;
   std::thread thread_;
