@@ -79,15 +79,6 @@ void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out, Separa
 
 void ReadBlockD(LineReader& in, TGroup& g) { ReadDisplayLines(in, g, NumberLines::Enciphered); }
 
-// Blocks E and F are forgiving: a line that is not a number keeps the field.
-void SetIfNumber(std::int32_t& field, LineReader& in) {
-  if (const auto value = ParseWholeNumber(in.Next())) {
-    field = *value;
-  } else {
-    in.NoteDamage();
-  }
-}
-
 void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& out, SeparatorRule rule) {
   GroupTable& table = out.table;
   const std::int32_t count = NumberOrThrow(in.Next());
@@ -123,16 +114,7 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
     }
   }
   if (!in.AtEnd()) {
-    for (int g = 1; g <= count; ++g) {
-      for (int b = 1; b <= groups[g].TotalButtons(); ++b) {
-        TColor font = groups[g].Buttons.FontColor(b);
-        TColor face = groups[g].Buttons.Color(b);
-        SetIfNumber(font, in);
-        SetIfNumber(face, in);
-        groups[g].Buttons.SetFontColor(b, font);
-        groups[g].Buttons.SetColor(b, face);
-      }
-    }
+    for (int g = 1; g <= count; ++g) ReadButtonColours(in, groups[g]);
   }
   // Anything after the last block is left for newer writers.
 }

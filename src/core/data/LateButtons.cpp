@@ -131,11 +131,10 @@ void LateButtons::HandOver(std::size_t key, ButtonList& list) {
     if (keys_[i] != key) continue;
     ButtonRun& run = runs_[i];
     if (run.failed) {
-      LineReader in(run.lines, false);
-      run.read = ReadButtons(in, run.count);
+      ReadRun(run);
       run.failed = false;
     }
-    list.Adopt(run.first, std::move(run.read));
+    list.Adopt(run.first, std::move(run.read), run.hasColours);
   }
 }
 
