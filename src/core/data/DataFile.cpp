@@ -296,7 +296,8 @@ DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file, co
   *told = parsed.out.missingSeparators > 0 || parsed.out.damagedLines > 0;
   const bool any = others.Runs() > 0;
   late->Give(std::move(others));
-  late->WaitUntilSeen();
+  // With nothing left to read, `seen` is over once `late` is gone; otherwise
+  // the caller waits for it (LateButtons::WaitUntilSeen) only when it must.
   if (!any) late.reset();
   return std::move(parsed.out);
 }

@@ -73,6 +73,12 @@ class JournaledDataStore : public DataFileStore {
 
  private:
   void KeepDamagedJournal(const std::string& path, const JournalReading& reading);
+  // Replays what the journal of dataDir_ holds beyond the data file with
+  // `mark` and opens it for new clips.
+  void OpenJournal(const std::string& mark);
+  // Opens the journal whose mark was still being taken (waiting for it);
+  // runs before anything writes the journal or the data file.
+  void SettleJournal();
 
   GroupTable& table_;
   std::string programDir_;
@@ -90,6 +96,13 @@ class JournaledDataStore : public DataFileStore {
   EventLoop& loop_;
   int shownPosition_ = -1;  // none: the whole file before LoadData returns
   std::shared_ptr<LateButtons> late_;
+  // A big data file's mark, taken on its reading thread while the window
+  // comes up; `from` is null once the journal is open.
+  struct LateMark {
+    std::shared_ptr<LateButtons> from;
+    std::shared_ptr<const std::string> mark;  // set before from->WaitUntilSeen() returns
+    std::string fallback;                     // when no mark could be taken
+  } lateMark_;
   // Guards what the reading thread posts against a store already gone.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
