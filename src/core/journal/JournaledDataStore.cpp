@@ -13,6 +13,10 @@ namespace cvd {
 namespace {
 
 constexpr int kNoticeSeconds = 20;
+// The other groups of a big file are deciphered this long after the load:
+// begun as soon as the loop ran, they took one of two cores while the X
+// server and the window manager were still putting the window on screen.
+constexpr int kLateReadDelayMs = 300;
 
 // A journal without entries or damage gives the same table whichever data
 // file it belongs to: only the mark it is opened with depends on that.
@@ -132,10 +136,10 @@ void JournaledDataStore::OpenJournal(const std::string& mark) {
 
 void JournaledDataStore::ReadLateGroupsSoon() {
   if (!late_) return;
-  loop_.Post([alive = std::weak_ptr<bool>(alive_), late = std::weak_ptr<LateButtons>(late_)] {
-    const std::shared_ptr<LateButtons> reading = late.lock();
-    if (alive.lock() && reading) reading->Begin();
+  lateTimer_ = loop_.CreateTimer(kLateReadDelayMs, true, [late = std::weak_ptr<LateButtons>(late_)] {
+    if (const std::shared_ptr<LateButtons> reading = late.lock()) reading->Begin();
   });
+  lateTimer_->Start();
 }
 
 void JournaledDataStore::TakeLateGroups() {

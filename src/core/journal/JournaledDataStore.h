@@ -46,7 +46,7 @@ class JournaledDataStore : public DataFileStore {
   void TakeLateGroups();
   // Some groups' buttons are still being read.
   bool ReadingLate() const { return late_ != nullptr; }
-  // Once the event loop runs (at start-up the window is up by then), the
+  // A moment after the load (at start-up the window is up by then), the
   // groups not on screen are deciphered; a use of one starts it at once.
   void ReadLateGroupsSoon();
   // Marks the journal, replaces the data file atomically, then starts the
@@ -93,6 +93,7 @@ class JournaledDataStore : public DataFileStore {
   std::vector<JournalEntry> pending_;  // not yet on the disk, oldest first
   bool outage_ = false;                // the user was told; cleared when writing works again
   std::unique_ptr<Timer> retryTimer_;
+  std::unique_ptr<Timer> lateTimer_;  // starts the reading of the groups not on screen
   EventLoop& loop_;
   int shownPosition_ = -1;  // none: the whole file before LoadData returns
   std::shared_ptr<LateButtons> late_;
