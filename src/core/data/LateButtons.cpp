@@ -79,6 +79,11 @@ void LateButtons::Read() {
 }
 
 void LateButtons::Work() {
+  {
+    // Hashing the whole file took CPU from the window coming up too.
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return seenWanted_ || begun_; });
+  }
   See();
   {
     std::unique_lock lock(mutex_);
@@ -108,6 +113,8 @@ void LateButtons::Give(DeferredDecipher&& runs) {
 
 void LateButtons::WaitUntilSeen() {
   std::unique_lock lock(mutex_);
+  seenWanted_ = true;
+  changed_.notify_all();
   changed_.wait(lock, [this] { return seenDone_; });
 }
 
