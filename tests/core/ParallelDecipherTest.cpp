@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/data/Cipher.h"
 #include "core/data/DataFile.h"
 #include "core/data/GroupFile.h"
@@ -77,6 +79,35 @@ TEST(ParallelDecipher, ABigDataFileReadsBackWhatWasWritten) {
     const TButton& want = table.Groups[2].Buttons[b];
     const TButton& got = group.group.Buttons[b];
     ASSERT_EQ(std::tie(got.Name, got.Hint, got.Text), std::tie(want.Name, want.Hint, want.Text)) << b;
+  }
+}
+
+// Colour lines that are not numbers leave a button's default colours, as in
+// a small file, whichever run of its group the button is read in.
+TEST(ParallelDecipher, ABigFilesDamagedColourLinesKeepTheDefaults) {
+  GroupTable table;
+  table.Groups.resize(1);
+  table.Groups.push_back(test::SampleGroup("Big", 1100, 1000, 1));
+  table.GroupList.push_back("Big");
+  for (std::size_t b = 1; b <= 2100; ++b) table.Groups[1].Buttons.SetText(b, std::string(200, 't'));
+  std::string bytes = WriteDataFile(table);
+  ASSERT_GE(bytes.size(), DeferredDecipher::kMinBytes);
+  const std::size_t last = test::Lines(bytes).size();  // the face colour of button 2100
+  const auto fontLine = [last](std::size_t b) { return last - 2 * (2100 - b) - 1; };
+  // Button, whether its face line is the damaged one, the colours read.
+  const std::tuple<std::size_t, bool, TColor, TColor> cases[] = {
+      {2050, false, clRed, table.Groups[1].Buttons.Color(2050)},         // permanent, third run
+      {1099, false, clBlack, table.Groups[1].Buttons.Color(1099)},       // clip, second run
+      {1500, true, table.Groups[1].Buttons.FontColor(1500), clBtnFace},  // permanent, second run
+  };
+  for (const auto& [b, face, font, color] : cases) bytes = test::WithLine(bytes, fontLine(b) + (face ? 1 : 0), "x");
+  const DataFileContents read = ReadDataFile(bytes, LegacyDisplay{});
+  ASSERT_EQ(read.status, DataFileStatus::Ok);
+  EXPECT_EQ(read.damagedLines, std::size(cases));
+  for (const auto& [b, face, font, color] : cases) {
+    EXPECT_EQ(std::pair(read.table.Groups[1].Buttons.FontColor(b), read.table.Groups[1].Buttons.Color(b)),
+              std::pair(font, color))
+        << b;
   }
 }
 

@@ -83,6 +83,12 @@ void ButtonList::resize(std::size_t count, const TButton& fill) {
     erase(count, size());
     return;
   }
+  if (fill == TButton{}) {
+    // A new record is an empty button already: a big file's groups get
+    // their slots without a store write each.
+    records_.resize(count);
+    return;
+  }
   const std::size_t old = size();
   reserve(count, store_.size() + (count - old) * (fill.Name.size() + fill.Hint.size() + fill.Text.size()));
   records_.resize(count);
@@ -203,7 +209,7 @@ void ButtonList::reserve(std::size_t count, std::size_t chars) {
   store_.reserve(chars);
 }
 
-void ButtonList::Adopt(std::size_t first, ButtonList&& part) {
+void ButtonList::Adopt(std::size_t first, ButtonList&& part, bool colours) {
   if (first + part.size() > size()) throw std::out_of_range("ButtonList::Adopt");
   WaitForStrings();
   part.WaitForStrings();
@@ -224,6 +230,10 @@ void ButtonList::Adopt(std::size_t first, ButtonList&& part) {
     Record& r = records_[first + k];
     r.offset = static_cast<std::uint32_t>(part.records_[k].offset + shift);
     r.SetTotal(part.records_[k].Total());
+    if (colours) {
+      r.fontColor = part.records_[k].fontColor;
+      r.color = part.records_[k].color;
+    }
   }
   part.clear();
   CompactIfWasteful();

@@ -73,8 +73,14 @@ class ButtonList {
     return View(records_[i], 2);
   }
   bool Used(std::size_t i) const { return records_[i].Used(); }
-  TColor FontColor(std::size_t i) const { return records_[i].fontColor; }
-  TColor Color(std::size_t i) const { return records_[i].color; }
+  TColor FontColor(std::size_t i) const {
+    WaitForStrings();
+    return records_[i].fontColor;
+  }
+  TColor Color(std::size_t i) const {
+    WaitForStrings();
+    return records_[i].color;
+  }
 
   void Set(std::size_t i, const TButton& button);
   void SetStrings(std::size_t i, std::string_view name, std::string_view hint, std::string_view text);
@@ -82,8 +88,14 @@ class ButtonList {
   void SetHint(std::size_t i, std::string_view hint) { SetStrings(i, Name(i), hint, Text(i)); }
   void SetText(std::size_t i, std::string_view text) { SetStrings(i, Name(i), Hint(i), text); }
   void SetUsed(std::size_t i, bool used) { records_.at(i).SetUsed(used); }
-  void SetFontColor(std::size_t i, TColor color) { records_.at(i).fontColor = color; }
-  void SetColor(std::size_t i, TColor color) { records_.at(i).color = color; }
+  void SetFontColor(std::size_t i, TColor color) {
+    WaitForStrings();
+    records_.at(i).fontColor = color;
+  }
+  void SetColor(std::size_t i, TColor color) {
+    WaitForStrings();
+    records_.at(i).color = color;
+  }
 
   void insert(std::size_t at, const TButton& button);
   void push_back(const TButton& button) { insert(size(), button); }
@@ -96,10 +108,10 @@ class ButtonList {
 
   // Room for `count` buttons with `chars` characters in all.
   void reserve(std::size_t count, std::size_t chars);
-  // Buttons [first, first + part.size()) take the strings of `part` and
-  // keep their colours and marks; a list that holds no characters yet takes
-  // the part's store as it is.
-  void Adopt(std::size_t first, ButtonList&& part);
+  // Buttons [first, first + part.size()) take the strings of `part` (and
+  // its colours with `colours`) and keep their marks; a list that holds no
+  // characters yet takes the part's store as it is.
+  void Adopt(std::size_t first, ButtonList&& part, bool colours = false);
   // Gives back the room that changes left behind.
   void Compact();
   // Bytes the store holds, live ones and left-behind ones.
@@ -108,9 +120,10 @@ class ButtonList {
     return store_.size();
   }
 
-  // The buttons' strings are being read by `late` (their number, colours
-  // and used marks are here already): every member that reads or changes
-  // strings, or moves buttons, first waits for them and takes them over.
+  // The buttons' strings and colours are being read by `late` (their
+  // number and used marks are here already): every member that reads or
+  // changes strings or colours, or moves buttons, first waits for them and
+  // takes them over.
   // clear() and assign() need not wait.
   void AwaitStrings(std::shared_ptr<LateButtons> late, std::size_t key) {
     late_ = std::move(late);

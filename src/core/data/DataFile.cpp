@@ -79,15 +79,6 @@ void ReadBlockA(LineReader& in, GroupTable& table, DataFileContents& out, Separa
 
 void ReadBlockD(LineReader& in, TGroup& g) { ReadDisplayLines(in, g, NumberLines::Enciphered); }
 
-// Blocks E and F are forgiving: a line that is not a number keeps the field.
-void SetIfNumber(std::int32_t& field, LineReader& in) {
-  if (const auto value = ParseWholeNumber(in.Next())) {
-    field = *value;
-  } else {
-    in.NoteDamage();
-  }
-}
-
 void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& out, SeparatorRule rule) {
   GroupTable& table = out.table;
   const std::int32_t count = NumberOrThrow(in.Next());
@@ -123,16 +114,7 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
     }
   }
   if (!in.AtEnd()) {
-    for (int g = 1; g <= count; ++g) {
-      for (int b = 1; b <= groups[g].TotalButtons(); ++b) {
-        TColor font = groups[g].Buttons.FontColor(b);
-        TColor face = groups[g].Buttons.Color(b);
-        SetIfNumber(font, in);
-        SetIfNumber(face, in);
-        groups[g].Buttons.SetFontColor(b, font);
-        groups[g].Buttons.SetColor(b, face);
-      }
-    }
+    for (int g = 1; g <= count; ++g) ReadButtonColours(in, groups[g]);
   }
   // Anything after the last block is left for newer writers.
 }
@@ -314,7 +296,8 @@ DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file, co
   *told = parsed.out.missingSeparators > 0 || parsed.out.damagedLines > 0;
   const bool any = others.Runs() > 0;
   late->Give(std::move(others));
-  late->WaitUntilSeen();
+  // With nothing left to read, `seen` is over once `late` is gone; otherwise
+  // the caller waits for it (LateButtons::WaitUntilSeen) only when it must.
   if (!any) late.reset();
   return std::move(parsed.out);
 }

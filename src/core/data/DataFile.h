@@ -97,8 +97,9 @@ struct ReadAhead {
 // same way, with one message.
 // `seen`, when given, gets the file's bytes once they are read, so that a
 // caller who needs them (the journal's mark) does not read the file again;
-// for a big file it runs on a thread of its own while the file is read,
-// and has run when LoadDataFile returns.
+// for a big file it runs on a thread of its own while the file is read.
+// It has run when LoadDataFile returns, unless the result's `late` is set:
+// then `late->WaitUntilSeen()` waits for it.
 using DataBytesSeen = std::function<void(std::string_view bytes)>;
 DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const std::string& programDir,
                             const LegacyDisplay& legacy, const DataBytesSeen& seen = {}, const ReadAhead& ahead = {});

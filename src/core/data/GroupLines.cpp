@@ -13,9 +13,32 @@ void ReadPlaceAndButtons(LineReader& in, TGroup& g) {
   g.Buttons.clear();
   g.Buttons.resize(static_cast<std::size_t>(g.TotalButtons()) + 1);
   in.NextButtons(g.Buttons, 1, static_cast<std::size_t>(g.TotalButtons()));
-  for (int b = 1; b <= g.TotalButtons(); ++b) {
-    g.Buttons.SetFontColor(b, b > g.NumClipButtons ? clRed : clBlack);
-    g.Buttons.SetColor(b, clBtnFace);
+  // New slots are black on the button face: only the permanent buttons change.
+  const auto clips = static_cast<std::size_t>(g.NumClipButtons);
+  for (auto b = clips + 1; b <= static_cast<std::size_t>(g.TotalButtons()); ++b)
+    g.Buttons.SetFontColor(b, DefaultFontColor(b, clips));
+}
+
+void ReadButtonColours(LineReader& in, TGroup& g) {
+  const auto clips = static_cast<std::size_t>(g.NumClipButtons);
+  std::size_t b = 1;
+  const auto total = static_cast<std::size_t>(g.TotalButtons());
+  // Runs left for later get their colour lines, to be read with them.
+  for (ButtonRun* run; b <= total && (run = in.NextDeferredRun(g.Buttons));) {
+    const std::size_t start = in.Position();
+    in.Skip(2 * run->count);
+    run->colours = in.Lines(start);
+    run->hasColours = true;
+    run->clips = clips;
+    b += run->count;
+  }
+  for (; b <= total; ++b) {
+    TColor font = g.Buttons.FontColor(b);
+    TColor face = g.Buttons.Color(b);
+    SetIfNumber(font, in);
+    SetIfNumber(face, in);
+    g.Buttons.SetFontColor(b, font);
+    g.Buttons.SetColor(b, face);
   }
 }
 

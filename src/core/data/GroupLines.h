@@ -14,6 +14,15 @@ void ReadPlaceAndButtons(LineReader& in, TGroup& g);
 // them; group files write them plain.
 enum class NumberLines { Plain, Enciphered };
 
+// The colour a button's caption has when the file gives none: red for
+// the permanent ones after the `clips` clip buttons.
+inline TColor DefaultFontColor(std::size_t button, std::size_t clips) { return button > clips ? clRed : clBlack; }
+
+// Two lines a button, its font and face colour; a line that is not a number
+// keeps the colour read so far. In a big file they are read with the
+// buttons' names (see LineReader::NextButtons).
+void ReadButtonColours(LineReader& in, TGroup& g);
+
 // Throws on a number line that is not a whole number, as the readers expect.
 void ReadDisplayLines(LineReader& in, TGroup& g, NumberLines numbers);
 void WriteDisplayLines(LineWriter& out, const TGroup& g, NumberLines numbers);

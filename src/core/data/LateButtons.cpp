@@ -79,6 +79,11 @@ void LateButtons::Read() {
 }
 
 void LateButtons::Work() {
+  {
+    // Hashing the whole file took CPU from the window coming up too.
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return seenWanted_ || begun_; });
+  }
   See();
   {
     std::unique_lock lock(mutex_);
@@ -108,6 +113,8 @@ void LateButtons::Give(DeferredDecipher&& runs) {
 
 void LateButtons::WaitUntilSeen() {
   std::unique_lock lock(mutex_);
+  seenWanted_ = true;
+  changed_.notify_all();
   changed_.wait(lock, [this] { return seenDone_; });
 }
 
@@ -131,11 +138,10 @@ void LateButtons::HandOver(std::size_t key, ButtonList& list) {
     if (keys_[i] != key) continue;
     ButtonRun& run = runs_[i];
     if (run.failed) {
-      LineReader in(run.lines, false);
-      run.read = ReadButtons(in, run.count);
+      ReadRun(run);
       run.failed = false;
     }
-    list.Adopt(run.first, std::move(run.read));
+    list.Adopt(run.first, std::move(run.read), run.hasColours);
   }
 }
 

@@ -21,7 +21,8 @@ namespace cvd {
 
 class LateButtons : public std::enable_shared_from_this<LateButtons> {
  public:
-  // Runs on the thread with the file's bytes as soon as it starts.
+  // Runs on the thread with the file's bytes when the reading begins or
+  // something waits for it (WaitUntilSeen), whichever comes first.
   using Seen = std::function<void(std::string_view bytes)>;
   // Runs on the thread once every value is deciphered, with the bytes and
   // the count of values that did not decipher cleanly; returns what the
@@ -41,7 +42,7 @@ class LateButtons : public std::enable_shared_from_this<LateButtons> {
   // The runs to decipher; every list they fill waits for them from now on.
   // Called once, on the thread that owns the lists.
   void Give(DeferredDecipher&& runs);
-  // Waits until `seen` has run.
+  // Has `seen` run now, if it has not yet, and waits until it has.
   void WaitUntilSeen();
   // The thread deciphers from now on; until then (or until something waits
   // for it) a window coming up has the cores to itself.
@@ -70,6 +71,7 @@ class LateButtons : public std::enable_shared_from_this<LateButtons> {
   std::thread thread_;
   std::mutex mutex_;
   std::condition_variable changed_;
+  bool seenWanted_ = false;
   bool seenDone_ = false;
   bool given_ = false;
   bool begun_ = false;

@@ -21,6 +21,10 @@ class LineReader {
       : bytes_(bytes), deferred_(mayDefer && bytes.size() >= DeferredDecipher::kMinBytes) {}
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   std::string_view Next();
+  // Moves past `lines` lines as that many Next() calls would, without
+  // looking at each: a big file's lines are only counted where the reader
+  // needs just where they end.
+  void Skip(std::size_t lines);
   std::string NextDeciphered();
   // A flag line: true only for "TRUE"; anything but "TRUE" or "FALSE" counts
   // as damage.
@@ -41,6 +45,12 @@ class LineReader {
   void FinishDeciphering(unsigned threads = 0) { damaged_ += pending_.Run(threads); }
   // The buttons NextButtons left for later, but those of `keep`.
   DeferredDecipher SplitOffDeferred(const ButtonList* keep) { return pending_.SplitOff(keep); }
+  // The next run NextButtons left for later that is `list`'s and has no
+  // colour lines yet (see ReadButtonColours), or null.
+  ButtonRun* NextDeferredRun(const ButtonList& list) { return pending_.NextRunWithoutColours(list); }
+  // Where the next line starts, and the bytes from `start` up to there.
+  std::size_t Position() const { return pos_; }
+  std::string_view Lines(std::size_t start) const { return bytes_.substr(start, pos_ - start); }
   // Number of the line read last (1-based; counts reads past the end too).
   std::size_t LineNumber() const { return lineNumber_; }
   // Lines not yet read (a partial last line counts as one), counted up to
@@ -105,6 +115,10 @@ inline constexpr std::int32_t kMaxButtonsOfAKind = 100000;
 // Thrown by the readers below for a number line that cannot be read; the
 // file readers catch it and report the file as damaged.
 struct UnreadableLine {};
+
+// Sets `field` to the next line's number; a line that is not one keeps the
+// field and counts as damage (the forgiving blocks).
+void SetIfNumber(std::int32_t& field, LineReader& in);
 
 // A whole number, or UnreadableLine.
 std::int32_t NumberOrThrow(std::string_view line);

@@ -6,10 +6,30 @@
 #include <system_error>
 #include <thread>
 
+#include "core/data/GroupLines.h"
 #include "core/data/LineFile.h"
 #include "core/log/Log.h"
 
 namespace cvd {
+
+std::size_t ReadRun(ButtonRun& run) {
+  LineReader in(run.lines, false);
+  run.read = ReadButtons(in, run.count);
+  std::size_t damaged = in.Damaged();
+  if (run.hasColours) {
+    LineReader colours(run.colours, false);
+    for (std::size_t k = 0; k < run.count; ++k) {
+      TColor font = DefaultFontColor(run.first + k, run.clips);
+      TColor face = clBtnFace;
+      SetIfNumber(font, colours);
+      SetIfNumber(face, colours);
+      run.read.SetFontColor(k, font);
+      run.read.SetColor(k, face);
+    }
+    damaged += colours.Damaged();
+  }
+  return damaged;
+}
 
 std::size_t DecipherRuns(std::vector<ButtonRun>& runs, unsigned threads) {
   if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
@@ -19,9 +39,7 @@ std::size_t DecipherRuns(std::vector<ButtonRun>& runs, unsigned threads) {
   auto work = [&runs, &next, &damaged] {
     for (std::size_t i = next++; i < runs.size(); i = next++) {
       try {
-        LineReader in(runs[i].lines, false);
-        runs[i].read = ReadButtons(in, runs[i].count);
-        damaged += in.Damaged();
+        damaged += ReadRun(runs[i]);
       } catch (const std::bad_alloc&) {
         // The run is read again where its buttons are wanted.
         runs[i].read = ButtonList{};
@@ -46,15 +64,12 @@ std::size_t DeferredDecipher::Run(unsigned threads) {
   // read on different threads.
   for (std::size_t i = 0; i < runs_.size(); ++i) {
     ButtonRun& run = runs_[i];
-    if (run.failed) {
-      LineReader in(run.lines, false);
-      run.read = ReadButtons(in, run.count);
-      damaged += in.Damaged();
-    }
-    lists_[i]->Adopt(run.first, std::move(run.read));
+    if (run.failed) damaged += ReadRun(run);
+    lists_[i]->Adopt(run.first, std::move(run.read), run.hasColours);
   }
   runs_.clear();
   lists_.clear();
+  coloured_ = 0;
   return damaged;
 }
 

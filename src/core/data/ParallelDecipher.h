@@ -21,7 +21,17 @@ struct ButtonRun {
   std::size_t count = 0;
   ButtonList read;      // filled by DecipherRuns
   bool failed = false;  // reading it ran out of memory: `read` is not whole
+  // The font and face colour of each button (two lines a button), when the
+  // file has them; a line that is not a number leaves the button's default
+  // colours (those of a permanent button from button `clips` + 1 on).
+  bool hasColours = false;
+  std::string_view colours;
+  std::size_t clips = 0;
 };
+
+// Reads `run` into its `read` list; returns how many values did not read
+// cleanly.
+std::size_t ReadRun(ButtonRun& run);
 
 // Deciphers every run into its own `read` (threads 0: one per core, at most
 // 8); returns how many values did not decipher cleanly. Missing lines give
@@ -46,6 +56,12 @@ class DeferredDecipher {
   // returns how many values did not decipher cleanly.
   std::size_t Run(unsigned threads = 0);
   std::size_t Runs() const { return runs_.size(); }
+  // The next run of `list` not yet given its colour lines, in the order the
+  // runs were added; null when the next run is another list's.
+  ButtonRun* NextRunWithoutColours(const ButtonList& list) {
+    if (coloured_ >= runs_.size() || lists_[coloured_] != &list) return nullptr;
+    return &runs_[coloured_++];
+  }
   // The runs of every list but `keep`, taken out of this one (for
   // LateButtons::Give).
   DeferredDecipher SplitOff(const ButtonList* keep);
@@ -55,6 +71,7 @@ class DeferredDecipher {
 
   std::vector<ButtonRun> runs_;
   std::vector<ButtonList*> lists_;  // the list of each run
+  std::size_t coloured_ = 0;        // runs given their colour lines
 };
 
 }  // namespace cvd

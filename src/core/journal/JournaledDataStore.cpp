@@ -13,6 +13,16 @@ namespace cvd {
 namespace {
 
 constexpr int kNoticeSeconds = 20;
+// The other groups of a big file are deciphered this long after the load:
+// begun as soon as the loop ran, they took one of two cores while the X
+// server and the window manager were still putting the window on screen.
+constexpr int kLateReadDelayMs = 300;
+
+// A journal without entries or damage gives the same table whichever data
+// file it belongs to: only the mark it is opened with depends on that.
+bool NothingToReplay(const JournalReading& reading) {
+  return reading.error.empty() && reading.entriesSeen == 0 && reading.damagedLines == 0;
+}
 
 std::string OutageText(const std::string& reason) {
   return "New clips cannot be written to the clip journal (" + reason +
@@ -50,6 +60,7 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
   replayed_ = 0;
   pending_.clear();
   late_.reset();
+  lateMark_ = {};
   ReadAhead ahead;
   if (shownPosition_ >= 0) {
     ahead.shown = [position = shownPosition_](const GroupTable& table) {
@@ -62,18 +73,43 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
       });
     };
   }
-  // The mark comes from the bytes the load read: the file is read once.
-  std::string mark;
-  const DataLoadResult loaded = cvd::LoadData(
-      table_, dataDir, programDir_, legacy, ui_, [&mark](std::string_view bytes) { mark = DataBytesMark(bytes); },
-      ahead);
+  // The mark comes from the bytes the load read: the file is read once. For
+  // a big file it is taken on the reading thread, which then has the journal
+  // opened (see SettleJournal).
+  auto mark = std::make_shared<std::string>();
+  auto seen = [mark, &loop = loop_, alive = std::weak_ptr<bool>(alive_), this](std::string_view bytes) {
+    *mark = DataBytesMark(bytes);
+    loop.Post([alive, this] {
+      if (alive.lock()) SettleJournal();
+    });
+  };
+  const DataLoadResult loaded = cvd::LoadData(table_, dataDir, programDir_, legacy, ui_, seen, ahead);
   late_ = loaded.late;
   // At start-up the window is laid out and shown before the loop runs this.
   ReadLateGroupsSoon();
-  if (mark.empty()) mark = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
   dataDir_ = dataDir;
+  const std::string fallback = loaded.status == DataLoadStatus::NoFile ? kNoDataFileMark : kUnreadableDataFileMark;
+  if (late_ && NothingToReplay(ReadJournal(dataDir + kJournalFileName, std::string(), files_))) {
+    // The journal adds nothing to the table whatever the mark: the window
+    // need not wait for the hash of the whole file.
+    lateMark_ = {late_, mark, fallback};
+    return;
+  }
+  if (late_) late_->WaitUntilSeen();
+  OpenJournal(mark->empty() ? fallback : *mark);
+}
+
+void JournaledDataStore::SettleJournal() {
+  if (!lateMark_.from) return;
+  const LateMark late = std::move(lateMark_);
+  lateMark_ = {};
+  late.from->WaitUntilSeen();
+  OpenJournal(late.mark->empty() ? late.fallback : *late.mark);
+}
+
+void JournaledDataStore::OpenJournal(const std::string& mark) {
   diskMark_ = mark;
-  const std::string path = dataDir + kJournalFileName;
+  const std::string path = dataDir_ + kJournalFileName;
   const JournalReading reading = ReadJournal(path, mark, files_);
   const bool damaged = !reading.error.empty() || reading.unreadLines > 0;
   if (damaged) KeepDamagedJournal(path, reading);
@@ -93,17 +129,17 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
     std::string error;
     // On failure the journal on disk still covers the replay; one that could
     // not be opened is about to be started afresh, so it gets them again.
-    if (!SaveData(dataDir, error) && !journal_.IsOpen()) pending_ = reading.entries;
+    if (!SaveData(dataDir_, error) && !journal_.IsOpen()) pending_ = reading.entries;
   }
   Flush();
 }
 
 void JournaledDataStore::ReadLateGroupsSoon() {
   if (!late_) return;
-  loop_.Post([alive = std::weak_ptr<bool>(alive_), late = std::weak_ptr<LateButtons>(late_)] {
-    const std::shared_ptr<LateButtons> reading = late.lock();
-    if (alive.lock() && reading) reading->Begin();
+  lateTimer_ = loop_.CreateTimer(kLateReadDelayMs, true, [late = std::weak_ptr<LateButtons>(late_)] {
+    if (const std::shared_ptr<LateButtons> reading = late.lock()) reading->Begin();
   });
+  lateTimer_->Start();
 }
 
 void JournaledDataStore::TakeLateGroups() {
@@ -132,6 +168,7 @@ void JournaledDataStore::KeepDamagedJournal(const std::string& path, const Journ
 }
 
 bool JournaledDataStore::SaveData(const std::string& dataDir, std::string& error) {
+  SettleJournal();
   const std::string path = dataDir + kJournalFileName;
   const std::string bytes = WriteDataFile(table_);
   const std::string mark = DataBytesMark(bytes);
@@ -169,6 +206,7 @@ bool JournaledDataStore::RecordShifted(const TGroup& group, int count) {
 }
 
 bool JournaledDataStore::Flush() {
+  SettleJournal();
   if (dataDir_.empty()) return false;  // nothing loaded yet: nothing to extend
   const std::string path = dataDir_ + kJournalFileName;
   std::string error;

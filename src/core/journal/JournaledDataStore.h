@@ -46,7 +46,7 @@ class JournaledDataStore : public DataFileStore {
   void TakeLateGroups();
   // Some groups' buttons are still being read.
   bool ReadingLate() const { return late_ != nullptr; }
-  // Once the event loop runs (at start-up the window is up by then), the
+  // A moment after the load (at start-up the window is up by then), the
   // groups not on screen are deciphered; a use of one starts it at once.
   void ReadLateGroupsSoon();
   // Marks the journal, replaces the data file atomically, then starts the
@@ -73,6 +73,12 @@ class JournaledDataStore : public DataFileStore {
 
  private:
   void KeepDamagedJournal(const std::string& path, const JournalReading& reading);
+  // Replays what the journal of dataDir_ holds beyond the data file with
+  // `mark` and opens it for new clips.
+  void OpenJournal(const std::string& mark);
+  // Opens the journal whose mark was still being taken (waiting for it);
+  // runs before anything writes the journal or the data file.
+  void SettleJournal();
 
   GroupTable& table_;
   std::string programDir_;
@@ -87,9 +93,17 @@ class JournaledDataStore : public DataFileStore {
   std::vector<JournalEntry> pending_;  // not yet on the disk, oldest first
   bool outage_ = false;                // the user was told; cleared when writing works again
   std::unique_ptr<Timer> retryTimer_;
+  std::unique_ptr<Timer> lateTimer_;  // starts the reading of the groups not on screen
   EventLoop& loop_;
   int shownPosition_ = -1;  // none: the whole file before LoadData returns
   std::shared_ptr<LateButtons> late_;
+  // A big data file's mark, taken on its reading thread while the window
+  // comes up; `from` is null once the journal is open.
+  struct LateMark {
+    std::shared_ptr<LateButtons> from;
+    std::shared_ptr<const std::string> mark;  // set before from->WaitUntilSeen() returns
+    std::string fallback;                     // when no mark could be taken
+  } lateMark_;
   // Guards what the reading thread posts against a store already gone.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

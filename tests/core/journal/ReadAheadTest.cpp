@@ -2,10 +2,12 @@
 // their own: nothing that reads them meanwhile may see them half read.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 #include "core/data/DataFile.h"
 #include "core/data/ParallelDecipher.h"
+#include "core/journal/ClipJournal.h"
 #include "core/journal/JournaledDataStore.h"
 #include "core/search/SearchScan.h"
 #include "core/window/ButtonWindow.h"
@@ -103,6 +105,44 @@ TEST_F(ReadAheadTest, AGroupSwitchAndASearchDuringTheReadSeeEveryButton) {
     SCOPED_TRACE(what);
     Load(0);
     look();
+  }
+}
+
+// The data file's mark may still be being taken while the window comes up:
+// the journal must neither lose a replay to that nor be opened without it.
+TEST_F(ReadAheadTest, TheJournalIsOpenedWithTheMarkOfTheFileRead) {
+  const std::string ours = JournalMarkLine(DataBytesMark(original));
+  const std::string other = JournalMarkLine(DataBytesMark("another file"));
+  const std::string clip = JournalEntryLine({JournalKind::Fill, "Group 2", "late clip", "late clip"});
+  const struct {
+    const char* what;
+    std::string journal;  // empty: none
+    int replayed;
+    bool setAside;
+  } cases[] = {
+      {"no journal", "", 0, false},
+      {"our mark only", ours, 0, false},
+      {"another mark only", other, 0, false},
+      {"our mark and a clip", ours + clip, 1, false},
+      {"another mark and a clip", other + clip, 0, true},
+  };
+  const std::string journal = dir.Path() + kJournalFileName;
+  const std::string aside = journal + kUnusedJournalSuffix;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::remove(journal.c_str());
+    std::remove(aside.c_str());
+    std::string error;
+    ASSERT_TRUE(SaveData(written, dir.Path(), &error)) << error;
+    if (!c.journal.empty()) dir.Write(kJournalFileName, c.journal);
+    store.ShowFirst(0);
+    store.LoadData(dir.Path(), LegacyDisplay{});
+    EXPECT_EQ(store.ReplayedAtLoad(), c.replayed);
+    // The first clip's flush is the latest the journal may be opened.
+    EXPECT_TRUE(store.Flush());
+    const JournalReading reading = ReadJournal(journal, DataBytesMark(dir.Read(kDataFileName)));
+    EXPECT_TRUE(reading.matched && reading.entries.empty());
+    EXPECT_EQ(dir.Exists(std::string(kJournalFileName) + kUnusedJournalSuffix), c.setAside);
   }
 }
 
