@@ -67,8 +67,8 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
       const int count = static_cast<int>(table.GroupList.size());
       return count > 0 ? table.FindGroup(table.GroupList[StartListPosition(position, count)]) : -1;
     };
-    ahead.ready = [&loop = loop_, alive = std::weak_ptr<bool>(alive_), this] {
-      loop.Post([alive, this] {
+    ahead.ready = [post = readerPosts_.Post(), alive = std::weak_ptr<bool>(alive_), this] {
+      post([alive, this] {
         if (alive.lock()) TakeLateGroups();
       });
     };
@@ -77,9 +77,9 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
   // a big file it is taken on the reading thread, which then has the journal
   // opened (see SettleJournal).
   auto mark = std::make_shared<std::string>();
-  auto seen = [mark, &loop = loop_, alive = std::weak_ptr<bool>(alive_), this](std::string_view bytes) {
+  auto seen = [mark, post = readerPosts_.Post(), alive = std::weak_ptr<bool>(alive_), this](std::string_view bytes) {
     *mark = DataBytesMark(bytes);
-    loop.Post([alive, this] {
+    post([alive, this] {
       if (alive.lock()) SettleJournal();
     });
   };

@@ -18,6 +18,7 @@
 #include "core/journal/JournalFiles.h"
 #include "core/ports/EventLoop.h"
 #include "core/settings/DataFileStore.h"
+#include "core/util/PostGate.h"
 
 namespace cvd {
 
@@ -104,8 +105,10 @@ class JournaledDataStore : public DataFileStore {
     std::shared_ptr<const std::string> mark;  // set before from->WaitUntilSeen() returns
     std::string fallback;                     // when no mark could be taken
   } lateMark_;
-  // Guards what the reading thread posts against a store already gone.
+  // Guards what the reading thread posts against a store already gone: the
+  // thread's object may outlive the store (the buttons hold it) and the loop.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  PostGate readerPosts_{loop_};
 };
 
 // Before a restore overwrites the data file in `dataDir`: the journal of the
