@@ -9,8 +9,11 @@
 #include "core/app/CommandLine.h"
 #include "core/app/Engine.h"
 #include "core/app/Instance.h"
+#include "core/data/DataFile.h"
+#include "core/data/EarlyDataRead.h"
 #include "core/log/Log.h"
 #include "core/settings/AppDataFolder.h"
+#include "core/settings/NetworkIni.h"
 #include "core/share/ShareFile.h"
 #include "platform/qt/DesktopNotification.h"
 #include "platform/qt/FreedMemory.h"
@@ -56,6 +59,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   cvd::qt::QtLogSink logSink(cvd::qt::QtLogSink::VerboseRequested(argc, argv));
   cvd::SetLogSink(&logSink);
+  // A big history's file is read on a second core while the windows are
+  // made. Not sooner: beside the toolkit's start it took the core the X
+  // server needed.
+  const std::string defaultDataDir = cvd::GetAppDataFolderPath();
+  auto earlyData = std::make_shared<cvd::EarlyDataRead>(
+      [defaultDataDir] { return cvd::LikelyDataDir(defaultDataDir) + cvd::kDataFileName; });
   QApplication::setApplicationName(QStringLiteral("Corvinade"));
   QApplication::setApplicationDisplayName(QStringLiteral("Corvinade"));
   QApplication::setQuitOnLastWindowClosed(false);
@@ -105,8 +114,9 @@ int main(int argc, char** argv) {
   cvd::wayland::WaylandSession wayland;
   wayland.Install(ports, state.platform);
   state.dirs.ProgramDir = cvd::WithTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
-  state.dirs.DefaultDataDir = cvd::GetAppDataFolderPath();
+  state.dirs.DefaultDataDir = defaultDataDir;
   cvd::Engine engine(ports, state);
+  engine.ReadDataFileEarly(std::move(earlyData));
   wayland.SetPortalTokenStore(engine.PortalTokenStore());
   wayland.SetAssignedTriggers(engine.Shortcuts().Assigned());
   form.SetParts(cvd::ui::ButtonWindowPartsOf(engine));

@@ -117,6 +117,8 @@ class Engine {
   // The capture's self-test (corvinade-tool doctor).
   CaptureProbe& Probe() { return probe_; }
   const JournaledDataStore& DataStore() const { return dataStore_; }
+  // Before FormCreate: the data file as it was read while the program started.
+  void ReadDataFileEarly(std::shared_ptr<EarlyDataRead> early) { dataStore_.ReadEarly(std::move(early)); }
   const Fader& Fade() const { return fader_; }
   const GroupMonitor& Monitor() const { return monitor_; }
   const Ports& GetPorts() const { return ports_; }

@@ -240,4 +240,9 @@ std::string Decrypt(std::string_view cipher, bool* intact) {
   return plain;
 }
 
+void PrepareCipher() {
+  Aes128Cbc();
+  DecipherContext();
+}
+
 }  // namespace cvd

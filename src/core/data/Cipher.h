@@ -28,4 +28,8 @@ std::string EncodeCipherText(std::string_view bytes);
 // character gives nothing.
 std::string DecodeCipherText(std::string_view text);
 
+// Sets the library up and looks the ciphers up on the calling thread; their
+// first use anywhere then finds them ready.
+void PrepareCipher();
+
 }  // namespace cvd

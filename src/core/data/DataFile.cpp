@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/data/Cipher.h"
+#include "core/data/EarlyDataRead.h"
 #include "core/data/LateButtons.h"
 #include "core/data/LineFile.h"
 #include "core/log/Log.h"
@@ -106,6 +107,7 @@ void ReadGroups(LineReader& in, const LegacyDisplay& legacy, DataFileContents& o
     for (int g = 1; g <= count; ++g) ReadBlockD(in, groups[g]);
   } else {
     for (int g = 1; g <= count; ++g) legacy.ApplyTo(groups[g]);
+    out.usedLegacy = true;
   }
   if (!in.AtEnd()) {
     for (int g = 1; g <= count; ++g) {
@@ -260,6 +262,19 @@ Parsed ParseBest(std::string_view bytes, const LegacyDisplay& legacy) {
   return better ? std::move(nextLine) : std::move(skipping);
 }
 
+}  // namespace
+
+struct LayoutAhead {
+  Parsed parsed;
+};
+
+std::shared_ptr<LayoutAhead> ReadLayoutAhead(std::string_view bytes) {
+  if (bytes.size() < DeferredDecipher::kMinBytes) return nullptr;  // read whole at the load
+  return std::make_shared<LayoutAhead>(LayoutAhead{ParseBest(bytes, LegacyDisplay{})});
+}
+
+namespace {
+
 void FinishReading(Parsed& parsed) {
   parsed.in.FinishDeciphering();
   parsed.out.damagedLines = parsed.in.Damaged();
@@ -267,7 +282,8 @@ void FinishReading(Parsed& parsed) {
 
 // A big file with the group on screen first (see ReadAhead). `late` gets
 // the reading of the other groups, when there are any.
-DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file, const std::string& path,
+DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file,
+                                const std::shared_ptr<LayoutAhead>& layout, const std::string& path,
                                 const DataBytesSeen& seen, const ReadAhead& ahead, const LegacyDisplay& legacy,
                                 std::shared_ptr<LateButtons>& late) {
   // Whether the load tells of damage itself: set before Give, which the
@@ -283,7 +299,10 @@ DataFileContents ReadShownFirst(const std::shared_ptr<const FileBytes>& file, co
     return PartlyReadMessage(path, false, copy, copyError);
   };
   late = LateButtons::Start(file, seen, std::move(damagedLater), ahead.ready);
-  Parsed parsed = ParseBest(file->View(), legacy);
+  // The layout read ahead holds nothing from the settings unless it took
+  // the legacy display values, which it had not got.
+  Parsed parsed =
+      layout && !layout->parsed.out.usedLegacy ? std::move(layout->parsed) : ParseBest(file->View(), legacy);
   if (parsed.out.status != DataFileStatus::Ok) {
     late.reset();  // after `seen` has run
     return std::move(parsed.out);
@@ -314,10 +333,15 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
                             const LegacyDisplay& legacy, const DataBytesSeen& seen, const ReadAhead& ahead) {
   const std::string path = dataDir + kDataFileName;
   DataLoadResult result;
-  const auto file = std::make_shared<FileBytes>();
+  EarlyDataRead::Taken early = ahead.early ? ahead.early->Take(path) : EarlyDataRead::Taken{};
+  std::shared_ptr<FileBytes> file = std::move(early.file);
   std::string readError;
   bool missing = false;
-  const bool read = file->Read(path, &readError, &missing);
+  bool read = file != nullptr;
+  if (!read) {
+    file = std::make_shared<FileBytes>();
+    read = file->Read(path, &readError, &missing);
+  }
   const std::string_view bytes = file->View();
   if (!read && missing) {
     table = DefaultGroupTable(programDir);
@@ -326,7 +350,7 @@ DataLoadResult LoadDataFile(GroupTable& table, const std::string& dataDir, const
   }
   if (read) {
     DataFileContents contents = ahead.shown && bytes.size() >= DeferredDecipher::kMinBytes
-                                    ? ReadShownFirst(file, path, seen, ahead, legacy, result.late)
+                                    ? ReadShownFirst(file, early.layout, path, seen, ahead, legacy, result.late)
                                     : SeenWhileReading(bytes, seen, legacy);
     if (contents.status == DataFileStatus::Ok) {
       table = std::move(contents.table);

@@ -14,6 +14,7 @@
 
 namespace cvd {
 
+class EarlyDataRead;
 class LateButtons;
 
 inline constexpr const char* kDataFileName = "corvinade.dat";
@@ -51,11 +52,21 @@ struct DataFileContents {
   std::size_t damagedLines = 0;
   // When Unreadable: the line that could not be read (1-based).
   std::size_t errorLine = 0;
+  // The file has no display settings of its own: every group took the
+  // reader's `legacy` ones.
+  bool usedLegacy = false;
 };
 
 // Reads a data file from its bytes; never throws. `legacy` gives every group
 // its display settings when the file has none.
 DataFileContents ReadDataFile(std::string_view bytes, const LegacyDisplay& legacy);
+
+// The layout of a big file (groups, their settings and where each one's
+// buttons are) read ahead of its load; the buttons stay enciphered. The
+// load uses it when it read the same bytes and the file did not need the
+// settings' `legacy` display values.
+struct LayoutAhead;
+std::shared_ptr<LayoutAhead> ReadLayoutAhead(std::string_view bytes);
 
 enum class DataLoadStatus {
   Loaded,   // the file was read; when parts were damaged it was kept aside too
@@ -83,9 +94,12 @@ struct DataLoadResult {
 // LoadDataFile returns, the other groups' on a thread of their own, each
 // group waiting for them at its first use (ButtonList::AwaitStrings).
 // `ready` runs on that thread once they are all read.
+// `early`, when set, may hold the file's bytes and layout already (see
+// EarlyDataRead).
 struct ReadAhead {
   std::function<int(const GroupTable& table)> shown;
   std::function<void()> ready;
+  std::shared_ptr<EarlyDataRead> early;
 };
 
 // Reads DataDir + "corvinade.dat" into `table` at start-up and after a

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -186,15 +187,16 @@ JournalReading ReadJournal(const std::string& path, const std::string& dataMark,
   out.exists = true;
   JournalParser parser(out, dataMark);
   std::string pending;
-  std::string piece(kReadPiece, '\0');
+  // Not filled first: a short journal touches only the pages a read fills.
+  const auto piece = std::make_unique_for_overwrite<char[]>(kReadPiece);
   bool skipping = false;  // inside a line that is too long
   for (;;) {
-    const ssize_t n = files.Read(fd, piece.data(), piece.size());
+    const ssize_t n = files.Read(fd, piece.get(), kReadPiece);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) out.error = "cannot read " + path + ": " + std::strerror(errno);
     if (n <= 0) break;  // what a read error leaves unread is kept aside by the caller
     const std::size_t scanFrom = pending.size();
-    pending.append(piece.data(), static_cast<std::size_t>(n));
+    pending.append(piece.get(), static_cast<std::size_t>(n));
     std::size_t start = 0;
     for (std::size_t lf = pending.find('\n', scanFrom); lf != std::string::npos; lf = pending.find('\n', start)) {
       if (skipping) {

@@ -62,6 +62,7 @@ void JournaledDataStore::LoadData(const std::string& dataDir, const LegacyDispla
   late_.reset();
   lateMark_ = {};
   ReadAhead ahead;
+  ahead.early = std::move(early_);
   if (shownPosition_ >= 0) {
     ahead.shown = [position = shownPosition_](const GroupTable& table) {
       const int count = static_cast<int>(table.GroupList.size());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/clipboard/ClipFill.h"
+#include "core/data/EarlyDataRead.h"
 #include "core/data/GroupTable.h"
 #include "core/data/LateButtons.h"
 #include "core/journal/ClipJournal.h"
@@ -42,6 +43,9 @@ class JournaledDataStore : public DataFileStore {
   // their own; each group waits for its buttons at its first use, and once
   // they are all read the event loop runs TakeLateGroups.
   void ShowFirst(int listPosition) override { shownPosition_ = listPosition; }
+  // The next load takes the file's bytes from `early` when they are still
+  // the file's.
+  void ReadEarly(std::shared_ptr<EarlyDataRead> early) { early_ = std::move(early); }
   // Every group takes its buttons over (waiting for them when they are still
   // being read) and the user is told of damage found in them.
   void TakeLateGroups();
@@ -97,6 +101,7 @@ class JournaledDataStore : public DataFileStore {
   std::unique_ptr<Timer> lateTimer_;  // starts the reading of the groups not on screen
   EventLoop& loop_;
   int shownPosition_ = -1;  // none: the whole file before LoadData returns
+  std::shared_ptr<EarlyDataRead> early_;
   std::shared_ptr<LateButtons> late_;
   // A big data file's mark, taken on its reading thread while the window
   // comes up; `from` is null once the journal is open.

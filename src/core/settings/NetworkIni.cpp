@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/util/Files.h"
+
 namespace cvd {
 namespace {
 const std::string kDirectories = "Directories";
@@ -26,6 +28,13 @@ NetworkValues ReadNetworkSettings(const IniFile& ini, const Directories& dirs) {
   v.LoadShareOnStart = ini.ReadBool(kShare, "Startup", false);
   v.ShowShareMsg = ini.ReadBool(kShare, "Message", false);
   return v;
+}
+
+std::string LikelyDataDir(const std::string& defaultDataDir) {
+  IniFile ini;
+  if (!ini.Load(defaultDataDir + kNetworkFileName)) return defaultDataDir;
+  const std::string named = WithTrailingSlash(ini.ReadString(kDirectories, "DataDir", defaultDataDir));
+  return DirectoryExists(named) ? named : defaultDataDir;
 }
 
 void WriteNetworkSettings(IniTarget& ini, const Directories& dirs, const Settings& s) {

@@ -22,6 +22,11 @@ struct NetworkValues {
 // Folder defaults come from `dirs` (ProgramDir and DefaultDataDir).
 NetworkValues ReadNetworkSettings(const IniFile& ini, const Directories& dirs);
 
+// The data folder the settings will most likely use: the one "Network.ini"
+// in `defaultDataDir` names when that folder is there, else the default.
+// Found without telling anyone anything, for reading ahead.
+std::string LikelyDataDir(const std::string& defaultDataDir);
+
 void WriteNetworkSettings(IniTarget& ini, const Directories& dirs, const Settings& settings);
 
 }  // namespace cvd

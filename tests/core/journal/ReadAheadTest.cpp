@@ -2,10 +2,16 @@
 // their own: nothing that reads them meanwhile may see them half read.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <ctime>
 #include <functional>
+#include <memory>
 
 #include "core/data/DataFile.h"
+#include "core/data/EarlyDataRead.h"
 #include "core/data/ParallelDecipher.h"
 #include "core/journal/ClipJournal.h"
 #include "core/journal/JournaledDataStore.h"
@@ -143,6 +149,78 @@ TEST_F(ReadAheadTest, TheJournalIsOpenedWithTheMarkOfTheFileRead) {
     const JournalReading reading = ReadJournal(journal, DataBytesMark(dir.Read(kDataFileName)));
     EXPECT_TRUE(reading.matched && reading.entries.empty());
     EXPECT_EQ(dir.Exists(std::string(kJournalFileName) + kUnusedJournalSuffix), c.setAside);
+  }
+}
+
+// The file read while the windows are made is used only while it is still
+// the file on disk: anything else would load what the disk no longer holds.
+TEST_F(ReadAheadTest, AFileReadEarlyIsTakenOnlyWhileItIsUnchanged) {
+  const std::string path = dir.File(kDataFileName);
+  GroupTable changed = written;
+  changed.Groups[2].Buttons.SetText(7, "changed");
+  const struct {
+    const char* what;
+    std::function<void()> meanwhile;
+    std::string asked;
+    bool taken;
+  } cases[] = {
+      {"unchanged", [] {}, path, true},
+      {"another file asked for", [] {}, dir.File("other.dat"), false},
+      {"replaced by a save", [&] { ASSERT_TRUE(SaveData(changed, dir.Path(), nullptr)); }, path, false},
+      {"written in place",
+       [&] {
+         const timespec later[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 60, 0}};
+         ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), later, 0), 0);
+       },
+       path, false},
+      {"removed", [&] { std::remove(path.c_str()); }, path, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir.Write(kDataFileName, original);
+    EarlyDataRead early([&path] { return path; });
+    early.Wait();
+    c.meanwhile();
+    const EarlyDataRead::Taken taken = early.Take(c.asked);
+    ASSERT_EQ(taken.file != nullptr, c.taken);
+    if (c.taken) {
+      EXPECT_EQ(taken.file->View(), original);
+      EXPECT_NE(taken.layout, nullptr);
+    }
+  }
+}
+
+// The layout read ahead had no settings: a file that needs them for its
+// display values is read again with them.
+TEST_F(ReadAheadTest, ALoadFromAnEarlyReadGivesWhatTheFileHolds) {
+  // The file up to its display settings: every group takes the legacy ones.
+  const std::size_t throughColumns = 2 + kGroups * (2 + 5 + 3 * 1500 + 1) + 3 * kGroups;
+  const std::vector<std::string> lines = test::Lines(original);
+  ASSERT_GT(lines.size(), throughColumns);
+  LegacyDisplay legacy;
+  legacy.ButtonWidth = 123;
+  const struct {
+    const char* what;
+    std::string bytes;
+    int buttonWidth;  // 0: each group's own
+  } cases[] = {
+      {"a whole file", original, 0},
+      {"a file without display settings", test::Join(lines, throughColumns), 123},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir.Write(kDataFileName, c.bytes);
+    store.ReadEarly(std::make_shared<EarlyDataRead>([this] { return dir.File(kDataFileName); }));
+    store.ShowFirst(1);
+    store.LoadData(dir.Path(), legacy);
+    store.TakeLateGroups();
+    for (int g = 1; g <= kGroups; ++g) {
+      const ButtonList& read = table.Groups[g].Buttons;
+      ASSERT_EQ(read.size(), written.Groups[g].Buttons.size()) << g;
+      for (std::size_t b = 1; b < read.size(); ++b) ASSERT_EQ(read.Text(b), written.Groups[g].Buttons.Text(b)) << g;
+      EXPECT_EQ(table.Groups[g].ButtonWidth, c.buttonWidth ? c.buttonWidth : written.Groups[g].ButtonWidth) << g;
+    }
+    EXPECT_TRUE(ui.messages.empty());
   }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/data/DataFile.h"
+#include "core/settings/NetworkIni.h"
 #include "support/SampleData.h"
 #include "support/SettingsFilesSetup.h"
 
@@ -67,6 +68,30 @@ TEST_F(SettingsFilesTest, NetworkSettingsNameTheFoldersAndSharing) {
   files.LoadSettings();
   EXPECT_EQ(counted, "/share/");
   EXPECT_EQ(settings.ShareLine, 99);
+}
+
+// The data file is read ahead from the folder the settings will most likely
+// use; a wrong guess costs the start-up a second read.
+TEST_F(SettingsFilesTest, TheLikelyDataFolderIsTheOneTheSettingsUse) {
+  const std::string data = tmp.Sub("data");
+  const std::string named = data.substr(0, data.size() - 1);  // as written, without the "/"
+  const struct {
+    const char* what;
+    std::string network;  // empty: no Network.ini
+  } cases[] = {
+      {"no network settings", ""},
+      {"a folder that is there", "[Directories]\r\nDataDir=" + named + "\r\n"},
+      {"a folder that is gone", "[Directories]\r\nDataDir=/gone/away\r\n"},
+      {"only share settings", "[Share]\r\nShareDir=" + named + "\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(dirs.DefaultDataDir + "Network.ini");
+    if (!c.network.empty()) WriteTextFile(dirs.DefaultDataDir + "Network.ini", c.network);
+    const std::string likely = LikelyDataDir(dirs.DefaultDataDir);
+    files.LoadSettings();
+    EXPECT_EQ(likely, dirs.DataDir);
+  }
 }
 
 TEST_F(SettingsFilesTest, ColoursFavouritesAndLegacyKeysAreReadOnlyWithADataFile) {
