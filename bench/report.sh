@@ -9,7 +9,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 if [ "${REPORT_QUICK:-0}" = 1 ]; then
   starts=3 idle=10 copies=20 pastes=5 bigstarts=3
 else
-  starts=10 idle=30 copies=100 pastes=20 bigstarts=5
+  starts=10 idle=30 copies=100 pastes=20 bigstarts=9
 fi
 
 declare -A R
