@@ -5,15 +5,13 @@
 // The load takes them only when they are those of the file it would read,
 // unchanged since (see Take); otherwise it reads the file itself, so a wrong
 // guess of the folder or a change in between costs nothing but time.
-#include <sys/types.h>
-
-#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
 
 #include "core/util/FileBytes.h"
+#include "core/util/FileStamp.h"
 
 namespace cvd {
 
@@ -35,31 +33,18 @@ class EarlyDataRead {
     std::shared_ptr<FileBytes> file;
     std::shared_ptr<LayoutAhead> layout;  // of a big file's bytes (see ReadLayoutAhead)
   };
-  // The bytes, when the file read is `path` and it is the same file with the
-  // same size and times as when it was read; nothing otherwise, and when it
+  // The bytes, when the file read is `path` and its stamp is still the one
+  // it had when it was read; nothing otherwise, and when it
   // could not be read (the caller's own read then tells why). Waits for the
   // read; what was read is handed out once.
   Taken Take(const std::string& path);
-
-  // What identifies a file's contents without reading it again: a save
-  // replaces the file (a new inode), a write in place changes its times.
-  struct Identity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    timespec changed{};
-    bool operator==(const Identity& other) const;
-  };
-  // False when `path` cannot be looked at.
-  static bool Identify(const std::string& path, Identity& identity);
 
  private:
   void Read(const std::function<std::string()>& where);
 
   std::string path_;
-  Taken read_{};  // empty when the read failed or the file changed meanwhile
-  Identity identity_;
+  Taken read_{};     // empty when the read failed or the file changed meanwhile
+  FileStamp stamp_;  // of the file read
   std::thread thread_;
 };
 

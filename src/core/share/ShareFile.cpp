@@ -51,16 +51,6 @@ class Fd {
   int fd_;
 };
 
-ShareFileStamp StampOf(const struct stat& st) {
-  ShareFileStamp s;
-  s.exists = true;
-  s.device = st.st_dev;
-  s.inode = st.st_ino;
-  s.size = st.st_size;
-  s.mtimeNs = std::int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
-  return s;
-}
-
 // Instances on this computer queue behind each other; a lock that does not
 // come within a moment (a lock service that hangs) is done without.
 void LockBriefly(int fd) {
@@ -94,7 +84,7 @@ std::string ReadHead(int fd) {
   return head;
 }
 
-bool SameFile(const ShareFileMark& last, const ShareFileStamp& now, const std::string& head) {
+bool SameFile(const ShareFileMark& last, const FileStamp& now, const std::string& head) {
   return last.stamp.exists && last.stamp.device == now.device && last.stamp.inode == now.inode &&
          now.size >= last.size && head.compare(0, last.head.size(), last.head) == 0 && head.size() >= last.head.size();
 }
@@ -219,14 +209,10 @@ bool AppendShareLine(const std::string& path, const std::string& line, std::stri
   return fail("cannot append to " + path);
 }
 
-bool StatShareFile(const std::string& path, ShareFileStamp& stamp, std::string* error) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
-    stamp = StampOf(st);
-    return true;
-  }
+bool StatShareFile(const std::string& path, FileStamp& stamp, std::string* error) {
+  if (StampFile(path, stamp)) return true;
   const int code = errno;
-  stamp = ShareFileStamp{};
+  stamp = FileStamp{};
   if (code == ENOENT && DirectoryExists(FolderOf(path))) return true;
   if (error) *error = Reason("cannot access " + path, code == ENOENT ? ENOENT : code);
   return false;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/util/FileStamp.h"
+
 namespace cvd {
 
 inline constexpr const char* kShareFileName = "Corvinade.cdf";
@@ -40,26 +42,15 @@ std::optional<ShareEntry> ParseShareLine(std::string_view line);
 bool AppendShareLine(const std::string& path, const std::string& line, std::string* error,
                      std::int64_t limit = kShareFileLimit);
 
-// What tells one version of the file from another.
-struct ShareFileStamp {
-  bool exists = false;
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::int64_t size = 0;
-  std::int64_t mtimeNs = 0;
-
-  bool operator==(const ShareFileStamp&) const = default;
-};
-
 // The file's stamp; a missing file gives a stamp that does not exist. False
 // with `error` when the folder or the file cannot be examined.
-bool StatShareFile(const std::string& path, ShareFileStamp& stamp, std::string* error);
+bool StatShareFile(const std::string& path, FileStamp& stamp, std::string* error);
 
 // Where the last read stopped: the file it read, its first bytes (a file that
 // was cut and written again starts differently), the size seen, and the byte
 // offset and number of the first line not yet read.
 struct ShareFileMark {
-  ShareFileStamp stamp;
+  FileStamp stamp;
   std::string head;
   std::int64_t size = 0;
   std::int64_t offset = 0;

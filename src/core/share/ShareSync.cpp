@@ -92,9 +92,9 @@ void ShareSync::PollTimerTimer() {
     UpdateCheck();
     return;
   }
-  ShareFileStamp now;
+  FileStamp now;
   const bool known = StatShareFile(SharePath(), now, nullptr);
-  const ShareFileStamp seen = last_ ? last_->stamp : ShareFileStamp{};
+  const FileStamp seen = last_ ? last_->stamp : FileStamp{};
   if (!known || now != seen) ShellChangeNotifierChange();
 }
 
